@@ -1,0 +1,107 @@
+#include "frame/command_table.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "frame/not_available.h"
+
+namespace vx {
+
+namespace {
+
+template <std::size_t Slot>
+constexpr CommandEntry Pending(std::string_view name) {
+  return {name, &NotAvailable<Slot>, false};
+}
+
+}  // namespace
+
+const std::array<CommandEntry, kCommandCount> kCommands = {{
+    Pending<1>("VXLAYERS"),
+    Pending<2>("VXHIDEF"),
+    Pending<3>("VXSHOWF"),
+    Pending<4>("VXTHAWF"),
+    Pending<5>("VXFREEZEF"),
+    Pending<6>("VXMTRIM"),
+    Pending<7>("VXCUT"),
+    Pending<8>("VXSAMEAS"),
+    Pending<9>("VXDIMSCALE"),
+    Pending<10>("VXDIMSCALENOW"),
+    Pending<11>("VXGROUP1"),
+    Pending<12>("VXMOVE"),
+    Pending<13>("VXCOPY"),
+    Pending<14>("VXROTATE"),
+    Pending<15>("VXROTATE2"),
+    Pending<16>("VXSCALE"),
+    Pending<17>("VXSHEAR"),
+    Pending<18>("VXPART"),
+    Pending<19>("VXPARTM"),
+    Pending<20>("VXGETFNAMEM"),
+    Pending<21>("VXGETLAYERNAMEM"),
+    Pending<22>("VXTEXT"),
+    Pending<23>("VXTEXTML"),
+    Pending<24>("VXTEXTB"),
+    Pending<25>("VXTEXTC"),
+    Pending<26>("VXTINC"),
+    Pending<27>("VXTREPLACE"),
+    Pending<28>("VXTEDIT"),
+    Pending<29>("VXTEDITDBG"),
+    Pending<30>("VXTCASE"),
+    Pending<31>("VXTSEQ"),
+    Pending<32>("VXATTREXPL"),
+    Pending<33>("VXTEXTEXPL"),
+    Pending<34>("VXFRONT"),
+    Pending<35>("VXBACK"),
+    Pending<36>("VXHATCH"),
+    Pending<37>("VXHATCHSCAN"),
+    Pending<38>("VXHATCHSMART"),
+    Pending<39>("VXHATCHSTANDARD"),
+    Pending<40>("VXHATCHLAST"),
+    Pending<41>("VXHEXPLODE"),
+    Pending<42>("VXHATCHOPTSEL"),
+    Pending<43>("VXHATCHOPTMOD"),
+    Pending<44>("VXHATCHOPT"),
+    Pending<45>("VXDIST"),
+    Pending<46>("VXLENGTH"),
+    Pending<47>("VXDIMA"),
+    Pending<48>("VXLOGFILEINIT"),
+    Pending<49>("VXLOGFILEWRITE"),
+    Pending<50>("VXGVD"),
+    Pending<51>("VXKEYSTAT"),
+    Pending<52>("VXGTH"),
+    Pending<53>("VXCMENU"),
+}};
+
+namespace {
+
+// Room for every name, its NUL and the empty name that ends the block.
+constexpr std::size_t kNameBlockBytes = 1024;
+
+struct Blocks {
+  char names[kNameBlockBytes] = {};
+  Handler handlers[kCommandCount + 2] = {};
+
+  Blocks() {
+    char* out = names;
+    handlers[0] = &AboutHandler;
+    for (std::size_t i = 0; i < kCommandCount; ++i) {
+      if (out + kCommands[i].name.size() + 2 > names + kNameBlockBytes) std::abort();
+      std::memcpy(out, kCommands[i].name.data(), kCommands[i].name.size());
+      out += kCommands[i].name.size() + 1;
+      handlers[i + 1] = kCommands[i].handler;
+    }
+  }
+};
+
+// Static storage that lives as long as the library: the host keeps pointers.
+const Blocks& TheBlocks() {
+  static const Blocks blocks;
+  return blocks;
+}
+
+}  // namespace
+
+const char* CommandNameBlock() { return TheBlocks().names; }
+const Handler* HandlerArray() { return TheBlocks().handlers; }
+
+}  // namespace vx

@@ -1,0 +1,46 @@
+// A run of the headless host: loads the pack, opens a drawing and drives
+// commands from scripts, writing a transcript.
+#pragma once
+
+#include <iosfwd>
+#include <memory>
+#include <string>
+
+namespace vxh {
+
+class Document;
+
+struct SessionOptions {
+  std::string registry_path;  // empty: the default registry
+  std::string frames_dir;     // empty: no preview frames
+};
+
+class Session {
+ public:
+  // Loads the pack (its entry point registers the command table) and opens a
+  // new drawing. Only one session exists at a time.
+  Session(std::ostream& transcript, SessionOptions options = {});
+  ~Session();  // unloads the pack
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  // Replaces the drawing by one read from a .kvd file. Throws BadInput.
+  void Open(const std::string& path);
+  // Writes the drawing. Throws BadInput when the file cannot be written.
+  void Save(const std::string& path);
+
+  // Runs a script to its end. Throws BadInput with "file:line:column: message"
+  // for a token that does not fit, an unknown command, an unterminated quote
+  // or brace, or a script that ends while a request waits; HostFault for a
+  // broken command protocol.
+  void RunFile(const std::string& path);
+  void RunText(const std::string& text, const std::string& name = "<script>");
+
+  Document& Doc();
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace vxh

@@ -1,0 +1,92 @@
+// Settings tables reached through the drawing list's settings-table operation.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace vx {
+
+// Table numbers.
+inline constexpr int kTableCurrent = 0;
+inline constexpr int kTableLayers = 4;
+inline constexpr int kTableFillStyles = 5;
+inline constexpr int kTableLineStyles = 7;
+inline constexpr int kTableFonts = 8;
+inline constexpr int kTableDimStyles = 9;
+inline constexpr int kTableTextDefaults = 10;
+
+// Table header: the current record's id and its offset from the table start.
+inline constexpr std::size_t kTableCurrentId = 9;       // u16
+inline constexpr std::size_t kTableCurrentOffset = 11;  // u32
+inline constexpr std::size_t kTableFirstRecord = 15;
+inline constexpr std::size_t kLineStyleFirstRecord = 19;
+
+inline constexpr std::size_t FirstRecordOffset(int table) {
+  return table == kTableLineStyles ? kLineStyleFirstRecord : kTableFirstRecord;
+}
+
+// Every record: u32 size (0 ends the table), u16 id.
+inline constexpr std::size_t kRecSize = 0;
+inline constexpr std::size_t kRecId = 4;
+
+// Current settings (table 0).
+inline constexpr std::size_t kCurWord8 = 8;         // u32
+inline constexpr std::size_t kCurByte116 = 116;     // u8
+inline constexpr std::size_t kCurWord117 = 117;     // u32
+inline constexpr std::size_t kCurWord121 = 121;     // u32
+inline constexpr std::size_t kCurAttrNumber = 165;  // f32, the attribute byte as a number
+inline constexpr std::size_t kCurArrows = 201;      // 10 bytes
+inline constexpr std::size_t kCurrentRecordBytes = 211;
+
+// Layers (table 4).
+inline constexpr std::size_t kLayerId = 4;     // u16
+inline constexpr std::size_t kLayerFlags = 8;  // u32
+inline constexpr std::size_t kLayerName = 12;  // NUL-terminated
+inline constexpr std::uint32_t kLayerHidden = 0x1;
+inline constexpr std::uint32_t kLayerFrozen = 0x2;
+
+// Fill styles (table 5).
+inline constexpr std::size_t kFillId = 4;        // u16
+inline constexpr std::size_t kFillType = 6;      // u8, 3 = line-family style
+inline constexpr std::size_t kFillName = 9;      // NUL-terminated
+inline constexpr std::uint8_t kFillTypeLineFamilies = 3;
+
+// Line styles (table 7).
+inline constexpr std::size_t kLStyleNumber = 4;  // u16
+inline constexpr std::size_t kLStyleName = 9;    // NUL-terminated
+
+// Fonts (table 8).
+inline constexpr std::size_t kFontNumber = 4;  // u16
+inline constexpr std::size_t kFontType = 6;    // u8: 0 stroke, 1 TrueType
+inline constexpr std::size_t kFontName = 16;   // NUL-terminated
+inline constexpr std::uint8_t kFontStroke = 0;
+inline constexpr std::uint8_t kFontTrueType = 1;
+
+// Dimension styles (table 9): the 116-byte style block from 4.
+inline constexpr std::size_t kDimStyleId = 4;
+inline constexpr std::size_t kDimStyleBlock = 4;
+
+// Text defaults (table 10): the 23-byte text specification at record + 4.
+inline constexpr std::size_t kTextDefaultsSpec = 4;
+
+}  // namespace vx
+
+namespace vx {
+
+// Line-family pattern data of a fill style record (type 3): byte 7 of the
+// record is the signed offset of the data; offsets below are from the data.
+inline constexpr std::size_t kFillDataOffset = 7;     // i8
+inline constexpr std::size_t kFillDataCount = 8;      // u32 family count
+inline constexpr std::size_t kFillDataScale = 12;     // f32 pattern scale
+inline constexpr std::size_t kFillDataFamilies = 16;  // families, one after another
+// A family: angle, origin x, origin y, period, spacing (f32); dash count (i32);
+// then the dashes (f32).
+inline constexpr std::size_t kFamAngle = 0;
+inline constexpr std::size_t kFamOriginX = 4;
+inline constexpr std::size_t kFamOriginY = 8;
+inline constexpr std::size_t kFamPeriod = 12;
+inline constexpr std::size_t kFamSpacing = 16;
+inline constexpr std::size_t kFamDashCount = 20;
+inline constexpr std::size_t kFamDashes = 24;
+
+}  // namespace vx
