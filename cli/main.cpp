@@ -1,1 +1,58 @@
-int main() { return 0; }
+// vorlix: runs scripts against drawings and writes drawings and pictures.
+#include <CLI/CLI.hpp>
+
+#include "cli/commands.h"
+
+namespace {
+
+void AddRun(CLI::App& app, vxcli::RunArgs& args, int& result) {
+  CLI::App* run = app.add_subcommand("run", "Run scripts against a drawing");
+  run->add_option("scripts", args.scripts, "Script files, run in order")->required();
+  run->add_option("--in", args.in, "Drawing to open first (.kvd)");
+  run->add_option("--out", args.out, "Write the drawing (.kvd) or a picture (.png, .svg, .pdf)");
+  run->add_option("--frames", args.frames, "Folder for the preview frames of drags");
+  run->add_option("--registry", args.registry, "Registry database file");
+  run->add_option("--transcript", args.transcript, "Write the transcript to this file instead of stdout");
+  run->callback([&] { result = vxcli::Run(args); });
+}
+
+void AddDrawingCommands(CLI::App& app, std::string& drawing, std::string& out, bool& json,
+                        int& result) {
+  CLI::App* list = app.add_subcommand("list", "List the entities of a drawing");
+  list->add_option("drawing", drawing, "Drawing file (.kvd)")->required();
+  list->add_flag("--json", json, "Write JSON instead of text");
+  list->callback([&] { result = vxcli::List(drawing, json); });
+
+  CLI::App* render = app.add_subcommand("render", "Draw a drawing as a picture");
+  render->add_option("drawing", drawing, "Drawing file (.kvd)")->required();
+  render->add_option("--out", out, "Picture file (.png, .svg, .pdf)")->required();
+  render->callback([&] { result = vxcli::Render(drawing, out); });
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app{"Vorlix: CAD commands and the headless host that runs them"};
+  app.require_subcommand(1);
+  int result = vxcli::kExitOk;
+  vxcli::RunArgs run_args;
+  std::string drawing, out;
+  bool json = false;
+
+  AddRun(app, run_args, result);
+  AddDrawingCommands(app, drawing, out, json, result);
+  app.add_subcommand("commands", "List the pack's commands")->callback([&] {
+    result = vxcli::ListCommands();
+  });
+  app.add_subcommand("about", "Show the pack's About text")->callback([&] {
+    result = vxcli::About();
+  });
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    const int code = app.exit(e);
+    return code == 0 ? vxcli::kExitOk : vxcli::kExitBadInput;
+  }
+  return result;
+}

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "frame/command_table.h"
+#include "frame/layout_checks.h"  // checked wherever the pack is built
 #include "frame/pack_state.h"
 #include "host/host_api.h"
 

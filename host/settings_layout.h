@@ -90,3 +90,53 @@ inline constexpr std::size_t kFamDashCount = 20;
 inline constexpr std::size_t kFamDashes = 24;
 
 }  // namespace vx
+
+namespace vx {
+
+// Layouts of the headless host's settings tables beyond the fields the pack
+// reads (docs/settings_tables.md).
+
+// Table header bytes 0 to 8.
+inline constexpr std::size_t kTableLength = 0;  // u32 bytes in use, terminator included
+inline constexpr std::size_t kTableNumber = 4;  // u8
+inline constexpr std::size_t kLStyleTableScale = 15;  // f32, line styles only
+
+// Current settings (table 0).
+inline constexpr std::size_t kCurArrowLength = 201;  // f32, first of the arrow settings
+inline constexpr std::size_t kCurArrowHeight = 205;  // f32
+inline constexpr std::size_t kCurArrowStyle = 209;   // u16
+
+// Layers (table 4).
+inline constexpr std::size_t kLayerColour = 6;  // u16 colour index
+inline constexpr std::size_t kNameFieldBytes = 32;  // name fields, NUL included
+inline constexpr std::uint32_t kLayerRecordBytes = kLayerName + kNameFieldBytes;
+
+// Line styles (table 7): after the name, a dash count and the dashes (f32,
+// positive drawn, negative gap).
+inline constexpr std::size_t kLStyleDashCount = kLStyleName + kNameFieldBytes;  // u16
+inline constexpr std::size_t kLStyleDashes = kLStyleDashCount + 2;
+
+// Fill styles (table 5): the pattern data follows the name field; it opens
+// with a double, the preview size of the pattern.
+inline constexpr std::size_t kFillData = kFillName + kNameFieldBytes;
+inline constexpr std::size_t kFillDataPreview = 0;  // f64
+inline constexpr std::size_t kFamilyFixedBytes = kFamDashes;
+
+// Fonts (table 8).
+inline constexpr std::uint32_t kFontRecordBytes = kFontName + kNameFieldBytes;
+
+// Dimension style block (table 9 record + 4, and entity byte 32).
+inline constexpr std::size_t kDimBlockId = 0;            // u16
+inline constexpr std::size_t kDimBlockExtendPast = 4;    // f32
+inline constexpr std::size_t kDimBlockOffsetPoint = 8;   // f32
+inline constexpr std::size_t kDimBlockBaseline = 20;     // f32
+inline constexpr std::size_t kDimBlockArrowLength = 28;  // f32
+inline constexpr std::size_t kDimBlockArrowHeight = 32;  // f32
+inline constexpr std::size_t kDimBlockTextHeight = 40;   // f32
+inline constexpr std::size_t kDimBlockBytes = 116;
+inline constexpr std::uint32_t kDimStyleRecordBytes = kDimStyleBlock + kDimBlockBytes;
+
+// Text defaults (table 10).
+inline constexpr std::uint32_t kTextDefaultsRecordBytes = kTextDefaultsSpec + 23;
+
+}  // namespace vx

@@ -1,0 +1,29 @@
+// The vorlix subcommands. Each returns the process exit status: 0 success,
+// 1 failure, 2 bad input.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vxcli {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailure = 1;
+inline constexpr int kExitBadInput = 2;
+
+struct RunArgs {
+  std::vector<std::string> scripts;
+  std::string in;
+  std::string out;
+  std::string frames;
+  std::string registry;
+  std::string transcript;
+};
+
+int Run(const RunArgs& args);
+int ListCommands();
+int About();
+int List(const std::string& drawing, bool json);
+int Render(const std::string& drawing, const std::string& out);
+
+}  // namespace vxcli

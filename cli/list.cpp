@@ -1,0 +1,39 @@
+#include <iostream>
+
+#include "cli/commands.h"
+#include "cli/entity_listing.h"
+#include "cli/guarded.h"
+#include "headless/drawing/document.h"
+#include "headless/kvd/kvd_file.h"
+#include "headless/render/render.h"
+
+namespace vxcli {
+
+namespace {
+
+void PrintList(const vxh::Document& document, bool json) {
+  vxh::EntityList& work = const_cast<vxh::Document&>(document).Work();
+  if (!json) {
+    work.ForEach([&](vx::Entity e) { std::cout << DescribeText(work, e, 0); });
+    return;
+  }
+  std::cout << "{\"entities\":[";
+  bool first = true;
+  work.ForEach([&](vx::Entity e) {
+    std::cout << (first ? "\n" : ",\n") << DescribeJson(work, e);
+    first = false;
+  });
+  std::cout << "\n]}\n";
+}
+
+}  // namespace
+
+int List(const std::string& drawing, bool json) {
+  return Guarded([&] { PrintList(*vxh::LoadKvd(drawing), json); });
+}
+
+int Render(const std::string& drawing, const std::string& out) {
+  return Guarded([&] { vxh::RenderDocument(*vxh::LoadKvd(drawing), out); });
+}
+
+}  // namespace vxcli

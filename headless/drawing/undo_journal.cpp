@@ -1,0 +1,123 @@
+#include "headless/drawing/undo_journal.h"
+
+#include <utility>
+
+#include "headless/drawing/entity_list.h"
+#include "headless/drawing/entity_node.h"
+#include "headless/host_error.h"
+
+namespace vxh {
+namespace {
+
+// Insert and free are mirror images: one brings a node into its list, the
+// other takes it out, each remembering the node before it for the way back.
+void TakeOut(JournalEntry& e) {
+  e.other = e.node->prev;
+  e.node->owner->Unlink(e.node);
+}
+
+void PutBack(JournalEntry& e) { e.node->owner->LinkAfter(e.node, e.other); }
+
+void SwapBytes(JournalEntry& e) {
+  if (e.bytes.size() != e.node->size) {
+    throw HostFault("undo journal: saved bytes do not fit the record they belong to");
+  }
+  std::uint8_t* record = RecordOf(e.node);
+  for (std::size_t i = 0; i < e.bytes.size(); ++i) std::swap(record[i], e.bytes[i]);
+}
+
+void MoveBack(JournalEntry& e) {
+  EntityNode* now_after = e.node->prev;
+  ListImpl* list = e.node->owner;
+  list->Unlink(e.node);
+  list->LinkAfter(e.node, e.other);
+  e.other = now_after;
+}
+
+void Undo(JournalEntry& e) {
+  switch (e.kind) {
+    case ChangeKind::kInsert: TakeOut(e); break;
+    case ChangeKind::kFree: PutBack(e); break;
+    case ChangeKind::kReplace: e.other->owner->ReplaceNode(e.other, e.node); break;
+    case ChangeKind::kBytes: SwapBytes(e); break;
+    case ChangeKind::kRemoved: e.node->owner->SetRemoved(e.node, !e.node->state.removed); break;
+    case ChangeKind::kMove: MoveBack(e); break;
+    case ChangeKind::kMembers: e.node->state.members = nullptr; break;
+  }
+}
+
+void Redo(JournalEntry& e) {
+  switch (e.kind) {
+    case ChangeKind::kInsert: PutBack(e); break;
+    case ChangeKind::kFree: TakeOut(e); break;
+    case ChangeKind::kReplace: e.node->owner->ReplaceNode(e.node, e.other); break;
+    case ChangeKind::kBytes: SwapBytes(e); break;
+    case ChangeKind::kRemoved: e.node->owner->SetRemoved(e.node, !e.node->state.removed); break;
+    case ChangeKind::kMove: MoveBack(e); break;
+    case ChangeKind::kMembers: e.node->state.members = e.members; break;
+  }
+}
+
+// Exactly one side owns a node or member list at any time: its list while it
+// is linked, otherwise the entry that took it out.
+void Dispose(JournalEntry& e, bool applied) {
+  switch (e.kind) {
+    case ChangeKind::kInsert: if (!applied) DestroyNode(e.node); break;
+    case ChangeKind::kFree: if (applied) DestroyNode(e.node); break;
+    case ChangeKind::kReplace: DestroyNode(applied ? e.node : e.other); break;
+    case ChangeKind::kMembers: if (!applied) delete e.members; break;
+    default: break;
+  }
+}
+
+}  // namespace
+
+UndoJournal::~UndoJournal() {
+  for (std::size_t s = 0; s < steps_.size(); ++s) {
+    for (JournalEntry& e : steps_[s]) Dispose(e, s < applied_);
+  }
+}
+
+void UndoJournal::DropRedoHistory() {
+  for (std::size_t s = applied_; s < steps_.size(); ++s) {
+    for (JournalEntry& e : steps_[s]) Dispose(e, false);
+  }
+  steps_.resize(applied_);
+}
+
+void UndoJournal::Mark() {
+  DropRedoHistory();
+  if (open_ && !steps_.empty() && steps_.back().empty()) return;
+  steps_.emplace_back();
+  applied_ = steps_.size();
+  open_ = true;
+}
+
+void UndoJournal::Record(JournalEntry entry) {
+  if (!open_) Mark();
+  steps_.back().push_back(std::move(entry));
+}
+
+bool UndoJournal::Undo() {
+  open_ = false;
+  // An empty step (a mark with nothing after it) is no user-visible change.
+  while (applied_ > 0 && steps_[applied_ - 1].empty()) {
+    steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(applied_ - 1));
+    --applied_;
+  }
+  if (applied_ == 0) return false;
+  std::vector<JournalEntry>& step = steps_[applied_ - 1];
+  for (auto it = step.rbegin(); it != step.rend(); ++it) vxh::Undo(*it);
+  --applied_;
+  return true;
+}
+
+bool UndoJournal::Redo() {
+  open_ = false;
+  if (applied_ == steps_.size()) return false;
+  for (JournalEntry& e : steps_[applied_]) vxh::Redo(e);
+  ++applied_;
+  return true;
+}
+
+}  // namespace vxh

@@ -1,0 +1,61 @@
+// Undo steps of a drawing: each step is the list of changes made after one
+// undo mark, undone in reverse order and redone in order. Nodes that have
+// left their list stay alive in the journal, so every entry can refer to its
+// nodes by address however the list changed afterwards.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace vxh {
+
+struct EntityNode;
+class ListImpl;
+
+enum class ChangeKind : std::uint8_t {
+  kInsert,   // node entered its list after `other`
+  kFree,     // node left its list; `other` was before it
+  kReplace,  // node gave its place to `other` (resize)
+  kBytes,    // node's record held `bytes` before the change
+  kRemoved,  // node's removed flag flipped
+  kMove,     // node moved; `other` was before it
+  kMembers,  // node received the member list `members`
+};
+
+struct JournalEntry {
+  ChangeKind kind;
+  EntityNode* node;
+  EntityNode* other;
+  ListImpl* members;
+  std::vector<std::uint8_t> bytes;
+};
+
+class UndoJournal {
+ public:
+  UndoJournal() = default;
+  ~UndoJournal();
+  UndoJournal(const UndoJournal&) = delete;
+  UndoJournal& operator=(const UndoJournal&) = delete;
+
+  // Opens a new step (an empty open step is reused) and drops the redo history.
+  void Mark();
+  // Adds a change to the open step. A change made while no step is open (a
+  // new drawing, or right after an undo or redo) opens a step of its own, so
+  // it is undone on its own.
+  void Record(JournalEntry entry);
+
+  bool Undo();
+  bool Redo();
+  std::size_t UndoableSteps() const { return applied_; }
+  std::size_t RedoableSteps() const { return steps_.size() - applied_; }
+
+ private:
+  void DropRedoHistory();
+
+  std::vector<std::vector<JournalEntry>> steps_;
+  std::size_t applied_ = 0;
+  bool open_ = false;
+};
+
+}  // namespace vxh
