@@ -8,6 +8,8 @@
 # and C++ runtimes and the Windows libraries resolve the legitimate ones, and
 # anything else (a call that only exists on Linux) fails the link, which is
 # the point.
+cmake_minimum_required(VERSION 3.25)
+
 foreach(var NM HOST_HEADERS OBJECT_LIST OUTPUT)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "make_kvw7_def: ${var} is not set")
@@ -43,6 +45,17 @@ if(NOT nm_rc EQUAL 0)
   message(FATAL_ERROR "make_kvw7_def: ${NM} failed: ${nm_err}")
 endif()
 string(REGEX MATCHALL "U _[A-Za-z0-9_]+" undefined "${nm_out}")
+
+# The entry point must be the pack's own. Without it (a mangled name, a file
+# left out of the build) the runtime's empty default DllMain would be linked
+# instead, and the DLL would load fine but never register.
+execute_process(COMMAND ${NM} -g --defined-only ${objects}
+                OUTPUT_VARIABLE defined_out
+                RESULT_VARIABLE nm_rc)
+if(NOT nm_rc EQUAL 0 OR NOT defined_out MATCHES " T _DllMain@12\n")
+  message(FATAL_ERROR "make_kvw7_def: no object defines DllMain (extern \"C\", WINAPI); "
+                      "the DLL would never register with the host")
+endif()
 
 set(imports "")
 foreach(entry IN LISTS undefined)

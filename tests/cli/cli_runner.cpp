@@ -1,0 +1,35 @@
+#include "tests/cli/cli_runner.h"
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+
+namespace vxtest {
+
+CliResult RunCli(const std::string& arguments) {
+  const std::string command = std::string(VORLIX_CLI) + " " + arguments + " 2>&1";
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) throw std::runtime_error("cannot start " + command);
+  CliResult result;
+  char buffer[4096];
+  while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) result.out.append(buffer, n);
+  const int status = pclose(pipe);
+  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return result;
+}
+
+std::string ScratchDir(const std::string& name) {
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("vorlix-test-" + name);
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  return dir.string();
+}
+
+void WriteFile(const std::string& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+}  // namespace vxtest

@@ -1,0 +1,20 @@
+// Runs the vorlix program as a user would and captures what it prints.
+#pragma once
+
+#include <string>
+
+namespace vxtest {
+
+struct CliResult {
+  int status = -1;
+  std::string out;  // stdout and stderr together
+};
+
+CliResult RunCli(const std::string& arguments);
+
+// A fresh directory for one test's files.
+std::string ScratchDir(const std::string& name);
+
+void WriteFile(const std::string& path, const std::string& text);
+
+}  // namespace vxtest
