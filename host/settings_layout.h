@@ -139,4 +139,9 @@ inline constexpr std::uint32_t kDimStyleRecordBytes = kDimStyleBlock + kDimBlock
 // Text defaults (table 10).
 inline constexpr std::uint32_t kTextDefaultsRecordBytes = kTextDefaultsSpec + 23;
 
+// Active drawing window record (GetADWin).
+inline constexpr std::size_t kWinViewWidth = 324;   // double, visible width in drawing units
+inline constexpr std::size_t kWinPixelWidth = 372;  // u32, window width in pixels
+inline constexpr std::size_t kWinRecordBytes = 376;
+
 }  // namespace vx

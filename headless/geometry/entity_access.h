@@ -1,0 +1,35 @@
+// Checked access to the records the geometry operations read and change: the
+// kind, the size the kind needs, vertices, and the members of containers.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "headless/geometry/plane.h"
+#include "host/kv_types.h"
+
+namespace vxh {
+
+int KindOf(vx::Entity entity, const char* operation);
+std::string KindName(int kind);
+
+// HostFault naming the operation when the record is shorter than `bytes`.
+void RequireBytes(vx::Entity entity, std::uint32_t bytes, const char* operation);
+
+// Vertices of a path (3) or polygon (4), checked against the record size.
+std::vector<P2> PolyVertices(vx::Entity entity, const char* operation);
+void SetPolyVertex(vx::Entity entity, std::size_t index, const P2& p);
+
+P2 ReadPoint(vx::Entity entity, std::size_t x_offset);
+void WritePoint(vx::Entity entity, std::size_t x_offset, const P2& p);
+
+// Groups, symbols, glyph containers and the composite kinds keep their
+// geometry in a member list.
+bool IsContainerKind(int kind);
+// Visits the members of a container entity of the headless host.
+void ForEachMember(vx::Entity container, const char* operation,
+                   const std::function<void(vx::Entity)>& visit);
+
+}  // namespace vxh

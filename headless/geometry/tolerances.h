@@ -1,0 +1,31 @@
+// Every tolerance of the geometry kernel, in one place. Exact comparisons that
+// are deliberate (shared vertices, parameters 0 and 1) are marked where made.
+#pragma once
+
+namespace vxh::tol {
+
+// Two lines whose directions make a sine below this are parallel for IntL2 and
+// IL3XYPS (relative: the cross product divided by both lengths).
+inline constexpr double kParallelSine = 1e-12;
+
+// Points closer than this in both coordinates are the same point (FDNSame2).
+inline constexpr double kSamePoint = 1e-9;
+
+// A point whose offset from a line is below this fraction of the line's length
+// lies on the line: its parameter is taken from the dominant coordinate alone,
+// so it equals what P2TL2 gives for it.
+inline constexpr double kOnLineRelative = 1e-9;
+
+// A parameter this close to 0 or 1 on a curved entity is snapped to the end,
+// so the end points of arcs and circles read back as exactly 0 and 1.
+inline constexpr double kParamSnap = 1e-12;
+
+// A linear map is a similarity (uniform scale, rotation, mirror) when its two
+// columns are orthogonal and of equal length within this relative tolerance.
+inline constexpr double kSimilarity = 1e-9;
+
+// A determinant below this (relative to the squared scale) makes a matrix
+// singular for Inverse.
+inline constexpr double kSingular = 1e-14;
+
+}  // namespace vxh::tol

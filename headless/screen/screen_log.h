@@ -1,0 +1,62 @@
+// The headless host's screen: there is no window, so what the pack asks to
+// draw is recorded here. Counters cover the drawing's own redraw requests;
+// drag views record their primitives frame by frame (a frame ends when the
+// drag routine hands the cursor back with XHReqCsr / XHReqCsr3). Turning the
+// frames into pictures is the renderer's job and comes later.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vxh::screen {
+
+struct Counts {
+  int draws = 0;         // EDraw
+  int erases = 0;        // EErase
+  int marks = 0;         // EMark
+  int show_changes = 0;  // ShowChanges
+  int redraws = 0;       // Redraw
+};
+
+enum class PrimitiveKind { kEntity, kLine, kCircle, kText, kSetting };
+
+struct Primitive {
+  PrimitiveKind kind = PrimitiveKind::kLine;
+  bool three_d = false;                // drawn through the 3-D object
+  std::vector<double> points;          // line: 2 points; circle: centre (2 or 3 doubles each)
+  double radius = 0;                   // circle
+  std::string text;                    // text
+  int setting = 0;                     // setting
+  std::vector<std::uint8_t> record;    // entity (EDrawM) or text record
+};
+
+struct Frame {
+  double view_width = 0;
+  double view_height = 0;
+  std::vector<Primitive> primitives;
+};
+
+const Counts& ScreenCounts();
+// Finished frames, in order.
+const std::vector<Frame>& Frames();
+// Primitives drawn since the last frame ended.
+const std::vector<Primitive>& PendingPrimitives();
+
+// Forgets counters and frames; a new session starts this way.
+void ResetScreen();
+
+// The active drawing window record handed out by GetADWin.
+void SetActiveWindow(double view_width, std::uint32_t pixel_width);
+
+// Recording, used by the screen operations.
+void CountDraw();
+void CountErase();
+void CountMark();
+void CountShowChanges();
+void CountRedraw();
+void AddPrimitive(Primitive primitive);
+void EndFrame(double view_width, double view_height);
+std::uint8_t* ActiveWindowRecord();
+
+}  // namespace vxh::screen

@@ -1,0 +1,303 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "headless/geometry/matrix.h"
+#include "headless/host_error.h"
+#include "host/entity_layout.h"
+#include "host/host_api.h"
+#include "host/record.h"
+#include "tests/geometry/entity_records.h"
+
+namespace {
+
+using namespace vx;
+using geotest::Record;
+
+constexpr double kPi = 3.14159265358979323846;
+
+std::vector<vxh::Matrix> SimilarityMatrices() {
+  return {
+      vxh::Translation(3, -7, 0),
+      vxh::Compose(vxh::RotationZ(1.1), vxh::Translation(2, 5, 0)),
+      vxh::Compose(vxh::Scaling(2.5, 2.5, 2.5), vxh::RotationZ(-0.4)),
+      vxh::Compose(vxh::Scaling(-1, 1, 1), vxh::Translation(4, 0, 0)),     // mirror in y axis
+      vxh::Compose(vxh::RotationZ(0.3), vxh::Scaling(0.5, -0.5, 1)),       // mirror in x axis, scaled
+  };
+}
+
+void ExpectRecordsNear(const Record& actual, const Record& expected, const std::string& what) {
+  ASSERT_EQ(actual.size(), expected.size()) << what;
+  ASSERT_EQ(GetU32(actual.data(), kHdrSize), GetU32(expected.data(), kHdrSize)) << what;
+  const int kind = GetI8(expected.data(), kHdrKind);
+  auto near = [&](std::size_t offset, double tolerance) {
+    EXPECT_NEAR(GetF64(actual.data(), offset), GetF64(expected.data(), offset), tolerance)
+        << what << " at offset " << offset;
+  };
+  switch (kind) {
+    case kKindLine: for (std::size_t o : {kLineX1, kLineY1, kLineX2, kLineY2}) near(o, 1e-9); break;
+    case kKindPath:
+    case kKindPolygon:
+      for (std::size_t o = kPolyVertices; o < actual.size(); o += 8) near(o, 1e-9);
+      break;
+    case kKindCircle: for (std::size_t o : {kCircleX, kCircleY, kCircleR}) near(o, 1e-9); break;
+    case kKindArc: {
+      for (std::size_t o : {kCircleX, kCircleY, kCircleR, kArcSweep}) near(o, 1e-9);
+      const double da = GetF64(actual.data(), kArcStart) - GetF64(expected.data(), kArcStart);
+      EXPECT_NEAR(std::remainder(da, 2 * kPi), 0, 1e-9) << what << " start";
+      break;
+    }
+    case kKindText: {
+      near(kTextX, 1e-9);
+      near(kTextY, 1e-9);
+      for (std::size_t f : {kSpecHeight, kSpecWidth}) {
+        EXPECT_NEAR(GetF32(actual.data(), kTextSpec + f), GetF32(expected.data(), kTextSpec + f), 1e-5)
+            << what;
+      }
+      const double da = GetF32(actual.data(), kTextSpec + kSpecAngle) -
+                        GetF32(expected.data(), kTextSpec + kSpecAngle);
+      EXPECT_NEAR(std::remainder(da, 2 * kPi), 0, 1e-5) << what << " angle";
+      break;
+    }
+    default: FAIL() << "unexpected kind " << kind;
+  }
+}
+
+TEST(ETran, TransformThenInverseGivesTheRecordBack) {
+  const std::vector<std::pair<std::string, Record>> records = {
+      {"line", geotest::Line(1, 2, 30, -4)},
+      {"path", geotest::Poly(kKindPath, {{0, 0}, {5, 1}, {7, 9}})},
+      {"polygon", geotest::Poly(kKindPolygon, {{0, 0}, {4, 0}, {4, 3}, {0, 3}, {0, 0}})},
+      {"circle", geotest::Circle(3, 4, 2)},
+      {"arc", geotest::Arc(-1, 2, 3, 0.5, 2.0)},
+      {"text", geotest::Text(1, 1, 2.5f, 0.8f, 0.3f, "ABC")},
+  };
+  for (const auto& m : SimilarityMatrices()) {
+    const auto inverse = vxh::Inverse(m);
+    ASSERT_TRUE(inverse);
+    for (const auto& [name, original] : records) {
+      Record r = original;
+      EXPECT_EQ(ETran(r.data(), m.data()), r.data());
+      ETran(r.data(), inverse->data());
+      ExpectRecordsNear(r, original, name);
+    }
+  }
+}
+
+TEST(ETran, MirrorKeepsTheArcSweepPositiveAndItsEndsOnTheImage) {
+  Record arc = geotest::Arc(0, 0, 1, 0, kPi / 2);  // from (1,0) to (0,1)
+  const vxh::Matrix mirror = vxh::Scaling(-1, 1, 1);
+  ETran(arc.data(), mirror.data());
+  EXPECT_DOUBLE_EQ(GetF64(arc.data(), kArcSweep), kPi / 2);
+  // The image runs from (0,1) to (-1,0): start 90°.
+  EXPECT_NEAR(GetF64(arc.data(), kArcStart), kPi / 2, 1e-12);
+}
+
+TEST(ETran, TextHeightFollowsTheScaleAndTheAngleTheRotation) {
+  Record text = geotest::Text(1, 0, 2, 0.8f, 0, "X");
+  const vxh::Matrix m = vxh::Compose(vxh::Scaling(3, 3, 3), vxh::RotationZ(kPi / 2));
+  ETran(text.data(), m.data());
+  EXPECT_NEAR(GetF64(text.data(), kTextX), 0, 1e-12);
+  EXPECT_NEAR(GetF64(text.data(), kTextY), 3, 1e-12);
+  EXPECT_FLOAT_EQ(GetF32(text.data(), kTextSpec + kSpecHeight), 6);
+  EXPECT_FLOAT_EQ(GetF32(text.data(), kTextSpec + kSpecWidth), 0.8f);
+  EXPECT_NEAR(GetF32(text.data(), kTextSpec + kSpecAngle), kPi / 2, 1e-6);
+  EXPECT_EQ(GetU8(text.data(), kTextCacheFlag), 0);
+}
+
+TEST(ETran, CurvedResultsNotBuiltYetFailNamingTheOperation) {
+  const vxh::Matrix stretch = vxh::Scaling(2, 1, 1);
+  Record circle = geotest::Circle(0, 0, 1);
+  Record ellipse = geotest::Blank(kKindEllipse, kEllipseSize);
+  for (Record* r : {&circle, &ellipse}) {
+    try {
+      ETran(r->data(), stretch.data());
+      FAIL() << "no fault";
+    } catch (const vxh::HostFault& fault) {
+      EXPECT_NE(std::string(fault.what()).find("ETran of a"), std::string::npos) << fault.what();
+    }
+  }
+}
+
+struct ExtentsCase {
+  const char* name;
+  Record record;
+  double min[2];
+  double max[2];
+};
+
+TEST(EXCheck, BoxesOfSimpleKinds) {
+  const std::vector<ExtentsCase> cases = {
+      {"line", geotest::Line(3, -1, -2, 4), {-2, -1}, {3, 4}},
+      {"polygon", geotest::Poly(kKindPolygon, {{0, 0}, {4, 1}, {2, 5}}), {0, 0}, {4, 5}},
+      {"circle", geotest::Circle(1, 1, 2), {-1, -1}, {3, 3}},
+      {"quarter arc", geotest::Arc(0, 0, 2, 0, kPi / 2), {0, 0}, {2, 2}},
+      {"arc over the top", geotest::Arc(0, 0, 2, kPi / 4, kPi / 2), {-std::sqrt(2.0), std::sqrt(2.0)},
+       {std::sqrt(2.0), 2}},
+      {"arc across zero", geotest::Arc(0, 0, 1, 3 * kPi / 2, kPi), {0, -1}, {1, 1}},
+      {"clockwise arc", geotest::Arc(0, 0, 1, kPi / 2, -kPi / 2), {0, 0}, {1, 1}},
+  };
+  for (const auto& c : cases) {
+    std::uint8_t box[kBoxBytes] = {};
+    Record r = c.record;
+    EXCheck(r.data(), box);
+    ASSERT_EQ(GetU32(box, kBoxValid), 1u) << c.name;
+    EXPECT_NEAR(GetF64(box, kBoxMinX), c.min[0], 1e-12) << c.name;
+    EXPECT_NEAR(GetF64(box, kBoxMinY), c.min[1], 1e-12) << c.name;
+    EXPECT_NEAR(GetF64(box, kBoxMaxX), c.max[0], 1e-12) << c.name;
+    EXPECT_NEAR(GetF64(box, kBoxMaxY), c.max[1], 1e-12) << c.name;
+  }
+}
+
+TEST(EXCheck, WidensABoxThatIsAlreadyValid) {
+  std::uint8_t box[kBoxBytes] = {};
+  Record a = geotest::Line(0, 0, 1, 1);
+  Record b = geotest::Circle(10, 10, 1);
+  EXCheck(a.data(), box);
+  EXCheck(b.data(), box);
+  EXPECT_EQ(GetF64(box, kBoxMinX), 0);
+  EXPECT_EQ(GetF64(box, kBoxMaxY), 11);
+}
+
+TEST(EXCheck, TextBoxGrowsWithLengthAndFollowsJustification) {
+  std::uint8_t left[kBoxBytes] = {}, right[kBoxBytes] = {}, longer[kBoxBytes] = {};
+  Record l = geotest::Text(10, 0, 2, 1, 0, "ABCD", 0);
+  Record r = geotest::Text(10, 0, 2, 1, 0, "ABCD", 2);
+  Record g = geotest::Text(10, 0, 2, 1, 0, "ABCDABCD", 0);
+  EXCheck(l.data(), left);
+  EXCheck(r.data(), right);
+  EXCheck(g.data(), longer);
+  EXPECT_EQ(GetF64(left, kBoxMinX), 10);
+  EXPECT_EQ(GetF64(right, kBoxMaxX), 10);
+  EXPECT_GT(GetF64(longer, kBoxMaxX) - 10, GetF64(left, kBoxMaxX) - 10);
+  EXPECT_DOUBLE_EQ(GetF64(left, kBoxMaxY), 2);
+}
+
+TEST(EXCheck, ShortRecordIsAHostFaultNotACrash) {
+  Record path = geotest::Poly(kKindPath, {{0, 0}, {1, 1}});
+  PutU16(path.data(), kPolyCount, 500);
+  std::uint8_t box[kBoxBytes] = {};
+  EXPECT_THROW(EXCheck(path.data(), box), vxh::HostFault);
+}
+
+TEST(EInfo, ClosedAndContainerFlags) {
+  struct Case { Record record; int expected; };
+  const std::vector<Case> cases = {
+      {geotest::Line(0, 0, 1, 1), kInfoPlain},
+      {geotest::Poly(kKindPath, {{0, 0}, {1, 1}}), kInfoPlain},
+      {geotest::Poly(kKindPolygon, {{0, 0}, {1, 1}, {1, 0}}), kInfoPlain | kInfoClosed},
+      {geotest::Circle(0, 0, 1), kInfoPlain | kInfoClosed},
+      {geotest::Arc(0, 0, 1, 0, 1), kInfoPlain},
+      {geotest::Blank(kKindEllipse, kEllipseSize), kInfoPlain | kInfoClosed},
+      {geotest::Blank(kKindGroup, kGroupSize), 0x10},
+      {geotest::Blank(kKindContainer, 36), 0x10},
+  };
+  for (const auto& c : cases) {
+    Record r = c.record;
+    EXPECT_EQ(EInfo(r.data(), 1), c.expected) << "kind " << int(GetI8(r.data(), kHdrKind));
+  }
+}
+
+double ParamOf(Record& r, double x, double y) {
+  const double p[2] = {x, y};
+  double t = -99;
+  EXPECT_EQ(EGet(r.data(), kQueryParamOf, p, &t), 1);
+  return t;
+}
+
+std::array<double, 2> PointAt(Record& r, double t) {
+  std::array<double, 2> p{};
+  EXPECT_EQ(EGet(r.data(), kQueryPointAt, &t, p.data()), 1);
+  return p;
+}
+
+TEST(EGet, PointAtAndParameterOfAreInverse) {
+  std::vector<std::pair<std::string, Record>> records = {
+      {"line", geotest::Line(-3, 7, 12, 1)},
+      {"steep line", geotest::Line(0, 0, 1, 40)},
+      {"path", geotest::Poly(kKindPath, {{0, 0}, {5, 0}, {5, 5}, {9, 8}})},
+      {"polygon", geotest::Poly(kKindPolygon, {{0, 0}, {4, 0}, {4, 3}})},
+      {"circle", geotest::Circle(2, 2, 3)},
+      {"arc", geotest::Arc(2, 2, 3, 5.5, 2.0)},
+      {"clockwise arc", geotest::Arc(0, 0, 1, 1.0, -2.5)},
+  };
+  for (auto& [name, r] : records) {
+    for (double t : {0.0, 0.1, 0.37, 0.5, 0.93}) {
+      const auto p = PointAt(r, t);
+      EXPECT_NEAR(ParamOf(r, p[0], p[1]), t, 1e-9) << name << " t=" << t;
+    }
+  }
+}
+
+TEST(EGet, EndsAreExact) {
+  Record line = geotest::Line(0.1, 0.7, 3.3, -9.1);
+  EXPECT_EQ(ParamOf(line, 0.1, 0.7), 0.0);
+  EXPECT_EQ(ParamOf(line, 3.3, -9.1), 1.0);
+  const auto end = PointAt(line, 1);
+  EXPECT_EQ(end[0], 3.3);
+  EXPECT_EQ(end[1], -9.1);
+  Record path = geotest::Poly(kKindPath, {{0.1, 0.2}, {1.7, 0.3}, {2.9, 4.1}});
+  EXPECT_EQ(ParamOf(path, 2.9, 4.1), 1.0);
+  EXPECT_EQ(PointAt(path, 1)[0], 2.9);
+  Record arc = geotest::Arc(1, 1, 2, 0.3, 1.9);
+  const auto a0 = PointAt(arc, 0);
+  const auto a1 = PointAt(arc, 1);
+  EXPECT_EQ(ParamOf(arc, a0[0], a0[1]), 0.0);
+  EXPECT_EQ(ParamOf(arc, a1[0], a1[1]), 1.0);
+}
+
+TEST(EGet, LineParameterOfAPointOnTheLineEqualsP2TL2) {
+  std::mt19937_64 rng(99);
+  std::uniform_real_distribution<double> coord(-500, 500), u(0, 1);
+  for (int i = 0; i < 500; ++i) {
+    const double a[2] = {coord(rng), coord(rng)}, b[2] = {coord(rng), coord(rng)};
+    Record line = geotest::Line(a[0], a[1], b[0], b[1]);
+    double p[2];
+    T2PL2(u(rng), a, b, p);
+    EXPECT_EQ(ParamOf(line, p[0], p[1]), P2TL2(p, a, b));
+  }
+}
+
+TEST(EGet, NearestPointOffTheEntity) {
+  Record line = geotest::Line(0, 0, 10, 0);
+  EXPECT_DOUBLE_EQ(ParamOf(line, 3, 4), 0.3);
+  EXPECT_DOUBLE_EQ(ParamOf(line, 15, 4), 1.5);  // the infinite line's parameter
+  Record path = geotest::Poly(kKindPath, {{0, 0}, {10, 0}, {10, 10}});
+  EXPECT_DOUBLE_EQ(ParamOf(path, 12, 5), 0.75);
+  Record arc = geotest::Arc(0, 0, 1, 0, kPi / 2);
+  EXPECT_GT(ParamOf(arc, -1, 0.2), 1);   // past the end
+  EXPECT_LT(ParamOf(arc, 1, -0.2), 0);   // before the start
+}
+
+TEST(EGet, Lengths) {
+  struct Case { Record record; double length; };
+  std::vector<Case> cases = {
+      {geotest::Line(0, 0, 3, 4), 5},
+      {geotest::Poly(kKindPath, {{0, 0}, {3, 4}, {3, 10}}), 11},
+      {geotest::Poly(kKindPolygon, {{0, 0}, {3, 0}, {3, 4}}), 12},
+      {geotest::Circle(0, 0, 2), 4 * kPi},
+      {geotest::Arc(0, 0, 2, 1, -1.5), 3},
+  };
+  for (auto& c : cases) {
+    double length = -1;
+    EXPECT_EQ(EGet(c.record.data(), kQueryLength, nullptr, &length), 1);
+    EXPECT_NEAR(length, c.length, 1e-12);
+  }
+}
+
+TEST(EGet, KindsWithoutALengthAreRefusedAndCurvesAreNotBuilt) {
+  Record text = geotest::Text(0, 0, 1, 1, 0, "A");
+  Record group = geotest::Blank(kKindGroup, kGroupSize);
+  double out = 0;
+  EXPECT_EQ(EGet(text.data(), kQueryLength, nullptr, &out), 0);
+  EXPECT_EQ(EGet(group.data(), kQueryLength, nullptr, &out), 0);
+  Record ellipse = geotest::Blank(kKindEllipse, kEllipseSize);
+  EXPECT_THROW(EGet(ellipse.data(), kQueryLength, nullptr, &out), vxh::HostFault);
+  Record line = geotest::Line(0, 0, 1, 0);
+  EXPECT_THROW(EGet(line.data(), 7, nullptr, &out), vxh::HostFault);
+}
+
+}  // namespace

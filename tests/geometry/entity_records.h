@@ -1,0 +1,75 @@
+// Builders of loose entity records for the geometry tests.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "host/entity_layout.h"
+#include "host/record.h"
+
+namespace geotest {
+
+using Record = std::vector<std::uint8_t>;
+
+inline Record Blank(vx::Kind kind, std::uint32_t size) {
+  Record r(size, 0);
+  vx::PutU32(r.data(), vx::kHdrSize, size);
+  vx::PutI8(r.data(), vx::kHdrKind, kind);
+  return r;
+}
+
+inline Record Line(double x1, double y1, double x2, double y2) {
+  Record r = Blank(vx::kKindLine, vx::kLineSize);
+  vx::PutF64(r.data(), vx::kLineX1, x1);
+  vx::PutF64(r.data(), vx::kLineY1, y1);
+  vx::PutF64(r.data(), vx::kLineX2, x2);
+  vx::PutF64(r.data(), vx::kLineY2, y2);
+  return r;
+}
+
+inline Record Poly(vx::Kind kind, const std::vector<std::pair<double, double>>& vertices) {
+  const auto count = static_cast<std::uint32_t>(vertices.size());
+  Record r = Blank(kind, vx::PolySize(count));
+  vx::PutU16(r.data(), vx::kPolyCount, static_cast<std::uint16_t>(count));
+  for (std::uint32_t i = 0; i < count; ++i) {
+    vx::PutF64(r.data(), vx::kPolyVertices + i * vx::kVertexBytes, vertices[i].first);
+    vx::PutF64(r.data(), vx::kPolyVertices + i * vx::kVertexBytes + 8, vertices[i].second);
+  }
+  return r;
+}
+
+inline Record Circle(double x, double y, double radius) {
+  Record r = Blank(vx::kKindCircle, vx::kCircleSize);
+  vx::PutF64(r.data(), vx::kCircleX, x);
+  vx::PutF64(r.data(), vx::kCircleY, y);
+  vx::PutF64(r.data(), vx::kCircleR, radius);
+  return r;
+}
+
+inline Record Arc(double x, double y, double radius, double start, double sweep) {
+  Record r = Blank(vx::kKindArc, vx::kArcSize);
+  vx::PutF64(r.data(), vx::kCircleX, x);
+  vx::PutF64(r.data(), vx::kCircleY, y);
+  vx::PutF64(r.data(), vx::kCircleR, radius);
+  vx::PutF64(r.data(), vx::kArcStart, start);
+  vx::PutF64(r.data(), vx::kArcSweep, sweep);
+  return r;
+}
+
+inline Record Text(double x, double y, float height, float width, float angle, const std::string& s,
+                   std::uint8_t justify = 0) {
+  Record r = Blank(vx::kKindText, vx::TextSize(static_cast<std::uint32_t>(s.size())));
+  vx::PutF64(r.data(), vx::kTextX, x);
+  vx::PutF64(r.data(), vx::kTextY, y);
+  vx::PutU8(r.data(), vx::kTextCacheFlag, 1);
+  vx::PutF32(r.data(), vx::kTextSpec + vx::kSpecHeight, height);
+  vx::PutF32(r.data(), vx::kTextSpec + vx::kSpecWidth, width);
+  vx::PutF32(r.data(), vx::kTextSpec + vx::kSpecAngle, angle);
+  vx::PutU8(r.data(), vx::kTextSpec + vx::kSpecJustify, justify);
+  std::memcpy(r.data() + vx::kTextString, s.data(), s.size());
+  return r;
+}
+
+}  // namespace geotest
