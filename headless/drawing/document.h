@@ -32,8 +32,10 @@ class Document {
   Document& operator=(const Document&) = delete;
 
   EntityList& Work();
+  const EntityList& Work() const;
   vx::DList* WorkDL();
   SettingsTables& Tables();
+  const SettingsTables& Tables() const;
   UndoJournal& Journal();
 
   // Host commands UNDO and REDO; false when there is no step to undo / redo.
@@ -48,6 +50,9 @@ class Document {
   void ClearSelection();
 
   std::uint32_t NewTag();
+  // The tag NewTag gives next; drawing files keep it.
+  std::uint32_t NextTag() const;
+  void SetNextTag(std::uint32_t tag);
 
   const std::string& FileName() const;
   void SetFileName(const std::string& name);  // also the text at byte 300 of the list
@@ -68,6 +73,7 @@ class EntityList {
   virtual std::size_t Count() const = 0;  // live entities
   virtual const EntityState& State(vx::Entity entity) const = 0;
   virtual void SetSelected(vx::Entity entity, bool selected) = 0;
+  virtual void SetTag(vx::Entity entity, std::uint32_t tag) = 0;
   virtual EntityList* Members(vx::Entity entity) const = 0;
   // Appends a copy of a finished record (host commands, file loading) without
   // journaling; returns the new entity.

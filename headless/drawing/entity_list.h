@@ -28,6 +28,7 @@ class ListImpl final : public EntityList {
   std::size_t Count() const override { return live_; }
   const EntityState& State(vx::Entity entity) const override;
   void SetSelected(vx::Entity entity, bool selected) override;
+  void SetTag(vx::Entity entity, std::uint32_t tag) override;
   EntityList* Members(vx::Entity entity) const override;
   vx::Entity Append(const std::uint8_t* record) override;
 

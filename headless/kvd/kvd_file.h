@@ -1,0 +1,29 @@
+// The native drawing file .kvd (docs/kvd_format.md): settings tables and
+// every list's records byte for byte, versioned, fully checked on reading.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vxh {
+
+class Document;
+
+inline constexpr std::uint32_t kKvdVersion = 1;
+inline constexpr int kKvdMaxDepth = 64;  // member lists inside member lists
+
+// Removed entities are left out unless keep_removed is set (undo checks
+// compare whole drawings, removed entities included).
+std::vector<std::uint8_t> EncodeKvd(const Document& doc, bool keep_removed = false);
+// Throws BadInput naming the problem and its byte offset.
+std::unique_ptr<Document> DecodeKvd(const std::uint8_t* data, std::size_t size,
+                                    const std::string& name);
+
+// Throw BadInput when the file cannot be written or read, or is damaged.
+void SaveKvd(const Document& doc, const std::string& path);
+std::unique_ptr<Document> LoadKvd(const std::string& path);
+
+}  // namespace vxh

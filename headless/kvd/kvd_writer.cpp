@@ -1,0 +1,92 @@
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+
+#include "headless/drawing/document.h"
+#include "headless/drawing/entity_list.h"
+#include "headless/drawing/settings_tables.h"
+#include "headless/host_error.h"
+#include "headless/kvd/kvd_file.h"
+#include "headless/kvd/kvd_layout.h"
+#include "host/record.h"
+
+namespace vxh {
+namespace {
+
+class Writer {
+ public:
+  explicit Writer(bool keep_removed) : keep_removed_(keep_removed) {}
+
+  void Bytes(const void* data, std::size_t size) {
+    if (size == 0) return;
+    const std::size_t at = out_.size();
+    out_.resize(at + size);
+    std::memcpy(out_.data() + at, data, size);
+  }
+  template <typename T>
+  void Value(T value) { Bytes(&value, sizeof value); }
+
+  void Tables(const SettingsTables& tables) {
+    Value(static_cast<std::uint16_t>(SettingsTables::Numbers().size()));
+    for (int number : SettingsTables::Numbers()) {
+      const std::size_t length = tables.Length(number);
+      Value(static_cast<std::uint8_t>(number));
+      Value(static_cast<std::uint32_t>(length));
+      Bytes(tables.Table(number), length);
+    }
+  }
+
+  void List(const ListImpl& list) {
+    std::uint32_t count = 0;
+    for (const EntityNode* n = list.First(); n != nullptr; n = n->next) count += Kept(*n);
+    Value(count);
+    for (EntityNode* n = list.First(); n != nullptr; n = n->next) {
+      if (Kept(*n)) Entity(*n);
+    }
+  }
+
+  std::vector<std::uint8_t> Take() { return std::move(out_); }
+  void Reserve(std::size_t bytes) { out_.reserve(bytes); }
+
+ private:
+  bool Kept(const EntityNode& n) const { return keep_removed_ || !n.state.removed; }
+
+  void Entity(EntityNode& n) {
+    std::uint8_t flags = 0;
+    if (n.state.removed) flags |= kKvdRemoved;
+    if (n.state.members != nullptr) flags |= kKvdHasMembers;
+    Value(flags);
+    Value(n.state.tag);
+    Bytes(RecordOf(&n), n.size);
+    if (n.state.members != nullptr) List(*static_cast<const ListImpl*>(n.state.members));
+  }
+
+  bool keep_removed_;
+  std::vector<std::uint8_t> out_;
+};
+
+}  // namespace
+
+std::vector<std::uint8_t> EncodeKvd(const Document& doc, bool keep_removed) {
+  const auto& work = static_cast<const ListImpl&>(doc.Work());
+  Writer w(keep_removed);
+  w.Reserve(kKvdHeaderBytes + 4096 + work.Count() * (kKvdSmallestEntity + 40));
+  w.Bytes(kKvdMagic, kKvdMagicBytes);
+  w.Value(kKvdVersion);
+  w.Value(doc.NextTag());
+  w.Tables(doc.Tables());
+  w.List(work);
+  w.Bytes(kKvdEnd, sizeof kKvdEnd);
+  return w.Take();
+}
+
+void SaveKvd(const Document& doc, const std::string& path) {
+  const std::vector<std::uint8_t> bytes = EncodeKvd(doc);
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  if (!file) throw BadInput("cannot open drawing file \"" + path + "\" for writing: " + std::strerror(errno));
+  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  file.close();
+  if (!file) throw BadInput("cannot write drawing file \"" + path + "\": " + std::strerror(errno));
+}
+
+}  // namespace vxh

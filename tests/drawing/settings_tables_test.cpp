@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "headless/drawing/document.h"
+#include "headless/drawing/settings_tables.h"
+#include "headless/host_error.h"
+#include "headless/kvd/table_rules.h"
+#include "host/entity_layout.h"
+#include "host/record.h"
+#include "host/settings_layout.h"
+
+namespace vxh {
+namespace {
+
+std::vector<std::string> Names(const Document& doc, int table, std::size_t name_offset) {
+  std::vector<std::string> names;
+  ForEachRecord(doc.Tables(), table, [&](const std::uint8_t* r) {
+    names.emplace_back(reinterpret_cast<const char*>(r + name_offset));
+  });
+  return names;
+}
+
+TEST(SettingsTablesTest, ANewDrawingHasTheTablesAUserExpects) {
+  Document doc;
+  EXPECT_EQ(Names(doc, vx::kTableLayers, vx::kLayerName),
+            (std::vector<std::string>{"0", "Construction", "Dimensions", "Text", "Hatch"}));
+  EXPECT_EQ(Names(doc, vx::kTableLineStyles, vx::kLStyleName),
+            (std::vector<std::string>{"Solid", "Dashed", "Dotted", "Dash dot", "Center", "Hidden"}));
+  EXPECT_EQ(Names(doc, vx::kTableFillStyles, vx::kFillName),
+            (std::vector<std::string>{".25 Right Diagonal", ".25 Left Diagonal", ".25 Crosshatch",
+                                      ".5 Horizontal", ".5 Vertical"}));
+  EXPECT_EQ(Names(doc, vx::kTableFonts, vx::kFontName),
+            (std::vector<std::string>{"Simplex", "Duplex", "Complex", "Italic", "DejaVu Sans",
+                                      "Liberation Sans", "Liberation Serif"}));
+  const std::uint8_t* layer = CurrentRecord(doc.Tables(), vx::kTableLayers);
+  ASSERT_NE(layer, nullptr);
+  EXPECT_STREQ(reinterpret_cast<const char*>(layer + vx::kLayerName), "0");
+  EXPECT_EQ(CurrentRecord(doc.Tables(), vx::kTableFillStyles), nullptr);
+  const std::uint8_t* text = CurrentRecord(doc.Tables(), vx::kTableTextDefaults);
+  ASSERT_NE(text, nullptr);
+  EXPECT_EQ(vx::GetF32(text + vx::kTextDefaultsSpec, vx::kSpecHeight), 2.5f);
+  EXPECT_EQ(vx::GetU16(text + vx::kTextDefaultsSpec, vx::kSpecFont), 1);
+  for (int number : SettingsTables::Numbers()) {
+    EXPECT_EQ(TableRuleViolation(number, doc.Tables().Table(number), doc.Tables().Length(number)), "")
+        << "table " << number;
+  }
+}
+
+TEST(SettingsTablesTest, LineFamilyFillStylesHoldTheirFamilies) {
+  Document doc;
+  struct Case { const char* name; std::uint32_t families; float spacing; };
+  const Case cases[] = {{".25 Right Diagonal", 1, 0.25f}, {".25 Crosshatch", 2, 0.25f},
+                        {".5 Vertical", 1, 0.5f}};
+  for (const Case& c : cases) {
+    const std::uint8_t* style = FindRecordByName(doc.Tables(), vx::kTableFillStyles, vx::kFillName, c.name);
+    ASSERT_NE(style, nullptr) << c.name;
+    EXPECT_EQ(style[vx::kFillType], vx::kFillTypeLineFamilies);
+    const std::uint8_t* data = style + vx::GetI8(style, vx::kFillDataOffset);
+    EXPECT_EQ(vx::GetU32(data, vx::kFillDataCount), c.families) << c.name;
+    EXPECT_EQ(vx::GetF32(data, vx::kFillDataScale), 1.0f);
+    const std::uint8_t* family = data + vx::kFillDataFamilies;
+    EXPECT_EQ(vx::GetF32(family, vx::kFamSpacing), c.spacing) << c.name;
+    EXPECT_EQ(vx::GetI32(family, vx::kFamDashCount), 0);
+  }
+}
+
+TEST(SettingsTablesTest, LayersAreAddedOnceAndMadeCurrentByName) {
+  Document doc;
+  const int walls = AddLayer(doc, "Walls");
+  EXPECT_EQ(walls, 5);
+  EXPECT_EQ(AddLayer(doc, "walls"), walls) << "names ignore case";
+  EXPECT_TRUE(SetCurrentLayer(doc, "Walls"));
+  EXPECT_FALSE(SetCurrentLayer(doc, "Roof"));
+  EXPECT_EQ(CurrentId(doc.Tables(), vx::kTableLayers), walls);
+  EXPECT_EQ(FindLayer(doc, "Roof"), -1);
+  EXPECT_EQ(TableRuleViolation(vx::kTableLayers, doc.Tables().Table(vx::kTableLayers),
+                               doc.Tables().Length(vx::kTableLayers)), "");
+  struct Bad { std::string name; const char* message; };
+  const Bad bad[] = {{"", "empty"}, {std::string(40, 'L'), "longer than 31"}};
+  for (const Bad& b : bad) {
+    try {
+      AddLayer(doc, b.name);
+      ADD_FAILURE() << "accepted \"" << b.name << "\"";
+    } catch (const BadInput& e) {
+      EXPECT_NE(std::string(e.what()).find(b.message), std::string::npos) << e.what();
+    }
+  }
+}
+
+TEST(SettingsTablesTest, CurrentSettingsReachTheHeaderAndCopyLeavesSizeAndKind) {
+  Document doc;
+  std::uint8_t* current = CurrentRecord(doc.Tables(), vx::kTableCurrent);
+  vx::PutU8(current, vx::kCurByte116, 3);
+  vx::PutU32(current, vx::kCurWord8, 0x112233);
+  vx::PutU32(current, vx::kCurWord117, 0x445566);
+  vx::PutU32(current, vx::kCurWord121, 0x778899);
+  SetCurrentLayer(doc, "Text");
+  std::uint8_t line[vx::kLineSize] = {};
+  vx::PutU32(line, vx::kHdrSize, vx::kLineSize);
+  vx::PutI8(line, vx::kHdrKind, vx::kKindLine);
+  ApplyCurrentSettings(doc.Tables(), line);
+  EXPECT_EQ(vx::GetU8(line, vx::kHdrAttrByte), 3);
+  EXPECT_EQ(vx::GetU32(line, vx::kHdrAttr6), 0x112233u);
+  EXPECT_EQ(vx::GetU32(line, vx::kHdrAttr10), 0x445566u);
+  EXPECT_EQ(vx::GetU32(line, vx::kHdrAttr22), 0x778899u);
+  EXPECT_EQ(vx::GetU16(line, vx::kHdrLayer), 3);
+  EXPECT_EQ(vx::GetU16(line, vx::kHdrLineStyle), 1);
+  EXPECT_EQ(vx::GetU16(line, vx::kHdrFillStyle), 0);
+
+  std::uint8_t group[vx::kGroupSize] = {};
+  vx::PutU32(group, vx::kHdrSize, vx::kGroupSize);
+  vx::PutI8(group, vx::kHdrKind, vx::kKindGroup);
+  vx::PutU8(group, vx::kHdrReserved26, 0xEE);
+  CopyEntitySettings(group, line);
+  EXPECT_EQ(vx::GetU32(group, vx::kHdrSize), vx::kGroupSize);
+  EXPECT_EQ(vx::GetI8(group, vx::kHdrKind), vx::kKindGroup);
+  EXPECT_EQ(std::memcmp(group + vx::kHdrAttrByte, line + vx::kHdrAttrByte, 21), 0);
+  EXPECT_EQ(group[vx::kHdrReserved26], 0xEE);
+}
+
+}  // namespace
+}  // namespace vxh
