@@ -1,0 +1,222 @@
+#include "headless/script/lexer.h"
+
+#include <string>
+
+#include "headless/host_error.h"
+
+namespace vxh::script {
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+class Lexer {
+ public:
+  Lexer(std::string_view text, std::string_view file) : text_(text), file_(file) {}
+
+  std::vector<Token> Run() {
+    while (!AtEnd()) LexToken();
+    return std::move(tokens_);
+  }
+
+ private:
+  bool AtEnd() const { return i_ >= text_.size(); }
+  char Peek() const { return text_[i_]; }
+  bool PrecededByBlank() const { return i_ > 0 && IsBlank(text_[i_ - 1]); }
+
+  void Advance() {
+    if (text_[i_] == '\n') {
+      ++line_;
+      column_ = 1;
+    } else {
+      ++column_;
+    }
+    ++i_;
+  }
+
+  SourcePos Here() const { return SourcePos{std::string(file_), line_, column_}; }
+
+  [[noreturn]] void Fail(const SourcePos& pos, const std::string& message) const {
+    throw BadInput(Where(pos) + ": " + message);
+  }
+
+  void SkipBlanks() {
+    while (!AtEnd() && IsBlank(Peek())) Advance();
+  }
+
+  void SkipComment() {
+    while (!AtEnd() && Peek() != '\n') Advance();
+  }
+
+  void LexToken() {
+    SkipBlanks();
+    if (AtEnd()) return;
+    const SourcePos start = Here();
+    switch (Peek()) {
+      case ';':
+        Advance();
+        tokens_.push_back(Token{TokenKind::kEnter, {}, {}, start});
+        return;
+      case '\n':
+        Advance();
+        return;
+      case '#':
+        SkipComment();
+        return;
+      case '<':
+        LexEvent(start);
+        return;
+      case '{':
+        LexDialog(start);
+        return;
+      default:
+        LexText(start);
+    }
+  }
+
+  // After '>' or '}' only blanks, a comment or the separator may follow.
+  void EndEnclosedToken(char closer) {
+    SkipBlanks();
+    if (AtEnd()) return;
+    if (Peek() == ';' || Peek() == '\n') {
+      Advance();
+    } else if (Peek() == '#') {
+      SkipComment();
+    } else {
+      Fail(Here(), std::string("unexpected text after '") + closer + "': end the token with ';'");
+    }
+  }
+
+  void LexEvent(const SourcePos& start) {
+    Advance();  // '<'
+    std::string body;
+    while (!AtEnd() && Peek() != '>' && Peek() != '\n') {
+      body += Peek();
+      Advance();
+    }
+    if (AtEnd() || Peek() != '>') Fail(start, "unterminated event: no '>' before the end of the line");
+    Advance();
+    tokens_.push_back(Token{TokenKind::kEvent, {}, Trim(body), start});
+    EndEnclosedToken('>');
+  }
+
+  void LexDialog(const SourcePos& start) {
+    Advance();  // '{'
+    std::string body;
+    while (!AtEnd() && Peek() != '}') {
+      if (Peek() == '"') {
+        body += ReadQuotedRaw();
+        continue;
+      }
+      body += Peek();
+      Advance();
+    }
+    if (AtEnd()) Fail(start, "unterminated dialog answer: no '}' for this '{'");
+    Advance();
+    tokens_.push_back(Token{TokenKind::kDialog, {}, body, start});
+    EndEnclosedToken('}');
+  }
+
+  // Reads "..." from the opening quote; returns the text with escapes undone.
+  std::string ReadQuoted() {
+    const SourcePos start = Here();
+    Advance();  // opening quote
+    std::string text;
+    while (!AtEnd() && Peek() != '"' && Peek() != '\n') {
+      if (Peek() == '\\' && i_ + 1 < text_.size() && (text_[i_ + 1] == '"' || text_[i_ + 1] == '\\')) {
+        Advance();
+      }
+      text += Peek();
+      Advance();
+    }
+    if (AtEnd() || Peek() != '"') Fail(start, "unterminated quote: no closing '\"' on this line");
+    Advance();
+    return text;
+  }
+
+  // Inside a dialog answer a quote is kept as written, for the dialog's own
+  // parser; it only stops ';', '}' and '#' from acting.
+  std::string ReadQuotedRaw() {
+    const SourcePos start = Here();
+    std::string raw(1, Peek());
+    Advance();
+    while (!AtEnd() && Peek() != '"' && Peek() != '\n') {
+      if (Peek() == '\\' && i_ + 1 < text_.size() && text_[i_ + 1] != '\n') {
+        raw += Peek();
+        Advance();
+      }
+      raw += Peek();
+      Advance();
+    }
+    if (AtEnd() || Peek() != '"') Fail(start, "unterminated quote: no closing '\"' on this line");
+    raw += Peek();
+    Advance();
+    return raw;
+  }
+
+  void LexText(const SourcePos& start) {
+    Token token{TokenKind::kText, {}, {}, start};
+    std::string plain;
+    auto flush = [&] {
+      if (!plain.empty()) token.segments.push_back(Segment{plain, false});
+      plain.clear();
+    };
+    while (!AtEnd() && Peek() != ';' && Peek() != '\n') {
+      if (Peek() == '"') {
+        flush();
+        token.segments.push_back(Segment{ReadQuoted(), true});
+      } else if (Peek() == '#' && PrecededByBlank()) {
+        SkipComment();
+      } else {
+        plain += Peek();
+        Advance();
+      }
+    }
+    flush();
+    if (!AtEnd()) Advance();  // the separator
+    TrimTrailingBlanks(token.segments);
+    tokens_.push_back(std::move(token));
+  }
+
+  static std::string Trim(const std::string& s) {
+    std::size_t b = 0, e = s.size();
+    while (b < e && IsBlank(s[b])) ++b;
+    while (e > b && IsBlank(s[e - 1])) --e;
+    return s.substr(b, e - b);
+  }
+
+  static void TrimTrailingBlanks(std::vector<Segment>& segments) {
+    while (!segments.empty() && !segments.back().quoted) {
+      std::string& t = segments.back().text;
+      while (!t.empty() && IsBlank(t.back())) t.pop_back();
+      if (!t.empty()) return;
+      segments.pop_back();
+    }
+  }
+
+  std::string_view text_;
+  std::string_view file_;
+  std::size_t i_ = 0;
+  int line_ = 1;
+  int column_ = 1;
+  std::vector<Token> tokens_;
+};
+
+}  // namespace
+
+std::vector<Token> LexScript(std::string_view text, std::string_view file) { return Lexer(text, file).Run(); }
+
+SourcePos EndOf(std::string_view text, std::string_view file) {
+  SourcePos pos{std::string(file), 1, 1};
+  for (const char c : text) {
+    if (c == '\n') {
+      ++pos.line;
+      pos.column = 1;
+    } else {
+      ++pos.column;
+    }
+  }
+  return pos;
+}
+
+}  // namespace vxh::script

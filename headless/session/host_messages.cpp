@@ -1,0 +1,42 @@
+#include "headless/session/host_messages.h"
+
+#include <array>
+
+#include "headless/host_error.h"
+#include "host/host_api.h"
+
+namespace vxh {
+
+namespace {
+
+struct HostMessage {
+  int number;
+  const char* text;
+};
+
+constexpr std::array<HostMessage, 1> kHostMessages{{
+    {vx::kMsgSelectEntities, "Select entities:"},
+}};
+
+}  // namespace
+
+std::string HostMessageText(int number) {
+  for (const HostMessage& m : kHostMessages)
+    if (m.number == number) return m.text;
+  throw HostFault("the host has no message number " + std::to_string(number));
+}
+
+const char* BoxTitleFor(int style) {
+  switch (style) {
+    case vx::kBoxWarning:
+      return "Warning";
+    case vx::kBoxError:
+      return "Error";
+    case vx::kBoxYesNo:
+      return "Question";
+    default:
+      return "Message";
+  }
+}
+
+}  // namespace vxh

@@ -1,0 +1,11 @@
+// Which keys a script holds down (<hold shift>, <release all>, ...). The
+// Windows key-state services of the headless host read this table.
+#pragma once
+
+namespace vxh {
+
+void SetKeyHeld(int virtual_key, bool held);
+bool KeyHeld(int virtual_key);
+void ReleaseAllKeys();
+
+}  // namespace vxh

@@ -1,0 +1,43 @@
+#include "headless/session/session.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "headless/drawing/document.h"
+#include "headless/host_error.h"
+#include "headless/kvd/kvd_file.h"
+#include "headless/script/lexer.h"
+#include "headless/session/session_core.h"
+
+namespace vxh {
+
+struct Session::Impl {
+  Impl(std::ostream& transcript, SessionOptions options) : core(transcript, std::move(options)) {}
+  SessionCore core;
+};
+
+Session::Session(std::ostream& transcript, SessionOptions options)
+    : impl_(std::make_unique<Impl>(transcript, std::move(options))) {}
+
+Session::~Session() = default;
+
+void Session::Open(const std::string& path) { impl_->core.ReplaceDocument(LoadKvd(path)); }
+
+void Session::Save(const std::string& path) { SaveKvd(impl_->core.Doc(), path); }
+
+void Session::RunFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw BadInput(path + ": cannot read the script");
+  std::ostringstream text;
+  text << in.rdbuf();
+  if (in.bad()) throw BadInput(path + ": cannot read the script");
+  RunText(text.str(), path);
+}
+
+void Session::RunText(const std::string& text, const std::string& name) {
+  impl_->core.Run(script::LexScript(text, name), script::EndOf(text, name));
+}
+
+Document& Session::Doc() { return impl_->core.Doc(); }
+
+}  // namespace vxh

@@ -1,0 +1,208 @@
+#include "headless/session/session_core.h"
+
+#include <cstdlib>
+
+#include "frame/entry_point.h"
+#include "headless/drawing/document.h"
+#include "headless/host_error.h"
+#include "headless/script/lexer.h"
+#include "headless/script/variables.h"
+#include "headless/session/host_commands.h"
+#include "headless/session/key_state.h"
+#include "headless/session/pack_registry.h"
+#include "host/kv_types.h"
+
+namespace vxh {
+
+namespace {
+
+SessionCore* g_active = nullptr;
+
+// The headless host has no module handles; the pack only stores this one.
+char g_module_handle;
+
+}  // namespace
+
+SessionCore::SessionCore(std::ostream& transcript, SessionOptions options)
+    : out_(transcript), log_(transcript), options_(std::move(options)) {
+  if (g_active != nullptr) throw HostFault("a session is already running: only one can exist at a time");
+  if (RegisteredPack().Loaded()) throw HostFault("the pack is already loaded outside a session");
+  doc_ = std::make_unique<Document>();
+  view_.SetView(kDefaultView);
+  host_path_ = DefaultHostPath();
+  ReleaseAllKeys();
+  ResetHostCommandMemory();
+  g_active = this;
+  try {
+    vx::PackAttach(&g_module_handle);
+  } catch (...) {
+    g_active = nullptr;
+    throw;
+  }
+}
+
+SessionCore::~SessionCore() {
+  try {
+    if (RegisteredPack().Loaded()) vx::PackDetach();
+  } catch (...) {
+    // Unloading is the last thing a session does; a fault here has nobody
+    // left to report to, and the registry is cleared regardless.
+  }
+  ReleaseAllKeys();
+  g_active = nullptr;
+}
+
+SessionCore& SessionCore::Active(const char* operation) {
+  if (g_active == nullptr) throw HostFault(std::string(operation) + " called while no session runs");
+  return *g_active;
+}
+
+SessionCore* SessionCore::ActiveOrNull() { return g_active; }
+
+void SessionCore::ReplaceDocument(std::unique_ptr<Document> doc) { doc_ = std::move(doc); }
+
+void SessionCore::Run(std::vector<script::Token> tokens, const script::SourcePos& end) {
+  if (running_) {
+    queue_.insert(queue_.begin(), tokens.begin(), tokens.end());
+    return;
+  }
+  running_ = true;
+  queue_.assign(tokens.begin(), tokens.end());
+  try {
+    while (!queue_.empty()) {
+      const script::Token token = std::move(queue_.front());
+      queue_.pop_front();
+      try {
+        Dispatch(token);
+      } catch (const BadInput& e) {
+        throw BadInput(script::Where(token.pos) + ": " + e.what());
+      } catch (const HostFault& e) {
+        throw HostFault(script::Where(token.pos) + ": " + e.what());
+      }
+    }
+    if (pending_)
+      throw BadInput(script::Where(end) + ": the script ends while a request waits (\"" + pending_->prompt +
+                     "\")");
+  } catch (...) {
+    Abandon();
+    throw;
+  }
+  running_ = false;
+}
+
+void SessionCore::RunCommand(const std::string& name) {
+  script::Token token;
+  token.segments.push_back(script::Segment{name, true});
+  token.pos.file = "<command>";
+  Run({token}, token.pos);
+}
+
+void SessionCore::Abandon() {
+  protocol_.Abandon();
+  pending_.reset();
+  queue_.clear();
+  deferred_.clear();
+  running_ = false;
+}
+
+void SessionCore::Dispatch(const script::Token& token) {
+  switch (token.kind) {
+    case script::TokenKind::kEnter:
+      if (pending_) Answer(vx::kStatusDefault, "<enter>");
+      return;
+    case script::TokenKind::kEvent:
+      HandleEvent(script::ParseEvent(token.body));
+      return;
+    case script::TokenKind::kDialog:
+      throw BadInput("dialog answers {...} are not supported yet");
+    case script::TokenKind::kText:
+      DispatchText(token);
+      return;
+  }
+}
+
+void SessionCore::DispatchText(const script::Token& token) {
+  const std::string text =
+      script::ExpandVariables(token.segments, [this](std::string_view name) { return Variable(name); });
+  if (pending_) {
+    AnswerText(text);
+  } else {
+    StartCommand(text);
+  }
+}
+
+void SessionCore::StartCommand(const std::string& text) {
+  const std::string name = UpperCase(text);
+  vx::Handler handler = RegisteredPack().Find(name);
+  if (handler == nullptr) handler = FindHostCommand(name);
+  const bool about = handler == nullptr && name == kAboutCommand;
+  if (about) handler = RegisteredPack().About();
+  if (handler == nullptr) {
+    if (text.empty()) throw BadInput("a command name is expected, got an empty text");
+    throw BadInput("unknown command \"" + text + "\"");
+  }
+  log_.Command(name);
+  protocol_.Start(name, about);
+  RunStep(handler);
+}
+
+// Handlers and continuations run here and only here, never inside ReqData.
+void SessionCore::RunStep(const std::function<void()>& step) {
+  step();
+  if (!protocol_.StepReturned()) return;
+  queue_.insert(queue_.begin(), deferred_.begin(), deferred_.end());
+  deferred_.clear();
+}
+
+void SessionCore::Answer(int status, const std::string& shown) {
+  const PendingRequest request = *pending_;
+  pending_.reset();
+  protocol_.Answered();
+  log_.Answer(shown);
+  RunStep([&] { request.next(status); });
+}
+
+void SessionCore::Request(PendingRequest request) {
+  protocol_.Request();
+  log_.Prompt(request.prompt);
+  pending_ = std::move(request);
+}
+
+void SessionCore::EndCommand() { protocol_.End(); }
+
+void SessionCore::ExecScript(std::string_view text) {
+  std::vector<script::Token> tokens = script::LexScript(text, "ExecScriptCopy");
+  if (!running_) {
+    Run(std::move(tokens), script::SourcePos{"ExecScriptCopy", 1, 1});
+  } else if (protocol_.Running()) {
+    deferred_.insert(deferred_.end(), tokens.begin(), tokens.end());
+  } else {
+    queue_.insert(queue_.begin(), tokens.begin(), tokens.end());
+  }
+}
+
+void SessionCore::SetVariable(const std::string& name, const std::string& value) {
+  variables_[UpperCase(name)] = value;
+  log_.Variable(name, value);
+}
+
+std::optional<std::string> SessionCore::Variable(std::string_view name) const {
+  const auto it = variables_.find(UpperCase(name));
+  if (it == variables_.end()) return std::nullopt;
+  return it->second;
+}
+
+std::string DefaultHostPath() {
+  std::string path;
+  if (const char* home = std::getenv("VORLIX_HOME"); home != nullptr && *home != '\0') {
+    path = home;
+  } else if (const char* user = std::getenv("HOME"); user != nullptr && *user != '\0') {
+    path = std::string(user) + "/.local/share/vorlix/";
+  } else {
+    path = "./";
+  }
+  if (path.back() != '/' && path.back() != '\\') path += '/';
+  return path;
+}
+
+}  // namespace vxh

@@ -1,0 +1,96 @@
+// The state of the running session behind Session and the host operations:
+// the drawing, the registered pack, the token queue, the pending request and
+// the protocol check. Host operations reach it through SessionCore::Active().
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "headless/script/event.h"
+#include "headless/script/token.h"
+#include "headless/session/command_protocol.h"
+#include "headless/session/pending_request.h"
+#include "headless/session/session.h"
+#include "headless/session/transcript.h"
+#include "headless/session/view_state.h"
+
+namespace vxh {
+
+class Document;
+
+class SessionCore {
+ public:
+  SessionCore(std::ostream& transcript, SessionOptions options);
+  ~SessionCore();
+  SessionCore(const SessionCore&) = delete;
+  SessionCore& operator=(const SessionCore&) = delete;
+
+  // The running session; a HostFault naming the operation when none runs.
+  static SessionCore& Active(const char* operation);
+  static SessionCore* ActiveOrNull();
+
+  Document& Doc() { return *doc_; }
+  void ReplaceDocument(std::unique_ptr<Document> doc);
+  Transcript& Log() { return log_; }
+  ViewState& View() { return view_; }
+  const SessionOptions& Options() const { return options_; }
+
+  // Runs tokens to their end; `end` is where the script ends, for the error
+  // of a request still waiting there.
+  void Run(std::vector<script::Token> tokens, const script::SourcePos& end);
+  // Starts a command by name as a script would (the CLI's "about").
+  void RunCommand(const std::string& name);
+
+  // Host operations.
+  void Request(PendingRequest request);  // ReqData
+  void EndCommand();                     // CmdEnd
+  // A message box; a question (yes/no) takes <yes> or <no> when that is the
+  // next token, else its default. Returns the answer (6, 7) or 1.
+  int MessageBox(std::string_view text, std::string_view title, int style);
+  void ExecScript(std::string_view text);  // ExecScriptCopy
+  void SetVariable(const std::string& name, const std::string& value);
+  std::optional<std::string> Variable(std::string_view name) const;
+  const std::string& HostPath() const { return host_path_; }
+
+ private:
+  void Dispatch(const script::Token& token);
+  void DispatchText(const script::Token& token);
+  void HandleEvent(const script::Event& event);
+  void StartCommand(const std::string& text);
+  void RunStep(const std::function<void()>& step);
+  void Answer(int status, const std::string& shown);
+  void AnswerText(const std::string& text);
+  void Move(double x, double y);
+  std::optional<script::EventKind> PeekYesNo();
+  void Abandon();
+
+  // Answers by request kind (session_answers.cpp); each returns the status.
+  int AnswerPoint(const PendingRequest& r, const std::string& text);
+  int AnswerSelection(const std::string& text, std::string& shown);
+  int AnswerPick(const PendingRequest& r, const std::string& text, std::string& shown);
+
+  std::ostream& out_;
+  Transcript log_;
+  SessionOptions options_;
+  std::unique_ptr<Document> doc_;
+  CommandProtocol protocol_;
+  std::optional<PendingRequest> pending_;
+  std::deque<script::Token> queue_;
+  std::vector<script::Token> deferred_;           // ExecScriptCopy during a command
+  std::map<std::string, std::string> variables_;  // names in upper case
+  ViewState view_;
+  std::string host_path_;
+  bool running_ = false;
+};
+
+// The host folder with a trailing separator: VORLIX_HOME, else
+// ~/.local/share/vorlix/.
+std::string DefaultHostPath();
+
+}  // namespace vxh

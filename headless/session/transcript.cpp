@@ -1,0 +1,41 @@
+#include "headless/session/transcript.h"
+
+namespace vxh {
+
+std::string EscapeForTranscript(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (const char c : text) {
+    switch (c) {
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      default:
+        out += c;
+    }
+  }
+  return out;
+}
+
+void Transcript::Line(std::string_view mark, std::string_view text) {
+  out_ << mark << EscapeForTranscript(text) << '\n';
+}
+
+void Transcript::Box(std::string_view title, std::string_view text) {
+  out_ << '[' << EscapeForTranscript(title) << "] " << EscapeForTranscript(text) << '\n';
+}
+
+void Transcript::Variable(std::string_view name, std::string_view value) {
+  out_ << "$ " << EscapeForTranscript(name) << '=' << EscapeForTranscript(value) << '\n';
+}
+
+}  // namespace vxh
