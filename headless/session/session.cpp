@@ -4,8 +4,10 @@
 #include <sstream>
 
 #include "headless/drawing/document.h"
+#include "headless/geometry/matrix_stack.h"
 #include "headless/host_error.h"
 #include "headless/kvd/kvd_file.h"
+#include "headless/screen/screen_log.h"
 #include "headless/script/lexer.h"
 #include "headless/session/session_core.h"
 
@@ -16,8 +18,13 @@ struct Session::Impl {
   SessionCore core;
 };
 
-Session::Session(std::ostream& transcript, SessionOptions options)
-    : impl_(std::make_unique<Impl>(transcript, std::move(options))) {}
+// The matrix stack and the screen are the host's own, not the drawing's: a
+// session starts with both cleared, as a freshly started host would.
+Session::Session(std::ostream& transcript, SessionOptions options) {
+  ResetMatrixStack();
+  screen::ResetScreen();
+  impl_ = std::make_unique<Impl>(transcript, std::move(options));
+}
 
 Session::~Session() = default;
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "tests/cli/cli_runner.h"
 
 namespace vxtest {
@@ -26,6 +28,9 @@ struct ExitCase {
   const char* arguments;
   int status;
 };
+
+// Readable test names: the case, not its bytes.
+void PrintTo(const ExitCase& c, std::ostream* os) { *os << c.arguments; }
 
 class CliExitStatus : public testing::TestWithParam<ExitCase> {};
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include <vector>
 
@@ -38,6 +40,9 @@ struct LexCase {
   const char* text;
   std::vector<std::string> tokens;
 };
+
+// Readable test names: the case, not its bytes.
+void PrintTo(const LexCase& c, std::ostream* os) { *os << c.name; }
 
 class LexerCases : public ::testing::TestWithParam<LexCase> {};
 
@@ -93,6 +98,9 @@ struct ErrorCase {
   const char* text;
   const char* message_start;
 };
+
+// Readable test names: the case, not its bytes.
+void PrintTo(const ErrorCase& c, std::ostream* os) { *os << c.text; }
 
 class LexerErrors : public ::testing::TestWithParam<ErrorCase> {};
 

@@ -56,6 +56,9 @@ struct PolyCase {
   std::uint16_t vertices;
 };
 
+// Readable test names: the case, not its bytes.
+void PrintTo(const PolyCase& c, std::ostream* os) { *os << c.script; }
+
 class PolyCommands : public SessionTest, public ::testing::WithParamInterface<PolyCase> {};
 
 TEST_P(PolyCommands, VerticesAndKind) {

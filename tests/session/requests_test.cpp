@@ -31,6 +31,9 @@ struct StatusCase {
   double first;  // the first double of the buffer afterwards (NAN: not checked)
 };
 
+// Readable test names: the case, not its bytes.
+void PrintTo(const StatusCase& c, std::ostream* os) { *os << c.name; }
+
 class RequestStatuses : public Requests, public ::testing::WithParamInterface<StatusCase> {};
 
 TEST_P(RequestStatuses, AnswerGivesStatusAndBuffer) {
@@ -95,6 +98,9 @@ struct MisfitCase {
   const char* answer;
   const char* message;
 };
+
+// Readable test names: the case, not its bytes.
+void PrintTo(const MisfitCase& c, std::ostream* os) { *os << c.answer; }
 
 class Misfits : public Requests, public ::testing::WithParamInterface<MisfitCase> {};
 
