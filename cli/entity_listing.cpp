@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "headless/drawing/document.h"
+#include "headless/geometry/entity_access.h"
 #include "headless/text_encoding.h"
 #include "host/entity_layout.h"
 #include "host/record.h"
@@ -125,41 +126,10 @@ std::string TextFields(Entity e, int kind) {
 
 }  // namespace
 
-const char* KindName(int kind) {
-  switch (kind) {
-    case vx::kKindPoint: return "point";
-    case vx::kKindLine: return "line";
-    case vx::kKindPath: return "path";
-    case vx::kKindPolygon: return "polygon";
-    case vx::kKindText: return "text";
-    case vx::kKindCircle: return "circle";
-    case vx::kKindArc: return "arc";
-    case vx::kKindEllipse: return "ellipse";
-    case vx::kKindEllipticalArc: return "elliptical arc";
-    case vx::kKindGroup: return "group";
-    case vx::kKindOpaque: return "opaque";
-    case vx::kKindSymbol: return "symbol";
-    case vx::kKindGlyphContainer: return "glyph container";
-    case vx::kKindCurvePath: return "curve path";
-    case vx::kKindClosedCurve: return "closed curve";
-    case vx::kKindDimLinear:
-    case vx::kKindDimRadial:
-    case vx::kKindDimArc:
-    case vx::kKindDimOrdinate: return "dimension";
-    case vx::kKindTextLike: return "text-like";
-    case vx::kKindArrowComposite: return "arrow composite";
-    case vx::kKindContainer: return "container";
-    case vx::kKindAttribute: return "attribute";
-    case vx::kKindWall: return "wall";
-    case vx::kKindBezier: return "bezier";
-    default: return "unknown";
-  }
-}
-
 std::string DescribeText(const vxh::EntityList& list, Entity e, int depth) {
   const int kind = vx::GetI8(e, vx::kHdrKind);
   std::string out(static_cast<std::size_t>(depth) * 2, ' ');
-  out += KindName(kind);
+  out += vxh::KindName(kind);
   out += " layer " + std::to_string(vx::GetU16(e, vx::kHdrLayer)) + ":" + TextFields(e, kind) + "\n";
   if (const vxh::EntityList* members = list.Members(e)) {
     members->ForEach([&](Entity m) { out += DescribeText(*members, m, depth + 1); });
@@ -169,7 +139,7 @@ std::string DescribeText(const vxh::EntityList& list, Entity e, int depth) {
 
 std::string DescribeJson(const vxh::EntityList& list, Entity e) {
   const int kind = vx::GetI8(e, vx::kHdrKind);
-  std::string out = "{\"kind\":" + std::to_string(kind) + ",\"name\":\"" + KindName(kind) +
+  std::string out = "{\"kind\":" + std::to_string(kind) + ",\"name\":\"" + vxh::KindName(kind) +
                     "\",\"layer\":" + std::to_string(vx::GetU16(e, vx::kHdrLayer));
   const std::vector<Point> points = PointsOf(e);
   if (!points.empty()) out += ",\"points\":" + PointsJson(points);

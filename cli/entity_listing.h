@@ -12,7 +12,6 @@ class EntityList;
 
 namespace vxcli {
 
-const char* KindName(int kind);
 std::string DescribeText(const vxh::EntityList& list, vx::Entity entity, int depth);
 std::string DescribeJson(const vxh::EntityList& list, vx::Entity entity);
 
