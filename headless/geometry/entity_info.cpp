@@ -16,7 +16,7 @@ constexpr int kInfoContainer = 0x10;
 
 bool IsClosedKind(int kind) {
   return kind == vx::kKindPolygon || kind == vx::kKindCircle || kind == vx::kKindEllipse ||
-         kind == vx::kKindClosedCurve;
+         kind == vx::kKindClosedCurve || kind == vx::kKindWall;
 }
 
 int EntityFlags(vx::Entity entity) {

@@ -3,12 +3,14 @@
 // inverse of query 0 for points on the entity.
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "headless/geometry/arc_geometry.h"
 #include "headless/geometry/checked_pointer.h"
 #include "headless/geometry/entity_access.h"
 #include "headless/geometry/polyline.h"
+#include "headless/geometry/shape_of.h"
 #include "headless/host_error.h"
 #include "host/entity_layout.h"
 #include "host/host_api.h"
@@ -62,10 +64,15 @@ struct ArcMeasure final : Measure {
   double Length() const override { return arc.radius * std::fabs(arc.sweep); }
 };
 
-bool IsCurvedKind(int kind) {
-  return kind == vx::kKindEllipse || kind == vx::kKindEllipticalArc || kind == vx::kKindCurvePath ||
-         kind == vx::kKindClosedCurve || kind == vx::kKindBezier || kind == vx::kKindWall;
-}
+// The curved kinds and walls: by their pieces (see shape.h for how the
+// parameter spreads over them).
+struct ShapeMeasure final : Measure {
+  Shape shape;
+  explicit ShapeMeasure(Shape s) : shape(std::move(s)) {}
+  P2 PointAt(double t) const override { return shape.PointAt(t); }
+  double ParamOf(const P2& p) const override { return shape.ParamOf(p); }
+  double Length() const override { return shape.Length(); }
+};
 
 // The measure of a kind, or none for kinds that have no length or parameter
 // (points, texts, containers, dimensions): EGet refuses those with 0.
@@ -82,7 +89,11 @@ std::unique_ptr<Measure> MeasureOf(vx::Entity e) {
     case vx::kKindCircle: RequireBytes(e, vx::kCircleSize, kOp); return std::make_unique<ArcMeasure>(e, false);
     case vx::kKindArc: RequireBytes(e, vx::kArcSize, kOp); return std::make_unique<ArcMeasure>(e, true);
     default:
-      if (IsCurvedKind(kind)) NotBuilt(("EGet of a " + KindName(kind)).c_str());
+      if (IsCurvedKind(kind)) {
+        std::optional<Shape> shape = MeasurableShapeOf(e, kOp);
+        if (!shape) return nullptr;  // no points, nothing to measure
+        return std::make_unique<ShapeMeasure>(std::move(*shape));
+      }
       return nullptr;
   }
 }

@@ -1,8 +1,11 @@
 // ETran: transforms a record in place by a stored matrix and returns it.
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "headless/geometry/checked_pointer.h"
+#include "headless/geometry/conic_transform.h"
+#include "headless/geometry/curve_records.h"
 #include "headless/geometry/entity_access.h"
 #include "headless/geometry/matrix.h"
 #include "headless/geometry/text_geometry.h"
@@ -41,16 +44,8 @@ double ImageAngle(const Matrix& m, double angle) {
   return NormalizeAngle(std::atan2(m[4] * c + m[5] * s, m[0] * c + m[1] * s));
 }
 
-// Circles and arcs stay circles and arcs only under similarities; anything
-// else makes an ellipse, a new record that this host does not build yet.
-void RequireSimilarity(const Matrix& m, int kind) {
-  if (!IsPlaneSimilarity(m))
-    NotBuilt(("ETran of a " + KindName(kind) + " by a non-uniform scale or shear (an ellipse)").c_str());
-}
-
 void TransformCircle(vx::Entity e, const Matrix& m) {
   RequireBytes(e, vx::kCircleSize, kOp);
-  RequireSimilarity(m, vx::kKindCircle);
   TransformPointAt(e, vx::kCircleX, m);
   vx::PutF64(e, vx::kCircleR, vx::GetF64(e, vx::kCircleR) * PlaneScale(m));
 }
@@ -59,13 +54,30 @@ void TransformCircle(vx::Entity e, const Matrix& m) {
 // starts from the image of its old end instead.
 void TransformArc(vx::Entity e, const Matrix& m) {
   RequireBytes(e, vx::kArcSize, kOp);
-  RequireSimilarity(m, vx::kKindArc);
   const double start = vx::GetF64(e, vx::kArcStart);
   const double sweep = vx::GetF64(e, vx::kArcSweep);
   const bool mirrored = PlaneDeterminant(m) < 0;
   TransformPointAt(e, vx::kCircleX, m);
   vx::PutF64(e, vx::kCircleR, vx::GetF64(e, vx::kCircleR) * PlaneScale(m));
   vx::PutF64(e, vx::kArcStart, ImageAngle(m, mirrored ? start + sweep : start));
+}
+
+void TransformPoints(vx::Entity e, std::size_t first_x, std::size_t count, const Matrix& m) {
+  for (std::size_t i = 0; i < count; ++i) TransformPointAt(e, first_x + i * vx::kVertexBytes, m);
+}
+
+// The axis moves with the map; the width follows the scale across the
+// image of the axis (the area's scale divided by the scale along it).
+void TransformWall(vx::Entity e, const Matrix& m) {
+  const WallShape wall = ReadWall(e, kOp);
+  const double dx = wall.b.x - wall.a.x, dy = wall.b.y - wall.a.y;
+  const double along = std::hypot(m[0] * dx + m[1] * dy, m[4] * dx + m[5] * dy);
+  const double length = std::hypot(dx, dy);
+  const double det = std::fabs(PlaneDeterminant(m));
+  const double across = length > 0 && along > 0 ? det * length / along : std::sqrt(det);
+  TransformPointAt(e, vx::kWallX1, m);
+  TransformPointAt(e, vx::kWallX2, m);
+  vx::PutF64(e, vx::kWallWidth, wall.width * across);
 }
 
 // Members of a symbol are in its definition's coordinates: only the instance
@@ -78,26 +90,49 @@ void TransformSymbol(vx::Entity e, const Matrix& m) {
   for (int i = 0; i < 12; ++i) vx::PutF64(e, vx::kSymMatrix + 8 * i, moved[i]);
 }
 
-void TransformEntity(vx::Entity e, const Matrix& m) {
+vx::Entity TransformEntity(vx::Entity e, const Matrix& m);
+
+// Members are gathered first: a member that changes kind is replaced in its
+// list while the list would otherwise be walked.
+void TransformMembers(vx::Entity container, const Matrix& m) {
+  std::vector<vx::Entity> members;
+  ForEachMember(container, kOp, [&members](vx::Entity member) { members.push_back(member); });
+  for (vx::Entity member : members) TransformEntity(member, m);
+}
+
+// The record to use afterwards: the same one, unless the kind had to change.
+vx::Entity TransformEntity(vx::Entity e, const Matrix& m) {
   const int kind = KindOf(e, kOp);
   switch (kind) {
-    case vx::kKindPoint: TransformPoint3(e, m); return;
+    case vx::kKindPoint: TransformPoint3(e, m); return e;
     case vx::kKindLine:
       RequireBytes(e, vx::kLineSize, kOp);
       TransformPointAt(e, vx::kLineX1, m);
       TransformPointAt(e, vx::kLineX2, m);
-      return;
+      return e;
     case vx::kKindPath:
-    case vx::kKindPolygon: TransformPoly(e, m); return;
-    case vx::kKindText: TransformText(e, m); return;
-    case vx::kKindCircle: TransformCircle(e, m); return;
-    case vx::kKindArc: TransformArc(e, m); return;
-    case vx::kKindSymbol: TransformSymbol(e, m); return;
-    case vx::kKindOpaque: return;  // no geometry known to the host
+    case vx::kKindPolygon: TransformPoly(e, m); return e;
+    case vx::kKindText: TransformText(e, m); return e;
+    case vx::kKindCircle:
+      if (!IsPlaneSimilarity(m)) return TransformConic(e, m);
+      TransformCircle(e, m);
+      return e;
+    case vx::kKindArc:
+      if (!IsPlaneSimilarity(m)) return TransformConic(e, m);
+      TransformArc(e, m);
+      return e;
+    case vx::kKindEllipse:
+    case vx::kKindEllipticalArc: return TransformConic(e, m);
+    case vx::kKindCurvePath:
+    case vx::kKindClosedCurve: TransformPoints(e, vx::kCurveVertices, ReadCurve(e, kOp).points.size(), m); return e;
+    case vx::kKindBezier: TransformPoints(e, vx::kBezPoints, ReadBezier(e, kOp).size(), m); return e;
+    case vx::kKindWall: TransformWall(e, m); return e;
+    case vx::kKindSymbol: TransformSymbol(e, m); return e;
+    case vx::kKindOpaque: return e;  // no geometry known to the host
     default:
       if (IsContainerKind(kind)) {
-        ForEachMember(e, kOp, [&m](vx::Entity member) { TransformEntity(member, m); });
-        return;
+        TransformMembers(e, m);
+        return e;
       }
       NotBuilt(("ETran of a " + KindName(kind)).c_str());
   }
@@ -111,8 +146,7 @@ namespace vx {
 
 extern "C" Entity KVAPI ETran(Entity entity, const double* matrix) {
   vxh::Required(entity, "ETran", "entity");
-  vxh::TransformEntity(entity, vxh::LoadMatrix(vxh::Required(matrix, "ETran", "matrix")));
-  return entity;
+  return vxh::TransformEntity(entity, vxh::LoadMatrix(vxh::Required(matrix, "ETran", "matrix")));
 }
 
 }  // namespace vx

@@ -1,5 +1,6 @@
 // EXCheck: widens an extents box by an entity.
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "headless/geometry/arc_geometry.h"
@@ -7,6 +8,7 @@
 #include "headless/geometry/checked_pointer.h"
 #include "headless/geometry/entity_access.h"
 #include "headless/geometry/matrix.h"
+#include "headless/geometry/shape_of.h"
 #include "headless/geometry/text_geometry.h"
 #include "headless/host_error.h"
 #include "host/entity_layout.h"
@@ -49,6 +51,15 @@ ArcShape CircleOrArc(vx::Entity e, bool is_arc) {
 
 void WidenBySymbol(std::uint8_t* box, vx::Entity symbol);
 
+// Curved kinds and walls: the tight box of their pieces.
+void WidenByShape(std::uint8_t* box, vx::Entity e) {
+  const std::optional<Shape> shape = MeasurableShapeOf(e, kOp);
+  if (!shape) return;  // no points, no extent
+  const Box2 b = shape->Bounds();
+  WidenBox2(box, b.x0, b.y0);
+  WidenBox2(box, b.x1, b.y1);
+}
+
 void WidenByEntity(std::uint8_t* box, vx::Entity e) {
   const int kind = KindOf(e, kOp);
   switch (kind) {
@@ -82,6 +93,7 @@ void WidenByEntity(std::uint8_t* box, vx::Entity e) {
         ForEachMember(e, kOp, [box](vx::Entity member) { WidenByEntity(box, member); });
         return;
       }
+      if (IsCurvedKind(kind)) return WidenByShape(box, e);
       NotBuilt(("EXCheck of a " + KindName(kind)).c_str());
   }
 }

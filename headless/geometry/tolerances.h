@@ -29,3 +29,27 @@ inline constexpr double kSimilarity = 1e-9;
 inline constexpr double kSingular = 1e-14;
 
 }  // namespace vxh::tol
+
+namespace vxh::tol {
+
+// Intersections: a meeting point lies on both entities within this fraction
+// of the larger entity's size, and a line this close (relative to an
+// ellipse's size) to touching it is tangent and meets it once.
+inline constexpr double kMeetRelative = 1e-9;
+
+// Meeting points of one pair of pieces closer than this fraction of the size
+// are one point (a tangency found from several sides).
+inline constexpr double kMergeRelative = 1e-7;
+
+// Subdivision stops when both parts are below this fraction of the size and
+// hands over to Newton's method.
+inline constexpr double kLeafRelative = 1e-6;
+
+// Two pieces that still overlap in this many leaf pairs lie on each other:
+// their meeting is reported by the ends of the overlap.
+inline constexpr int kOverlapLeaves = 4096;
+
+// EExplode keeps every chord within this fraction of the entity's size.
+inline constexpr double kExplodeChordRelative = 1e-5;
+
+}  // namespace vxh::tol

@@ -2,43 +2,17 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "headless/drawing/document.h"
-#include "host/entity_layout.h"
-#include "host/record.h"
+#include "headless/geometry/entity_pick.h"
+#include "headless/geometry/shape_of.h"
+#include "headless/host_error.h"
 
 namespace vxh {
 
 namespace {
 
 using P = std::array<double, 2>;
-
-P At(const std::uint8_t* r, std::size_t x_offset) {
-  return {vx::GetF64(r, x_offset), vx::GetF64(r, x_offset + 8)};
-}
-
-std::optional<Outline> Vertices(const std::uint8_t* r, std::uint32_t size) {
-  if (size < vx::PolySize(0)) return std::nullopt;
-  const std::uint16_t count = vx::GetU16(r, vx::kPolyCount);
-  if (count == 0 || vx::PolySize(count) > size) return std::nullopt;
-  Outline o;
-  for (std::uint16_t i = 0; i < count; ++i)
-    o.points.push_back(At(r, vx::kPolyVertices + i * vx::kVertexBytes));
-  if (vx::GetI8(r, vx::kHdrKind) == vx::kKindPolygon) o.points.push_back(o.points.front());
-  return o;
-}
-
-Outline ArcOutline(P centre, double radius, double start, double sweep) {
-  const int steps =
-      std::max(1, static_cast<int>(std::ceil(kCircleSegments * std::fabs(sweep) / (2 * std::numbers::pi))));
-  Outline o;
-  for (int i = 0; i <= steps; ++i) {
-    const double a = start + sweep * i / steps;
-    o.points.push_back({centre[0] + radius * std::cos(a), centre[1] + radius * std::sin(a)});
-  }
-  return o;
-}
 
 double SegmentDistance(const P& a, const P& b, double x, double y) {
   const double dx = b[0] - a[0], dy = b[1] - a[1];
@@ -71,52 +45,53 @@ bool SegmentMeetsBox(const P& a, const P& b, const PickBox& box) {
   return true;
 }
 
+bool ChainTouches(const std::vector<P>& chain, const PickBox& box) {
+  if (chain.size() == 1) return Inside(chain[0], box);
+  for (std::size_t i = 0; i + 1 < chain.size(); ++i)
+    if (SegmentMeetsBox(chain[i], chain[i + 1], box)) return true;
+  return false;
+}
+
 }  // namespace
 
+// A record the kernel cannot read (too short for its kind) is not picked.
 std::optional<Outline> OutlineOf(const std::uint8_t* r) {
-  const std::uint32_t size = vx::GetU32(r, vx::kHdrSize);
-  switch (vx::GetI8(r, vx::kHdrKind)) {
-    case vx::kKindPoint:
-      if (size < vx::kPointSize) return std::nullopt;
-      return Outline{{At(r, vx::kPointX)}};
-    case vx::kKindText:
-      if (size < vx::TextSize(0)) return std::nullopt;
-      return Outline{{At(r, vx::kTextX)}};
-    case vx::kKindLine:
-      if (size < vx::kLineSize) return std::nullopt;
-      return Outline{{At(r, vx::kLineX1), At(r, vx::kLineX2)}};
-    case vx::kKindPath:
-    case vx::kKindPolygon:
-      return Vertices(r, size);
-    case vx::kKindCircle:
-      if (size < vx::kCircleSize) return std::nullopt;
-      return ArcOutline(At(r, vx::kCircleX), vx::GetF64(r, vx::kCircleR), 0.0, 2 * std::numbers::pi);
-    case vx::kKindArc:
-      if (size < vx::kArcSize) return std::nullopt;
-      return ArcOutline(At(r, vx::kCircleX), vx::GetF64(r, vx::kCircleR), vx::GetF64(r, vx::kArcStart),
-                        vx::GetF64(r, vx::kArcSweep));
-    default:
-      return std::nullopt;
+  try {
+    auto* entity = const_cast<std::uint8_t*>(r);
+    const std::optional<Shape> shape = ShapeOf(entity, "pick");
+    if (!shape) return std::nullopt;
+    Outline o;
+    for (const auto& chain : shape->Chains(kOutlineChordRelative * shape->Bounds().Size())) {
+      o.chains.emplace_back();
+      for (const P2& p : chain) o.chains.back().push_back({p.x, p.y});
+      // A point entity is one point, not a segment of no length.
+      if (o.chains.back().size() == 2 && o.chains.back()[0] == o.chains.back()[1]) o.chains.back().pop_back();
+    }
+    return o;
+  } catch (const HostFault&) {
+    return std::nullopt;
   }
 }
 
 double DistanceTo(const Outline& o, double x, double y) {
-  if (o.points.size() == 1) return std::hypot(o.points[0][0] - x, o.points[0][1] - y);
   double best = INFINITY;
-  for (std::size_t i = 0; i + 1 < o.points.size(); ++i)
-    best = std::min(best, SegmentDistance(o.points[i], o.points[i + 1], x, y));
+  for (const auto& chain : o.chains) {
+    if (chain.size() == 1) best = std::min(best, std::hypot(chain[0][0] - x, chain[0][1] - y));
+    for (std::size_t i = 0; i + 1 < chain.size(); ++i)
+      best = std::min(best, SegmentDistance(chain[i], chain[i + 1], x, y));
+  }
   return best;
 }
 
 bool InsideBox(const Outline& o, const PickBox& box) {
-  return std::all_of(o.points.begin(), o.points.end(), [&](const P& p) { return Inside(p, box); });
+  return std::all_of(o.chains.begin(), o.chains.end(), [&](const std::vector<P>& chain) {
+    return std::all_of(chain.begin(), chain.end(), [&](const P& p) { return Inside(p, box); });
+  });
 }
 
 bool TouchesBox(const Outline& o, const PickBox& box) {
-  if (o.points.size() == 1) return Inside(o.points[0], box);
-  for (std::size_t i = 0; i + 1 < o.points.size(); ++i)
-    if (SegmentMeetsBox(o.points[i], o.points[i + 1], box)) return true;
-  return false;
+  return std::any_of(o.chains.begin(), o.chains.end(),
+                     [&](const std::vector<P>& chain) { return ChainTouches(chain, box); });
 }
 
 vx::Entity NearestEntity(const EntityList& list, double x, double y, double tolerance,
@@ -125,12 +100,16 @@ vx::Entity NearestEntity(const EntityList& list, double x, double y, double tole
   double best_distance = tolerance;
   list.ForEach([&](vx::Entity e) {
     if (!eligible(e)) return;
-    const std::optional<Outline> o = OutlineOf(e);
-    if (!o) return;
-    const double d = DistanceTo(*o, x, y);
-    if (d < best_distance || (best == nullptr && d <= tolerance)) {
+    std::optional<double> d;
+    try {
+      d = DistanceToEntity(e, {x, y});
+    } catch (const HostFault&) {
+      return;  // a record the kernel cannot read is not picked
+    }
+    if (!d) return;
+    if (*d < best_distance || (best == nullptr && *d <= tolerance)) {
       best = e;
-      best_distance = d;
+      best_distance = *d;
     }
   });
   return best;

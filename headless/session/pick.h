@@ -1,7 +1,8 @@
-// Which entity a scripted pick or selection reaches. Provisional: the simple
-// kinds (point, line, path, polygon, circle, arc; a text by its origin) are
-// turned into outlines here, circles and arcs as fine polylines, until the
-// geometry kernel's hit test takes over. Other kinds are never hit.
+// Which entity a scripted pick or selection reaches, through the geometry
+// kernel: a pick takes the entity nearest to the point (texts by their box,
+// containers by their members); window and crossing selections compare the
+// entity's outline, curves as fine chords, with the box. Kinds without an
+// outline (kind 11, dimensions) are never hit.
 #pragma once
 
 #include <array>
@@ -21,11 +22,12 @@ struct PickBox {
 };
 
 struct Outline {
-  std::vector<std::array<double, 2>> points;  // a polyline; one point for points and texts
+  // Polylines; a single point is a polyline of one point.
+  std::vector<std::vector<std::array<double, 2>>> chains;
 };
 
-// Segments a full circle is drawn with for picking.
-inline constexpr int kCircleSegments = 256;
+// Chords of curved outlines stay within this fraction of the entity's size.
+inline constexpr double kOutlineChordRelative = 1e-4;
 
 // Nothing for kinds the provisional picker does not know or a record too
 // short for its kind.

@@ -72,4 +72,59 @@ inline Record Text(double x, double y, float height, float width, float angle, c
   return r;
 }
 
+inline Record Ellipse(double x, double y, double major, double minor, double rotation) {
+  Record r = Blank(vx::kKindEllipse, vx::kEllipseSize);
+  vx::PutF64(r.data(), vx::kEllipseX, x);
+  vx::PutF64(r.data(), vx::kEllipseY, y);
+  vx::PutF64(r.data(), vx::kEllipseMajor, major);
+  vx::PutF64(r.data(), vx::kEllipseMinor, minor);
+  vx::PutF64(r.data(), vx::kEllipseRotation, rotation);
+  return r;
+}
+
+inline Record EllipticalArc(double x, double y, double major, double minor, double rotation, double start,
+                            double sweep) {
+  Record r = Ellipse(x, y, major, minor, rotation);
+  r.resize(vx::kEllArcSize, 0);
+  vx::PutU32(r.data(), vx::kHdrSize, vx::kEllArcSize);
+  vx::PutI8(r.data(), vx::kHdrKind, vx::kKindEllipticalArc);
+  vx::PutF64(r.data(), vx::kEllArcStart, start);
+  vx::PutF64(r.data(), vx::kEllArcSweep, sweep);
+  return r;
+}
+
+inline Record Curve(vx::Kind kind, std::uint8_t type, const std::vector<std::pair<double, double>>& points) {
+  const auto count = static_cast<std::uint32_t>(points.size());
+  Record r = Blank(kind, vx::CurveSize(count));
+  vx::PutU8(r.data(), vx::kCurveType, type);
+  vx::PutF64(r.data(), vx::kCurveSpan, count - 1.0);
+  vx::PutU16(r.data(), vx::kCurveCount, static_cast<std::uint16_t>(count));
+  for (std::uint32_t i = 0; i < count; ++i) {
+    vx::PutF64(r.data(), vx::kCurveVertices + i * vx::kVertexBytes, points[i].first);
+    vx::PutF64(r.data(), vx::kCurveVertices + i * vx::kVertexBytes + 8, points[i].second);
+  }
+  return r;
+}
+
+inline Record Bezier(const std::vector<std::pair<double, double>>& points) {
+  const auto count = static_cast<std::uint32_t>(points.size());
+  Record r = Blank(vx::kKindBezier, vx::BezierSize(count));
+  vx::PutU16(r.data(), vx::kBezCount, static_cast<std::uint16_t>(count));
+  for (std::uint32_t i = 0; i < count; ++i) {
+    vx::PutF64(r.data(), vx::kBezPoints + i * vx::kVertexBytes, points[i].first);
+    vx::PutF64(r.data(), vx::kBezPoints + i * vx::kVertexBytes + 8, points[i].second);
+  }
+  return r;
+}
+
+inline Record Wall(double x1, double y1, double x2, double y2, double width) {
+  Record r = Blank(vx::kKindWall, vx::kWallSize);
+  vx::PutF64(r.data(), vx::kWallX1, x1);
+  vx::PutF64(r.data(), vx::kWallY1, y1);
+  vx::PutF64(r.data(), vx::kWallX2, x2);
+  vx::PutF64(r.data(), vx::kWallY2, y2);
+  vx::PutF64(r.data(), vx::kWallWidth, width);
+  return r;
+}
+
 }  // namespace geotest

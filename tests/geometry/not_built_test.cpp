@@ -12,13 +12,8 @@ namespace {
 
 TEST(NotBuilt, OperationsNotBuiltYetFailNamingThemselves) {
   const std::vector<std::pair<std::string, std::function<void()>>> calls = {
-      {"ESplit", [] { vx::ESplit(nullptr, 0.5, nullptr, nullptr); }},
-      {"FindAllInts", [] { vx::FindAllInts(nullptr, nullptr, nullptr); }},
-      {"LenText2", [] { vx::LenText2(nullptr); }},
-      {"DefDlg", [] { vx::DefDlg("DLG", 0, 0, nullptr, 0, 0); }},
-      {"RMGetValue", [] { vx::RMGetValue(nullptr); }},
-      {"GetGlyphOutlineA", [] { GetGlyphOutlineA(nullptr, 'A', 0, nullptr, 0, nullptr, nullptr); }},
-      {"SetWindowsHookExA", [] { SetWindowsHookExA(0, nullptr, nullptr, 0); }},
+      {"EStretch", [] { vx::EStretch(nullptr, nullptr, nullptr); }},
+      {"EEdit", [] { vx::EEdit(nullptr); }},
   };
   for (const auto& [name, call] : calls) {
     try {
