@@ -1,5 +1,5 @@
-// Texts (kind 5) for the geometry kernel: an approximate box and the
-// transform of origin, height, width factor and angle.
+// Texts (kind 5) for the geometry kernel: their box and the transform of
+// origin, height, width factor and angle.
 #pragma once
 
 #include <array>
@@ -10,9 +10,11 @@
 
 namespace vxh {
 
-// Corners of the text's box, estimated from its height, width factor, angle,
-// justification and character counts. Font metrics replace this estimate once
-// the host measures texts with its fonts.
+// Corners of the text's box in the drawing (counter-clockwise from the
+// bottom left of the unrotated box): the advance widths of its font along the
+// baseline and the text height per line upwards (headless/fonts/text_metrics.h),
+// placed by the justification and rotated by the angle. It approximates the
+// ink: descenders and accents may reach past it.
 std::array<P2, 4> ApproximateTextCorners(vx::Entity text);
 
 // Moves the origin; the height and width factor follow the matrix's scale

@@ -1,0 +1,90 @@
+#include "headless/fonts/stroke_font_install.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <filesystem>
+#include <set>
+#include <string>
+
+#include "headless/files/whole_file.h"
+#include "headless/fonts/hershey_convert.h"
+#include "headless/fonts/hershey_reader.h"
+#include "headless/fonts/stroke_font_writer.h"
+#include "headless/host_error.h"
+
+namespace vxh {
+
+namespace {
+
+struct HersheySource {
+  const char* font;
+  const char* file;
+};
+
+// Each source holds the printable ASCII characters in order from the space.
+constexpr HersheySource kSources[] = {
+    {"Simplex", "futural.jhf"},
+    {"Duplex", "futuram.jhf"},
+    {"Complex", "timesr.jhf"},
+    {"Italic", "timesi.jhf"},
+};
+constexpr int kFirstHersheyCode = ' ';
+
+bool SameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+      return false;
+  return true;
+}
+
+const HersheySource* FindSource(std::string_view name) {
+  for (const HersheySource& s : kSources)
+    if (SameName(name, s.font)) return &s;
+  return nullptr;
+}
+
+}  // namespace
+
+std::string HersheyFolder() {
+  if (const char* dir = std::getenv("VORLIX_HERSHEY_DIR"); dir != nullptr && *dir != '\0') return dir;
+  return "/usr/share/hershey-fonts";
+}
+
+const std::vector<std::string>& BuiltInStrokeFonts() {
+  static const std::vector<std::string> names = [] {
+    std::vector<std::string> out;
+    for (const HersheySource& s : kSources) out.emplace_back(s.font);
+    return out;
+  }();
+  return names;
+}
+
+bool InstallStrokeFont(std::string_view name, const std::string& path) {
+  const HersheySource* source = FindSource(name);
+  if (source == nullptr) return false;
+  const std::string jhf = HersheyFolder() + "/" + source->file;
+  const auto text = ReadWholeFile(jhf);
+  if (!text) throw BadInput("cannot read the Hershey font " + jhf + " (package hershey-fonts-data)");
+  const std::string_view chars(reinterpret_cast<const char*>(text->data()), text->size());
+  const StrokeFont font = StrokeFontFromHershey(ReadHershey(chars, jhf), kFirstHersheyCode, jhf);
+  WriteFileAtomically(path, WriteStrokeFont(font));
+  return true;
+}
+
+void EnsureStrokeFontFile(std::string_view name, const std::string& path) {
+  std::error_code error;
+  if (std::filesystem::exists(path, error) || FindSource(name) == nullptr) return;
+  try {
+    InstallStrokeFont(name, path);
+  } catch (const std::exception& e) {
+    static std::set<std::string> reported;
+    if (reported.insert(path).second)
+      std::fprintf(stderr, "vorlix: stroke font \"%.*s\" is not available: %s\n", static_cast<int>(name.size()),
+                   name.data(), e.what());
+  }
+}
+
+}  // namespace vxh
