@@ -4,7 +4,7 @@
 #include "cli/entity_listing.h"
 #include "cli/guarded.h"
 #include "headless/drawing/document.h"
-#include "headless/kvd/kvd_file.h"
+#include "headless/dxf/drawing_file.h"
 #include "headless/render/render.h"
 
 namespace vxcli {
@@ -29,11 +29,11 @@ void PrintList(const vxh::Document& document, bool json) {
 }  // namespace
 
 int List(const std::string& drawing, bool json) {
-  return Guarded([&] { PrintList(*vxh::LoadKvd(drawing), json); });
+  return Guarded([&] { PrintList(*vxh::LoadDrawing(drawing), json); });
 }
 
 int Render(const std::string& drawing, const std::string& out) {
-  return Guarded([&] { vxh::RenderDocument(*vxh::LoadKvd(drawing), out); });
+  return Guarded([&] { vxh::RenderDocument(*vxh::LoadDrawing(drawing), out); });
 }
 
 }  // namespace vxcli

@@ -26,10 +26,10 @@ bool IsPicture(const std::string& path) {
 void WriteOutput(vxh::Session& session, const std::string& path) {
   if (IsPicture(path)) {
     vxh::RenderDocument(session.Doc(), path);
-  } else if (EndsWith(path, ".kvd")) {
+  } else if (EndsWith(path, ".kvd") || EndsWith(path, ".dxf")) {
     session.Save(path);
   } else {
-    throw vxh::BadInput("unknown output type: " + path + " (use .kvd, .png, .svg or .pdf)");
+    throw vxh::BadInput("unknown output type: " + path + " (use .kvd, .dxf, .png, .svg or .pdf)");
   }
 }
 

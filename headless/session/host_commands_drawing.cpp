@@ -5,7 +5,7 @@
 #include "headless/current.h"
 #include "headless/drawing/document.h"
 #include "headless/drawing/settings_tables.h"
-#include "headless/kvd/kvd_file.h"
+#include "headless/dxf/drawing_file.h"
 #include "headless/session/host_command_support.h"
 #include "headless/session/host_commands_list.h"
 #include "headless/session/session_core.h"
@@ -37,14 +37,14 @@ void LayerName(int status) {
 void Selected(int /*status*/) { vx::CmdEnd(); }
 
 void OpenName(int status) {
-  if (NamedSomething(status)) SessionCore::Active("OPEN").ReplaceDocument(LoadKvd(ResolveHostFile(g_name)));
+  if (NamedSomething(status)) SessionCore::Active("OPEN").ReplaceDocument(LoadDrawing(ResolveHostFile(g_name)));
   vx::CmdEnd();
 }
 
 void SaveName(int status) {
   if (NamedSomething(status)) {
     const std::string path = ResolveHostFile(g_name);
-    SaveKvd(CurrentDocument(), path);
+    SaveDrawing(CurrentDocument(), path);
     CurrentDocument().SetFileName(path);
   }
   vx::CmdEnd();

@@ -6,7 +6,8 @@
 #include "headless/drawing/document.h"
 #include "headless/geometry/matrix_stack.h"
 #include "headless/host_error.h"
-#include "headless/kvd/kvd_file.h"
+#include "headless/dxf/drawing_file.h"
+#include "headless/screen/frame_writer.h"
 #include "headless/screen/screen_log.h"
 #include "headless/script/lexer.h"
 #include "headless/session/session_core.h"
@@ -23,14 +24,15 @@ struct Session::Impl {
 Session::Session(std::ostream& transcript, SessionOptions options) {
   ResetMatrixStack();
   screen::ResetScreen();
+  screen::ForgetWrittenFrames();
   impl_ = std::make_unique<Impl>(transcript, std::move(options));
 }
 
 Session::~Session() = default;
 
-void Session::Open(const std::string& path) { impl_->core.ReplaceDocument(LoadKvd(path)); }
+void Session::Open(const std::string& path) { impl_->core.ReplaceDocument(LoadDrawing(path)); }
 
-void Session::Save(const std::string& path) { SaveKvd(impl_->core.Doc(), path); }
+void Session::Save(const std::string& path) { SaveDrawing(impl_->core.Doc(), path); }
 
 void Session::RunFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

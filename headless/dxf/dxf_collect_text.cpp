@@ -1,0 +1,77 @@
+// TEXT, ATTRIB and MTEXT become host texts: the drawing's text defaults give
+// the font and style; height, width factor, angle and justification come
+// from the DXF.
+#include <cmath>
+#include <numbers>
+
+#include "headless/drawing/document.h"
+#include "headless/drawing/settings_tables.h"
+#include "headless/dxf/dxf_collector.h"
+#include "headless/dxf/dxf_text.h"
+#include "host/entity_layout.h"
+#include "host/record.h"
+#include "host/settings_layout.h"
+
+namespace vxh::dxf {
+
+namespace {
+
+// Left-baseline, aligned and fit texts sit at their first point; the others
+// at the alignment point. dxflib leaves an absent alignment point NaN, so only
+// the point in use is read.
+P2 AnchorOf(const DL_TextData& d) {
+  const bool first_point =
+      (d.hJustification == 0 || d.hJustification == 3 || d.hJustification == 5) && d.vJustification == 0;
+  return first_point ? P2{d.ipx, d.ipy} : P2{d.apx, d.apy};
+}
+
+}  // namespace
+
+void Collector::AddTextItem(const char* type, P2 origin, double height, double width, double angle, int justify,
+                            const std::string& text) {
+  std::uint8_t spec[vx::kTextSpecBytes] = {};
+  if (const std::uint8_t* defaults = CurrentRecord(doc_.Tables(), vx::kTableTextDefaults)) {
+    std::copy_n(defaults + vx::kTextDefaultsSpec, vx::kTextSpecBytes, spec);
+  }
+  if (height > 0) vx::PutF32(spec, vx::kSpecHeight, static_cast<float>(height));
+  vx::PutF32(spec, vx::kSpecWidth, static_cast<float>(width > 0 ? width : 1.0));
+  vx::PutF32(spec, vx::kSpecAngle, static_cast<float>(std::remainder(angle, 2 * std::numbers::pi)));
+  vx::PutU8(spec, vx::kSpecJustify, static_cast<std::uint8_t>(justify));
+  AddRecord(type, TextRecord(origin, spec, text, Style()));
+}
+
+void Collector::addText(const DL_TextData& d) {
+  FlushPending();
+  bool mirrored = false;
+  P2 origin = AnchorOf(d);
+  if (!Finite("TEXT", {origin.x, origin.y, d.height, d.xScaleFactor, d.angle})) return;
+  if (!PlaneOf("TEXT", mirrored)) return;
+  double angle = d.angle;  // dxflib hands TEXT angles in radians
+  if (mirrored) origin.x = -origin.x, angle = std::numbers::pi - angle;
+  AddTextItem("TEXT", origin, d.height, d.xScaleFactor, angle, JustifyOfText(d.hJustification, d.vJustification),
+              PlainText(Decode(d.text)));
+}
+
+void Collector::addAttribute(const DL_AttributeData& d) {
+  FlushPending();
+  const P2 origin = AnchorOf(d);
+  if (!Finite("ATTRIB", {origin.x, origin.y, d.height, d.xScaleFactor, d.angle})) return;
+  AddTextItem("ATTRIB", origin, d.height, d.xScaleFactor, d.angle,
+              JustifyOfText(d.hJustification, d.vJustification), PlainText(Decode(d.text)));
+}
+
+void Collector::addMTextChunk(const std::string& text) { mtext_chunks_ += text; }
+
+void Collector::addMText(const DL_MTextData& d) {
+  FlushPending();
+  const std::string whole = mtext_chunks_ + d.text;
+  mtext_chunks_.clear();
+  if (!Finite("MTEXT", {d.ipx, d.ipy, d.dirx, d.diry, d.height, d.angle})) return;
+  // The direction vector, when given, is the text's x axis; dxflib hands
+  // the rotation in radians otherwise.
+  const double angle = (d.dirx != 0 || d.diry != 0) ? std::atan2(d.diry, d.dirx) : d.angle;
+  AddTextItem("MTEXT", {d.ipx, d.ipy}, d.height, 1.0, angle, JustifyOfAttachment(d.attachmentPoint),
+              PlainMText(Decode(whole)));
+}
+
+}  // namespace vxh::dxf

@@ -1,0 +1,108 @@
+// dxflib's callbacks turned into records of the import model. Problems are
+// recorded (the first one wins) rather than thrown through dxflib.
+#pragma once
+
+#include <dxflib/dl_creationadapter.h>
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "headless/dxf/dxf_geometry.h"
+#include "headless/dxf/dxf_import_model.h"
+#include "headless/dxf/dxf_tables_import.h"
+
+namespace vxh {
+class Document;
+}
+
+namespace vxh::dxf {
+
+class Collector : public DL_CreationAdapter {
+ public:
+  Collector(Document& doc, ImportModel& model, const std::string& file_name, bool utf8);
+
+  // Ends whatever entity is still open; call after dxflib has read the file.
+  void Finish();
+
+  void addLayer(const DL_LayerData& data) override;
+  void addLinetype(const DL_LinetypeData& data) override;
+  void addLinetypeDash(double length) override;
+  void addBlock(const DL_BlockData& data) override;
+  void endBlock() override;
+  void addPoint(const DL_PointData& data) override;
+  void addLine(const DL_LineData& data) override;
+  void addArc(const DL_ArcData& data) override;
+  void addCircle(const DL_CircleData& data) override;
+  void addEllipse(const DL_EllipseData& data) override;
+  void addPolyline(const DL_PolylineData& data) override;
+  void addVertex(const DL_VertexData& data) override;
+  void endSequence() override;
+  void addSpline(const DL_SplineData& data) override;
+  void addControlPoint(const DL_ControlPointData& data) override;
+  void addKnot(const DL_KnotData& data) override;
+  void addFitPoint(const DL_FitPointData& data) override;
+  void addInsert(const DL_InsertData& data) override;
+  void addSolid(const DL_SolidData& data) override;
+  void addTrace(const DL_TraceData& data) override;
+  void add3dFace(const DL_3dFaceData& data) override;
+  void addText(const DL_TextData& data) override;
+  void addAttribute(const DL_AttributeData& data) override;
+  void addMTextChunk(const std::string& text) override;
+  void addMText(const DL_MTextData& data) override;
+
+ private:
+  struct Polyline {
+    bool open = false;
+    bool ended_by_seqend = false;
+    bool closed = false;
+    bool mirrored = false;
+    bool skip = false;  // meshes and faces
+    EntityStyle style;
+    std::vector<P2> points;
+    std::vector<double> bulges;
+  };
+  struct Spline {
+    bool open = false;
+    bool closed = false;
+    EntityStyle style;
+    BSpline curve;
+    std::vector<P2> fit;
+  };
+
+  // Closes a pending polyline or spline before anything else. (dxflib's
+  // endSection comes at every entity, so it cannot end one.)
+  void FlushPending();
+  void FlushPolyline();
+  void FlushSpline();
+
+  bool Finite(const char* type, std::initializer_list<double> values);
+  void Fail(const std::string& problem);
+  EntityStyle Style();
+  // The entity's plane: false (and counted) when it is tilted out of the
+  // drawing plane; mirrored when its normal points down.
+  bool PlaneOf(const char* type, bool& mirrored);
+  bool InModel();
+  void Add(const char* type, Item item);
+  void AddRecord(const char* type, Record record);
+  void AddFaceOutline(const char* type, const double* x, const double* y, bool solid_order);
+  void AddTextItem(const char* type, P2 origin, double height, double width, double angle, int justify,
+                   const std::string& text);
+  std::string Decode(const std::string& text) const;
+  void BuildPolyline(const Polyline& p);
+  void BuildSpline(const Spline& s);
+
+  Document& doc_;
+  ImportModel& model_;
+  std::string file_name_;
+  bool utf8_;
+  TableImport tables_;
+  std::vector<Item>* target_;
+  bool paper_block_ = false;
+  Polyline polyline_;
+  Spline spline_;
+  std::vector<double> dashes_;  // of the line type dxflib hands next
+  std::string mtext_chunks_;
+};
+
+}  // namespace vxh::dxf

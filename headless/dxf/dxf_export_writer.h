@@ -1,0 +1,60 @@
+// Writing entities through dxflib: one DXF entity per record (groups and other
+// containers give their members), symbol instances as INSERTs of one BLOCK
+// per distinct symbol name.
+#pragma once
+
+#include <dxflib/dl_dxf.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "host/kv_types.h"
+
+namespace vxh {
+class Document;
+class EntityList;
+}  // namespace vxh
+
+namespace vxh::dxf {
+
+// A block per symbol name, its members taken from the first instance met.
+struct SymbolBlock {
+  std::string dxf_name;
+  const EntityList* members = nullptr;
+};
+
+// Symbols in the order their blocks are written (inner ones first).
+std::vector<SymbolBlock> CollectSymbolBlocks(const Document& doc, std::map<std::string, std::string>& dxf_names);
+
+class EntityWriter {
+ public:
+  EntityWriter(DL_Dxf& dxf, DL_WriterA& out, const Document& doc, const std::map<std::string, std::string>& blocks);
+
+  void WriteList(const EntityList& list);
+  void Write(const EntityList& list, vx::Entity e);
+  // Kinds with no DXF twin, and instance transforms a DXF INSERT cannot hold.
+  const std::map<std::string, int>& Skipped() const { return skipped_; }
+
+ private:
+  DL_Attributes AttributesOf(vx::Entity e) const;
+  void WritePoly(vx::Entity e, const DL_Attributes& a, std::size_t count_at, std::size_t points_at, bool closed);
+  void WriteText(vx::Entity e, const DL_Attributes& a);
+  void WriteEllipse(vx::Entity e, const DL_Attributes& a, bool arc);
+  void WriteCurve(vx::Entity e, const DL_Attributes& a);
+  void WriteBezierSpline(const std::vector<double>& xy, bool closed, const DL_Attributes& a);
+  void WriteSpline(int degree, const std::vector<double>& knots, const std::vector<double>& xy, bool fit, bool closed,
+                   const DL_Attributes& a);
+  void WriteInsert(vx::Entity e, const DL_Attributes& a);
+  void WriteWall(vx::Entity e, const DL_Attributes& a);
+
+  DL_Dxf& dxf_;
+  DL_WriterA& out_;
+  const Document& doc_;
+  const std::map<std::string, std::string>& blocks_;
+  std::map<int, std::string> layers_;       // by id
+  std::map<int, std::string> line_styles_;  // by number
+  std::map<std::string, int> skipped_;
+};
+
+}  // namespace vxh::dxf

@@ -1,0 +1,79 @@
+// Reading a DXF file: a structural pass of our own, then dxflib's reader
+// feeding the collector, then the drawing built from what was collected.
+#include <dxflib/dl_dxf.h>
+
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+
+#include "headless/drawing/document.h"
+#include "headless/dxf/dxf_build.h"
+#include "headless/dxf/dxf_collector.h"
+#include "headless/dxf/dxf_file.h"
+#include "headless/dxf/dxf_structure.h"
+#include "headless/host_error.h"
+
+namespace vxh {
+
+namespace {
+
+std::string ReadFileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw BadInput("DXF file \"" + path + "\" cannot be opened");
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) throw BadInput("DXF file \"" + path + "\" cannot be read");
+  return bytes;
+}
+
+// Entity types of the file that became nothing in the drawing, with the
+// notes the reader made on the way.
+std::vector<std::string> Skipped(const dxf::DxfOutline& outline, const dxf::ImportModel& model) {
+  std::vector<std::string> skipped;
+  for (const auto& [type, count] : outline.entity_types) {
+    const auto converted = model.converted.find(type);
+    const int left = count - (converted == model.converted.end() ? 0 : converted->second);
+    if (left > 0) skipped.push_back(std::to_string(left) + " " + type);
+  }
+  for (const auto& [note, count] : model.notes) skipped.push_back(std::to_string(count) + " " + note);
+  return skipped;
+}
+
+}  // namespace
+
+DxfImport ReadDxfText(const std::string& bytes, const std::string& name) {
+  const dxf::DxfOutline outline = dxf::ScanDxf(bytes, name);
+  DxfImport result;
+  result.doc = std::make_unique<Document>();
+  dxf::ImportModel model;
+  {
+    dxf::Collector collector(*result.doc, model, name, outline.utf8);
+    std::istringstream stream(bytes);
+    DL_Dxf reader;
+    if (!reader.in(stream, &collector)) throw BadInput("DXF file \"" + name + "\": dxflib cannot read it");
+    collector.Finish();
+  }
+  if (!model.error.empty()) throw BadInput(model.error);
+  dxf::BuildDrawing(model, *result.doc, name);
+  result.skipped = Skipped(outline, model);
+  return result;
+}
+
+DxfImport ReadDxf(const std::string& path) { return ReadDxfText(ReadFileBytes(path), path); }
+
+std::string SkippedSummary(const DxfImport& import) {
+  if (import.skipped.empty()) return "";
+  std::string text = "skipped";
+  for (std::size_t i = 0; i < import.skipped.size(); ++i) text += (i == 0 ? " " : ", ") + import.skipped[i];
+  return text;
+}
+
+std::unique_ptr<Document> ImportDxf(const std::string& path) {
+  DxfImport import = ReadDxf(path);
+  if (const std::string summary = SkippedSummary(import); !summary.empty()) {
+    std::cerr << "DXF file \"" << path << "\": " << summary << "\n";
+  }
+  return std::move(import.doc);
+}
+
+}  // namespace vxh

@@ -1,0 +1,36 @@
+// What the DXF reader collects before the drawing is built: top-level
+// entities and block definitions, in drawing units, with finished records.
+// Blocks are resolved only at the end because an INSERT inside a block may
+// name a block defined further on.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "headless/dxf/dxf_geometry.h"
+#include "headless/dxf/dxf_records.h"
+
+namespace vxh::dxf {
+
+struct Item {
+  Record record;
+  std::vector<Item> members;  // a group's pieces
+  std::string block;          // a symbol instance: the block (upper-case) that gives its members
+  InstanceMatrix placement{}; // the instance transform before the block's base point is applied
+};
+
+struct Block {
+  P2 base;
+  std::vector<Item> items;
+};
+
+struct ImportModel {
+  std::map<std::string, Block> blocks;  // by upper-case name
+  std::vector<Item> entities;
+  std::map<std::string, int> converted;  // DXF entity type -> entities turned into records
+  std::map<std::string, int> notes;      // other things left out, by description
+  std::string error;                     // the first problem found; the import fails with it
+};
+
+}  // namespace vxh::dxf

@@ -1,0 +1,126 @@
+#include "headless/dxf/dxf_records.h"
+
+#include <algorithm>
+
+#include "host/entity_layout.h"
+#include "host/record.h"
+
+namespace vxh::dxf {
+
+namespace {
+
+void PutP2(Record& r, std::size_t at, P2 p) {
+  vx::PutF64(r.data(), at, p.x);
+  vx::PutF64(r.data(), at + 8, p.y);
+}
+
+void PutPoints(Record& r, std::size_t at, const std::vector<P2>& points) {
+  for (std::size_t i = 0; i < points.size(); ++i) PutP2(r, at + i * vx::kVertexBytes, points[i]);
+}
+
+}  // namespace
+
+Record NewRecord(int kind, std::uint32_t size, const EntityStyle& style) {
+  Record r(size, 0);
+  vx::PutU32(r.data(), vx::kHdrSize, size);
+  vx::PutI8(r.data(), vx::kHdrKind, static_cast<std::int8_t>(kind));
+  vx::PutU32(r.data(), vx::kHdrAttr6, style.colour);
+  vx::PutU16(r.data(), vx::kHdrLineStyle, style.line_style);
+  vx::PutU16(r.data(), vx::kHdrLayer, style.layer);
+  return r;
+}
+
+Record PointRecord(double x, double y, double z, const EntityStyle& style) {
+  Record r = NewRecord(vx::kKindPoint, vx::kPointSize, style);
+  vx::PutF64(r.data(), vx::kPointX, x);
+  vx::PutF64(r.data(), vx::kPointY, y);
+  vx::PutF64(r.data(), vx::kPointZ, z);
+  return r;
+}
+
+Record LineRecord(P2 a, P2 b, const EntityStyle& style) {
+  Record r = NewRecord(vx::kKindLine, vx::kLineSize, style);
+  PutP2(r, vx::kLineX1, a);
+  PutP2(r, vx::kLineX2, b);
+  return r;
+}
+
+Record PolyRecord(int kind, const std::vector<P2>& points, const EntityStyle& style) {
+  std::vector<P2> vertices = points;
+  if (kind == vx::kKindPolygon && !points.empty()) vertices.push_back(points.front());
+  const auto count = static_cast<std::uint32_t>(std::min(vertices.size(), kMaxVertexCount));
+  vertices.resize(count);
+  Record r = NewRecord(kind, vx::PolySize(count), style);
+  vx::PutU16(r.data(), vx::kPolyCount, static_cast<std::uint16_t>(count));
+  PutPoints(r, vx::kPolyVertices, vertices);
+  return r;
+}
+
+Record CircleRecord(P2 centre, double radius, const EntityStyle& style) {
+  Record r = NewRecord(vx::kKindCircle, vx::kCircleSize, style);
+  PutP2(r, vx::kCircleX, centre);
+  vx::PutF64(r.data(), vx::kCircleR, radius);
+  return r;
+}
+
+Record ArcRecord(P2 centre, double radius, double start, double sweep, const EntityStyle& style) {
+  Record r = NewRecord(vx::kKindArc, vx::kArcSize, style);
+  PutP2(r, vx::kCircleX, centre);
+  vx::PutF64(r.data(), vx::kCircleR, radius);
+  vx::PutF64(r.data(), vx::kArcStart, start);
+  vx::PutF64(r.data(), vx::kArcSweep, sweep);
+  return r;
+}
+
+Record EllipseRecord(P2 centre, double major, double minor, double rotation, const EntityStyle& style) {
+  Record r = NewRecord(vx::kKindEllipse, vx::kEllipseSize, style);
+  PutP2(r, vx::kEllipseX, centre);
+  vx::PutF64(r.data(), vx::kEllipseMajor, major);
+  vx::PutF64(r.data(), vx::kEllipseMinor, minor);
+  vx::PutF64(r.data(), vx::kEllipseRotation, rotation);
+  return r;
+}
+
+Record EllipticalArcRecord(P2 centre, double major, double minor, double rotation, double start,
+                           double sweep, const EntityStyle& style) {
+  Record r = NewRecord(vx::kKindEllipticalArc, vx::kEllArcSize, style);
+  PutP2(r, vx::kEllipseX, centre);
+  vx::PutF64(r.data(), vx::kEllipseMajor, major);
+  vx::PutF64(r.data(), vx::kEllipseMinor, minor);
+  vx::PutF64(r.data(), vx::kEllipseRotation, rotation);
+  vx::PutF64(r.data(), vx::kEllArcStart, start);
+  vx::PutF64(r.data(), vx::kEllArcSweep, sweep);
+  return r;
+}
+
+Record CurveRecord(int kind, std::uint8_t type, const std::vector<P2>& points, const EntityStyle& style) {
+  const auto count = static_cast<std::uint32_t>(std::min(points.size(), kMaxVertexCount));
+  Record r = NewRecord(kind, vx::CurveSize(count), style);
+  vx::PutU8(r.data(), vx::kCurveType, type);
+  vx::PutF64(r.data(), vx::kCurveSpan, count == 0 ? 0.0 : static_cast<double>(count - 1));
+  vx::PutU16(r.data(), vx::kCurveCount, static_cast<std::uint16_t>(count));
+  PutPoints(r, vx::kCurveVertices, std::vector<P2>(points.begin(), points.begin() + count));
+  return r;
+}
+
+Record TextRecord(P2 origin, const std::uint8_t* spec, const std::string& text, const EntityStyle& style) {
+  // A text record ends at its first NUL.
+  const std::string body = text.substr(0, text.find('\0'));
+  Record r = NewRecord(vx::kKindText, vx::TextSize(static_cast<std::uint32_t>(body.size())), style);
+  PutP2(r, vx::kTextX, origin);
+  std::copy_n(spec, vx::kTextSpecBytes, r.begin() + vx::kTextSpec);
+  std::copy(body.begin(), body.end(), r.begin() + vx::kTextString);
+  return r;
+}
+
+Record GroupRecord(const EntityStyle& style) { return NewRecord(vx::kKindGroup, vx::kGroupSize, style); }
+
+Record SymbolRecord(const std::string& name, const InstanceMatrix& m, const EntityStyle& style) {
+  const std::string body = name.substr(0, name.find('\0'));
+  Record r = NewRecord(vx::kKindSymbol, vx::SymbolSize(static_cast<std::uint32_t>(body.size())), style);
+  for (std::size_t i = 0; i < m.size(); ++i) vx::PutF64(r.data(), vx::kSymMatrix + 8 * i, m[i]);
+  std::copy(body.begin(), body.end(), r.begin() + vx::kSymName);
+  return r;
+}
+
+}  // namespace vxh::dxf

@@ -1,0 +1,44 @@
+// Entity records as the DXF import builds them, header style included.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "headless/dxf/dxf_geometry.h"
+
+namespace vxh::dxf {
+
+using Record = std::vector<std::uint8_t>;
+// A symbol instance transform: three rows of four doubles, the fourth column
+// the translation.
+using InstanceMatrix = std::array<double, 12>;
+
+// Header fields the DXF carries per entity.
+struct EntityStyle {
+  std::uint16_t layer = 0;
+  std::uint16_t line_style = 1;
+  std::uint32_t colour = 0;  // 0x00BBGGRR, 0 the default pen
+};
+
+Record NewRecord(int kind, std::uint32_t size, const EntityStyle& style);
+Record PointRecord(double x, double y, double z, const EntityStyle& style);
+Record LineRecord(P2 a, P2 b, const EntityStyle& style);
+// Kind 3 or 4; a polygon's first vertex is repeated at the end, as the
+// host's polygons are. At most 65535 vertices (the caller checks).
+Record PolyRecord(int kind, const std::vector<P2>& points, const EntityStyle& style);
+Record CircleRecord(P2 centre, double radius, const EntityStyle& style);
+Record ArcRecord(P2 centre, double radius, double start, double sweep, const EntityStyle& style);
+Record EllipseRecord(P2 centre, double major, double minor, double rotation, const EntityStyle& style);
+Record EllipticalArcRecord(P2 centre, double major, double minor, double rotation, double start,
+                           double sweep, const EntityStyle& style);
+// Kind 26 or 27 with the curve type byte.
+Record CurveRecord(int kind, std::uint8_t type, const std::vector<P2>& points, const EntityStyle& style);
+Record TextRecord(P2 origin, const std::uint8_t* spec, const std::string& text, const EntityStyle& style);
+Record GroupRecord(const EntityStyle& style);
+Record SymbolRecord(const std::string& name, const InstanceMatrix& m, const EntityStyle& style);
+
+inline constexpr std::size_t kMaxVertexCount = 0xFFFF;
+
+}  // namespace vxh::dxf

@@ -1,0 +1,127 @@
+#include "headless/dxf/dxf_structure.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <set>
+
+#include "headless/host_error.h"
+
+namespace vxh::dxf {
+
+namespace {
+
+// Entities that only frame others.
+const std::set<std::string> kFraming = {"BLOCK", "ENDBLK", "SEQEND", "VERTEX", "ENDSEC", "SECTION", "EOF"};
+
+class LineReader {
+ public:
+  LineReader(const std::string& bytes, const std::string& name) : bytes_(bytes), name_(name) {}
+
+  [[noreturn]] void Fail(const std::string& problem) const {
+    throw BadInput("DXF file \"" + name_ + "\": " + problem);
+  }
+
+  bool AtEnd() const { return pos_ >= bytes_.size(); }
+  std::size_t LineNumber() const { return line_; }
+
+  std::string Next(const char* what) {
+    if (AtEnd()) Fail(std::string("the file ends where ") + what + " should follow (line " + std::to_string(line_ + 1) + "): it is truncated");
+    const std::size_t end = bytes_.find('\n', pos_);
+    const std::size_t stop = end == std::string::npos ? bytes_.size() : end;
+    std::string line = bytes_.substr(pos_, stop - pos_);
+    pos_ = stop + 1;
+    ++line_;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.size() > kMaxLineBytes) Fail("line " + std::to_string(line_) + " is longer than " + std::to_string(kMaxLineBytes) + " bytes");
+    return line;
+  }
+
+ private:
+  const std::string& bytes_;
+  const std::string& name_;
+  std::size_t pos_ = 0;
+  std::size_t line_ = 0;
+};
+
+std::string Trim(const std::string& s) {
+  const std::size_t first = s.find_first_not_of(" \t");
+  if (first == std::string::npos) return "";
+  return s.substr(first, s.find_last_not_of(" \t") - first + 1);
+}
+
+int GroupCode(LineReader& r, const std::string& line) {
+  const std::string text = Trim(line);
+  int code = -1;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), code);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
+    r.Fail("line " + std::to_string(r.LineNumber()) + ": group code \"" + text.substr(0, 40) + "\" is not a number");
+  }
+  if (code < 0 || code > kMaxGroupCode) {
+    r.Fail("line " + std::to_string(r.LineNumber()) + ": group code " + std::to_string(code) + " is out of range");
+  }
+  return code;
+}
+
+// Group codes whose values are floating-point numbers.
+bool IsRealCode(int code) {
+  return (code >= 10 && code <= 59) || (code >= 110 && code <= 149) || (code >= 210 && code <= 239) ||
+         (code >= 460 && code <= 469) || (code >= 1010 && code <= 1059);
+}
+
+// dxflib reads "nan" and "inf" as zero, so a broken coordinate would pass
+// unseen: every real value must be a finite number.
+void CheckReal(LineReader& r, const std::string& value, const std::string& entity) {
+  std::string text = value;
+  for (char& c : text) c = c == ',' ? '.' : c;
+  char* end = nullptr;
+  const double v = std::strtod(text.c_str(), &end);
+  const bool number = !text.empty() && end == text.c_str() + text.size();
+  if (number && std::isfinite(v)) return;
+  const std::string where = entity.empty() ? "a value" : "a " + entity + " has a value";
+  r.Fail(where + (number ? " that is not a finite number" : " that is not a number") + " (\"" + value.substr(0, 40) +
+         "\" at line " + std::to_string(r.LineNumber()) + ")");
+}
+
+void CheckNotBinary(const std::string& bytes, LineReader& r) {
+  static constexpr char kBinarySentinel[] = "AutoCAD Binary DXF";
+  if (bytes.compare(0, sizeof kBinarySentinel - 1, kBinarySentinel) == 0) {
+    r.Fail("binary DXF is not supported; save the drawing as ASCII DXF");
+  }
+  if (bytes.find('\0') != std::string::npos) r.Fail("the file holds binary data (a NUL byte); it is not an ASCII DXF file");
+  if (bytes.empty()) r.Fail("the file is empty");
+}
+
+}  // namespace
+
+DxfOutline ScanDxf(const std::string& bytes, const std::string& name) {
+  LineReader r(bytes, name);
+  CheckNotBinary(bytes, r);
+  DxfOutline outline;
+  std::string section, previous_value, entity;
+  int previous_code = -1;
+  bool ended = false;
+  while (!r.AtEnd() && !ended) {
+    const int code = GroupCode(r, r.Next("a group code"));
+    const std::string value = Trim(r.Next("a group value"));
+    if (previous_code == 0 && previous_value == "SECTION") {
+      if (code != 2) r.Fail("line " + std::to_string(r.LineNumber()) + ": a SECTION without its name");
+      section = value;
+    }
+    if (previous_code == 9 && previous_value == "$ACADVER") outline.utf8 = value >= "AC1021";
+    if (IsRealCode(code)) CheckReal(r, value, entity);
+    if (code == 0) {
+      entity = value;
+      if (value == "EOF") ended = true;
+      else if (value == "ENDSEC") section.clear();
+      else if ((section == "ENTITIES" || section == "BLOCKS") && !kFraming.count(value)) ++outline.entity_types[value];
+    }
+    previous_code = code;
+    previous_value = value;
+  }
+  if (!ended) r.Fail("there is no EOF marker at the end: the file is truncated or not a DXF file");
+  return outline;
+}
+
+}  // namespace vxh::dxf

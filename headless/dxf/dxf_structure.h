@@ -1,0 +1,24 @@
+// A first pass over a DXF file's text before dxflib reads it: the file must be
+// an ASCII DXF of whole group code / value pairs ending with EOF, with codes
+// and lines in the ranges dxflib handles. The pass also counts the entity
+// types the file holds, so that the import can say what it skipped.
+#pragma once
+
+#include <map>
+#include <string>
+
+namespace vxh::dxf {
+
+// dxflib reads lines into fixed buffers and indexes by group code.
+inline constexpr std::size_t kMaxLineBytes = 1023;
+inline constexpr int kMaxGroupCode = 1071;
+
+struct DxfOutline {
+  std::map<std::string, int> entity_types;  // in ENTITIES and BLOCKS, by type name
+  bool utf8 = false;                        // AutoCAD 2007 (AC1021) and later
+};
+
+// Throws BadInput "DXF file "NAME": PROBLEM" naming the line.
+DxfOutline ScanDxf(const std::string& bytes, const std::string& name);
+
+}  // namespace vxh::dxf
