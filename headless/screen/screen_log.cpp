@@ -58,8 +58,8 @@ void CountRedraw() { ++State().counts.redraws; }
 
 void AddPrimitive(Primitive primitive) { State().pending.push_back(std::move(primitive)); }
 
-void EndFrame(double view_width, double view_height) {
-  State().frames.push_back({view_width, view_height, std::move(State().pending)});
+void EndFrame(double view_width, double view_height, const std::array<double, 3>& cursor) {
+  State().frames.push_back({view_width, view_height, std::move(State().pending), cursor});
   State().pending.clear();
 }
 

@@ -5,6 +5,7 @@
 // frames into pictures is the renderer's job and comes later.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -35,6 +36,7 @@ struct Frame {
   double view_width = 0;
   double view_height = 0;
   std::vector<Primitive> primitives;
+  std::array<double, 3> cursor{};  // where the cursor was drawn (RscAdr(4147) at the frame's end)
 };
 
 const Counts& ScreenCounts();
@@ -56,7 +58,7 @@ void CountMark();
 void CountShowChanges();
 void CountRedraw();
 void AddPrimitive(Primitive primitive);
-void EndFrame(double view_width, double view_height);
+void EndFrame(double view_width, double view_height, const std::array<double, 3>& cursor = {});
 std::uint8_t* ActiveWindowRecord();
 
 }  // namespace vxh::screen

@@ -7,6 +7,7 @@
 #include "headless/geometry/checked_pointer.h"
 #include "headless/host_error.h"
 #include "headless/screen/screen_log.h"
+#include "headless/session/session_core.h"
 #include "host/drag_view.h"
 #include "host/entity_layout.h"
 #include "host/host_api.h"
@@ -82,7 +83,9 @@ void DrawSetting(vx::DragView*, const int* value) {
 
 void EndDragFrame(vx::DragView* view, const char* operation) {
   Required(view, operation, "view");
-  EndFrame(vx::ViewWidth(view), vx::ViewHeight(view));
+  SessionCore* session = SessionCore::ActiveOrNull();
+  EndFrame(vx::ViewWidth(view), vx::ViewHeight(view),
+           session != nullptr ? session->View().cursor : std::array<double, 3>{});
 }
 
 constexpr vx::GDraw2 kDraw2{&DrawLine<2>, &DrawCircle<2>, &DrawText<2>, &DrawSetting<2>};

@@ -1,0 +1,43 @@
+// SNAP: the host's snap grid, which ProcCsrSnap applies to the cursor of the
+// drags. "SNAP;0.5" snaps to a 0.5 grid, "SNAP;off" turns snapping off.
+#include <cstring>
+#include <optional>
+#include <string>
+
+#include "headless/cursor/snap_settings.h"
+#include "headless/script/values.h"
+#include "headless/session/host_command_support.h"
+#include "headless/session/host_commands_list.h"
+#include "headless/session/pack_registry.h"
+#include "host/host_api.h"
+
+namespace vxh::hostcmd {
+
+namespace {
+
+char g_snap[kTextBufferBytes];
+
+bool SaysOff(const char* text) { return UpperCase(text) == "OFF"; }
+
+void SnapGiven(int status) {
+  if (status == vx::kStatusAnswered) {
+    const std::optional<double> grid = script::ParseNumber(g_snap);
+    if (SaysOff(g_snap)) {
+      SetSnapGrid(std::nullopt);
+    } else if (grid && *grid > 0) {
+      SetSnapGrid(grid);
+    } else {
+      ShowError("The snap grid is a size above 0, or off");
+    }
+  }
+  vx::CmdEnd();
+}
+
+}  // namespace
+
+void SnapCommand() {
+  std::memset(g_snap, 0, sizeof g_snap);
+  AskText(g_snap, "Snap grid (a size, or off):", SnapGiven);
+}
+
+}  // namespace vxh::hostcmd

@@ -1,0 +1,57 @@
+#include "transform/angle_snap.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace vx {
+namespace {
+
+constexpr double kDegree = 3.14159265 / 180.0;
+
+struct SnapCase {
+  const char* name;
+  double degrees;
+  int steps;  // multiples of 15 degrees expected
+};
+
+void PrintTo(const SnapCase& c, std::ostream* os) { *os << c.degrees << " degrees"; }
+
+class AngleSnap : public ::testing::TestWithParam<SnapCase> {};
+
+TEST_P(AngleSnap, SnapsToMultiplesOfTheSinglePrecisionStep) {
+  const double snapped = SnapAngle15(GetParam().degrees * kDegree);
+  // Deliberately exact: the multiplier is pi/12 in single precision.
+  EXPECT_EQ(snapped, GetParam().steps * static_cast<double>(0.2617994f));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Angles, AngleSnap,
+    ::testing::Values(SnapCase{"BelowHalfAStepGoesDown", 7.4, 0}, SnapCase{"AboveHalfAStepGoesUp", 7.6, 1},
+                      SnapCase{"SmallNegativeTruncatesToZero", -10.0, 0},
+                      SnapCase{"MinusTwentyTruncatesToZero", -20.0, 0},
+                      SnapCase{"MinusTwentyFiveTruncatesTowardZero", -25.0, -1},
+                      SnapCase{"NearlyAFullTurn", 359.0, 24}, SnapCase{"Exact45", 45.0, 3}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RelativeScaling, ASixthOfTheViewUpDoublesAndBackDownHalves) {
+  const double height = 120.0;
+  const double up = VerticalStep(height / 6, height);
+  EXPECT_DOUBLE_EQ(up, 2.0);
+  EXPECT_DOUBLE_EQ(up * VerticalStep(-height / 6, height), 1.0);
+}
+
+TEST(RelativeScaling, StepsThereAndBackCancelForAnyDistance) {
+  for (double d : {0.0, 0.01, 0.5, 3.0, 100.0}) {
+    EXPECT_DOUBLE_EQ(RelativeStep(d) * RelativeStep(-d), 1.0) << d;
+    EXPECT_GE(RelativeStep(d), 1.0) << d;
+  }
+}
+
+TEST(RelativeScaling, HorizontalMovementIsMeasuredAgainstTheWidth) {
+  EXPECT_DOUBLE_EQ(HorizontalStep(10.0, 42.0), 2.0);
+  EXPECT_DOUBLE_EQ(HorizontalStep(-10.0, 42.0), 0.5);
+}
+
+}  // namespace
+}  // namespace vx
