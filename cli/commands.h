@@ -25,5 +25,6 @@ int ListCommands();
 int About();
 int List(const std::string& drawing, bool json);
 int Render(const std::string& drawing, const std::string& out);
+int DialogPicture(const std::string& name, const std::string& out);
 
 }  // namespace vxcli

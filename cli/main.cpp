@@ -2,14 +2,16 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/commands.h"
+#include "cli/registry.h"
+#include "cli/convert.h"
 
 namespace {
 
 void AddRun(CLI::App& app, vxcli::RunArgs& args, int& result) {
   CLI::App* run = app.add_subcommand("run", "Run scripts against a drawing");
   run->add_option("scripts", args.scripts, "Script files, run in order")->required();
-  run->add_option("--in", args.in, "Drawing to open first (.kvd)");
-  run->add_option("--out", args.out, "Write the drawing (.kvd) or a picture (.png, .svg, .pdf)");
+  run->add_option("--in", args.in, "Drawing to open first (.kvd or .dxf)");
+  run->add_option("--out", args.out, "Write the drawing (.kvd, .dxf) or a picture (.png, .svg, .pdf)");
   run->add_option("--frames", args.frames, "Folder for the preview frames of drags");
   run->add_option("--registry", args.registry, "Registry database file");
   run->add_option("--transcript", args.transcript, "Write the transcript to this file instead of stdout");
@@ -19,14 +21,26 @@ void AddRun(CLI::App& app, vxcli::RunArgs& args, int& result) {
 void AddDrawingCommands(CLI::App& app, std::string& drawing, std::string& out, bool& json,
                         int& result) {
   CLI::App* list = app.add_subcommand("list", "List the entities of a drawing");
-  list->add_option("drawing", drawing, "Drawing file (.kvd)")->required();
+  list->add_option("drawing", drawing, "Drawing file (.kvd or .dxf)")->required();
   list->add_flag("--json", json, "Write JSON instead of text");
   list->callback([&] { result = vxcli::List(drawing, json); });
 
   CLI::App* render = app.add_subcommand("render", "Draw a drawing as a picture");
-  render->add_option("drawing", drawing, "Drawing file (.kvd)")->required();
+  render->add_option("drawing", drawing, "Drawing file (.kvd or .dxf)")->required();
   render->add_option("--out", out, "Picture file (.png, .svg, .pdf)")->required();
   render->callback([&] { result = vxcli::Render(drawing, out); });
+
+  CLI::App* dialog = app.add_subcommand("dialog", "Draw one of the pack's dialogs as a picture");
+  dialog->add_option("name", drawing, "Dialog resource name (DLGHATCHCMD, IDD_DLGDIST, ...)")->required();
+  dialog->add_option("--out", out, "Picture file (.png, .svg)")->required();
+  dialog->callback([&] { result = vxcli::DialogPicture(drawing, out); });
+}
+
+void AddConvert(CLI::App& app, std::string& in, std::string& out, int& result) {
+  CLI::App* convert = app.add_subcommand("convert", "Convert a drawing between .kvd and .dxf");
+  convert->add_option("in", in, "Drawing to read (.kvd or .dxf)")->required();
+  convert->add_option("out", out, "Drawing to write (.kvd or .dxf)")->required();
+  convert->callback([&] { result = vxcli::Convert(in, out); });
 }
 
 }  // namespace
@@ -36,17 +50,19 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   int result = vxcli::kExitOk;
   vxcli::RunArgs run_args;
-  std::string drawing, out;
+  std::string drawing, out, convert_in, convert_out;
   bool json = false;
 
   AddRun(app, run_args, result);
   AddDrawingCommands(app, drawing, out, json, result);
+  AddConvert(app, convert_in, convert_out, result);
   app.add_subcommand("commands", "List the pack's commands")->callback([&] {
     result = vxcli::ListCommands();
   });
   app.add_subcommand("about", "Show the pack's About text")->callback([&] {
     result = vxcli::About();
   });
+  vxcli::AddRegistryCommand(app, result);
 
   try {
     app.parse(argc, argv);

@@ -4,6 +4,8 @@
 #include <cstring>
 
 #include "frame/not_available.h"
+#include "hatch/hatch_commands.h"
+#include "transform/transform_commands.h"
 
 namespace vx {
 
@@ -28,14 +30,14 @@ const std::array<CommandEntry, kCommandCount> kCommands = {{
     Pending<9>("VXDIMSCALE"),
     Pending<10>("VXDIMSCALENOW"),
     Pending<11>("VXGROUP1"),
-    Pending<12>("VXMOVE"),
-    Pending<13>("VXCOPY"),
-    Pending<14>("VXROTATE"),
-    Pending<15>("VXROTATE2"),
-    Pending<16>("VXSCALE"),
-    Pending<17>("VXSHEAR"),
-    Pending<18>("VXPART"),
-    Pending<19>("VXPARTM"),
+    {"VXMOVE", &MoveCommand, true},
+    {"VXCOPY", &CopyCommand, true},
+    {"VXROTATE", &RotateCommand, true},
+    {"VXROTATE2", &Rotate2Command, true},
+    {"VXSCALE", &ScaleCommand, true},
+    {"VXSHEAR", &ShearCommand, true},
+    {"VXPART", &PartCommand, true},
+    {"VXPARTM", &PartMCommand, true},
     Pending<20>("VXGETFNAMEM"),
     Pending<21>("VXGETLAYERNAMEM"),
     Pending<22>("VXTEXT"),
@@ -55,12 +57,12 @@ const std::array<CommandEntry, kCommandCount> kCommands = {{
     Pending<36>("VXHATCH"),
     Pending<37>("VXHATCHSCAN"),
     Pending<38>("VXHATCHSMART"),
-    Pending<39>("VXHATCHSTANDARD"),
-    Pending<40>("VXHATCHLAST"),
+    {"VXHATCHSTANDARD", &HatchStandardCommand, true},
+    {"VXHATCHLAST", &HatchLastCommand, true},
     Pending<41>("VXHEXPLODE"),
-    Pending<42>("VXHATCHOPTSEL"),
-    Pending<43>("VXHATCHOPTMOD"),
-    Pending<44>("VXHATCHOPT"),
+    {"VXHATCHOPTSEL", &HatchOptSelCommand, true},
+    {"VXHATCHOPTMOD", &HatchOptModCommand, true},
+    {"VXHATCHOPT", &HatchOptCommand, true},
     Pending<45>("VXDIST"),
     Pending<46>("VXLENGTH"),
     Pending<47>("VXDIMA"),

@@ -87,3 +87,16 @@ static_assert(sizeof(DListOps) == 76);
 #endif
 
 }  // namespace vx::layout_checks
+
+// ---- Hatch records ----------------------------------------------------------------
+
+#include "hatch/hatch_records.h"
+
+namespace vx::layout_checks {
+
+static_assert(kHatchOptionsBytes == 874, "the hatch options record is stored as 874 bytes");
+static_assert(kHatchSettingsBytes == 949, "a hatch settings record is stored as 949 bytes");
+static_assert(sizeof(HatchOptions) == 874 && sizeof(HatchSettings) == 949,
+              "the in-memory records are their stored bytes, nothing more");
+
+}  // namespace vx::layout_checks

@@ -2,12 +2,37 @@
 // lives in one object per loaded pack, made at load and destroyed at unload.
 #pragma once
 
+#include <cstdint>
+
+#include "hatch/hatch_state.h"
+#include "host/win_api.h"
+#include "transform/transform_state.h"
+
 namespace vx {
+
+// The keyboard and mouse hooks of the pack (keyboard_hook.h, mouse_hook.h).
+struct HookState {
+  HHOOK keyboard = nullptr;
+  HHOOK mouse = nullptr;
+  // The key that ended the last hooked prompt: a virtual-key code, or '!'.
+  // 0 after every keyboard hook installation.
+  std::uint8_t last_key = 0;
+  // 1 while the keyboard hook lets the command letters through.
+  std::uint8_t letters_pass = 0;
+  // 1 once the mouse hook saw a right button (and closed the dialog or box).
+  std::uint8_t right_click = 0;
+};
 
 struct PackState {
   // The text template of the text tools: the pack's only long-lived heap
   // block, allocated by the text tools when they first run.
   void* text_template = nullptr;
+  HookState hooks;
+  // Selection set and drag state of the interactive transforms.
+  TransformState transform;
+  // Hatch options and settings records, the PAT pattern list and the boundary
+  // list of the running fill.
+  HatchState hatch;
 };
 
 // The state of the loaded pack; only valid between load and unload.

@@ -97,12 +97,25 @@ struct OpenFileRecord {
   std::uint32_t zero;
 };
 
-// Dialogs.
+// Dialogs. A dialog is defined from a template of the pack's resources
+// (DefDlg), its controls are bound to the pack's fields, then it runs modally
+// (Dialog) and returns the id of the button that closed it.
 struct Dlg;
+// Runs once when the dialog opens, after the bound controls show their fields.
 using DlgInit = void (*)(Dlg* dialog);
+// Runs after a bound control has changed its field.
 using DlgChange = void (*)(Dlg* dialog, int control);
+// A pressed button: 0 keeps the dialog open, anything else closes it with the
+// button's id. A button bound without one closes the dialog with its id.
 using DlgPress = int (*)(Dlg* dialog, int control);
+// Draws an owner-drawn button or list item; draw_item is a DRAWITEMSTRUCT.
 using DlgDraw = void (*)(Dlg* dialog, int control, void* draw_item);
+
+inline constexpr int kIdOk = 1;
+inline constexpr int kIdCancel = 2;
+// Edit fields take the value type codes of prompt records (prompt_record.h):
+// the width is the most characters the edit takes, the decimals as there
+// (255 = the host's default).
 
 extern "C" {
 
@@ -193,9 +206,16 @@ void* KVAPI GetMainWin();
 Dlg* KVAPI DefDlg(const char* resource, int a, int b, DlgInit init, int c, int d);
 void KVAPI __EDCTL(Dlg* dialog, int control, void* value, int type, int width, int decimals);
 void KVAPI __BTNCTL(Dlg* dialog, int control, DlgPress press, DlgDraw draw);
+// Ticked while (*value & mask) != 0; ticking sets those bits, unticking clears
+// them. Mask 0 means the whole value (ticked = non-zero, ticking stores 1).
 void KVAPI __CHKCTL(Dlg* dialog, int control, int* value, int mask, DlgChange change);
+// Selected while *value == choice; selecting stores choice.
 void KVAPI __RBCTL(Dlg* dialog, int control, int* value, int choice, DlgChange change);
-void KVAPI __CMBCTL(Dlg* dialog, int control, char* text, int size, DlgChange change);
+// A combo box bound to its text (type kValText, a buffer of `size` bytes) or
+// to the index of its entry (type kValInt, an int; -1 = none).
+void KVAPI __CMBCTL(Dlg* dialog, int control, void* value, int type, int size, DlgChange change);
+// A list box bound to the index of its selected entry (-1 = none); owner-drawn
+// lists call draw for every entry shown.
 void KVAPI __LSTCTL(Dlg* dialog, int control, int* selection, DlgChange change, DlgDraw draw);
 int KVAPI Dialog(Dlg* dialog, void* module, int zero);
 void KVAPI RelDlg(Dlg* dialog);
@@ -219,6 +239,9 @@ int KVAPI FndCmbStr(Dlg* dialog, int control, const char* text);
 int KVAPI GetCmbStr(Dlg* dialog, int control, int index, char* out);
 void KVAPI StCopy(char* destination, const char* source);
 int KVAPI StLen(const char* text);
+// 1 when text matches pattern: "*" any run of characters, "?" any one
+// character, a leading "=" matches texts that start with the rest. Case is
+// ignored.
 int KVAPI StMatch(const char* pattern, const char* text);
 int KVAPI TSpecDialog(std::uint8_t* text_spec, int mode);
 int KVAPI GetBkgndColor();
@@ -245,6 +268,7 @@ void KVAPI SetNewTag(Entity entity);
 void* KVAPI LoadFile(const char* name, std::uint32_t* size);
 void KVAPI RelMem(void* block);
 int KVAPI FullFileName(const char* name, char* out);
+// 1 and the chosen name in record->result, or 0 when cancelled.
 int KVAPI GetOpenFN(const char* title, OpenFileRecord* record);
 int KVAPI RMGetValue(RegRequest* request);
 int KVAPI RMSetValue(RegRequest* request);

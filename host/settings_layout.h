@@ -145,3 +145,20 @@ inline constexpr std::size_t kWinPixelWidth = 372;  // u32, window width in pixe
 inline constexpr std::size_t kWinRecordBytes = 376;
 
 }  // namespace vx
+
+namespace vx {
+
+// The host's stroke-font files ("#name" through LoadFile; docs/fonts.md).
+inline constexpr std::size_t kStrokeFormat = 0;          // u8, kStrokeFormatVersion
+inline constexpr std::size_t kStrokeAdvances = 0;        // i8 at c, character codes 1 to 255
+inline constexpr std::size_t kStrokeOffsets = 256;       // i16 at 256 + 2c: stroke list of c
+inline constexpr std::size_t kStrokeEmSize = 768;        // i16 font units per text height
+inline constexpr std::size_t kStrokeBaseline = 772;      // i16 baseline in font units
+inline constexpr std::size_t kStrokeExtraSpacing = 776;  // i16 added to every advance
+inline constexpr std::size_t kStrokeHeaderBytes = 778;   // stroke lists follow
+inline constexpr std::uint8_t kStrokeFormatVersion = 2;
+inline constexpr std::uint8_t kStrokeListEnd = 0xFF;     // b1 that ends a stroke list
+inline constexpr std::uint8_t kStrokeHighBit = 0x80;     // b1: line; b2: arc
+inline constexpr std::size_t kStrokeArcBytes = 5;        // b1, b2, radius, start, end
+
+}  // namespace vx

@@ -98,6 +98,18 @@ struct DRAWITEMSTRUCT {
   std::uintptr_t itemData;
 };
 
+struct MOUSEHOOKSTRUCT {
+  POINT pt;
+  HWND hwnd;
+  UINT wHitTestCode;
+  std::uintptr_t dwExtraInfo;
+};
+
+struct TPMPARAMS {
+  UINT cbSize;
+  RECT rcExclude;
+};
+
 struct MENUITEMINFOA {
   UINT cbSize;
   UINT fMask;
@@ -124,6 +136,10 @@ constexpr UINT WM_KEYDOWN = 0x0100;
 constexpr UINT WM_KEYUP = 0x0101;
 constexpr UINT WM_CHAR = 0x0102;
 constexpr UINT WM_COMMAND = 0x0111;
+constexpr UINT WM_MOUSEMOVE = 0x0200;
+constexpr UINT WM_LBUTTONDOWN = 0x0201;
+constexpr UINT WM_LBUTTONUP = 0x0202;
+constexpr UINT WM_NCLBUTTONUP = 0x00A2;
 constexpr UINT WM_RBUTTONDOWN = 0x0204;
 constexpr UINT WM_RBUTTONUP = 0x0205;
 constexpr UINT WM_NCRBUTTONDOWN = 0x00A4;
@@ -153,11 +169,21 @@ constexpr int VK_SUBTRACT = 0x6D;
 constexpr int SW_HIDE = 0;
 constexpr int SW_SHOW = 5;
 constexpr int SW_SHOWNORMAL = 1;
+constexpr int COLOR_MENU = 4;
 constexpr int COLOR_BTNFACE = 15;
 constexpr int COLOR_BTNTEXT = 18;
 constexpr UINT DT_CENTER = 0x1;
 constexpr UINT DT_VCENTER = 0x4;
+constexpr UINT DT_BOTTOM = 0x8;
 constexpr UINT DT_SINGLELINE = 0x20;
+constexpr UINT DT_NOCLIP = 0x100;
+constexpr UINT DT_INTERNAL = 0x1000;
+constexpr DWORD VARIABLE_PITCH = 2;
+constexpr DWORD FF_SWISS = 0x20;
+constexpr UINT ODT_LISTBOX = 2;
+constexpr UINT ODT_BUTTON = 4;
+constexpr UINT ODA_DRAWENTIRE = 1;
+constexpr UINT ODS_SELECTED = 1;
 constexpr int FW_NORMAL = 400;
 constexpr int FW_BOLD = 700;
 constexpr DWORD DEFAULT_CHARSET = 1;
@@ -180,6 +206,8 @@ constexpr UINT MFT_STRING = 0;
 constexpr UINT MFT_SEPARATOR = 0x800;
 constexpr UINT TPM_RETURNCMD = 0x100;
 constexpr UINT TPM_LEFTALIGN = 0;
+constexpr UINT TPM_RIGHTBUTTON = 0x2;
+constexpr UINT TPM_NONOTIFY = 0x80;
 
 // Registry.
 constexpr LONG ERROR_SUCCESS = 0;
@@ -229,6 +257,7 @@ int DrawTextA(HDC dc, LPCSTR text, int length, RECT* rect, UINT format);
 HMENU CreatePopupMenu();
 BOOL InsertMenuItemA(HMENU menu, UINT item, BOOL by_position, const MENUITEMINFOA* info);
 BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int reserved, HWND owner, const RECT* rect);
+BOOL TrackPopupMenuEx(HMENU menu, UINT flags, int x, int y, HWND owner, TPMPARAMS* params);
 BOOL DestroyMenu(HMENU menu);
 
 HINSTANCE ShellExecuteA(HWND window, LPCSTR verb, LPCSTR file, LPCSTR parameters,

@@ -81,7 +81,7 @@ void ListImpl::Free(vx::Entity entity) {
   ListImpl& list = *node->owner;
   EntityNode* before = node->prev;
   list.Unlink(node);
-  if (list.journal_ != nullptr) {
+  if (list.journal_ != nullptr && !list.journal_->ForgetInsert(node)) {
     list.journal_->Record({ChangeKind::kFree, node, before, nullptr, {}});
   } else {
     list.Dispose(node);

@@ -98,6 +98,14 @@ void UndoJournal::Record(JournalEntry entry) {
   steps_.back().push_back(std::move(entry));
 }
 
+bool UndoJournal::ForgetInsert(const EntityNode* node) {
+  if (!open_ || steps_.empty() || steps_.back().empty()) return false;
+  const JournalEntry& last = steps_.back().back();
+  if (last.kind != ChangeKind::kInsert || last.node != node) return false;
+  steps_.back().pop_back();
+  return true;
+}
+
 bool UndoJournal::Undo() {
   open_ = false;
   // An empty step (a mark with nothing after it) is no user-visible change.

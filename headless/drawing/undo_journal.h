@@ -45,6 +45,11 @@ class UndoJournal {
   // it is undone on its own.
   void Record(JournalEntry entry);
 
+  // Takes back the insertion of `node` when it is the last change of the open
+  // step, so that a record added and freed at once (the temporary copies a
+  // drag previews) leaves no trace. False when the node has a longer history.
+  bool ForgetInsert(const EntityNode* node);
+
   bool Undo();
   bool Redo();
   std::size_t UndoableSteps() const { return applied_; }

@@ -1,31 +1,35 @@
-// Draws entity records with cairo, and measures them for the picture frame.
+// Draws single entity records with cairo: the renderer's figures with their
+// looks, for callers that hold records rather than a drawing (preview frames).
 #pragma once
 
 #include <cairo.h>
 
+#include <memory>
+
+#include "headless/geometry/matrix.h"
+#include "headless/render/figure_painter.h"
 #include "headless/render/picture_frame.h"
+#include "headless/render/picture_styles.h"
 #include "host/kv_types.h"
 
 namespace vxh {
 
-// Widens the extents by what the picture shows of the entity.
-void AddExtents(vx::Entity entity, Extents& extents);
-
 class EntityPainter {
  public:
+  // Looks come from the running session's drawing, else a new drawing's tables.
   EntityPainter(cairo_t* cr, const PictureFrame& frame);
-  void Paint(vx::Entity entity);
+  EntityPainter(cairo_t* cr, const PictureFrame& frame, const PictureStyles& styles);
+  ~EntityPainter();
+
+  // False for what a picture cannot draw (see FigureOf). A loose container
+  // has no members to draw.
+  bool Paint(vx::Entity entity, const Matrix& placement = Identity());
 
  private:
-  void Polyline(vx::Entity entity, bool closed);
-  void Line(vx::Entity entity);
-  void Arc(vx::Entity entity, bool full_circle);
-  void Point(vx::Entity entity);
-  void Text(vx::Entity entity);
-  void Stroke();
-
-  cairo_t* cr_;
+  std::unique_ptr<PictureStyles> own_styles_;
+  const PictureStyles& styles_;
   PictureFrame frame_;
+  FigurePainter painter_;
 };
 
 }  // namespace vxh

@@ -2,15 +2,9 @@
 // the picture with a margin, y pointing up.
 #pragma once
 
+#include "headless/geometry/piece.h"
+
 namespace vxh {
-
-struct Extents {
-  double min_x = 0, min_y = 0, max_x = 0, max_y = 0;
-  bool valid = false;
-
-  void Add(double x, double y);
-  void AddCircle(double cx, double cy, double r);
-};
 
 struct PictureFrame {
   double scale = 1;     // picture units per drawing unit
@@ -23,8 +17,10 @@ struct PictureFrame {
   double Y(double y) const { return offset_y - y * scale; }
 };
 
-// Fits the extents into a picture at most max_width by max_height, keeping
-// the aspect ratio; an empty or degenerate drawing still gets a frame.
-PictureFrame FitPicture(const Extents& extents, double max_width, double max_height);
+// Fits the box into a picture at most max_width by max_height, keeping the
+// aspect ratio, with a margin all round. A drawing much thinner one way
+// than the other (a single line) gets some room across it; an empty or
+// single-point drawing is shown at a 10-unit window.
+PictureFrame FitPicture(const Box2& extents, double max_width, double max_height);
 
 }  // namespace vxh

@@ -5,23 +5,27 @@
 #include <cairo.h>
 
 #include <cctype>
-#include <functional>
+#include <cstdio>
+#include <exception>
 #include <memory>
 #include <string>
-#include <unordered_map>
 
 #include "headless/drawing/document.h"
+#include "headless/geometry/entity_access.h"
 #include "headless/host_error.h"
-#include "headless/render/entity_painter.h"
-#include "headless/render/picture_frame.h"
+#include "headless/render/entity_figure.h"
+#include "headless/render/entity_walk.h"
+#include "headless/render/figure_extents.h"
+#include "headless/render/figure_painter.h"
+#include "headless/render/picture_styles.h"
 #include "host/entity_layout.h"
 #include "host/record.h"
-#include "host/settings_layout.h"
 
 namespace vxh {
 
 namespace {
 
+// Large enough to read a sheet's texts, small enough to open anywhere.
 constexpr double kPictureWidth = 1600;
 constexpr double kPictureHeight = 1200;
 
@@ -36,37 +40,6 @@ Format FormatOf(const std::string& path) {
   throw BadInput("cannot draw into " + path + ": use .png, .svg or .pdf");
 }
 
-// Layers the picture leaves out: hidden or frozen ones.
-std::unordered_map<int, bool> InvisibleLayers(Document& document) {
-  std::unordered_map<int, bool> invisible;
-  const std::uint8_t* table = document.WorkDL()->SettingsTable(vx::kTableLayers);
-  if (!table) return invisible;
-  for (std::size_t at = vx::kTableFirstRecord;;) {
-    const std::uint32_t size = vx::GetU32(table, at + vx::kRecSize);
-    if (size == 0) break;
-    const std::uint32_t flags = vx::GetU32(table, at + vx::kLayerFlags);
-    if (flags & (vx::kLayerHidden | vx::kLayerFrozen))
-      invisible[vx::GetU16(table, at + vx::kLayerId)] = true;
-    at += size;
-  }
-  return invisible;
-}
-
-using Visitor = std::function<void(vx::Entity)>;
-
-// Visits every visible entity, members of groups and containers included.
-void VisitVisible(const EntityList& list, const std::unordered_map<int, bool>& invisible,
-                  const Visitor& visit) {
-  list.ForEach([&](vx::Entity e) {
-    if (invisible.count(vx::GetU16(e, vx::kHdrLayer))) return;
-    if (const EntityList* members = list.Members(e)) {
-      VisitVisible(*members, invisible, visit);
-      return;
-    }
-    visit(e);
-  });
-}
-
 using SurfacePtr = std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)>;
 
 SurfacePtr MakeSurface(Format format, const std::string& path, const PictureFrame& frame) {
@@ -76,46 +49,75 @@ SurfacePtr MakeSurface(Format format, const std::string& path, const PictureFram
       surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(frame.width),
                                            static_cast<int>(frame.height));
       break;
-    case Format::kSvg:
-      surface = cairo_svg_surface_create(path.c_str(), frame.width, frame.height);
-      break;
-    case Format::kPdf:
-      surface = cairo_pdf_surface_create(path.c_str(), frame.width, frame.height);
-      break;
+    case Format::kSvg: surface = cairo_svg_surface_create(path.c_str(), frame.width, frame.height); break;
+    case Format::kPdf: surface = cairo_pdf_surface_create(path.c_str(), frame.width, frame.height); break;
   }
   return SurfacePtr(surface, &cairo_surface_destroy);
 }
 
 void CheckSurface(cairo_surface_t* surface, const std::string& path) {
   if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS)
-    throw BadInput("cannot write " + path + ": " +
-                   cairo_status_to_string(cairo_surface_status(surface)));
+    throw BadInput("cannot write " + path + ": " + cairo_status_to_string(cairo_surface_status(surface)));
+}
+
+// A figure for every entity shown, or a count of what could not be drawn.
+// Fonts that cannot be opened and similar failures of one entity leave that
+// entity out, not the picture.
+template <typename Use>
+void ForEachFigure(Document& document, const PictureStyles& styles, RenderReport& report, Use use) {
+  VisitPlaced(document.Work(), styles, [&](vx::Entity e, const Matrix& placement) {
+    try {
+      if (std::optional<Figure> figure = FigureOf(e, styles)) return use(e, *figure, placement);
+    } catch (const std::exception&) {
+    }
+    ++report.left_out[vx::GetI8(e, vx::kHdrKind)];
+  });
+}
+
+void Paint(Document& document, const PictureStyles& styles, cairo_t* cr, RenderReport& report) {
+  cairo_set_source_rgb(cr, 1, 1, 1);
+  cairo_paint(cr);
+  FigurePainter painter(cr, report.frame, styles);
+  ForEachFigure(document, styles, report, [&](vx::Entity e, const Figure& figure, const Matrix& placement) {
+    painter.Paint(figure, LookOf(e, styles, report.frame), placement);
+  });
+}
+
+void Write(Format format, cairo_surface_t* surface, const std::string& path) {
+  if (format == Format::kPng && cairo_surface_write_to_png(surface, path.c_str()) != CAIRO_STATUS_SUCCESS)
+    throw BadInput("cannot write " + path);
+  cairo_surface_finish(surface);
+  CheckSurface(surface, path);
 }
 
 }  // namespace
 
-void RenderDocument(Document& document, const std::string& path) {
+RenderReport RenderDrawing(Document& document, const std::string& path) {
   const Format format = FormatOf(path);
-  const auto invisible = InvisibleLayers(document);
+  const PictureStyles styles(document.Tables());
 
-  Extents extents;
-  VisitVisible(document.Work(), invisible, [&](vx::Entity e) { AddExtents(e, extents); });
-  const PictureFrame frame = FitPicture(extents, kPictureWidth, kPictureHeight);
+  RenderReport measured;
+  Box2 extents;
+  ForEachFigure(document, styles, measured, [&](vx::Entity, const Figure& figure, const Matrix& placement) {
+    WidenByFigure(extents, figure, placement, styles);
+  });
+  RenderReport report;
+  report.frame = FitPicture(extents, kPictureWidth, kPictureHeight);
 
-  SurfacePtr surface = MakeSurface(format, path, frame);
+  SurfacePtr surface = MakeSurface(format, path, report.frame);
   CheckSurface(surface.get(), path);
   cairo_t* cr = cairo_create(surface.get());
-  cairo_set_source_rgb(cr, 1, 1, 1);
-  cairo_paint(cr);
-  EntityPainter painter(cr, frame);
-  VisitVisible(document.Work(), invisible, [&](vx::Entity e) { painter.Paint(e); });
+  Paint(document, styles, cr, report);
   cairo_destroy(cr);
+  Write(format, surface.get(), path);
+  return report;
+}
 
-  if (format == Format::kPng &&
-      cairo_surface_write_to_png(surface.get(), path.c_str()) != CAIRO_STATUS_SUCCESS)
-    throw BadInput("cannot write " + path);
-  cairo_surface_finish(surface.get());
-  CheckSurface(surface.get(), path);
+void RenderDocument(Document& document, const std::string& path) {
+  const RenderReport report = RenderDrawing(document, path);
+  for (const auto& [kind, count] : report.left_out)
+    std::fprintf(stderr, "vorlix: %s leaves out %d %s entit%s it cannot draw\n", path.c_str(), count,
+                 KindName(kind).c_str(), count == 1 ? "y" : "ies");
 }
 
 }  // namespace vxh

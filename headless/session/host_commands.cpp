@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "headless/cursor/snap_settings.h"
 #include "headless/session/host_commands_list.h"
 
 namespace vxh {
@@ -13,7 +14,7 @@ struct HostCommand {
   vx::Handler handler;
 };
 
-constexpr std::array<HostCommand, 16> kHostCommands{{
+constexpr std::array<HostCommand, 17> kHostCommands{{
     {"LINE", hostcmd::LineCommand},
     {"PATH", hostcmd::PathCommand},
     {"POLY", hostcmd::PolyCommand},
@@ -30,11 +31,15 @@ constexpr std::array<HostCommand, 16> kHostCommands{{
     {"REDO", hostcmd::RedoCommand},
     {"OPEN", hostcmd::OpenCommand},
     {"SAVE", hostcmd::SaveCommand},
+    {"SNAP", hostcmd::SnapCommand},
 }};
 
 }  // namespace
 
-void ResetHostCommandMemory() { hostcmd::ForgetRegularPolygon(); }
+void ResetHostCommandMemory() {
+  hostcmd::ForgetRegularPolygon();
+  ForgetSnap();
+}
 
 vx::Handler FindHostCommand(std::string_view name) {
   for (const HostCommand& c : kHostCommands)

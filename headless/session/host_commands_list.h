@@ -20,6 +20,7 @@ void UndoCommand();
 void RedoCommand();
 void OpenCommand();
 void SaveCommand();
+void SnapCommand();
 
 void ForgetRegularPolygon();
 

@@ -14,8 +14,11 @@ struct HostMessage {
   const char* text;
 };
 
-constexpr std::array<HostMessage, 1> kHostMessages{{
+constexpr std::array<HostMessage, 4> kHostMessages{{
     {vx::kMsgSelectEntities, "Select entities:"},
+    {4237, "Move from point:"},
+    {4238, "Place at:"},
+    {4268, "Copy from point:"},
 }};
 
 }  // namespace

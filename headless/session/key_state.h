@@ -4,6 +4,9 @@
 
 namespace vxh {
 
+// The left mouse button, held between <down x,y> and <up x,y>.
+inline constexpr int kLeftButton = 0x01;
+
 void SetKeyHeld(int virtual_key, bool held);
 bool KeyHeld(int virtual_key);
 void ReleaseAllKeys();

@@ -10,6 +10,8 @@
 #include "headless/session/host_commands.h"
 #include "headless/session/key_state.h"
 #include "headless/session/pack_registry.h"
+#include "headless/win/clock.h"
+#include "headless/win/windows_reset.h"
 #include "host/kv_types.h"
 
 namespace vxh {
@@ -31,6 +33,7 @@ SessionCore::SessionCore(std::ostream& transcript, SessionOptions options)
   view_.SetView(kDefaultView);
   host_path_ = DefaultHostPath();
   ReleaseAllKeys();
+  win::ResetWindowsServices();
   ResetHostCommandMemory();
   g_active = this;
   try {
@@ -49,6 +52,7 @@ SessionCore::~SessionCore() {
     // left to report to, and the registry is cleared regardless.
   }
   ReleaseAllKeys();
+  win::ResetWindowsServices();
   g_active = nullptr;
 }
 
@@ -72,12 +76,14 @@ void SessionCore::Run(std::vector<script::Token> tokens, const script::SourcePos
     while (!queue_.empty()) {
       const script::Token token = std::move(queue_.front());
       queue_.pop_front();
+      current_pos_ = token.pos;
+      win::AdvanceClock(win::kTicksPerToken);
       try {
         Dispatch(token);
       } catch (const BadInput& e) {
-        throw BadInput(script::Where(token.pos) + ": " + e.what());
+        throw BadInput(script::Where(current_pos_) + ": " + e.what());
       } catch (const HostFault& e) {
-        throw HostFault(script::Where(token.pos) + ": " + e.what());
+        throw HostFault(script::Where(current_pos_) + ": " + e.what());
       }
     }
     if (pending_)
@@ -108,22 +114,26 @@ void SessionCore::Abandon() {
 void SessionCore::Dispatch(const script::Token& token) {
   switch (token.kind) {
     case script::TokenKind::kEnter:
-      if (pending_) Answer(vx::kStatusDefault, "<enter>");
+      event_text_ = "<enter>";
+      DeliverKeyStroke(VK_RETURN, false);
       return;
     case script::TokenKind::kEvent:
       HandleEvent(script::ParseEvent(token.body));
       return;
     case script::TokenKind::kDialog:
-      throw BadInput("dialog answers {...} are not supported yet");
+      throw BadInput("a dialog answer {...} came, but no dialog is open");
     case script::TokenKind::kText:
       DispatchText(token);
       return;
   }
 }
 
+std::string SessionCore::ExpandText(const script::Token& token) const {
+  return script::ExpandVariables(token.segments, [this](std::string_view name) { return Variable(name); });
+}
+
 void SessionCore::DispatchText(const script::Token& token) {
-  const std::string text =
-      script::ExpandVariables(token.segments, [this](std::string_view name) { return Variable(name); });
+  const std::string text = ExpandText(token);
   if (pending_) {
     AnswerText(text);
   } else {
@@ -157,6 +167,7 @@ void SessionCore::RunStep(const std::function<void()>& step) {
 void SessionCore::Answer(int status, const std::string& shown) {
   const PendingRequest request = *pending_;
   pending_.reset();
+  typed_.clear();
   protocol_.Answered();
   log_.Answer(shown);
   RunStep([&] { request.next(status); });
@@ -166,6 +177,8 @@ void SessionCore::Request(PendingRequest request) {
   protocol_.Request();
   log_.Prompt(request.prompt);
   pending_ = std::move(request);
+  typed_.clear();
+  ++request_serial_;
 }
 
 void SessionCore::EndCommand() { protocol_.End(); }

@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <optional>
@@ -19,6 +20,7 @@
 #include "headless/session/session.h"
 #include "headless/session/transcript.h"
 #include "headless/session/view_state.h"
+#include "host/win_api.h"
 
 namespace vxh {
 
@@ -58,6 +60,19 @@ class SessionCore {
   std::optional<std::string> Variable(std::string_view name) const;
   const std::string& HostPath() const { return host_path_; }
 
+  // Modal windows (dialogs, popup menus, file dialogs) read the script's next
+  // tokens themselves, while the command that opened them waits. A BadInput
+  // naming `waiting` when the script ends first.
+  script::Token NextModalToken(const std::string& waiting);
+  // The next event that answers a modal window: one of `answers` or <esc>.
+  // Input events on the way (keys, mouse, held keys, view) are delivered as
+  // usual; any other token is a BadInput.
+  script::Event NextModalEvent(const std::string& waiting, std::initializer_list<script::EventKind> answers);
+  // A key, mouse or key-state event, delivered as Windows would deliver it.
+  void DeliverEvent(const script::Event& event);
+  // A text token with its variables expanded.
+  std::string ExpandText(const script::Token& token) const;
+
  private:
   void Dispatch(const script::Token& token);
   void DispatchText(const script::Token& token);
@@ -68,7 +83,18 @@ class SessionCore {
   void AnswerText(const std::string& text);
   void Move(double x, double y);
   std::optional<script::EventKind> PeekYesNo();
+  bool PeekRightClick();
   void Abandon();
+
+  // Event delivery (session_events.cpp, session_input.cpp).
+  void DeliverKeyStroke(int virtual_key, bool shift);
+  void KeyReachedFocus(int virtual_key);
+  void CharacterReached(int virtual_key, bool shift, unsigned request_serial);
+  void MouseToHooks(UINT message);
+  void Click(const script::Event& event);
+  void ProcessPostedMessages();
+  void KeyToPrompt(int key);
+  void AcceptTyped();
 
   // Answers by request kind (session_answers.cpp); each returns the status.
   int AnswerPoint(const PendingRequest& r, const std::string& text);
@@ -87,7 +113,18 @@ class SessionCore {
   ViewState view_;
   std::string host_path_;
   bool running_ = false;
+  script::SourcePos current_pos_;  // of the token being handled, for errors
+  std::string event_text_;         // how the event being delivered is shown
+  std::string typed_;              // characters typed into the waiting prompt
+  unsigned request_serial_ = 0;    // counts requests, to tell a new one
 };
+
+// An event without arguments (<enter>, <rclick>, ...).
+inline script::Event EventOf(script::EventKind kind) {
+  script::Event event;
+  event.kind = kind;
+  return event;
+}
 
 // The host folder with a trailing separator: VORLIX_HOME, else
 // ~/.local/share/vorlix/.

@@ -1,5 +1,7 @@
 #include "headless/session/transcript.h"
 
+#include "headless/text_encoding.h"
+
 namespace vxh {
 
 std::string EscapeForTranscript(std::string_view text) {
@@ -30,8 +32,13 @@ void Transcript::Line(std::string_view mark, std::string_view text) {
   out_ << mark << EscapeForTranscript(text) << '\n';
 }
 
+void Transcript::PackLine(std::string_view mark, std::string_view text) {
+  Line(mark, Cp1252ToUtf8(text));
+}
+
 void Transcript::Box(std::string_view title, std::string_view text) {
-  out_ << '[' << EscapeForTranscript(title) << "] " << EscapeForTranscript(text) << '\n';
+  out_ << '[' << EscapeForTranscript(Cp1252ToUtf8(title)) << "] "
+       << EscapeForTranscript(Cp1252ToUtf8(text)) << '\n';
 }
 
 void Transcript::Variable(std::string_view name, std::string_view value) {

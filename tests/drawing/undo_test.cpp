@@ -201,3 +201,28 @@ TEST(UndoTest, UndoOfALargeStepRestoresEveryRecord) {
 
 }  // namespace
 }  // namespace vxh
+
+namespace vxh {
+namespace {
+
+// A drag previews by copying every selected entity and freeing the copy at
+// once; thousands of frames must not pile up in the step being built.
+TEST(UndoTest, ACopyFreedAtOnceLeavesNoTraceInTheOpenStep) {
+  Drawing d;
+  const std::vector<std::uint8_t> before = Snapshot(d.doc);
+  const std::size_t steps_before = d.doc.Journal().UndoableSteps();
+  d.work->UndoMark();
+  vx::Entity line = d.work->AddRecord(testing::LineRecord(1, 2, 3, 4).data());
+  d.work->Commit(line);
+  const std::vector<std::uint8_t> after_add = Snapshot(d.doc);
+  for (int frame = 0; frame < 1000; ++frame) d.work->Free(d.work->CopyIn(line));
+  EXPECT_EQ(Snapshot(d.doc), after_add);
+  EXPECT_EQ(d.doc.Journal().UndoableSteps(), steps_before + 1);
+  EXPECT_TRUE(d.doc.Undo());
+  EXPECT_EQ(Snapshot(d.doc), before);
+  EXPECT_TRUE(d.doc.Redo());
+  EXPECT_EQ(Snapshot(d.doc), after_add);
+}
+
+}  // namespace
+}  // namespace vxh

@@ -124,8 +124,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Requests, ScriptErrorsNameTheirPlace) {
   EXPECT_EQ(ErrorOf<BadInput>("\n\n  FROB;"), "test.vxs:3:3: unknown command \"FROB\"");
   EXPECT_EQ(ErrorOf<BadInput>("ASK;\n"), "test.vxs:2:1: the script ends while a request waits (\"Value:\")");
-  EXPECT_EQ(ErrorOf<BadInput>("<key TAB>"), "test.vxs:1:1: <key> events are not supported yet");
-  EXPECT_EQ(ErrorOf<BadInput>("{ok}"), "test.vxs:1:1: dialog answers {...} are not supported yet");
+  EXPECT_EQ(ErrorOf<BadInput>("<key F13>").rfind("test.vxs:1:1: <key F13>: no such key", 0), 0u);
+  EXPECT_EQ(ErrorOf<BadInput>("{ok}"), "test.vxs:1:1: a dialog answer {...} came, but no dialog is open");
+  EXPECT_EQ(ErrorOf<BadInput>("<menu 2>"), "test.vxs:1:1: <menu 2> answers a popup menu, but no menu is open");
   EXPECT_EQ(ErrorOf<BadInput>("<yes>"), "test.vxs:1:1: <yes> answers a question, but no question is open");
 }
 

@@ -1,0 +1,24 @@
+// vorlix dialog NAME --out FILE: a picture of one of the pack's dialogs.
+#include <iostream>
+
+#include "cli/commands.h"
+#include "cli/guarded.h"
+#include "headless/dialogs/dialog_picture.h"
+#include "headless/dialogs/template_library.h"
+#include "headless/host_error.h"
+
+namespace vxcli {
+
+int DialogPicture(const std::string& name, const std::string& out) {
+  return Guarded([&] {
+    const vxh::dialogs::DialogTemplate* dialog = vxh::dialogs::FindDialogTemplate(name);
+    if (dialog == nullptr) {
+      std::string known;
+      for (const std::string& n : vxh::dialogs::DialogTemplateNames()) known += " " + n;
+      throw vxh::BadInput("no dialog named " + name + "; the pack has:" + known);
+    }
+    vxh::dialogs::DrawDialogPicture(*dialog, out);
+  });
+}
+
+}  // namespace vxcli

@@ -1,0 +1,28 @@
+// Guards of the fill engine against pattern data that would make it run
+// (nearly) forever. All are far beyond anything a drawing needs.
+#pragma once
+
+#include <cstdint>
+
+namespace vx::fill {
+
+// Positioning loops step one line or one period at a time; when the distance
+// is more steps than this, the position jumps there arithmetically first.
+inline constexpr double kJumpSteps = 1024;
+
+// A literal stepping loop that has not settled after this many steps is not
+// making progress (the step vanishes against the position's magnitude).
+inline constexpr int kMaxSettleSteps = 4096;
+
+// A family needing more scan lines than this across the boundary is skipped.
+inline constexpr double kMaxScanLines = 10'000'000;
+
+// A hatch line longer than this many dash periods is drawn continuous: its
+// dashes would be far finer than anything that can be drawn.
+inline constexpr double kMaxPeriodsPerLine = 1'000'000;
+
+// Room for the crossings of one scan line, reserved once per fill; the buffer
+// grows beyond it when a scan line has more.
+inline constexpr std::size_t kInitialCrossings = 512;
+
+}  // namespace vx::fill

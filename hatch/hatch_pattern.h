@@ -1,0 +1,22 @@
+// Expanding the pattern in use into line families and filling each.
+#pragma once
+
+#include <cstdint>
+
+#include "hatch/fill_context.h"
+#include "host/kv_types.h"
+
+namespace vx {
+
+// The pack's right angle: hatch space is the drawing turned by
+// (kRightAngle - family angle), and back by its negative.
+inline constexpr double kRightAngle = 1.570796325;
+
+// Fills the boundary of the context (in hatch space for the angle of the
+// prepared hatch settings) with the pattern named by the hatch options,
+// adding the lines to `dest`; `source` gives their attributes (none: the
+// current ones). Frees the PAT pattern list at the end. Returns the number of
+// lines added.
+long HatchPattern(DList* dest, FillContext& context, Entity source);
+
+}  // namespace vx

@@ -1,0 +1,77 @@
+// The host's own dialogs that a script answers: the open-file dialog
+// (GetOpenFN: a file name or <esc>) and the text-specification dialog
+// (TSpecDialog: {press ok} or {press cancel}, <enter> or <esc>).
+#include <cstring>
+#include <string>
+
+#include "headless/host_error.h"
+#include "headless/script/event.h"
+#include "headless/session/session_core.h"
+#include "host/host_api.h"
+
+namespace {
+
+// A name without an extension gets the default one, as the Windows dialog
+// gives it.
+std::string WithExtension(std::string name, const char* extension) {
+  const std::size_t slash = name.find_last_of("/\\");
+  const std::size_t dot = name.find_last_of('.');
+  const bool has_extension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+  if (!has_extension && extension != nullptr && *extension != '\0') name += std::string(".") + extension;
+  return name;
+}
+
+// The result buffer holds 260 characters unless the record says otherwise.
+constexpr std::uint32_t kDefaultResultSize = 260;
+
+}  // namespace
+
+extern "C" int KVAPI GetOpenFN(const char* title, vx::OpenFileRecord* record) {
+  if (record == nullptr || record->result == nullptr) throw vxh::HostFault("GetOpenFN: no record or result buffer");
+  vxh::SessionCore& session = vxh::SessionCore::Active("GetOpenFN");
+  const std::string shown = std::string(title != nullptr ? title : "Open") + ":";
+  session.Log().Prompt(shown);
+  const std::string waiting = "the file dialog \"" + shown + "\"";
+  const vxh::script::Token token = session.NextModalToken(waiting);
+  if (token.kind == vxh::script::TokenKind::kEvent &&
+      vxh::script::ParseEvent(token.body).kind == vxh::script::EventKind::kEsc) {
+    session.Log().Answer("<esc>");
+    return 0;
+  }
+  if (token.kind != vxh::script::TokenKind::kText)
+    throw vxh::BadInput(waiting + " takes a file name or <esc>");
+  const std::string name = WithExtension(session.ExpandText(token), record->extension);
+  if (name.empty()) throw vxh::BadInput(waiting + " takes a file name or <esc>, got an empty name");
+  const std::uint32_t size = record->result_size != 0 ? record->result_size : kDefaultResultSize;
+  if (name.size() + 1 > size)
+    throw vxh::BadInput("the file name is longer than the " + std::to_string(size - 1) + " characters " + waiting +
+                        " takes");
+  std::memcpy(record->result, name.c_str(), name.size() + 1);
+  session.Log().Answer(name);
+  return 1;
+}
+
+extern "C" int KVAPI TSpecDialog(std::uint8_t*, int mode) {
+  vxh::SessionCore& session = vxh::SessionCore::Active("TSpecDialog");
+  const std::string title = mode == 0 ? "Text Defaults" : "Text Specification";
+  session.Log().DialogOpens(title);
+  const vxh::script::Token token = session.NextModalToken("the dialog \"" + title + "\"");
+  int result = 0;
+  if (token.kind == vxh::script::TokenKind::kDialog) {
+    const std::string body = token.body;
+    if (body.find("press 1") != std::string::npos || body.find("press ok") != std::string::npos) result = 1;
+    else if (body.find("press 2") == std::string::npos && body.find("press cancel") == std::string::npos)
+      throw vxh::BadInput("the dialog \"" + title + "\" takes {press ok} or {press cancel}");
+    session.Log().Answer("{" + body + "}");
+  } else if (token.kind == vxh::script::TokenKind::kEnter) {
+    result = 1;
+    session.Log().Answer("<enter>");
+  } else if (token.kind == vxh::script::TokenKind::kEvent &&
+             vxh::script::ParseEvent(token.body).kind == vxh::script::EventKind::kEsc) {
+    session.Log().Answer("<esc>");
+  } else {
+    throw vxh::BadInput("the dialog \"" + title + "\" takes {press ok}, {press cancel}, <enter> or <esc>");
+  }
+  session.Log().DialogCloses(result == 1 ? vx::kIdOk : vx::kIdCancel);
+  return result;
+}

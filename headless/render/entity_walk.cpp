@@ -1,0 +1,42 @@
+#include "headless/render/entity_walk.h"
+
+#include "headless/drawing/document.h"
+#include "headless/geometry/entity_access.h"
+#include "headless/render/picture_styles.h"
+#include "host/entity_layout.h"
+#include "host/record.h"
+
+namespace vxh {
+
+namespace {
+
+constexpr int kDeepestNesting = 64;
+constexpr int kSymbolMatrixCells = 12;  // three rows of four
+
+Matrix InstanceTransform(vx::Entity symbol) {
+  Matrix m = Identity();
+  for (int i = 0; i < kSymbolMatrixCells; ++i) m[i] = vx::GetF64(symbol, vx::kSymMatrix + 8 * i);
+  return m;
+}
+
+void Visit(const EntityList& list, const PictureStyles& styles, const Matrix& placement, int depth,
+           const PlacedVisitor& visit) {
+  list.ForEach([&](vx::Entity e) {
+    if (!styles.LayerVisible(vx::GetU16(e, vx::kHdrLayer))) return;
+    const int kind = vx::GetI8(e, vx::kHdrKind);
+    if (!IsContainerKind(kind)) return visit(e, placement);
+    const EntityList* members = list.Members(e);
+    if (members == nullptr || depth >= kDeepestNesting) return;
+    if (kind != vx::kKindSymbol) return Visit(*members, styles, placement, depth + 1, visit);
+    if (vx::GetU32(e, vx::kHdrSize) < vx::kSymName) return;
+    Visit(*members, styles, Compose(InstanceTransform(e), placement), depth + 1, visit);
+  });
+}
+
+}  // namespace
+
+void VisitPlaced(const EntityList& list, const PictureStyles& styles, const PlacedVisitor& visit) {
+  Visit(list, styles, Identity(), 0, visit);
+}
+
+}  // namespace vxh

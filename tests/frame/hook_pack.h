@@ -1,0 +1,119 @@
+// A stand-in pack for the hook and dialog tests: a few commands that use the
+// pack's real hooks and dialog helpers the way the command families do. It
+// is registered in place of the real pack for the life of the object; the
+// pack's state (hooks, last key) stays the loaded pack's own.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+#include "frame/entry_point.h"
+#include "frame/keyboard_hook.h"
+#include "frame/mouse_hook.h"
+#include "host/host_api.h"
+#include "host/win_api.h"
+
+namespace vxh::testing {
+
+struct HookLog {
+  int status = -100;  // untouched
+  int last_key = -1;
+  char text[300] = {};
+  int dialog_result = -100;
+  bool right_click = false;
+};
+
+inline HookLog& Hooked() {
+  static HookLog log;
+  return log;
+}
+
+namespace hook_pack {
+
+inline void Record(int status) {
+  vx::RemoveKeyboardHook();
+  Hooked().status = status;
+  Hooked().last_key = vx::LastKey();
+  vx::CmdEnd();
+}
+
+inline void AskHooked(vx::KeyHookMode mode) {
+  vx::InstallKeyboardHook(mode);
+  vx::ReqData(vx::kReqText, Hooked().text, "Text (h = help):", vx::kModePlain, Record, 0, 0);
+}
+
+inline void Strict() { AskHooked(vx::KeyHookMode::kStrict); }
+inline void Letters() { AskHooked(vx::KeyHookMode::kLettersPass); }
+
+// A dialog with the right-click hook around it, as the pack's dialogs run.
+inline void DialogWithHook() {
+  static int value = 0;
+  vx::Dlg* d = vx::DefDlg("DLG_VXTCASE", 0, 0, nullptr, 0, 0);
+  vx::__RBCTL(d, 1041, &value, 0, nullptr);
+  vx::InstallMouseHook();
+  Hooked().dialog_result = vx::Dialog(d, nullptr, 0);
+  vx::RemoveMouseHook();
+  Hooked().right_click = vx::RightClickSeen();
+  vx::RelDlg(d);
+  vx::CmdEnd();
+}
+
+inline void BoxWithHook() {
+  vx::InstallMouseHook();
+  vx::FormSt("No text string is matching the criteria", -1, "Message", vx::kBoxMessage);
+  vx::RemoveMouseHook();
+  Hooked().right_click = vx::RightClickSeen();
+  vx::CmdEnd();
+}
+
+// A popup menu of two items around a separator; the chosen id is recorded.
+inline void Menu() {
+  HMENU menu = CreatePopupMenu();
+  const char* labels[] = {"Line", "", "Circle"};
+  for (UINT i = 0; i < 3; ++i) {
+    MENUITEMINFOA item{};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING;
+    item.fType = i == 1 ? MFT_SEPARATOR : MFT_STRING;
+    item.wID = 100 + i;
+    item.dwTypeData = const_cast<char*>(labels[i]);
+    InsertMenuItemA(menu, i, TRUE, &item);
+  }
+  Hooked().dialog_result = TrackPopupMenuEx(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, 0, 0, nullptr, nullptr);
+  DestroyMenu(menu);
+  vx::CmdEnd();
+}
+
+inline void OpenFile() {
+  vx::OpenFileRecord record{"", Hooked().text, "PAT", "*.PAT", sizeof Hooked().text, 0, 1, 0};
+  Hooked().dialog_result = vx::GetOpenFN("Add pattern file", &record);
+  vx::CmdEnd();
+}
+
+inline void About() {}
+
+inline const char kNames[] = "STRICT\0LETTERS\0HOOKDLG\0HOOKBOX\0MENU\0OPENFN\0";
+inline const vx::Handler kHandlers[] = {About, Strict, Letters, DialogWithHook, BoxWithHook, Menu, OpenFile, nullptr};
+
+}  // namespace hook_pack
+
+class HookPack {
+ public:
+  HookPack() : record_{0, 0, "Hook pack", hook_pack::kNames, hook_pack::kHandlers, 0, nullptr} {
+    Hooked() = HookLog{};
+    vx::XPUnRegister(&vx::PackRegistration());
+    vx::XPRegister(&record_);
+  }
+  ~HookPack() {
+    vx::XPUnRegister(&record_);
+    vx::XPRegister(&vx::PackRegistration());
+  }
+  HookPack(const HookPack&) = delete;
+  HookPack& operator=(const HookPack&) = delete;
+
+ private:
+  vx::RegistrationRecord record_;
+};
+
+}  // namespace vxh::testing

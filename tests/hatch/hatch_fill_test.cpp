@@ -1,0 +1,307 @@
+// Regular hatch scenarios: totals checked against area / spacing, lines at
+// known places, and what the command leaves in the drawing.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <numbers>
+
+#include "hatch/hatch_layout.h"
+#include "headless/session/key_state.h"
+#include "host/win_api.h"
+#include "tests/hatch/hatch_fixture.h"
+
+namespace vxh::testing {
+namespace {
+
+constexpr double kRightAngle = 1.570796325;
+constexpr double kPi = std::numbers::pi;
+
+class RegularHatch : public HatchSession {};
+
+struct AreaCase {
+  const char* label;
+  const char* script;
+  double area;
+  double size_sum;  // sum of the shapes' diameters: bounds the strip error
+};
+void PrintTo(const AreaCase& c, std::ostream* os) { *os << c.label; }
+
+class HatchTotals : public HatchSession, public ::testing::WithParamInterface<AreaCase> {};
+
+// Each hatch line stands for a strip of width `spacing`, so the lines add up
+// to area / spacing, give or take about one chord per shape.
+TEST_P(HatchTotals, MatchAreaOverSpacing) {
+  constexpr double kSpacing = 0.1;
+  UseSettings(LineSettings(kSpacing, 30 * 3.14159265 / 180));
+  Run(GetParam().script);
+  Run("VXHATCHSTANDARD;all");
+  const double total = TotalLength(HatchLines());
+  EXPECT_NEAR(total, GetParam().area / kSpacing, GetParam().size_sum) << GetParam().label;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, HatchTotals,
+    ::testing::Values(AreaCase{"Square", "BOX;0,0;10,10", 100, 15},
+                      AreaCase{"Ring", "CIRP;0,0;5,0;CIRP;0,0;2,0", kPi * (25 - 4), 14},
+                      AreaCase{"Islands", "BOX;0,0;10,10;BOX;2,2;4,4;BOX;6,6;8,8", 100 - 8, 21},
+                      AreaCase{"PolygonWithCircleInside", "POLY;-6,-6;6,-6;6,6;-6,6;;CIRP;0,0;3,0", 144 - 9 * kPi,
+                               23},
+                      AreaCase{"SeparateLinesClosingABox", "LINE;0,0;8,0;8,5;0,5;0,0;;", 40, 10}));
+
+// Angle 0 turns the square by a right angle into hatch space; the lines lie
+// at the multiples of 0.2 inside the square and run from side to side.
+TEST_F(RegularHatch, UnitSquareAtSpacingPointTwoAndAngleZero) {
+  UseSettings(LineSettings(0.2, 0));
+  Run("BOX;0,0;1,1;VXHATCHSTANDARD;all");
+  std::vector<Segment> lines = HatchLines();
+  ASSERT_EQ(lines.size(), 5u);
+  std::sort(lines.begin(), lines.end(), [](const Segment& a, const Segment& b) { return a.y1 < b.y1; });
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    EXPECT_NEAR(lines[i].y1, 0.2 * static_cast<double>(i), 1e-7);
+    EXPECT_NEAR(lines[i].y2, lines[i].y1, 1e-7);
+    EXPECT_NEAR(std::fabs(lines[i].x2 - lines[i].x1), 1, 1e-7);
+    EXPECT_EQ(lines[i].style, 1) << "line style \"Solid\"";
+  }
+}
+
+struct CornerCase {
+  const char* label;
+  const char* forward;
+  const char* backward;
+  double spacing;
+  double area;
+};
+void PrintTo(const CornerCase& c, std::ostream* os) { *os << c.label; }
+
+class CornersOnScanLines : public HatchSession, public ::testing::WithParamInterface<CornerCase> {
+ protected:
+  std::vector<Segment> HatchOf(const char* shape) {
+    Run(std::string(shape) + ";VXHATCHSTANDARD;last");
+    std::vector<Segment> lines = HatchLines();
+    for (Segment& s : lines) {
+      if (s.y1 > s.y2) std::swap(s.y1, s.y2);
+    }
+    std::sort(lines.begin(), lines.end(),
+              [](const Segment& a, const Segment& b) { return std::tie(a.x1, a.y1) < std::tie(b.x1, b.y1); });
+    return lines;
+  }
+};
+
+// At exactly 90 degrees hatch space is the drawing itself, so these corners
+// lie exactly on scan lines. A corner passed through counts once, one only
+// touched not at all, whichever way round the polygon runs; then the lines
+// add up to area / spacing exactly.
+TEST_P(CornersOnScanLines, CountOnceWhenPassedAndNeverWhenTouched) {
+  UseSettings(LineSettings(GetParam().spacing, kRightAngle));
+  const std::vector<Segment> forward = HatchOf(GetParam().forward);
+  const std::vector<Segment> backward = HatchOf(GetParam().backward);
+  EXPECT_DOUBLE_EQ(TotalLength(forward), GetParam().area / GetParam().spacing);
+  ASSERT_EQ(forward.size(), backward.size());
+  for (std::size_t i = 0; i < forward.size(); ++i) {
+    EXPECT_EQ(forward[i].x1, backward[i].x1);
+    EXPECT_EQ(forward[i].y1, backward[i].y1);
+    EXPECT_EQ(forward[i].y2, backward[i].y2);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, CornersOnScanLines,
+    ::testing::Values(
+        CornerCase{"BoxQuarter", "POLY;0,0;1,0;1,1;0,1;;", "POLY;0,0;0,1;1,1;1,0;;", 0.25, 1},
+        CornerCase{"BoxHalf", "POLY;0,0;1,0;1,1;0,1;;", "POLY;0,0;0,1;1,1;1,0;;", 0.5, 1},
+        CornerCase{"DiamondQuarter", "POLY;0.5,0;1,0.5;0.5,1;0,0.5;;", "POLY;0.5,0;0,0.5;0.5,1;1,0.5;;", 0.25, 0.5},
+        CornerCase{"DiamondHalf", "POLY;0.5,0;1,0.5;0.5,1;0,0.5;;", "POLY;0.5,0;0,0.5;0.5,1;1,0.5;;", 0.5, 0.5},
+        CornerCase{"NotchedStaircase", "POLY;0,0;2,0;2,1;1,1;1,2;0,2;;", "POLY;0,0;0,2;1,2;1,1;2,1;2,0;;", 0.5, 3}));
+
+// A line above the box gives every scan line a third crossing, which has no
+// partner and is left out.
+TEST_F(RegularHatch, AnOddLastCrossingIsIgnored) {
+  UseSettings(LineSettings(0.25, kRightAngle));
+  Run("BOX;0,0;1,1;LINE;0,2;1,2;;VXHATCHSTANDARD;all");
+  const std::vector<Segment> lines = HatchLines();
+  EXPECT_DOUBLE_EQ(TotalLength(lines), 4);
+  for (const Segment& s : lines) EXPECT_LE(std::max(s.y1, s.y2), 1.0);
+}
+
+TEST_F(RegularHatch, AnOpenLineAloneGivesAnEmptyGroup) {
+  Run("LINE;0,0;5,5;;VXHATCHSTANDARD;all");
+  EXPECT_TRUE(HatchLines().empty());
+  EXPECT_EQ(Entities().size(), 2u);
+}
+
+TEST_F(RegularHatch, WithNothingStoredTheDefaultsHatchAtFortyFiveDegrees) {
+  Run("BOX;0,0;2,2;VXHATCHSTANDARD;all");
+  const std::vector<Segment> lines = HatchLines();
+  ASSERT_FALSE(lines.empty());
+  for (const Segment& s : lines) EXPECT_NEAR(s.y2 - s.y1, s.x2 - s.x1, 1e-6) << "lines at 45 degrees";
+  EXPECT_NEAR(TotalLength(lines), 4 / 0.2, 3);
+  const std::vector<std::string> t = TranscriptLines();
+  EXPECT_NE(std::find(t.begin(), t.end(), "? Regular hatch - pick entities:"), t.end());
+}
+
+std::vector<std::vector<std::uint8_t>> Snapshot(EntityList& list) {
+  std::vector<std::vector<std::uint8_t>> out;
+  list.ForEach([&](vx::Entity e) {
+    out.emplace_back(e, e + vx::GetU32(e, vx::kHdrSize));
+    if (EntityList* members = list.Members(e)) {
+      for (auto& member : Snapshot(*members)) out.push_back(std::move(member));
+    }
+  });
+  return out;
+}
+
+TEST_F(RegularHatch, UndoRestoresTheDrawingByteForByte) {
+  Run("BOX;0,0;3,3;CIRP;1.5,1.5;1,0;SELECT;all");
+  const auto before = Snapshot(session.Doc().Work());
+  Run("VXHATCHSTANDARD;all");
+  ASSERT_GT(Entities().size(), 2u);
+  Run("UNDO");
+  EXPECT_EQ(Snapshot(session.Doc().Work()), before);
+}
+
+TEST_F(RegularHatch, EscapeAtThePromptChangesNothing) {
+  Run("BOX;0,0;3,3;VXHATCHSTANDARD;<esc>");
+  EXPECT_EQ(Entities().size(), 1u);
+}
+
+TEST_F(RegularHatch, ScanLinesTwoAndFourAddShiftedFamiliesInTheirStyles) {
+  vx::HatchSettings s = LineSettings(0.5, kRightAngle);
+  s.SetScanOn(1, true);
+  s.SetScanOffset(1, 0.5);
+  s.SetScanStyle(1, "Dashed");
+  s.SetScanOn(3, true);
+  s.SetScanStyle(3, "No such style");
+  UseSettings(s);
+  Run("BOX;0.1,0;4.1,1;VXHATCHSTANDARD;all");
+  std::vector<double> solid, dashed, unknown;
+  for (const Segment& l : HatchLines()) (l.style == 1 ? solid : l.style == 2 ? dashed : unknown).push_back(l.x1);
+  EXPECT_EQ(solid, (std::vector<double>{0.5, 1, 1.5, 2, 2.5, 3, 3.5, 4}));
+  EXPECT_EQ(dashed, (std::vector<double>{0.25, 0.75, 1.25, 1.75, 2.25, 2.75, 3.25, 3.75}));
+  EXPECT_EQ(unknown.size(), solid.size()) << "an unknown style hatches with style 0";
+}
+
+// A group whose members include another group: every member at any depth is
+// boundary, and the hatch is a new group of its own.
+TEST_F(RegularHatch, ANestedGroupIsBoundaryWithAllItsMembers) {
+  UseSettings(LineSettings(0.25, kRightAngle));
+  vx::DList* work = session.Doc().WorkDL();
+  std::uint8_t group[vx::kGroupSize] = {};
+  vx::PutU32(group, vx::kHdrSize, vx::kGroupSize);
+  vx::PutI8(group, vx::kHdrKind, vx::kKindGroup);
+  Run("BOX;0,0;4,4;BOX;1,1;2,2");
+  const std::vector<vx::Entity> boxes = Entities();
+  vx::Entity outer = work->AddRecord(group);
+  vx::DList* outer_members = work->MakeMemberList(outer);
+  outer_members->CopyIn(boxes[0]);
+  vx::Entity inner = outer_members->AddRecord(group);
+  work->Remove(boxes[0]);
+  vx::DList* inner_members = outer_members->MakeMemberList(inner);
+  inner_members->CopyIn(boxes[1]);
+  work->Remove(boxes[1]);
+  Run("VXHATCHSTANDARD;all");
+  ASSERT_EQ(Entities().size(), 2u) << "the picked group and the new hatch group";
+  EXPECT_DOUBLE_EQ(TotalLength(HatchLines()), (16 - 1) / 0.25);
+}
+
+TEST_F(RegularHatch, AnUnknownPatternNameGivesAnEmptyGroupAndNoMessage) {
+  for (int kind : {vx::kKindKorvex, vx::kKindPatFile}) {
+    vx::HatchOptions o = vx::DefaultHatchOptions();
+    o.SetPatternKind(kind);
+    o.SetKorvexName("No such fill style");
+    o.SetPatName("No such pattern");
+    StoreOptions(o);
+    Run("BOX;0,0;3,3;VXHATCHSTANDARD;last");
+    EXPECT_TRUE(HatchLines().empty());
+  }
+  for (const std::string& line : TranscriptLines()) EXPECT_NE(line[0], '[') << line;
+}
+
+TEST_F(RegularHatch, AHostFillStyleHatchesWithItsFamilies) {
+  vx::HatchOptions o = vx::DefaultHatchOptions();
+  o.SetPatternKind(vx::kKindKorvex);
+  o.SetKorvexName(".25 Crosshatch");
+  StoreOptions(o);
+  Run("BOX;0,0;5,5;VXHATCHSTANDARD;all");
+  int up = 0, down = 0;
+  for (const Segment& s : HatchLines()) ((s.x2 - s.x1) * (s.y2 - s.y1) > 0 ? up : down) += 1;
+  EXPECT_GT(up, 20);
+  EXPECT_GT(down, 20);
+  EXPECT_NEAR(TotalLength(HatchLines()), 2 * 25 / 0.25, 2 * 8);
+}
+
+class PatHatch : public HatchSession {
+ protected:
+  // Dash starts along each line (drawing x for lines at angle 0), per line y.
+  std::vector<Segment> HatchBox(const std::string& pat, double size = 10) {
+    UsePat(pat, "P");
+    Run("BOX;0,0;" + std::to_string(size) + "," + std::to_string(size) + ";VXHATCHSTANDARD;last");
+    std::vector<Segment> lines = HatchLines();
+    for (Segment& s : lines) {
+      if (s.x1 > s.x2) std::swap(s.x1, s.x2);
+    }
+    return lines;
+  }
+};
+
+TEST_F(PatHatch, DashCoverageFollowsTheDuty) {
+  const std::vector<Segment> lines = HatchBox("*P\n0, 0,0, 0,0.5, 0.5,-0.25\n");
+  // 20 lines of 10 units, two thirds drawn; each line end may cut a dash.
+  EXPECT_NEAR(TotalLength(lines), 20 * 10 * 2.0 / 3.0, 20 * 0.5);
+}
+
+TEST_F(PatHatch, AFamilyStartingWithAGapStartsItsDashesAfterIt) {
+  const std::vector<Segment> lines = HatchBox("*P\n0, 0,0, 0,0.5, -0.25,0.5\n");
+  ASSERT_FALSE(lines.empty());
+  for (const Segment& s : lines) {
+    if (s.x1 < 1e-9) continue;  // cut by the boundary
+    const double periods = (s.x1 - 0.25) / 0.75;
+    EXPECT_NEAR(periods, std::round(periods), 1e-6) << s.x1;
+  }
+  EXPECT_NEAR(TotalLength(lines), 20 * 10 * 2.0 / 3.0, 20 * 0.5);
+}
+
+TEST_F(PatHatch, DotsAreLinesOfLengthZero) {
+  const std::vector<Segment> lines = HatchBox("*P\n0, 0,0, 0,1, 0,-0.5\n");
+  ASSERT_FALSE(lines.empty());
+  for (const Segment& s : lines) EXPECT_EQ(s.Length(), 0);
+  EXPECT_NEAR(static_cast<double>(lines.size()), 10 * 10 / 0.5, 2 * 10);
+}
+
+// Successive lines are staggered by delta-x; a negative delta-y walks the
+// stagger the other way.
+TEST_F(PatHatch, NegativeDeltaYStaggersTheOtherWay) {
+  for (double dy : {0.5, -0.5}) {
+    const std::vector<Segment> lines =
+        HatchBox("*P\n0, 0,0, 0.3," + std::to_string(dy) + ", 0.5,-0.5\n", 4);
+    std::map<long, double> first_start;  // line y in half units -> first dash start inside
+    for (const Segment& s : lines) {
+      if (s.x1 < 1e-9) continue;
+      const long row = std::lround(s.y1 / 0.5);
+      if (!first_start.count(row) || s.x1 < first_start[row]) first_start[row] = s.x1;
+    }
+    ASSERT_GE(first_start.size(), 4u);
+    for (auto it = first_start.begin(); std::next(it) != first_start.end(); ++it) {
+      const double step = std::fmod(std::next(it)->second - it->second + 10, 1.0);
+      EXPECT_NEAR(step, dy > 0 ? 0.3 : 0.7, 1e-6) << "rows " << it->first << " and " << std::next(it)->first;
+    }
+  }
+}
+
+TEST_F(PatHatch, EscapeHeldStopsTheFillAndKeepsTheGroup) {
+  vxh::SetKeyHeld(VK_ESCAPE, true);
+  const std::vector<Segment> lines = HatchBox("*P\n0, 0,0, 0,0.5\n90, 0,0, 0,0.5\n");
+  vxh::SetKeyHeld(VK_ESCAPE, false);
+  EXPECT_TRUE(lines.empty());
+  const std::vector<std::string> t = TranscriptLines();
+  EXPECT_NE(std::find(t.begin(), t.end(), "~ Hatching... (press ESC to cancel)"), t.end());
+}
+
+TEST_F(PatHatch, TwoFamiliesAtDifferentAnglesBothFill) {
+  const std::vector<Segment> lines = HatchBox("*P\n0, 0,0, 0,0.5\n90, 0,0, 0,0.5\n");
+  EXPECT_NEAR(TotalLength(lines), 2 * 100 / 0.5, 2 * 10);
+}
+
+}  // namespace
+}  // namespace vxh::testing

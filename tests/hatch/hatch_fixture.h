@@ -1,0 +1,137 @@
+// A session whose registry is a scratch file, with helpers that store hatch
+// records straight into that registry and read back the hatch lines made.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "hatch/hatch_records.h"
+#include "hatch/registry_keys.h"
+#include "headless/drawing/document.h"
+#include "headless/registry/registry_store.h"
+#include "headless/session/session.h"
+#include "host/entity_layout.h"
+#include "host/record.h"
+
+namespace vxh::testing {
+
+inline std::filesystem::path ScratchFolder(std::string name) {
+  for (char& c : name) c = c == '/' ? '_' : c;  // parameterised test names hold slashes
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                                    ("vorlix-" + name + "-" + std::to_string(::getpid()));
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  return dir;
+}
+
+struct Segment {
+  double x1, y1, x2, y2;
+  std::uint16_t style;
+  double Length() const { return std::hypot(x2 - x1, y2 - y1); }
+};
+
+class HatchSession : public ::testing::Test {
+ protected:
+  HatchSession()
+      : dir(ScratchFolder(::testing::UnitTest::GetInstance()->current_test_info()->name())),
+        registry_path((dir / "registry.sqlite3").string()),
+        session(transcript, {registry_path, ""}) {}
+  ~HatchSession() override {
+    std::error_code ignored;
+    std::filesystem::remove_all(dir, ignored);
+  }
+
+  void Run(const std::string& script) { session.RunText(script, "test.vxs"); }
+
+  registry::Store Registry() const { return registry::Store(registry_path); }
+
+  // Stores the settings record under `name` and makes the options use it.
+  void UseSettings(const vx::HatchSettings& settings, vx::HatchOptions options = vx::DefaultHatchOptions()) {
+    vx::HatchSettings named = settings;
+    named.SetName("Test");
+    Store(vx::kHatchSettingsKey, "Test", named.bytes.data(), named.bytes.size());
+    options.SetSettingsName("Test");
+    options.SetPatternKind(vx::kKindSimpleLines);
+    StoreOptions(options);
+  }
+
+  void StoreOptions(const vx::HatchOptions& options) {
+    Store(vx::kHatchKey, vx::kOptionsValue, options.bytes.data(), options.bytes.size());
+  }
+
+  // Registers a PAT file with the given text and makes the options use `name`.
+  void UsePat(const std::string& text, const std::string& name, vx::HatchOptions options = vx::DefaultHatchOptions()) {
+    const std::string file = (dir / ("p" + std::to_string(pat_files_++) + ".pat")).string();
+    std::ofstream(file, std::ios::binary) << text;
+    Store(vx::kPatFilesKey, file, nullptr, 0);
+    options.SetPatternKind(vx::kKindPatFile);
+    options.SetPatName(name);
+    StoreOptions(options);
+  }
+
+  void Store(const char* key, const std::string& name, const std::uint8_t* data, std::size_t size) {
+    Registry().Set(key, name, 3, std::vector<std::uint8_t>(data, data + size));
+  }
+
+  std::vector<vx::Entity> Entities() {
+    std::vector<vx::Entity> out;
+    session.Doc().Work().ForEach([&](vx::Entity e) { out.push_back(e); });
+    return out;
+  }
+
+  // The members of the last group of the drawing: the lines of the last hatch.
+  std::vector<Segment> HatchLines() {
+    std::vector<Segment> out;
+    const std::vector<vx::Entity> all = Entities();
+    if (all.empty() || vx::GetI8(all.back(), vx::kHdrKind) != vx::kKindGroup) {
+      ADD_FAILURE() << "the drawing does not end with a group";
+      return out;
+    }
+    EntityList* members = session.Doc().Work().Members(all.back());
+    if (members == nullptr) return out;
+    members->ForEach([&](vx::Entity e) {
+      EXPECT_EQ(vx::GetI8(e, vx::kHdrKind), vx::kKindLine);
+      out.push_back({vx::GetF64(e, vx::kLineX1), vx::GetF64(e, vx::kLineY1), vx::GetF64(e, vx::kLineX2),
+                     vx::GetF64(e, vx::kLineY2), vx::GetU16(e, vx::kHdrLineStyle)});
+    });
+    return out;
+  }
+
+  static double TotalLength(const std::vector<Segment>& lines) {
+    double total = 0;
+    for (const Segment& s : lines) total += s.Length();
+    return total;
+  }
+
+  std::vector<std::string> TranscriptLines() const {
+    std::vector<std::string> lines;
+    std::istringstream in(transcript.str());
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+  }
+
+  std::filesystem::path dir;
+  std::string registry_path;
+  std::ostringstream transcript;
+  Session session;
+
+ private:
+  int pat_files_ = 0;
+};
+
+// Settings of one continuous family at the given distance and angle.
+inline vx::HatchSettings LineSettings(double distance, double angle) {
+  vx::HatchSettings s = vx::DefaultHatchSettings();
+  s.SetDistance(distance);
+  s.SetAngle(angle);
+  return s;
+}
+
+}  // namespace vxh::testing

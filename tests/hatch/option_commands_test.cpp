@@ -1,0 +1,154 @@
+// The hatch option commands: prompts, defaults, statuses and what they store.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "hatch/hatch_layout.h"
+#include "hatch/registry_keys.h"
+#include "tests/hatch/hatch_fixture.h"
+
+namespace vxh::testing {
+namespace {
+
+class OptionCommands : public HatchSession {
+ protected:
+  std::optional<vx::HatchOptions> StoredOptions() {
+    const auto value = Registry().Get(vx::kHatchKey, "Options");
+    if (!value || value->data.size() != vx::kHatchOptionsBytes) return std::nullopt;
+    vx::HatchOptions o;
+    std::copy(value->data.begin(), value->data.end(), o.bytes.begin());
+    return o;
+  }
+  std::optional<vx::HatchSettings> StoredSettings(const std::string& name) {
+    const auto value = Registry().Get(vx::kHatchSettingsKey, name);
+    if (!value || value->data.size() != vx::kHatchSettingsBytes) return std::nullopt;
+    vx::HatchSettings s;
+    std::copy(value->data.begin(), value->data.end(), s.bytes.begin());
+    return s;
+  }
+};
+
+struct SelectCase {
+  const char* label;
+  const char* script;
+  std::vector<std::string> transcript;
+  bool stored;
+  std::int32_t kind;
+};
+void PrintTo(const SelectCase& c, std::ostream* os) { *os << c.label; }
+
+class HatchOptSel : public OptionCommands, public ::testing::WithParamInterface<SelectCase> {};
+
+TEST_P(HatchOptSel, PromptsAndStores) {
+  Run(GetParam().script);
+  EXPECT_EQ(TranscriptLines(), GetParam().transcript);
+  const auto stored = StoredOptions();
+  ASSERT_EQ(stored.has_value(), GetParam().stored);
+  if (!stored) return;
+  EXPECT_EQ(stored->PatternKind(), GetParam().kind);
+  EXPECT_EQ(stored->KorvexName(), GetParam().kind == 1 ? "My fill" : ".25 Right Diagonal");
+  EXPECT_EQ(stored->PatName(), GetParam().kind == 2 ? "Bricks" : "");
+  EXPECT_EQ(stored->SettingsName(), GetParam().kind == 0 ? "Fine" : "");
+}
+
+const char* const kKindPrompt = "? Pattern type (0 = Line, 1 = Korvex, 2 = PAT-file): ";
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, HatchOptSel,
+    ::testing::Values(
+        SelectCase{"KindSevenBecomesLines", "VXHATCHOPTSEL;7;Fine",
+                   {"> VXHATCHOPTSEL", kKindPrompt, "= 7", "? Line pattern name: ", "= Fine"}, true, 0},
+        SelectCase{"Korvex", "VXHATCHOPTSEL;1;My fill",
+                   {"> VXHATCHOPTSEL", kKindPrompt, "= 1", "? Korvex pattern name: ", "= My fill"}, true, 1},
+        SelectCase{"PatFile", "VXHATCHOPTSEL;2;Bricks",
+                   {"> VXHATCHOPTSEL", kKindPrompt, "= 2", "? PAT-file pattern name: ", "= Bricks"}, true, 2},
+        SelectCase{"EnterAtTheKindStoresNothing", "VXHATCHOPTSEL;;", {"> VXHATCHOPTSEL", kKindPrompt, "= <enter>"},
+                   false, 0},
+        SelectCase{"EscapeAtTheNameStoresNothing", "VXHATCHOPTSEL;2;<esc>",
+                   {"> VXHATCHOPTSEL", kKindPrompt, "= 2", "? PAT-file pattern name: ", "= <esc>"}, false, 0}));
+
+TEST_F(OptionCommands, AnOverlongNameIsCutToItsField) {
+  Run("VXHATCHOPTSEL;0;" + std::string(200, 'n'));
+  ASSERT_TRUE(StoredOptions());
+  EXPECT_EQ(StoredOptions()->SettingsName(), std::string(64, 'n'));
+  EXPECT_EQ(StoredOptions()->ShowPreviews(), false) << "the field after the name is untouched";
+}
+
+TEST_F(OptionCommands, ModifyAnsweredFullyIsStoredAndAppliedByTheNextFill) {
+  Run("VXHATCHOPTMOD;2;90;1,0");
+  const std::vector<std::string> want = {
+      "> VXHATCHOPTMOD", "? Modify pattern - scale by [no modify]: ", "= 2",
+      "? Modify pattern - rotate by [no modify]: ", "= 90", "? Modify pattern - offset by [no modify]: ", "= 1,0"};
+  EXPECT_EQ(TranscriptLines(), want);
+  const auto o = StoredOptions();
+  ASSERT_TRUE(o);
+  EXPECT_TRUE(o->Modify());
+  EXPECT_EQ(o->ModifyScale(), 2);
+  EXPECT_EQ(o->ModifyRotation(), 90 * (3.14159265 / 180));
+  EXPECT_EQ(o->ModifyOffsetX(), 1);
+  // Default 0.2 at 45 degrees, doubled and turned by 90: lines at 135 degrees, 0.4 apart.
+  Run("BOX;0,0;4,4;VXHATCHSTANDARD;all");
+  const std::vector<Segment> lines = HatchLines();
+  ASSERT_FALSE(lines.empty());
+  for (const Segment& s : lines) EXPECT_NEAR(s.y2 - s.y1, -(s.x2 - s.x1), 1e-7);
+  EXPECT_NEAR(TotalLength(lines), 16 / 0.4, 6);
+}
+
+TEST_F(OptionCommands, ModifyEnterAtTheFirstPromptStoresModifyOff) {
+  vx::HatchOptions o = vx::DefaultHatchOptions();
+  o.SetModify(true);
+  o.SetModifyScale(3);
+  StoreOptions(o);
+  Run("VXHATCHOPTMOD;;");
+  const auto stored = StoredOptions();
+  ASSERT_TRUE(stored);
+  EXPECT_FALSE(stored->Modify());
+  EXPECT_EQ(stored->ModifyScale(), 3) << "the values typed before are kept";
+}
+
+TEST_F(OptionCommands, ModifyCancelledLaterLeavesModifyOffAndValuesUnstored) {
+  Run("VXHATCHOPTMOD;5;<esc>");
+  const auto stored = StoredOptions();
+  ASSERT_TRUE(stored);
+  EXPECT_FALSE(stored->Modify());
+  EXPECT_EQ(stored->ModifyScale(), 1);
+}
+
+TEST_F(OptionCommands, DistanceAndAngleShowTheCurrentValuesAndStoreTheAnswers) {
+  Run("VXHATCHOPT;0.5;30");
+  const std::vector<std::string> want = {"> VXHATCHOPT", "? Hatch distance [0.2000]:", "= 0.5",
+                                         "? Hatch angle [45.00]:", "= 30"};
+  EXPECT_EQ(TranscriptLines(), want);
+  const auto s = StoredSettings("");
+  ASSERT_TRUE(s);
+  EXPECT_EQ(s->Distance(), 0.5);
+  EXPECT_EQ(s->Angle(), 30 * (3.14159265 / 180));
+}
+
+TEST_F(OptionCommands, EnterAtBothPromptsStoresTheUnchangedValues) {
+  Run("VXHATCHOPT;;;");
+  const auto s = StoredSettings("");
+  ASSERT_TRUE(s);
+  EXPECT_EQ(s->bytes, vx::DefaultHatchSettings().bytes);
+}
+
+TEST_F(OptionCommands, EscapeAtTheDistanceStoresNothing) {
+  Run("VXHATCHOPT;<esc>");
+  EXPECT_FALSE(StoredSettings(""));
+}
+
+TEST_F(OptionCommands, HatchLastStartsTheStoredMethodOrSaysItIsNotThere) {
+  vx::HatchOptions o = vx::DefaultHatchOptions();
+  o.SetFillMethod(vx::kMethodRegular);
+  StoreOptions(o);
+  Run("BOX;0,0;1,1;VXHATCHLAST;all");
+  const std::vector<std::string> t = TranscriptLines();
+  EXPECT_NE(std::find(t.begin(), t.end(), "? Regular hatch - pick entities:"), t.end());
+  o.SetFillMethod(7);
+  StoreOptions(o);
+  Run("VXHATCHLAST");
+  EXPECT_EQ(TranscriptLines().back(), "[Message] The stored hatch method 7 is not one of 0, 1 and 2");
+}
+
+}  // namespace
+}  // namespace vxh::testing
