@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 #include <new>
+#include <unordered_set>
 
 #include "headless/host_error.h"
 #include "host/entity_layout.h"
@@ -13,6 +14,14 @@ namespace {
 
 constexpr std::uint64_t kLiveMagic = 0x564F524C58454E54ull;  // "VORLXENT"
 constexpr std::uint64_t kDeadMagic = 0xDEADDEADDEADDEADull;
+
+// Every live node, so that a pointer the pack hands back is recognised
+// without reading memory in front of it: the pack may pass records of its
+// own (a scan line, a record built in place) where host records also go.
+std::unordered_set<const EntityNode*>& LiveNodes() {
+  static std::unordered_set<const EntityNode*> nodes;
+  return nodes;
+}
 
 }  // namespace
 
@@ -25,6 +34,7 @@ EntityNode* AllocateNode(std::uint32_t size) {
   auto* node = new (block) EntityNode{};
   node->magic = kLiveMagic;
   node->size = size;
+  LiveNodes().insert(node);
   std::memset(RecordOf(node), 0, size);
   vx::PutU32(RecordOf(node), vx::kHdrSize, size);
   return node;
@@ -33,21 +43,29 @@ EntityNode* AllocateNode(std::uint32_t size) {
 void DestroyNode(EntityNode* node) {
   if (node == nullptr) return;
   delete node->state.members;
+  LiveNodes().erase(node);
   node->magic = kDeadMagic;
   node->~EntityNode();
   ::operator delete(node, std::align_val_t{16});
+}
+
+bool IsHostRecord(vx::Entity entity) {
+  if (entity == nullptr) return false;
+  // Compared as integers: the address in front of a foreign record need not
+  // belong to any object.
+  const auto address = reinterpret_cast<std::uintptr_t>(entity) - kNodeHeaderBytes;
+  return LiveNodes().count(reinterpret_cast<const EntityNode*>(address)) != 0;
 }
 
 EntityNode* NodeOf(vx::Entity entity, const char* operation) {
   if (entity == nullptr) {
     throw HostFault(std::string(operation) + ": no entity given (null record)");
   }
-  auto* node = reinterpret_cast<EntityNode*>(entity - kNodeHeaderBytes);
-  if (node->magic != kLiveMagic) {
+  if (!IsHostRecord(entity)) {
     throw HostFault(std::string(operation) +
                     ": the record was not made by the host or has been freed");
   }
-  return node;
+  return reinterpret_cast<EntityNode*>(entity - kNodeHeaderBytes);
 }
 
 }  // namespace vxh

@@ -39,6 +39,9 @@ inline vx::Entity RecordOf(EntityNode* node) {
   return reinterpret_cast<std::uint8_t*>(node) + kNodeHeaderBytes;
 }
 
+// Whether the pointer is the record of a live node of the headless host.
+bool IsHostRecord(vx::Entity entity);
+
 // The node of an entity handed out by the headless host; a HostFault naming
 // the operation for anything else.
 EntityNode* NodeOf(vx::Entity entity, const char* operation);
