@@ -39,7 +39,14 @@ Connection::Connection(const std::string& path, bool create) : path_(path) {
     throw BadInput("registry " + path + ": " + message);
   }
   sqlite3_busy_timeout(db_, kBusyTimeoutMs);
-  PrepareSchema();
+  try {
+    PrepareSchema();
+  } catch (...) {
+    // A constructor that throws runs no destructor: close here.
+    sqlite3_close(db_);
+    db_ = nullptr;
+    throw;
+  }
 }
 
 Connection::~Connection() { sqlite3_close(db_); }
