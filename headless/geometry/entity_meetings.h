@@ -9,6 +9,7 @@
 
 namespace vxh {
 
-std::vector<P2> EntityMeetings(vx::Entity a, vx::Entity b, const char* operation);
+// The points as x, y, z triples (z 0), in order along the first entity.
+void EntityMeetings(vx::Entity a, vx::Entity b, const char* operation, std::vector<double>& xyz);
 
 }  // namespace vxh

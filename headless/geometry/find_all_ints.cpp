@@ -26,18 +26,31 @@ struct IndexedBox {
 
 // The second shape's pieces by their left edge, so each piece of the first
 // only looks at pieces that can reach it.
-std::vector<IndexedBox> SortedBoxes(const Shape& shape) {
-  std::vector<IndexedBox> boxes;
-  boxes.reserve(shape.Pieces().size());
+void SortBoxes(const Shape& shape, std::vector<IndexedBox>& boxes) {
+  boxes.clear();
   for (std::size_t i = 0; i < shape.Pieces().size(); ++i) boxes.push_back({shape.Pieces()[i].Bounds(), i});
   std::sort(boxes.begin(), boxes.end(), [](const IndexedBox& l, const IndexedBox& r) { return l.box.x0 < r.box.x0; });
-  return boxes;
+}
+
+// The fill engine asks for every scan line's meetings with every curved
+// boundary entity; the working buffers are kept between calls so that a call
+// allocates nothing once they have grown.
+struct Scratch {
+  std::vector<IndexedBox> boxes;
+  std::vector<Meeting> meetings;
+  std::vector<Found> found;
+};
+
+Scratch& TheScratch() {
+  static Scratch scratch;
+  return scratch;
 }
 
 void Collect(const Shape& a, const Shape& b, double size, std::vector<Found>& found) {
   const double margin = tol::kMeetRelative * size;
-  const std::vector<IndexedBox> boxes = SortedBoxes(b);
-  std::vector<Meeting> meetings;
+  std::vector<IndexedBox>& boxes = TheScratch().boxes;
+  SortBoxes(b, boxes);
+  std::vector<Meeting>& meetings = TheScratch().meetings;
   for (std::size_t i = 0; i < a.Pieces().size(); ++i) {
     const Piece& piece = a.Pieces()[i];
     const Box2 box = piece.Bounds();
@@ -53,33 +66,34 @@ void Collect(const Shape& a, const Shape& b, double size, std::vector<Found>& fo
 
 // Sorted along the first shape; a point met twice (at a vertex shared by two
 // segments, or the start and end of a closed shape) counts once.
-std::vector<Found> Ordered(std::vector<Found> found, bool closed, double size) {
+void Order(std::vector<Found>& found, bool closed, double size) {
   if (closed)
     for (Found& f : found)
       if (f.t == 1) f.t = 0;
   std::stable_sort(found.begin(), found.end(), [](const Found& l, const Found& r) { return l.t < r.t; });
   const double same = tol::kMeetRelative * size;
-  std::vector<Found> out;
+  std::size_t kept = 0;
   for (const Found& f : found)
-    if (out.empty() || Distance(out.back().point, f.point) > same) out.push_back(f);
-  if (closed && out.size() > 1 && Distance(out.back().point, out.front().point) <= same) out.pop_back();
-  return out;
+    if (kept == 0 || Distance(found[kept - 1].point, f.point) > same) found[kept++] = f;
+  found.resize(kept);
+  if (closed && found.size() > 1 && Distance(found.back().point, found.front().point) <= same) found.pop_back();
 }
 
 }  // namespace
 
-std::vector<P2> EntityMeetings(vx::Entity a, vx::Entity b, const char* operation) {
+void EntityMeetings(vx::Entity a, vx::Entity b, const char* operation, std::vector<double>& xyz) {
+  xyz.clear();
   const std::optional<Shape> sa = ShapeOf(a, operation);
   const std::optional<Shape> sb = ShapeOf(b, operation);
-  if (!sa || !sb) return {};
+  if (!sa || !sb) return;
   Box2 both = sa->Bounds();
   both.Add(sb->Bounds());
   const double size = std::max(both.Size(), 1e-300);
-  std::vector<Found> found;
+  std::vector<Found>& found = TheScratch().found;
+  found.clear();
   Collect(*sa, *sb, size, found);
-  std::vector<P2> points;
-  for (const Found& f : Ordered(std::move(found), sa->Closed(), size)) points.push_back(f.point);
-  return points;
+  Order(found, sa->Closed(), size);
+  for (const Found& f : found) xyz.insert(xyz.end(), {f.point.x, f.point.y, 0.0});
 }
 
 }  // namespace vxh
@@ -93,8 +107,7 @@ extern "C" int KVAPI FindAllInts(Entity a, Entity b, double** points) {
   vxh::Required(points, kOp, "result pointer");
   // Host-owned: valid until the next call.
   static std::vector<double> result;
-  result.clear();
-  for (const vxh::P2& p : vxh::EntityMeetings(a, b, kOp)) result.insert(result.end(), {p.x, p.y, 0.0});
+  vxh::EntityMeetings(a, b, kOp, result);
   *points = result.data();
   return static_cast<int>(result.size() / 3);
 }
