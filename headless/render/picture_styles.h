@@ -37,7 +37,7 @@ class PictureStyles {
   const FillPattern* Fill(std::uint16_t id) const;
   // The font table's entry of that number, else its current font, else Simplex.
   FontChoice Font(std::uint16_t number) const;
-  // The text defaults' specification: the look of texts that carry none.
+  // The text defaults' style block: the look of texts that carry none.
   const TextSpec& TextDefaults() const { return text_defaults_; }
 
  private:

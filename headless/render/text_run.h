@@ -1,7 +1,7 @@
 // A string to draw with its place and look, from any entity that carries
-// one: texts (5) with their own specification, the text-like (33) and
+// one: texts (5) with their own style block, the text-like (33) and
 // attribute (37) entities with the drawing's text defaults, since their
-// records keep no specification the host defines.
+// records keep no style block the host defines.
 #pragma once
 
 #include <cstdint>
@@ -25,7 +25,7 @@ struct TextRun {
   std::string text;  // code page 1252, CR LF between lines
 };
 
-// A run from the specification block and a string.
+// A run from a 23-byte text style block and a string.
 TextRun RunOf(const P2& origin, const std::uint8_t* spec, std::string text);
 
 // None for other kinds, records too short for their fixed part, an

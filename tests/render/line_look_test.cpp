@@ -64,11 +64,5 @@ TEST(LineLook, AWhitePenIsDarkenedToShowOnThePage) {
   EXPECT_DOUBLE_EQ(c.r, c.g);
 }
 
-TEST(LineLook, HeavierWeightsDrawWiderUpToALimit) {
-  EXPECT_LT(PenWidth(0), PenWidth(1));
-  EXPECT_LT(PenWidth(1), PenWidth(4));
-  EXPECT_DOUBLE_EQ(PenWidth(8), PenWidth(255));
-}
-
 }  // namespace
 }  // namespace vxh
