@@ -1,9 +1,10 @@
 // The host's own dialogs that a script answers: the open-file dialog
 // (GetOpenFN: a file name or <esc>) and the text-specification dialog
-// (TSpecDialog: {press ok} or {press cancel}, <enter> or <esc>).
+// (TSpecDialog: {height=2.5; angle=30; font=2; bold; press ok}, <enter> or <esc>).
 #include <cstring>
 #include <string>
 
+#include "headless/dialogs/text_spec_answer.h"
 #include "headless/host_error.h"
 #include "headless/script/event.h"
 #include "headless/session/session_core.h"
@@ -51,18 +52,22 @@ extern "C" int KVAPI GetOpenFN(const char* title, vx::OpenFileRecord* record) {
   return 1;
 }
 
-extern "C" int KVAPI TSpecDialog(std::uint8_t*, int mode) {
+extern "C" int KVAPI TSpecDialog(std::uint8_t* text_spec, int mode) {
   vxh::SessionCore& session = vxh::SessionCore::Active("TSpecDialog");
   const std::string title = mode == 0 ? "Text Defaults" : "Text Specification";
+  // Mode 0 edits the drawing's text defaults; otherwise the block given.
+  std::uint8_t* spec = mode == 0 ? vxh::TextDefaultsSpec() : text_spec;
+  if (spec == nullptr) throw vxh::HostFault("TSpecDialog: no text specification to edit");
   session.Log().DialogOpens(title);
-  const vxh::script::Token token = session.NextModalToken("the dialog \"" + title + "\"");
+  const std::string waiting = "the dialog \"" + title + "\"";
+  const vxh::script::Token token = session.NextModalToken(waiting);
   int result = 0;
   if (token.kind == vxh::script::TokenKind::kDialog) {
-    const std::string body = token.body;
-    if (body.find("press 1") != std::string::npos || body.find("press ok") != std::string::npos) result = 1;
-    else if (body.find("press 2") == std::string::npos && body.find("press cancel") == std::string::npos)
-      throw vxh::BadInput("the dialog \"" + title + "\" takes {press ok} or {press cancel}");
-    session.Log().Answer("{" + body + "}");
+    // Checked whole before anything is written, so a bad answer changes nothing.
+    const vxh::TextSpecAnswer answer = vxh::ParseTextSpecAnswer(token.body, waiting);
+    if (answer.ok) vxh::ApplyTextSpecAnswer(answer, spec);
+    result = answer.ok ? 1 : 0;
+    session.Log().Answer("{" + token.body + "}");
   } else if (token.kind == vxh::script::TokenKind::kEnter) {
     result = 1;
     session.Log().Answer("<enter>");
@@ -70,7 +75,7 @@ extern "C" int KVAPI TSpecDialog(std::uint8_t*, int mode) {
              vxh::script::ParseEvent(token.body).kind == vxh::script::EventKind::kEsc) {
     session.Log().Answer("<esc>");
   } else {
-    throw vxh::BadInput("the dialog \"" + title + "\" takes {press ok}, {press cancel}, <enter> or <esc>");
+    throw vxh::BadInput(waiting + " takes {field=value; ...; press ok}, {press cancel}, <enter> or <esc>");
   }
   session.Log().DialogCloses(result == 1 ? vx::kIdOk : vx::kIdCancel);
   return result;

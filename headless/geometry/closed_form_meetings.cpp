@@ -104,15 +104,17 @@ void MeetLineEllipse(const Piece& line, const Piece& e, double tolerance, bool s
   const double foot = -(q0.x * dq.x + q0.y * dq.y) / dd;
   const double gap = std::fabs(Cross(q0, dq)) / std::sqrt(dd);
   if (gap > 1 + rel) return;
-  std::vector<double> roots;
-  if (gap >= 1 - rel) {
-    roots.push_back(foot);  // tangent: one point
-  } else {
+  double roots[2] = {foot, foot};
+  std::size_t root_count = 1;  // tangent: one point
+  if (gap < 1 - rel) {
     const double half = std::sqrt(1 - gap * gap) / std::sqrt(dd);
-    roots = {foot - half, foot + half};
+    roots[0] = foot - half;
+    roots[1] = foot + half;
+    root_count = 2;
   }
   const double angle_tolerance = rel;
-  for (double s : roots) {
+  for (std::size_t r = 0; r < root_count; ++r) {
+    const double s = roots[r];
     const auto sl = OnPiece(s, tolerance / length);
     if (!sl) continue;
     const P2 q{q0.x + s * dq.x, q0.y + s * dq.y};

@@ -22,6 +22,7 @@ struct HookLog {
   char text[300] = {};
   int dialog_result = -100;
   bool right_click = false;
+  std::uint8_t text_spec[23] = {};
 };
 
 inline HookLog& Hooked() {
@@ -91,10 +92,16 @@ inline void OpenFile() {
   vx::CmdEnd();
 }
 
+inline void TextSpec() {
+  Hooked().dialog_result = vx::TSpecDialog(Hooked().text_spec, 2);
+  vx::CmdEnd();
+}
+
 inline void About() {}
 
-inline const char kNames[] = "STRICT\0LETTERS\0HOOKDLG\0HOOKBOX\0MENU\0OPENFN\0";
-inline const vx::Handler kHandlers[] = {About, Strict, Letters, DialogWithHook, BoxWithHook, Menu, OpenFile, nullptr};
+inline const char kNames[] = "STRICT\0LETTERS\0HOOKDLG\0HOOKBOX\0MENU\0OPENFN\0TSPEC\0";
+inline const vx::Handler kHandlers[] = {About,     Strict, Letters,  DialogWithHook, BoxWithHook,
+                                        Menu,      OpenFile, TextSpec, nullptr};
 
 }  // namespace hook_pack
 
