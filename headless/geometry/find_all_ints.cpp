@@ -4,11 +4,14 @@
 #include <vector>
 
 #include "headless/geometry/checked_pointer.h"
+#include "headless/geometry/entity_access.h"
 #include "headless/geometry/entity_meetings.h"
 #include "headless/geometry/piece_intersect.h"
 #include "headless/geometry/shape_of.h"
 #include "headless/geometry/tolerances.h"
+#include "host/entity_layout.h"
 #include "host/host_api.h"
+#include "host/record.h"
 
 namespace vxh {
 
@@ -79,10 +82,40 @@ void Order(std::vector<Found>& found, bool closed, double size) {
   if (closed && found.size() > 1 && Distance(found.back().point, found.front().point) <= same) found.pop_back();
 }
 
+// The fill engine meets every scan line with every circle and arc of a
+// boundary. The same meeting as the general way below, one piece against
+// one piece, without building the two shapes.
+bool LineWithCircle(vx::Entity a, vx::Entity b, const char* operation, std::vector<double>& xyz) {
+  if (KindOf(a, operation) != vx::kKindLine) return false;
+  const int kind = KindOf(b, operation);
+  if (kind != vx::kKindCircle && kind != vx::kKindArc) return false;
+  RequireBytes(a, vx::kLineSize, operation);
+  const bool arc = kind == vx::kKindArc;
+  RequireBytes(b, arc ? vx::kArcSize : vx::kCircleSize, operation);
+  const Piece line = Piece::Line(ReadPoint(a, vx::kLineX1), ReadPoint(a, vx::kLineX2));
+  const P2 centre = ReadPoint(b, vx::kCircleX);
+  const double radius = vx::GetF64(b, vx::kCircleR);
+  const Piece circle = arc ? Piece::CircleArc(centre, radius, vx::GetF64(b, vx::kArcStart), vx::GetF64(b, vx::kArcSweep))
+                           : Piece::CircleArc(centre, radius, 0, kTwoPi);
+  Box2 both = line.Bounds();
+  both.Add(circle.Bounds());
+  const double size = std::max(both.Size(), 1e-300);
+  std::vector<Meeting>& meetings = TheScratch().meetings;
+  meetings.clear();
+  IntersectPieces(line, circle, size, meetings);
+  std::vector<Found>& found = TheScratch().found;
+  found.clear();
+  for (const Meeting& m : meetings) found.push_back({m.sa, m.point});  // one piece: its parameter is the line's
+  Order(found, false, size);
+  for (const Found& f : found) xyz.insert(xyz.end(), {f.point.x, f.point.y, 0.0});
+  return true;
+}
+
 }  // namespace
 
 void EntityMeetings(vx::Entity a, vx::Entity b, const char* operation, std::vector<double>& xyz) {
   xyz.clear();
+  if (LineWithCircle(a, b, operation, xyz)) return;
   const std::optional<Shape> sa = ShapeOf(a, operation);
   const std::optional<Shape> sb = ShapeOf(b, operation);
   if (!sa || !sb) return;
