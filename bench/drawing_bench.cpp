@@ -12,19 +12,12 @@
 #include "host/drawing_list.h"
 #include "host/entity_layout.h"
 #include "host/record.h"
+#include "bench/bench_records.h"
 
 namespace {
 
-std::vector<std::uint8_t> Line(double x) {
-  std::vector<std::uint8_t> r(vx::kLineSize, 0);
-  vx::PutU32(r.data(), vx::kHdrSize, vx::kLineSize);
-  vx::PutI8(r.data(), vx::kHdrKind, vx::kKindLine);
-  vx::PutF64(r.data(), vx::kLineX1, x);
-  return r;
-}
-
 void Fill(vx::DList* list, int count) {
-  std::vector<std::uint8_t> line = Line(0);
+  std::vector<std::uint8_t> line = vxbench::LineRecord(0, 0, 0, 0);
   for (int i = 0; i < count; ++i) {
     vx::PutF64(line.data(), vx::kLineX1, i);
     list->AddRecord(line.data());

@@ -10,8 +10,11 @@
 #include "host/entity_layout.h"
 #include "host/host_api.h"
 #include "host/record.h"
+#include "bench/bench_records.h"
 
 namespace {
+
+using vxbench::LineRecord;
 
 std::vector<std::uint8_t> Star(int vertices) {
   std::vector<std::uint8_t> r(vx::PolySize(static_cast<std::uint32_t>(vertices)), 0);
@@ -23,17 +26,6 @@ std::vector<std::uint8_t> Star(int vertices) {
     vx::PutF64(r.data(), vx::kPolyVertices + 16 * i, radius * std::cos(a));
     vx::PutF64(r.data(), vx::kPolyVertices + 16 * i + 8, radius * std::sin(a));
   }
-  return r;
-}
-
-std::vector<std::uint8_t> LineRecord(double x1, double y1, double x2, double y2) {
-  std::vector<std::uint8_t> r(vx::kLineSize, 0);
-  vx::PutU32(r.data(), vx::kHdrSize, vx::kLineSize);
-  vx::PutI8(r.data(), vx::kHdrKind, vx::kKindLine);
-  vx::PutF64(r.data(), vx::kLineX1, x1);
-  vx::PutF64(r.data(), vx::kLineY1, y1);
-  vx::PutF64(r.data(), vx::kLineX2, x2);
-  vx::PutF64(r.data(), vx::kLineY2, y2);
   return r;
 }
 

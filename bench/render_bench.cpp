@@ -9,29 +9,12 @@
 #include "headless/render/render.h"
 #include "host/entity_layout.h"
 #include "host/record.h"
+#include "bench/bench_records.h"
 
 namespace {
 
-std::vector<std::uint8_t> LineRecord(double x1, double y1, double x2, double y2) {
-  std::vector<std::uint8_t> r(vx::kLineSize, 0);
-  vx::PutU32(r.data(), vx::kHdrSize, vx::kLineSize);
-  vx::PutI8(r.data(), vx::kHdrKind, vx::kKindLine);
-  vx::PutF64(r.data(), vx::kLineX1, x1);
-  vx::PutF64(r.data(), vx::kLineY1, y1);
-  vx::PutF64(r.data(), vx::kLineX2, x2);
-  vx::PutF64(r.data(), vx::kLineY2, y2);
-  return r;
-}
-
-std::vector<std::uint8_t> CircleRecord(double x, double y, double r) {
-  std::vector<std::uint8_t> c(vx::kCircleSize, 0);
-  vx::PutU32(c.data(), vx::kHdrSize, vx::kCircleSize);
-  vx::PutI8(c.data(), vx::kHdrKind, vx::kKindCircle);
-  vx::PutF64(c.data(), vx::kCircleX, x);
-  vx::PutF64(c.data(), vx::kCircleY, y);
-  vx::PutF64(c.data(), vx::kCircleR, r);
-  return c;
-}
+using vxbench::LineRecord;
+using vxbench::CircleRecord;
 
 void BM_Render100kToPng(benchmark::State& state) {
   vxh::Document doc;

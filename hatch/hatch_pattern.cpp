@@ -94,6 +94,23 @@ bool ReadKorvexPattern(const std::uint8_t* style, float& scale, std::vector<Korv
   return true;
 }
 
+// A family of the fill style or PAT kinds, placed in hatch space; the
+// dashes stay owned by the pattern.
+LineFamily FamilyAt(double spacing, const double origin[2], const Rotations& r,
+                    const std::vector<float>& dashes, float period, Entity source, double scale) {
+  LineFamily family;
+  family.spacing = spacing;
+  family.origin_x = origin[0];
+  family.origin_y = origin[1];
+  family.back = r.back;
+  family.dash_count = static_cast<int>(dashes.size());
+  family.period = period;
+  family.dashes = dashes.data();
+  family.source = source;
+  family.scale = scale;
+  return family;
+}
+
 long FillKorvexPattern(DList* dest, FillContext& context, Entity source) {
   const HatchOptions& o = Hatch().options;
   const std::string name(o.KorvexName());
@@ -118,16 +135,7 @@ long FillKorvexPattern(DList* dest, FillContext& context, Entity source) {
     // The family origin is a point of one of its lines in drawing space,
     // carried into hatch space as the PAT families' origins are.
     RotatePoint(kRightAngle - k.angle, origin);
-    LineFamily family;
-    family.spacing = k.spacing;
-    family.origin_x = origin[0];
-    family.origin_y = origin[1];
-    family.back = r.back;
-    family.dash_count = static_cast<int>(k.dashes.size());
-    family.period = k.period;
-    family.dashes = k.dashes.data();
-    family.source = source;
-    family.scale = pattern_scale;
+    const LineFamily family = FamilyAt(k.spacing, origin, r, k.dashes, k.period, source, pattern_scale);
     added += HatchFamily(dest, family, context);
   }
   return added;
@@ -165,17 +173,8 @@ long FillPatFilePattern(DList* dest, FillContext& context, Entity source) {
     const double scale = o.ModifyScale();
     double origin[2] = {scale * p.origin_x + o.ModifyOffsetX(), scale * p.origin_y + o.ModifyOffsetY()};
     RotatePoint(kRightAngle - p.angle, origin);
-    LineFamily family;
-    family.spacing = std::fabs(p.delta_y);
+    LineFamily family = FamilyAt(std::fabs(p.delta_y), origin, r, p.dashes, p.period, source, scale);
     family.shift = p.delta_y >= 0 ? -p.delta_x : p.delta_x;
-    family.origin_x = origin[0];
-    family.origin_y = origin[1];
-    family.back = r.back;
-    family.dash_count = static_cast<int>(p.dashes.size());
-    family.period = p.period;
-    family.dashes = p.dashes.data();
-    family.source = source;
-    family.scale = scale;
     added += HatchFamily(dest, family, context);
   }
   ShowProgress(0, 1);
