@@ -96,13 +96,19 @@ void OtherCrossings(Entity entity, double min_x, double max_x, const ScanLine& s
   double* points = nullptr;
   const int count = FindAllInts(const_cast<std::uint8_t*>(scan.record), entity, &points);
   if (count <= 0 || points == nullptr) return;
+  const bool closed = (EInfo(entity, 1) & kInfoClosed) != 0;
   // A closed entity met at one point only touches the scan line.
-  if (count == 1 && (EInfo(entity, 1) & kInfoClosed) != 0) return;
+  if (count == 1 && closed) return;
   for (int i = 0; i < count; ++i) {
     const double* point = points + 3 * i;
-    double along = -1;
-    if (EGet(entity, kQueryParamOf, point, &along) == 0) continue;
-    if (along >= 0 && along <= 1) AddIfFinite(ScanParam(point, scan), out);
+    // Every point of a closed entity lies within its parameter range, so the
+    // range check (and its cost per hole and scan line) is for open ones.
+    if (!closed) {
+      double along = -1;
+      if (EGet(entity, kQueryParamOf, point, &along) == 0) continue;
+      if (!(along >= 0 && along <= 1)) continue;
+    }
+    AddIfFinite(ScanParam(point, scan), out);
   }
 }
 

@@ -238,6 +238,15 @@ Box2 Piece::Hull(double s0, double s1) const {
 
 Box2 Piece::Bounds() const {
   Box2 box;
+  if (kind == PieceKind::kEllipseArc && std::fabs(sweep) >= kTwoPi) {
+    // A whole ellipse reaches centre ± (|(u.x, v.x)|, |(u.y, v.y)|): exact,
+    // and without the trigonometry of the arc case (the fill engine asks
+    // this of every hole on every scan line).
+    const double half_x = std::hypot(u.x, v.x), half_y = std::hypot(u.y, v.y);
+    box.Add(P2{centre.x - half_x, centre.y - half_y});
+    box.Add(P2{centre.x + half_x, centre.y + half_y});
+    return box;
+  }
   box.Add(Start());
   box.Add(End());
   if (kind == PieceKind::kCubic) {

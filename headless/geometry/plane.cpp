@@ -58,6 +58,15 @@ P2 PointAtParam(double t, const P2& a, const P2& b) {
 
 namespace {
 
+// A length that only sets a threshold: the plain square root where the
+// squares can neither overflow nor underflow (several times cheaper than
+// hypot, and hit for every edge of every scan line when hatching).
+double ThresholdLength(double dx, double dy) {
+  const double squared = dx * dx + dy * dy;
+  if (squared > 1e-280 && squared < 1e280) return std::sqrt(squared);
+  return std::hypot(dx, dy);
+}
+
 std::optional<P2> SharedVertex(const P2& a1, const P2& a2, const P2& b1, const P2& b2) {
   // Exact on purpose: segments that meet at a stored vertex meet there bit for bit.
   if (a1 == b1 || a1 == b2) return a1;
@@ -81,8 +90,8 @@ std::optional<P2> IntersectLines(const P2& a1, const P2& a2, const P2& b1, const
                                  double* t_on_a) {
   const double adx = a2.x - a1.x, ady = a2.y - a1.y;
   const double bdx = b2.x - b1.x, bdy = b2.y - b1.y;
-  const double a_len = std::hypot(adx, ady);
-  const double b_len = std::hypot(bdx, bdy);
+  const double a_len = ThresholdLength(adx, ady);
+  const double b_len = ThresholdLength(bdx, bdy);
   if (a_len == 0 || b_len == 0) return std::nullopt;
   const double den = Cross(adx, ady, bdx, bdy);
   if (!(std::fabs(den) > tol::kParallelSine * a_len * b_len)) return std::nullopt;
