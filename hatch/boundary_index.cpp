@@ -26,12 +26,23 @@ void Vertex(Entity e, std::size_t offset, double* out) {
 
 std::size_t VertexOffset(std::uint32_t i) { return kPolyVertices + kVertexBytes * i; }
 
+// How many items an entity gives, so that the items are allocated once.
+int CountItems(DList*, Entity e, std::intptr_t total, std::intptr_t) {
+  const int kind = GetI8(e, kHdrKind);
+  *reinterpret_cast<std::size_t*>(total) += kind == kKindPath || kind == kKindPolygon ? VertexCount(e) : 1;
+  return 0;
+}
+
 }  // namespace
 
 void BoundaryIndex::Build(DList* boundary) {
+  std::size_t count = 0;
+  boundary->Walk(&CountItems, kWalkAll, reinterpret_cast<std::intptr_t>(&count), 0);
   items_.clear();
+  items_.reserve(count);
   boundary->Walk(&BoundaryIndex::AddEntity, kWalkAll, reinterpret_cast<std::intptr_t>(this), 0);
   by_min_.clear();
+  by_min_.reserve(items_.size());
   for (std::uint32_t i = 0; i < items_.size(); ++i) {
     // Items with a coordinate that is not finite meet no scan line.
     if (std::isfinite(items_[i].min_x) && std::isfinite(items_[i].max_x)) by_min_.push_back(i);

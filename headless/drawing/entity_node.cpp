@@ -3,8 +3,8 @@
 #include <cstring>
 #include <string>
 #include <new>
-#include <unordered_set>
 
+#include "headless/drawing/address_set.h"
 #include "headless/host_error.h"
 #include "host/entity_layout.h"
 #include "host/record.h"
@@ -18,8 +18,8 @@ constexpr std::uint64_t kDeadMagic = 0xDEADDEADDEADDEADull;
 // Every live node, so that a pointer the pack hands back is recognised
 // without reading memory in front of it: the pack may pass records of its
 // own (a scan line, a record built in place) where host records also go.
-std::unordered_set<const EntityNode*>& LiveNodes() {
-  static std::unordered_set<const EntityNode*> nodes;
+AddressSet& LiveNodes() {
+  static AddressSet nodes;
   return nodes;
 }
 
@@ -34,7 +34,7 @@ EntityNode* AllocateNode(std::uint32_t size) {
   auto* node = new (block) EntityNode{};
   node->magic = kLiveMagic;
   node->size = size;
-  LiveNodes().insert(node);
+  LiveNodes().Insert(node);
   std::memset(RecordOf(node), 0, size);
   vx::PutU32(RecordOf(node), vx::kHdrSize, size);
   return node;
@@ -43,7 +43,7 @@ EntityNode* AllocateNode(std::uint32_t size) {
 void DestroyNode(EntityNode* node) {
   if (node == nullptr) return;
   delete node->state.members;
-  LiveNodes().erase(node);
+  LiveNodes().Erase(node);
   node->magic = kDeadMagic;
   node->~EntityNode();
   ::operator delete(node, std::align_val_t{16});
@@ -54,7 +54,7 @@ bool IsHostRecord(vx::Entity entity) {
   // Compared as integers: the address in front of a foreign record need not
   // belong to any object.
   const auto address = reinterpret_cast<std::uintptr_t>(entity) - kNodeHeaderBytes;
-  return LiveNodes().count(reinterpret_cast<const EntityNode*>(address)) != 0;
+  return LiveNodes().Contains(reinterpret_cast<const EntityNode*>(address));
 }
 
 EntityNode* NodeOf(vx::Entity entity, const char* operation) {

@@ -10,6 +10,7 @@
 #include "headless/screen/frame_writer.h"
 #include "headless/screen/screen_log.h"
 #include "headless/script/lexer.h"
+#include "headless/session/memory_policy.h"
 #include "headless/session/session_core.h"
 
 namespace vxh {
@@ -22,6 +23,7 @@ struct Session::Impl {
 // The matrix stack and the screen are the host's own, not the drawing's: a
 // session starts with both cleared, as a freshly started host would.
 Session::Session(std::ostream& transcript, SessionOptions options) {
+  KeepFreedMemory();
   ResetMatrixStack();
   screen::ResetScreen();
   screen::ForgetWrittenFrames();
