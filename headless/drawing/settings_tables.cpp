@@ -53,29 +53,41 @@ std::uint8_t* SettingsTables::AppendRecord(int number, const std::vector<std::ui
   return table.data() + at;
 }
 
-void ForEachRecord(const SettingsTables& tables, int number,
-                   const std::function<void(const std::uint8_t*)>& visit) {
+namespace {
+
+// Visits the records of a table in order until `stop` says so; returns the
+// record it stopped at. Every host call that makes an entity asks this for
+// the current records, so it takes the callable without std::function.
+template <typename Stop>
+const std::uint8_t* WalkRecords(const SettingsTables& tables, int number, Stop stop) {
   const std::uint8_t* table = tables.Table(number);
   const std::size_t length = tables.Length(number);
   std::size_t offset = vx::FirstRecordOffset(number);
   while (table != nullptr && offset + 4 <= length) {
     const std::uint32_t size = vx::GetU32(table, offset + vx::kRecSize);
-    if (size < vx::kRecId + 2 || size > length - offset) return;
-    visit(table + offset);
+    if (size < vx::kRecId + 2 || size > length - offset) return nullptr;
+    if (stop(table + offset)) return table + offset;
     offset += size;
   }
+  return nullptr;
+}
+
+template <typename Match>
+std::uint8_t* FindRecord(SettingsTables& tables, int number, Match match) {
+  return const_cast<std::uint8_t*>(WalkRecords(tables, number, match));
+}
+
+}  // namespace
+
+void ForEachRecord(const SettingsTables& tables, int number,
+                   const std::function<void(const std::uint8_t*)>& visit) {
+  WalkRecords(tables, number, [&](const std::uint8_t* record) {
+    visit(record);
+    return false;
+  });
 }
 
 namespace {
-
-std::uint8_t* FindRecord(SettingsTables& tables, int number,
-                         const std::function<bool(const std::uint8_t*)>& match) {
-  const std::uint8_t* found = nullptr;
-  ForEachRecord(tables, number, [&](const std::uint8_t* record) {
-    if (found == nullptr && match(record)) found = record;
-  });
-  return const_cast<std::uint8_t*>(found);
-}
 
 bool SameName(const std::uint8_t* record, std::size_t name_offset, const char* name) {
   const std::uint32_t size = vx::GetU32(record, vx::kRecSize);

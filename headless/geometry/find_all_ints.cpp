@@ -73,7 +73,16 @@ void Order(std::vector<Found>& found, bool closed, double size) {
   if (closed)
     for (Found& f : found)
       if (f.t == 1) f.t = 0;
-  std::stable_sort(found.begin(), found.end(), [](const Found& l, const Found& r) { return l.t < r.t; });
+  const auto along = [](const Found& l, const Found& r) { return l.t < r.t; };
+  // Most meetings are one or two points: an insertion sort (stable, like
+  // stable_sort) needs no scratch buffer from the heap for them.
+  constexpr std::size_t kFewPoints = 16;
+  if (found.size() <= kFewPoints) {
+    for (std::size_t i = 1; i < found.size(); ++i)
+      for (std::size_t j = i; j > 0 && along(found[j], found[j - 1]); --j) std::swap(found[j], found[j - 1]);
+  } else {
+    std::stable_sort(found.begin(), found.end(), along);
+  }
   const double same = tol::kMeetRelative * size;
   std::size_t kept = 0;
   for (const Found& f : found)
