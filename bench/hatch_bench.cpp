@@ -11,6 +11,7 @@
 #include <sstream>
 #include <vector>
 
+#include "bench/bench_records.h"
 #include "hatch/boundary.h"
 #include "hatch/hatch_pattern.h"
 #include "hatch/hatch_state.h"
@@ -47,15 +48,9 @@ Record OuterPolygon() {
 std::vector<Record> Boundary() {
   std::vector<Record> out{OuterPolygon()};
   for (int h = 0; h < kHoles; ++h) {
-    Record c(vx::kCircleSize);
-    vx::PutU32(c.data(), vx::kHdrSize, vx::kCircleSize);
-    vx::PutI8(c.data(), vx::kHdrKind, vx::kKindCircle);
     const double a = 2 * M_PI * h / kHoles;
     const double d = h % 2 == 0 ? 20 : 35;
-    vx::PutF64(c.data(), vx::kCircleX, d * std::cos(a));
-    vx::PutF64(c.data(), vx::kCircleY, d * std::sin(a));
-    vx::PutF64(c.data(), vx::kCircleR, 3);
-    out.push_back(std::move(c));
+    out.push_back(vxbench::CircleRecord(d * std::cos(a), d * std::sin(a), 3));
   }
   return out;
 }

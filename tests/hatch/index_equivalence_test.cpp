@@ -10,46 +10,13 @@
 #include "hatch/hatch_pattern.h"
 #include "hatch/hatch_state.h"
 #include "host/host_api.h"
+#include "tests/geometry/entity_records.h"
 #include "tests/hatch/hatch_fixture.h"
 
 namespace vxh::testing {
 namespace {
 
-using Record = std::vector<std::uint8_t>;
-
-Record LineRecord(double x1, double y1, double x2, double y2) {
-  Record r(vx::kLineSize);
-  vx::PutU32(r.data(), vx::kHdrSize, vx::kLineSize);
-  vx::PutI8(r.data(), vx::kHdrKind, vx::kKindLine);
-  vx::PutF64(r.data(), vx::kLineX1, x1);
-  vx::PutF64(r.data(), vx::kLineY1, y1);
-  vx::PutF64(r.data(), vx::kLineX2, x2);
-  vx::PutF64(r.data(), vx::kLineY2, y2);
-  return r;
-}
-
-Record PolyRecord(int kind, const std::vector<std::pair<double, double>>& points) {
-  const auto n = static_cast<std::uint32_t>(points.size());
-  Record r(vx::PolySize(n));
-  vx::PutU32(r.data(), vx::kHdrSize, vx::PolySize(n));
-  vx::PutI8(r.data(), vx::kHdrKind, static_cast<std::int8_t>(kind));
-  vx::PutU16(r.data(), vx::kPolyCount, static_cast<std::uint16_t>(n));
-  for (std::uint32_t i = 0; i < n; ++i) {
-    vx::PutF64(r.data(), vx::kPolyVertices + 16 * i, points[i].first);
-    vx::PutF64(r.data(), vx::kPolyVertices + 16 * i + 8, points[i].second);
-  }
-  return r;
-}
-
-Record CircleRecord(double x, double y, double radius) {
-  Record r(vx::kCircleSize);
-  vx::PutU32(r.data(), vx::kHdrSize, vx::kCircleSize);
-  vx::PutI8(r.data(), vx::kHdrKind, vx::kKindCircle);
-  vx::PutF64(r.data(), vx::kCircleX, x);
-  vx::PutF64(r.data(), vx::kCircleY, y);
-  vx::PutF64(r.data(), vx::kCircleR, radius);
-  return r;
-}
+using geotest::Record;
 
 std::vector<Record> RandomBoundary(std::mt19937& rng) {
   std::uniform_int_distribution<int> grid(0, 40);
@@ -58,13 +25,13 @@ std::vector<Record> RandomBoundary(std::mt19937& rng) {
   const int shapes = std::uniform_int_distribution<int>(2, 6)(rng);
   for (int s = 0; s < shapes; ++s) {
     switch (std::uniform_int_distribution<int>(0, 3)(rng)) {
-      case 0: out.push_back(LineRecord(at(), at(), at(), at())); break;
-      case 1: out.push_back(CircleRecord(at(), at(), 0.5 + grid(rng) * 0.1)); break;
+      case 0: out.push_back(geotest::Line(at(), at(), at(), at())); break;
+      case 1: out.push_back(geotest::Circle(at(), at(), 0.5 + grid(rng) * 0.1)); break;
       default: {
         std::vector<std::pair<double, double>> points;
         const int n = std::uniform_int_distribution<int>(3, 12)(rng);
         for (int i = 0; i < n; ++i) points.emplace_back(at(), at());
-        out.push_back(PolyRecord(s % 2 == 0 ? vx::kKindPolygon : vx::kKindPath, points));
+        out.push_back(geotest::Poly(s % 2 == 0 ? vx::kKindPolygon : vx::kKindPath, points));
       }
     }
   }
