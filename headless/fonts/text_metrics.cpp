@@ -39,15 +39,6 @@ std::string_view StringOf(const std::uint8_t* text) {
   return {s, static_cast<std::size_t>(end - s)};
 }
 
-std::vector<std::string_view> Lines(std::string_view s) {
-  std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  for (std::size_t cr; (cr = s.find("\r\n", start)) != std::string_view::npos; start = cr + 2)
-    lines.push_back(s.substr(start, cr - start));
-  lines.push_back(s.substr(start));
-  return lines;
-}
-
 float Spec(const std::uint8_t* text, std::size_t field) { return vx::GetF32(text, vx::kTextSpec + field); }
 
 struct Measured {
@@ -61,7 +52,7 @@ Measured Measure(const std::uint8_t* text) {
   const std::uint8_t style = vx::GetU8(text, vx::kTextSpec + vx::kSpecStyleBits);
   const bool truetype = font.type == vx::kFontTrueType;
   Measured m;
-  const std::vector<std::string_view> lines = Lines(StringOf(text));
+  const std::vector<std::string_view> lines = TextLines(StringOf(text));
   m.lines = lines.size();
   m.pitch = truetype ? TrueTypeLinePitch() : kStrokeLinePitch;
   for (std::string_view line : lines) {
@@ -72,6 +63,15 @@ Measured Measure(const std::uint8_t* text) {
 }
 
 }  // namespace
+
+std::vector<std::string_view> TextLines(std::string_view s) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  for (std::size_t cr; (cr = s.find("\r\n", start)) != std::string_view::npos; start = cr + 2)
+    lines.push_back(s.substr(start, cr - start));
+  lines.push_back(s.substr(start));
+  return lines;
+}
 
 int NormalJustification(int code) {
   if (code >= 0 && code <= kLastNormalCode) return code;

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
+#include <vector>
 
 namespace vxh {
 
@@ -22,6 +24,9 @@ struct TextBox {
 double TextLength(const std::uint8_t* text);
 
 TextBox LocalTextBox(const std::uint8_t* text);
+
+// The lines of a text, split at CR LF (the views point into `s`).
+std::vector<std::string_view> TextLines(std::string_view s);
 
 // Justification codes 9 to 20 are the host's far codes; the normal code 0 to
 // 8 they stand for, and 0 for anything past 20.

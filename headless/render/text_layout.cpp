@@ -16,15 +16,6 @@ namespace {
 // of the fonts module measures them.
 constexpr double kStrokeLinePitch = 1.5;
 
-std::vector<std::string> SplitLines(std::string_view s) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t cr; (cr = s.find("\r\n", start)) != std::string_view::npos; start = cr + 2)
-    lines.emplace_back(s.substr(start, cr - start));
-  lines.emplace_back(s.substr(start));
-  return lines;
-}
-
 // In text heights, width factor 1.
 double RunLength(const FontChoice& font, std::uint8_t style_bits, std::string_view line) {
   if (font.type == vx::kFontTrueType) return TrueTypeRunLength(font.name, style_bits, line);
@@ -36,10 +27,10 @@ double RunLength(const FontChoice& font, std::uint8_t style_bits, std::string_vi
 TextLayout LayOutText(const TextRun& run, const FontChoice& font) {
   TextLayout layout;
   const double pitch = (font.type == vx::kFontTrueType ? TrueTypeLinePitch() : kStrokeLinePitch) * run.height;
-  for (std::string& line : SplitLines(run.text)) {
+  for (std::string_view line : TextLines(run.text)) {
     const double width = RunLength(font, run.style_bits, line) * run.height * run.width_factor;
     layout.width = std::max(layout.width, width);
-    layout.lines.push_back({std::move(line), 0, 0, width});
+    layout.lines.push_back({std::string(line), 0, 0, width});
   }
   const int justify = NormalJustification(run.justify);
   const int across = justify % 3, up = justify / 3;
