@@ -75,23 +75,14 @@ EllipseShape EllipseOfPiece(const Piece& piece) {
 }
 
 CurvePoints ReadCurve(vx::Entity e, const char* operation) {
-  RequireBytes(e, vx::CurveSize(0), operation);
-  const std::uint16_t count = vx::GetU16(e, vx::kCurveCount);
-  RequireBytes(e, vx::CurveSize(count), operation);
   CurvePoints curve;
+  curve.points = CountedPoints(e, vx::kCurveCount, vx::kCurveVertices, &vx::CurveSize, operation);
   curve.type = vx::GetU8(e, vx::kCurveType);
-  curve.points.resize(count);
-  for (std::size_t i = 0; i < count; ++i) curve.points[i] = ReadPoint(e, vx::kCurveVertices + i * vx::kVertexBytes);
   return curve;
 }
 
 std::vector<P2> ReadBezier(vx::Entity e, const char* operation) {
-  RequireBytes(e, vx::BezierSize(0), operation);
-  const std::uint16_t count = vx::GetU16(e, vx::kBezCount);
-  RequireBytes(e, vx::BezierSize(count), operation);
-  std::vector<P2> points(count);
-  for (std::size_t i = 0; i < count; ++i) points[i] = ReadPoint(e, vx::kBezPoints + i * vx::kVertexBytes);
-  return points;
+  return CountedPoints(e, vx::kBezCount, vx::kBezPoints, &vx::BezierSize, operation);
 }
 
 void WritePoints(vx::Entity e, std::size_t first_x, const std::vector<P2>& points) {

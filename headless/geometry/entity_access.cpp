@@ -63,13 +63,18 @@ void WritePoint(vx::Entity entity, std::size_t x_offset, const P2& p) {
   vx::PutF64(entity, x_offset + 8, p.y);
 }
 
+std::vector<P2> CountedPoints(vx::Entity entity, std::size_t count_offset, std::size_t points_offset,
+                              std::uint32_t (*size_of)(std::uint32_t), const char* operation) {
+  RequireBytes(entity, size_of(0), operation);
+  const std::uint16_t count = vx::GetU16(entity, count_offset);
+  RequireBytes(entity, size_of(count), operation);
+  std::vector<P2> points(count);
+  for (std::size_t i = 0; i < count; ++i) points[i] = ReadPoint(entity, points_offset + i * vx::kVertexBytes);
+  return points;
+}
+
 std::vector<P2> PolyVertices(vx::Entity entity, const char* operation) {
-  RequireBytes(entity, vx::PolySize(0), operation);
-  const std::uint16_t count = vx::GetU16(entity, vx::kPolyCount);
-  RequireBytes(entity, vx::PolySize(count), operation);
-  std::vector<P2> vertices(count);
-  for (std::size_t i = 0; i < count; ++i) vertices[i] = ReadPoint(entity, vx::kPolyVertices + i * vx::kVertexBytes);
-  return vertices;
+  return CountedPoints(entity, vx::kPolyCount, vx::kPolyVertices, &vx::PolySize, operation);
 }
 
 void SetPolyVertex(vx::Entity entity, std::size_t index, const P2& p) {

@@ -18,6 +18,12 @@ std::string KindName(int kind);
 // HostFault naming the operation when the record is shorter than `bytes`.
 void RequireBytes(vx::Entity entity, std::uint32_t bytes, const char* operation);
 
+// A counted array of points (a 16-bit count at `count_offset`, the points
+// from `points_offset`), checked against the record size that `size_of`
+// gives for the count.
+std::vector<P2> CountedPoints(vx::Entity entity, std::size_t count_offset, std::size_t points_offset,
+                              std::uint32_t (*size_of)(std::uint32_t), const char* operation);
+
 // Vertices of a path (3) or polygon (4), checked against the record size.
 std::vector<P2> PolyVertices(vx::Entity entity, const char* operation);
 void SetPolyVertex(vx::Entity entity, std::size_t index, const P2& p);
