@@ -17,6 +17,7 @@
 #include "headless/drawing/document.h"
 #include "headless/registry/registry_store.h"
 #include "headless/session/session.h"
+#include "tests/session/session_fixture.h"
 #include "host/entity_layout.h"
 #include "host/record.h"
 
@@ -37,18 +38,26 @@ struct Segment {
   double Length() const { return std::hypot(x2 - x1, y2 - y1); }
 };
 
-class HatchSession : public ::testing::Test {
- protected:
-  HatchSession()
+// The scratch folder and registry path, made before the session that uses them.
+struct ScratchRegistry {
+  ScratchRegistry()
       : dir(ScratchFolder(::testing::UnitTest::GetInstance()->current_test_info()->name())),
-        registry_path((dir / "registry.sqlite3").string()),
-        session(transcript, {registry_path, ""}) {}
-  ~HatchSession() override {
+        registry_path((dir / "registry.sqlite3").string()) {}
+  ~ScratchRegistry() {
     std::error_code ignored;
     std::filesystem::remove_all(dir, ignored);
   }
 
-  void Run(const std::string& script) { session.RunText(script, "test.vxs"); }
+  std::filesystem::path dir;
+  std::string registry_path;
+};
+
+class HatchSession : private ScratchRegistry, public SessionTest {
+ protected:
+  HatchSession() : SessionTest({registry_path, ""}) {}
+
+  using ScratchRegistry::dir;
+  using ScratchRegistry::registry_path;
 
   registry::Store Registry() const { return registry::Store(registry_path); }
 
@@ -80,12 +89,6 @@ class HatchSession : public ::testing::Test {
     Registry().Set(key, name, 3, std::vector<std::uint8_t>(data, data + size));
   }
 
-  std::vector<vx::Entity> Entities() {
-    std::vector<vx::Entity> out;
-    session.Doc().Work().ForEach([&](vx::Entity e) { out.push_back(e); });
-    return out;
-  }
-
   // The members of the last group of the drawing: the lines of the last hatch.
   std::vector<Segment> HatchLines() {
     std::vector<Segment> out;
@@ -109,18 +112,6 @@ class HatchSession : public ::testing::Test {
     for (const Segment& s : lines) total += s.Length();
     return total;
   }
-
-  std::vector<std::string> TranscriptLines() const {
-    std::vector<std::string> lines;
-    std::istringstream in(transcript.str());
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-  }
-
-  std::filesystem::path dir;
-  std::string registry_path;
-  std::ostringstream transcript;
-  Session session;
 
  private:
   int pat_files_ = 0;

@@ -5,6 +5,7 @@
 
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "headless/drawing/document.h"
@@ -16,6 +17,9 @@ namespace vxh::testing {
 
 class SessionTest : public ::testing::Test {
  protected:
+  SessionTest() = default;
+  explicit SessionTest(SessionOptions options) : session(transcript, std::move(options)) {}
+
   void Run(const std::string& script) { session.RunText(script, "test.vxs"); }
 
   // The error a script gives; empty when it runs through.
