@@ -50,7 +50,6 @@ void Bind(vx::Dlg* dialog, int control, const char* binder, Binding binding) {
 
 namespace vx {
 
-using vxh::dialogs::Binding;
 using vxh::dialogs::BindingKind;
 
 extern "C" {
@@ -59,39 +58,22 @@ void KVAPI __EDCTL(Dlg* dialog, int control, void* value, int type, int width, i
   if (!vxh::dialogs::KnownValueType(type))
     throw vxh::HostFault("__EDCTL: control " + std::to_string(control) + " gets the unknown value type " +
                          std::to_string(type));
-  Binding b;
-  b.kind = BindingKind::kEdit;
-  b.value = value;
-  b.type = type;
-  b.width = width;
-  b.decimals = decimals;
-  vxh::dialogs::Bind(dialog, control, "__EDCTL", b);
+  vxh::dialogs::Bind(dialog, control, "__EDCTL",
+                     {.kind = BindingKind::kEdit, .value = value, .type = type, .width = width, .decimals = decimals});
 }
 
 void KVAPI __BTNCTL(Dlg* dialog, int control, DlgPress press, DlgDraw draw) {
-  Binding b;
-  b.kind = BindingKind::kButton;
-  b.press = press;
-  b.draw = draw;
-  vxh::dialogs::Bind(dialog, control, "__BTNCTL", b);
+  vxh::dialogs::Bind(dialog, control, "__BTNCTL", {.kind = BindingKind::kButton, .press = press, .draw = draw});
 }
 
 void KVAPI __CHKCTL(Dlg* dialog, int control, int* value, int mask, DlgChange change) {
-  Binding b;
-  b.kind = BindingKind::kCheck;
-  b.value = value;
-  b.mask = mask;
-  b.change = change;
-  vxh::dialogs::Bind(dialog, control, "__CHKCTL", b);
+  vxh::dialogs::Bind(dialog, control, "__CHKCTL",
+                     {.kind = BindingKind::kCheck, .value = value, .mask = mask, .change = change});
 }
 
 void KVAPI __RBCTL(Dlg* dialog, int control, int* value, int choice, DlgChange change) {
-  Binding b;
-  b.kind = BindingKind::kRadio;
-  b.value = value;
-  b.choice = choice;
-  b.change = change;
-  vxh::dialogs::Bind(dialog, control, "__RBCTL", b);
+  vxh::dialogs::Bind(dialog, control, "__RBCTL",
+                     {.kind = BindingKind::kRadio, .value = value, .choice = choice, .change = change});
 }
 
 void KVAPI __CMBCTL(Dlg* dialog, int control, void* value, int type, int size, DlgChange change) {
@@ -99,22 +81,13 @@ void KVAPI __CMBCTL(Dlg* dialog, int control, void* value, int type, int size, D
     throw vxh::HostFault("__CMBCTL: a combo box is bound to a text (type 0) or an entry index (type 5), got " +
                          std::to_string(type));
   if (type == kValText && size <= 0) throw vxh::HostFault("__CMBCTL: a text binding needs the buffer size");
-  Binding b;
-  b.kind = BindingKind::kCombo;
-  b.value = value;
-  b.type = type;
-  b.width = size;
-  b.change = change;
-  vxh::dialogs::Bind(dialog, control, "__CMBCTL", b);
+  vxh::dialogs::Bind(dialog, control, "__CMBCTL",
+                     {.kind = BindingKind::kCombo, .value = value, .type = type, .width = size, .change = change});
 }
 
 void KVAPI __LSTCTL(Dlg* dialog, int control, int* selection, DlgChange change, DlgDraw draw) {
-  Binding b;
-  b.kind = BindingKind::kList;
-  b.value = selection;
-  b.change = change;
-  b.draw = draw;
-  vxh::dialogs::Bind(dialog, control, "__LSTCTL", b);
+  vxh::dialogs::Bind(dialog, control, "__LSTCTL",
+                     {.kind = BindingKind::kList, .value = selection, .change = change, .draw = draw});
 }
 
 }  // extern "C"
