@@ -47,7 +47,7 @@ int Explode(vx::Entity e, vx::ExplodeCallback callback, std::intptr_t data) {
   if (!IsCurvedKind(KindOf(e, kOp))) return 0;  // already simple, or a container
   const std::optional<Shape> shape = MeasurableShapeOf(e, kOp);
   if (!shape) return 0;
-  const double tolerance = tol::kExplodeChordRelative * std::max(shape->Bounds().Size(), 1e-300);
+  const double tolerance = tol::kExplodeChordRelative * std::max(shape->Bounds().Size(), tol::kTiny);
   for (const auto& chain : shape->Chains(tolerance))
     for (const auto& portion : Portions(chain)) Hand(e, portion, callback, data);
   return 1;

@@ -108,7 +108,7 @@ bool LineWithCircle(vx::Entity a, vx::Entity b, const char* operation, std::vect
                            : Piece::CircleArc(centre, radius, 0, kTwoPi);
   Box2 both = line.Bounds();
   both.Add(circle.Bounds());
-  const double size = std::max(both.Size(), 1e-300);
+  const double size = std::max(both.Size(), tol::kTiny);
   std::vector<Meeting>& meetings = TheScratch().meetings;
   meetings.clear();
   IntersectPieces(line, circle, size, meetings);
@@ -130,7 +130,7 @@ void EntityMeetings(vx::Entity a, vx::Entity b, const char* operation, std::vect
   if (!sa || !sb) return;
   Box2 both = sa->Bounds();
   both.Add(sb->Bounds());
-  const double size = std::max(both.Size(), 1e-300);
+  const double size = std::max(both.Size(), tol::kTiny);
   std::vector<Found>& found = TheScratch().found;
   found.clear();
   Collect(*sa, *sb, size, found);

@@ -30,12 +30,12 @@ bool Polish(const Piece& a, const Piece& b, double& s, double& t, double toleran
   for (int iteration = 0; iteration < 100; ++iteration) {
     const P2 pa = a.At(s), pb = b.At(t);
     const double fx = pa.x - pb.x, fy = pa.y - pb.y;
-    if (std::hypot(fx, fy) <= tolerance * 1e-4) return true;
+    if (std::hypot(fx, fy) <= tolerance * tol::kPolishRelative) return true;
     const P2 da = a.Deriv(s), db = b.Deriv(t);
     // J = [da, -db]; solve (JᵀJ + λI) δ = -Jᵀ F.
     const double j11 = da.x * da.x + da.y * da.y, j22 = db.x * db.x + db.y * db.y;
     const double j12 = -(da.x * db.x + da.y * db.y);
-    const double lambda = 1e-12 * (j11 + j22) + 1e-300;
+    const double lambda = tol::kPolishDamping * (j11 + j22) + tol::kTiny;
     const double g1 = da.x * fx + da.y * fy, g2 = -(db.x * fx + db.y * fy);
     const double m11 = j11 + lambda, m22 = j22 + lambda;
     const double det = m11 * m22 - j12 * j12;

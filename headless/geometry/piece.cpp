@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "headless/geometry/tolerances.h"
+
 namespace vxh {
 
 namespace {
@@ -55,7 +57,7 @@ int QuadraticRoots(double a, double b, double c, double roots[2]) {
   auto keep = [&](double t) {
     if (t > 0 && t < 1) roots[n++] = t;
   };
-  if (std::fabs(a) < 1e-300) {
+  if (std::fabs(a) < tol::kTiny) {
     if (b != 0) keep(-c / b);
     return n;
   }
@@ -275,7 +277,7 @@ bool Piece::IsCircular() const {
   if (kind != PieceKind::kEllipseArc) return false;
   const double uu = Dot(u, u), vv = Dot(v, v);
   const double size = std::max(uu, vv);
-  return std::fabs(uu - vv) <= 1e-12 * size && std::fabs(Dot(u, v)) <= 1e-12 * size;
+  return std::fabs(uu - vv) <= tol::kCircularRelative * size && std::fabs(Dot(u, v)) <= tol::kCircularRelative * size;
 }
 
 double Piece::Radius() const { return 0.5 * (Norm(u) + Norm(v)); }
@@ -298,7 +300,7 @@ int Piece::ChordCount(double tolerance) const {
 double Piece::NearestParam(const P2& q) const {
   if (kind == PieceKind::kLine) return std::clamp(NearestParamOnLine(q, p[0], p[1]), 0.0, 1.0);
   // The best of a fine sampling, polished by Newton on (At(s) - q)·At'(s) = 0.
-  const int samples = std::clamp(ChordCount(Bounds().Size() * 1e-3), 16, 4096);
+  const int samples = std::clamp(ChordCount(Bounds().Size() * tol::kNearestSampleRelative), 16, 4096);
   double best_s = 0, best_d = Distance(At(0), q);
   for (int i = 1; i <= samples; ++i) {
     const double s = static_cast<double>(i) / samples;
@@ -311,7 +313,7 @@ double Piece::NearestParam(const P2& q) const {
     const double f = Dot(r, d1), df = Dot(d1, d1) + Dot(r, d2);
     if (!(df > 0)) break;
     const double next = std::clamp(s - f / df, 0.0, 1.0);
-    if (std::fabs(next - s) < 1e-15) {
+    if (std::fabs(next - s) < tol::kNewtonStep) {
       s = next;
       break;
     }

@@ -14,7 +14,7 @@ namespace {
 bool IsFlat(const Piece& e) {
   const double cross = e.u.x * e.v.y - e.u.y * e.v.x;
   const double size = std::max(e.u.x * e.u.x + e.u.y * e.u.y, e.v.x * e.v.x + e.v.y * e.v.y);
-  return std::fabs(cross) <= 1e-12 * size;
+  return std::fabs(cross) <= tol::kCircularRelative * size;
 }
 
 }  // namespace

@@ -52,4 +52,25 @@ inline constexpr int kOverlapLeaves = 4096;
 // EExplode keeps every chord within this fraction of the entity's size.
 inline constexpr double kExplodeChordRelative = 1e-5;
 
+// An ellipse whose axes are equal and perpendicular within this fraction of
+// the squared size is a circle; one whose axes' cross product is below it is
+// flat (it has no frame in which it is the unit circle).
+inline constexpr double kCircularRelative = 1e-12;
+
+// The nearest point on a curve is searched first among samples this fraction
+// of the curve's size apart, then polished by Newton until a step is below
+// kNewtonStep.
+inline constexpr double kNearestSampleRelative = 1e-3;
+inline constexpr double kNewtonStep = 1e-15;
+
+// Polishing a meeting of two pieces stops once the points are this fraction
+// of the meeting tolerance apart; the damping keeps tangencies (a singular
+// Jacobian) converging.
+inline constexpr double kPolishRelative = 1e-4;
+inline constexpr double kPolishDamping = 1e-12;
+
+// Guards against dividing by a size or leading coefficient that has
+// underflowed: not a tolerance of the geometry, only of the arithmetic.
+inline constexpr double kTiny = 1e-300;
+
 }  // namespace vxh::tol
