@@ -10,6 +10,7 @@
 #include <string>
 
 #include "headless/host_error.h"
+#include "headless/ascii_case.h"
 
 namespace vxh {
 
@@ -20,20 +21,12 @@ struct PatternDeleter {
 };
 using Pattern = std::unique_ptr<FcPattern, PatternDeleter>;
 
-bool SameFamily(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  return true;
-}
-
 // fontconfig always answers with some face; it is ours only when one of its
 // family names is the one asked for.
 bool HasFamily(FcPattern* match, std::string_view family) {
   FcChar8* name = nullptr;
   for (int i = 0; FcPatternGetString(match, FC_FAMILY, i, &name) == FcResultMatch; ++i)
-    if (SameFamily(reinterpret_cast<const char*>(name), family)) return true;
+    if (SameIgnoringCase(reinterpret_cast<const char*>(name), family)) return true;
   return false;
 }
 

@@ -9,18 +9,13 @@
 #include "headless/dxf/dxf_file.h"
 #include "headless/files/host_paths.h"
 #include "headless/kvd/kvd_file.h"
+#include "headless/ascii_case.h"
 
 namespace vxh {
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Folded(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
 
 bool IsFile(const fs::path& path) {
   std::error_code error;
@@ -29,10 +24,10 @@ bool IsFile(const fs::path& path) {
 
 std::optional<std::string> SameNameOtherCase(const fs::path& path) {
   const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-  const std::string wanted = Folded(path.filename().string());
+  const std::string wanted = AsciiLowered(path.filename().string());
   std::error_code error;
   for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-    if (Folded(it->path().filename().string()) == wanted && IsFile(it->path()))
+    if (AsciiLowered(it->path().filename().string()) == wanted && IsFile(it->path()))
       return (path.has_parent_path() ? folder / it->path().filename() : it->path().filename()).string();
   }
   return std::nullopt;
@@ -49,7 +44,7 @@ std::optional<std::string> FindPartFile(const std::string& name) {
 }
 
 std::unique_ptr<Document> ReadPartDrawing(const std::string& path) {
-  if (Folded(fs::path(path).extension().string()) == ".dxf") return ImportDxf(path);
+  if (HasExtension(path, ".dxf")) return ImportDxf(path);
   return LoadKvd(path);
 }
 

@@ -7,6 +7,7 @@
 
 #include "headless/host_error.h"
 #include "headless/registry/sqlite_connection.h"
+#include "headless/ascii_case.h"
 
 namespace vxh::registry {
 
@@ -20,14 +21,6 @@ std::vector<std::string> KeyAndParents(const std::string& key) {
   }
   chain.push_back(key);
   return chain;
-}
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
-  }
-  return true;
 }
 
 bool IsAtOrBelow(std::string_view path, std::string_view root) {

@@ -20,6 +20,7 @@
 #include "headless/render/picture_styles.h"
 #include "host/entity_layout.h"
 #include "host/record.h"
+#include "headless/ascii_case.h"
 
 namespace vxh {
 
@@ -32,11 +33,9 @@ constexpr double kPictureHeight = 1200;
 enum class Format { kPng, kSvg, kPdf };
 
 Format FormatOf(const std::string& path) {
-  std::string ext = path.size() >= 4 ? path.substr(path.size() - 4) : "";
-  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  if (ext == ".png") return Format::kPng;
-  if (ext == ".svg") return Format::kSvg;
-  if (ext == ".pdf") return Format::kPdf;
+  if (HasExtension(path, ".png")) return Format::kPng;
+  if (HasExtension(path, ".svg")) return Format::kSvg;
+  if (HasExtension(path, ".pdf")) return Format::kPdf;
   throw BadInput("cannot draw into " + path + ": use .png, .svg or .pdf");
 }
 

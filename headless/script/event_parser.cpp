@@ -6,6 +6,7 @@
 #include "headless/host_error.h"
 #include "headless/script/event.h"
 #include "headless/script/values.h"
+#include "headless/ascii_case.h"
 
 namespace vxh::script {
 
@@ -32,17 +33,10 @@ constexpr std::array<EventWord, 13> kEventWords{{
     {"menu", EventKind::kMenu},
 }};
 
-std::string Lower(std::string_view text) {
-  std::string out(text);
-  std::transform(out.begin(), out.end(), out.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return out;
-}
-
 [[noreturn]] void Fail(const std::string& message) { throw BadInput(message); }
 
 std::optional<EventKind> KindOf(std::string_view word) {
-  const std::string lower = Lower(word);
+  const std::string lower = AsciiLowered(word);
   for (const EventWord& w : kEventWords)
     if (lower == w.word) return w.kind;
   return std::nullopt;
@@ -80,7 +74,7 @@ void ReadView(Event& e, std::string_view args) {
 }
 
 void ReadKeyName(Event& e, std::string_view args, std::initializer_list<const char*> allowed) {
-  e.name = Lower(args);
+  e.name = AsciiLowered(args);
   for (const char* name : allowed)
     if (e.name == name) return;
   std::string list;

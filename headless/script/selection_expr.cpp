@@ -6,18 +6,13 @@
 
 #include "headless/host_error.h"
 #include "headless/script/values.h"
+#include "headless/ascii_case.h"
 
 namespace vxh::script {
 
 namespace {
 
 [[noreturn]] void Fail(const std::string& message) { throw BadInput(message); }
-
-bool SameWord(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-         });
-}
 
 PointText AbsolutePoint(std::string_view text, std::string_view term) {
   const std::optional<PointText> p = ParsePoint(text);
@@ -44,18 +39,18 @@ SelectTerm ParseTerm(std::string_view term) {
   const std::string_view word = term.substr(0, space);
   const std::string_view args = space == std::string_view::npos ? "" : TrimBlanks(term.substr(space));
   SelectTerm t;
-  if (SameWord(word, "all") || SameWord(word, "last")) {
-    t.kind = SameWord(word, "all") ? SelectKind::kAll : SelectKind::kLast;
+  if (SameIgnoringCase(word, "all") || SameIgnoringCase(word, "last")) {
+    t.kind = SameIgnoringCase(word, "all") ? SelectKind::kAll : SelectKind::kLast;
     if (!args.empty()) Fail("selection \"" + std::string(word) + "\" takes nothing after it");
-  } else if (SameWord(word, "window") || SameWord(word, "crossing")) {
-    t.kind = SameWord(word, "window") ? SelectKind::kWindow : SelectKind::kCrossing;
+  } else if (SameIgnoringCase(word, "window") || SameIgnoringCase(word, "crossing")) {
+    t.kind = SameIgnoringCase(word, "window") ? SelectKind::kWindow : SelectKind::kCrossing;
     ReadBox(t, args, term);
-  } else if (SameWord(word, "at")) {
+  } else if (SameIgnoringCase(word, "at")) {
     t.kind = SelectKind::kAt;
     const PointText p = AbsolutePoint(args, term);
     t.x1 = p.x;
     t.y1 = p.y;
-  } else if (SameWord(word, "layer")) {
+  } else if (SameIgnoringCase(word, "layer")) {
     t.kind = SelectKind::kLayer;
     if (args.empty()) Fail("selection \"layer\" needs a layer name");
     t.layer = std::string(args);
