@@ -45,10 +45,13 @@ PolygonVerdict RegularOrNot(const std::vector<Vertex>& v) {
 }
 
 const char* CurveScript(std::uint8_t type, bool closed) {
-  static constexpr const char* kOpen[] = {"PATH;", "SPLINE;", "PSPLINE;", "BEZ;"};
-  static constexpr const char* kClosed[] = {"POLY;", "SPOLY;", "PSPOLY;", "BEZ;"};
-  if (type > kCurveBezier) return nullptr;
-  return closed ? kClosed[type] : kOpen[type];
+  switch (type) {
+    case kCurveLines: return closed ? "POLY;" : "PATH;";
+    case kCurveSpline: return closed ? "SPOLY;" : "SPLINE;";
+    case kCurvePSpline: return closed ? "PSPOLY;" : "PSPLINE;";
+    case kCurveBezier: return "BEZ;";
+    default: return nullptr;
+  }
 }
 
 bool Fits(const std::uint8_t* record, std::size_t end) { return GetU32(record, kHdrSize) >= end; }
