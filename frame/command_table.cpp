@@ -5,6 +5,7 @@
 
 #include "frame/not_available.h"
 #include "hatch/hatch_commands.h"
+#include "layers/layers_commands.h"
 #include "transform/transform_commands.h"
 
 namespace vx {
@@ -19,17 +20,17 @@ constexpr CommandEntry Pending(std::string_view name) {
 }  // namespace
 
 const std::array<CommandEntry, kCommandCount> kCommands = {{
-    Pending<1>("VXLAYERS"),
-    Pending<2>("VXHIDEF"),
-    Pending<3>("VXSHOWF"),
-    Pending<4>("VXTHAWF"),
-    Pending<5>("VXFREEZEF"),
+    {"VXLAYERS", &LayersCommand, true},
+    {"VXHIDEF", &HideFCommand, true},
+    {"VXSHOWF", &ShowFCommand, true},
+    {"VXTHAWF", &ThawFCommand, true},
+    {"VXFREEZEF", &FreezeFCommand, true},
     Pending<6>("VXMTRIM"),
     Pending<7>("VXCUT"),
-    Pending<8>("VXSAMEAS"),
+    {"VXSAMEAS", &SameAsCommand, true},
     Pending<9>("VXDIMSCALE"),
     Pending<10>("VXDIMSCALENOW"),
-    Pending<11>("VXGROUP1"),
+    {"VXGROUP1", &Group1Command, true},
     {"VXMOVE", &MoveCommand, true},
     {"VXCOPY", &CopyCommand, true},
     {"VXROTATE", &RotateCommand, true},
@@ -52,8 +53,8 @@ const std::array<CommandEntry, kCommandCount> kCommands = {{
     Pending<31>("VXTSEQ"),
     Pending<32>("VXATTREXPL"),
     Pending<33>("VXTEXTEXPL"),
-    Pending<34>("VXFRONT"),
-    Pending<35>("VXBACK"),
+    {"VXFRONT", &FrontCommand, true},
+    {"VXBACK", &BackCommand, true},
     Pending<36>("VXHATCH"),
     Pending<37>("VXHATCHSCAN"),
     Pending<38>("VXHATCHSMART"),

@@ -1,6 +1,4 @@
-// TEXT and SYMBOL.
-#include <cstring>
-
+// TEXT.
 #include "headless/session/host_command_support.h"
 #include "headless/session/host_commands_list.h"
 #include "host/host_api.h"
@@ -28,23 +26,11 @@ void TextPosition(int status) {
   AskText(g_text.text, "Text:", TextString);
 }
 
-char g_symbol_name[kTextBufferBytes];
-
-void SymbolName(int status) {
-  if (status == vx::kStatusAnswered) ShowMessage("Symbols are not available yet");
-  vx::CmdEnd();
-}
-
 }  // namespace
 
 void TextCommand() {
   g_text = TextState{};
   AskPoint(g_text.origin, "Text position:", vx::kModePlain, TextPosition);
-}
-
-void SymbolCommand() {
-  std::memset(g_symbol_name, 0, sizeof g_symbol_name);
-  AskText(g_symbol_name, "Symbol name:", SymbolName);
 }
 
 }  // namespace vxh::hostcmd

@@ -158,11 +158,6 @@ TEST_F(HostCommands, LayerIsMadeAndBecomesCurrentForNewEntities) {
   EXPECT_EQ(vx::GetU16(Entities().at(0), vx::kHdrLayer), id);
 }
 
-TEST_F(HostCommands, SymbolSaysItIsNotThereYet) {
-  Run("SYMBOL;Door;");
-  EXPECT_EQ(TranscriptLines().back(), "[Message] Symbols are not available yet");
-}
-
 TEST_F(HostCommands, SelectionTermsMarkWhatTheyName) {
   Run("LINE;0,0;10,0;;CIRP;50,50;@5,0;LAYER;Other;LINE;20,20;30,30;;");
   const auto selected = [&] {

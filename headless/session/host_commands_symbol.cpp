@@ -1,0 +1,123 @@
+// SYMBOL: a new instance of a symbol the drawing already holds, placed as
+// the host places symbols: the definition's origin at the insertion point,
+// scaled, then turned about that point. The definition is the first
+// instance of that name met in the drawing (members in the definition's
+// coordinates), the same one a DXF export writes as the block.
+#include <cctype>
+#include <cmath>
+#include <cstring>
+#include <string>
+
+#include "headless/current.h"
+#include "headless/drawing/document.h"
+#include "headless/session/host_command_support.h"
+#include "headless/session/host_commands_list.h"
+#include "host/entity_layout.h"
+#include "host/host_api.h"
+#include "host/record.h"
+
+namespace vxh::hostcmd {
+
+namespace {
+
+struct SymbolState {
+  char name[kTextBufferBytes] = {};
+  vx::Entity definition = nullptr;
+  Pt insertion;
+  double scale = 1.0;
+  double angle = 0.0;
+};
+SymbolState g_symbol;
+
+bool SameName(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i]))) return false;
+  return true;
+}
+
+// The name at 132, read no further than the record; a name that does not
+// end inside it names nothing.
+bool NameIs(vx::Entity e, const std::string& name) {
+  const std::uint32_t size = vx::GetU32(e, vx::kHdrSize);
+  if (size <= vx::kSymName) return false;
+  const char* text = reinterpret_cast<const char*>(e + vx::kSymName);
+  const void* end = std::memchr(text, '\0', size - vx::kSymName);
+  return end != nullptr && SameName(std::string(text, static_cast<const char*>(end)), name);
+}
+
+vx::Entity FindDefinition(const EntityList& list, const std::string& name) {
+  vx::Entity found = nullptr;
+  list.ForEach([&](vx::Entity e) {
+    if (found != nullptr) return;
+    if (vx::GetI8(e, vx::kHdrKind) == vx::kKindSymbol && NameIs(e, name)) {
+      found = e;
+    } else if (const EntityList* members = list.Members(e)) {
+      found = FindDefinition(*members, name);
+    }
+  });
+  return found;
+}
+
+void PutPlacement(vx::Entity e) {
+  const double c = g_symbol.scale * std::cos(g_symbol.angle), s = g_symbol.scale * std::sin(g_symbol.angle);
+  const double rows[12] = {c, -s, 0, g_symbol.insertion.x, s, c, 0, g_symbol.insertion.y, 0, 0, 1, 0};
+  for (int i = 0; i < 12; ++i) vx::PutF64(e, vx::kSymMatrix + 8 * i, rows[i]);
+}
+
+void Place() {
+  vx::DList* work = CurrentDocument().WorkDL();
+  work->UndoMark();
+  const vx::Entity e = work->CopyIn(g_symbol.definition);
+  PutPlacement(e);
+  vx::SetCStuff(e);
+  work->Commit(e);
+  work->Unmark(e);
+  vx::CmdEnd();
+}
+
+void SymbolAngle(int status) {
+  if (status != vx::kStatusAnswered && status != vx::kStatusDefault) return vx::CmdEnd();
+  Place();
+}
+
+void AskScale();
+
+void SymbolScale(int status) {
+  if (status != vx::kStatusAnswered && status != vx::kStatusDefault) return vx::CmdEnd();
+  if (g_symbol.scale == 0 || !std::isfinite(g_symbol.scale)) {  // exact: a scale of 0 flattens it to a point
+    ShowError("A symbol's scale must be a number other than 0");
+    return AskScale();
+  }
+  g_symbol.angle = 0.0;
+  vx::ReqData(vx::kReqAngle, &g_symbol.angle, "Angle <0>:", vx::kModeDefault, SymbolAngle, 0, 0);
+}
+
+void AskScale() {
+  g_symbol.scale = 1.0;
+  vx::ReqData(vx::kReqReal, &g_symbol.scale, "Scale <1>:", vx::kModeDefault, SymbolScale, 0, 0);
+}
+
+void SymbolInsertion(int status) {
+  if (status != vx::kStatusAnswered) return vx::CmdEnd();
+  AskScale();
+}
+
+void SymbolName(int status) {
+  if (status != vx::kStatusAnswered || g_symbol.name[0] == '\0') return vx::CmdEnd();
+  g_symbol.definition = FindDefinition(CurrentDocument().Work(), g_symbol.name);
+  if (g_symbol.definition == nullptr) {
+    ShowError(("The drawing has no symbol named \"" + std::string(g_symbol.name) + "\"").c_str());
+    return vx::CmdEnd();
+  }
+  AskPoint(g_symbol.insertion, "Insertion point:", vx::kModePlain, SymbolInsertion);
+}
+
+}  // namespace
+
+void SymbolCommand() {
+  g_symbol = SymbolState{};
+  AskText(g_symbol.name, "Symbol name:", SymbolName);
+}
+
+}  // namespace vxh::hostcmd
