@@ -6,7 +6,6 @@
 #include "headless/files/host_paths.h"
 #include "headless/files/whole_file.h"
 #include "headless/fonts/stroke_font_install.h"
-#include "headless/text_encoding.h"
 #include "host/host_api.h"
 
 namespace vx {
@@ -42,11 +41,11 @@ int KVAPI FullFileName(const char* name, char* out) {
   if (out == nullptr) return 0;
   out[0] = '\0';
   if (name == nullptr) return 0;
-  // The pack gets the path back in its own code page; a host folder it
-  // cannot spell is as unusable to it as one too long.
-  const std::optional<std::string> path = vxh::Utf8ToCp1252(vxh::ResolveHostName(name));
-  if (!path || path->size() >= kPathBufferBytes) return 0;
-  std::memcpy(out, path->c_str(), path->size() + 1);
+  // The path as the file system spells it (UTF-8), not in the pack's code
+  // page: the pack hands it straight to the C library's fopen.
+  const std::string path = vxh::ResolveHostName(name);
+  if (path.size() >= kPathBufferBytes) return 0;
+  std::memcpy(out, path.c_str(), path.size() + 1);
   return 1;
 }
 

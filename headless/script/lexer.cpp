@@ -36,7 +36,7 @@ class Lexer {
     std::size_t length = 1;
     if (utf8_) {
       length = ReadUtf8Char(text_, i_).length;
-      if (length == 0) Fail(Here(), "invalid UTF-8 (bytes " + DescribeBadUtf8(text_, i_) + "); scripts are UTF-8");
+      if (length == 0) FailBadUtf8();
     }
     if (text_[i_] == '\n') {
       ++line_;
@@ -51,7 +51,7 @@ class Lexer {
   void Take(std::string& out) {
     if (utf8_) {
       const Utf8Char c = ReadUtf8Char(text_, i_);
-      if (c.length == 0) Advance();  // fails, naming the bytes
+      if (c.length == 0) FailBadUtf8();
       const std::optional<unsigned char> byte = Cp1252ByteOf(c.code);
       if (!byte)
         Fail(Here(), "the character " + DescribeCharacter(c.code) +
@@ -64,6 +64,10 @@ class Lexer {
   }
 
   SourcePos Here() const { return SourcePos{std::string(file_), line_, column_}; }
+
+  [[noreturn]] void FailBadUtf8() const {
+    Fail(Here(), "invalid UTF-8 (bytes " + DescribeBadUtf8(text_, i_) + "); scripts are UTF-8");
+  }
 
   [[noreturn]] void Fail(const SourcePos& pos, const std::string& message) const {
     throw BadInput(Where(pos) + ": " + message);

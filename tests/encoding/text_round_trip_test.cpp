@@ -5,15 +5,19 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <sstream>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "headless/drawing/settings_tables.h"
 #include "headless/host_error.h"
+#include "host/drawing_list.h"
 #include "host/entity_layout.h"
+#include "host/host_api.h"
 #include "tests/cli/cli_runner.h"
 #include "tests/encoding/cp1252_reference.h"
+#include "tests/fonts/font_test_support.h"
 #include "tests/session/session_fixture.h"
 
 namespace vxh::testing {
@@ -127,6 +131,42 @@ TEST(TextEncodingCli, ACharacterOutsideTheCodePageIsBadInputAndWritesNothing) {
   EXPECT_EQ(r.status, 2);
   EXPECT_NE(r.out.find(dir + "/s.vxs:2:11: the character U+0416 \"\xD0\x96\""), std::string::npos) << r.out;
   EXPECT_FALSE(std::filesystem::exists(dir + "/d.kvd"));
+}
+
+}  // namespace
+}  // namespace vxh::testing
+
+namespace vxh::testing {
+namespace {
+
+// File names typed in a script or handed over by the pack are code page 1252
+// inside the host and UTF-8 on disk.
+class HostFileNames : public ::testing::Test {
+ protected:
+  HostFileNames() { std::filesystem::create_directories(folder_.Path()); }
+  fonttest::TempHostFolder folder_;  // before the session, which reads VORLIX_HOME
+  std::ostringstream transcript_;
+  Session session_{transcript_};
+};
+
+TEST_F(HostFileNames, SaveAndOpenWriteAndReadTheUtf8Name) {
+  const std::string name = "Pl\xC3\xA4n \xE2\x80\x93 1.kvd";
+  session_.RunText("TEXT;0,0;x\nSAVE;\"#" + name + "\"\nTEXT;5,5;y\nOPEN;\"#" + name + "\"\n", "t.vxs");
+  EXPECT_TRUE(std::filesystem::exists(folder_.Path() / name));
+  int texts = 0;
+  session_.Doc().Work().ForEach([&](vx::Entity) { ++texts; });
+  EXPECT_EQ(texts, 1) << "the drawing read back is the one saved";
+  const std::string pack_name = session_.Doc().WorkDL()->file_name;
+  EXPECT_TRUE(pack_name.ends_with("Pl\xE4n \x96 1.kvd")) << "the pack reads the name in its code page";
+}
+
+TEST_F(HostFileNames, LoadFileTakesThePacksCodePageName) {
+  vxtest::WriteFile((folder_.Path() / "L\xC3\xB6g.txt").string(), "hi");
+  std::uint32_t size = 0;
+  void* block = vx::LoadFile("#L\xF6g.txt", &size);
+  ASSERT_NE(block, nullptr);
+  EXPECT_EQ(size, 2u);
+  vx::RelMem(block);
 }
 
 }  // namespace
