@@ -5,6 +5,7 @@
 
 #include "headless/dialogs/field_values.h"
 #include "headless/host_error.h"
+#include "headless/text_encoding.h"
 #include "host/prompt_record.h"
 
 namespace vxh::dialogs {
@@ -67,8 +68,8 @@ void SelectEntry(vx::Dlg& d, ControlState& state, int id, const std::optional<st
       state.tpl->kind == ControlKind::kCombo && (state.tpl->style & kCbsDropDownList) != kCbsDropDownList;
   if (index < 0 && !editable_combo) {
     std::string list;
-    for (const ListEntry& e : state.entries) list += (list.empty() ? "" : ", ") + ("\"" + e.text + "\"");
-    throw BadInput(ControlName(d, id) + " has no entry \"" + *value + "\" (entries: " +
+    for (const ListEntry& e : state.entries) list += (list.empty() ? "" : ", ") + QuoteForMessage(e.text);
+    throw BadInput(ControlName(d, id) + " has no entry " + QuoteForMessage(*value) + " (entries: " +
                    (list.empty() ? "none" : list) + ")");
   }
   state.selection = index;
@@ -80,7 +81,7 @@ void SelectEntry(vx::Dlg& d, ControlState& state, int id, const std::optional<st
 void ChangeCheck(vx::Dlg& d, ControlState& state, int id, const std::optional<std::string>& value) {
   bool on = true;
   if (value) {
-    if (*value != "0" && *value != "1") throw BadInput(ControlName(d, id) + " takes 1 (ticked) or 0, got \"" + *value + "\"");
+    if (*value != "0" && *value != "1") throw BadInput(ControlName(d, id) + " takes 1 (ticked) or 0, got " + QuoteForMessage(*value));
     on = *value == "1";
   }
   state.checked = on;

@@ -5,6 +5,7 @@
 
 #include "headless/host_error.h"
 #include "headless/script/values.h"
+#include "headless/text_encoding.h"
 
 namespace vxh::dialogs {
 
@@ -47,7 +48,7 @@ int ControlId(std::string_view text, std::string_view item) {
   if (text == "ok" || text == "OK") return 1;
   if (text == "cancel" || text == "CANCEL") return 2;
   const std::optional<std::int32_t> id = script::ParseInteger(text);
-  if (!id || *id <= 0) throw BadInput("\"" + std::string(item) + "\" in the dialog answer names no control id");
+  if (!id || *id <= 0) throw BadInput(QuoteForMessage(item) + " in the dialog answer names no control id");
   return *id;
 }
 

@@ -11,6 +11,7 @@
 
 #include "headless/dialogs/dialog_units.h"
 #include "headless/host_error.h"
+#include "headless/text_encoding.h"
 
 namespace vxh::dialogs {
 
@@ -50,16 +51,18 @@ std::string Shown(const std::string& text) {
   return out;
 }
 
+// Control texts are code page 1252; cairo takes UTF-8 and stops drawing
+// altogether at a string that is not.
 double TextWidth(cairo_t* cr, const std::string& text) {
   cairo_text_extents_t e;
-  cairo_text_extents(cr, text.c_str(), &e);
+  cairo_text_extents(cr, Cp1252ToUtf8(text).c_str(), &e);
   return e.x_advance;
 }
 
 void Text(cairo_t* cr, const std::string& text, double x, double y, Rgb colour) {
   Colour(cr, colour);
   cairo_move_to(cr, x, y);
-  cairo_show_text(cr, text.c_str());
+  cairo_show_text(cr, Cp1252ToUtf8(text).c_str());
 }
 
 // Greedy word wrap within the control's width.

@@ -14,6 +14,7 @@
 #include "headless/script/event.h"
 #include "headless/session/session_core.h"
 #include "headless/win/windows.h"
+#include "headless/text_encoding.h"
 
 namespace vxh::dialogs {
 
@@ -113,7 +114,7 @@ void TakeEvent(SessionCore& session, vx::Dlg& d, const script::Token& token) {
   const script::Event event = script::ParseEvent(token.body);
   if (event.kind == script::EventKind::kYes || event.kind == script::EventKind::kNo ||
       event.kind == script::EventKind::kMenu)
-    throw BadInput("<" + token.body + "> does not answer the dialog " + d.Name());
+    throw BadInput("<" + vxh::Cp1252ToUtf8(token.body) + "> does not answer the dialog " + d.Name());
   session.DeliverEvent(event);
   if (d.closed) session.Log().Answer("<" + token.body + ">");
 }
@@ -132,8 +133,8 @@ void TakeToken(SessionCore& session, vx::Dlg& d, const script::Token& token) {
       if (d.closed) session.Log().Answer("<enter>");
       break;
     case script::TokenKind::kText:
-      throw BadInput("the dialog \"" + d.tpl->title + "\" waits for its answer {...}, got \"" + token.PlainText() +
-                     "\"");
+      throw BadInput("the dialog " + vxh::QuoteForMessage(d.tpl->title) + " waits for its answer {...}, got " +
+                     vxh::QuoteForMessage(token.PlainText()));
   }
 }
 
@@ -154,7 +155,7 @@ extern "C" int KVAPI Dialog(vx::Dlg* dialog, void*, int) {
   session.Log().DialogOpens(d.tpl->title);
   PaintOwnerDrawn(d);
   while (!d.closed) {
-    TakeToken(session, d, session.NextModalToken("the dialog \"" + d.tpl->title + "\""));
+    TakeToken(session, d, session.NextModalToken("the dialog " + vxh::QuoteForMessage(d.tpl->title)));
     if (!d.closed) PaintOwnerDrawn(d);
   }
   session.Log().DialogCloses(d.result);

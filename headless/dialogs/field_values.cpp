@@ -8,6 +8,7 @@
 #include "headless/host_error.h"
 #include "headless/script/values.h"
 #include "headless/session/pending_request.h"
+#include "headless/text_encoding.h"
 #include "host/prompt_record.h"
 
 namespace vxh::dialogs {
@@ -26,7 +27,7 @@ std::string FormatThroughPrompt(const Binding& b) {
 }
 
 [[noreturn]] void Refuse(const std::string& control, std::string_view text, const char* wanted) {
-  throw BadInput(control + " takes " + wanted + ", got \"" + std::string(text) + "\"");
+  throw BadInput(control + " takes " + wanted + ", got " + QuoteForMessage(text));
 }
 
 double Number(std::string_view text, const std::string& control) {

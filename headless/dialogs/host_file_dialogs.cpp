@@ -8,6 +8,7 @@
 #include "headless/host_error.h"
 #include "headless/script/event.h"
 #include "headless/session/session_core.h"
+#include "headless/text_encoding.h"
 #include "host/host_api.h"
 
 namespace {
@@ -32,7 +33,7 @@ extern "C" int KVAPI GetOpenFN(const char* title, vx::OpenFileRecord* record) {
   vxh::SessionCore& session = vxh::SessionCore::Active("GetOpenFN");
   const std::string shown = std::string(title != nullptr ? title : "Open") + ":";
   session.Log().Prompt(shown);
-  const std::string waiting = "the file dialog \"" + shown + "\"";
+  const std::string waiting = "the file dialog " + vxh::QuoteForMessage(shown);
   const vxh::script::Token token = session.NextModalToken(waiting);
   if (token.kind == vxh::script::TokenKind::kEvent &&
       vxh::script::ParseEvent(token.body).kind == vxh::script::EventKind::kEsc) {
@@ -59,7 +60,7 @@ extern "C" int KVAPI TSpecDialog(std::uint8_t* text_spec, int mode) {
   std::uint8_t* spec = mode == 0 ? vxh::TextDefaultsSpec() : text_spec;
   if (spec == nullptr) throw vxh::HostFault("TSpecDialog: no text specification to edit");
   session.Log().DialogOpens(title);
-  const std::string waiting = "the dialog \"" + title + "\"";
+  const std::string waiting = "the dialog " + vxh::QuoteForMessage(title);
   const vxh::script::Token token = session.NextModalToken(waiting);
   int result = 0;
   if (token.kind == vxh::script::TokenKind::kDialog) {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "headless/host_error.h"
+#include "headless/text_encoding.h"
 #include "host/entity_layout.h"
 #include "host/host_api.h"
 #include "host/record.h"
@@ -31,7 +32,7 @@ double Number(const std::string& field, const std::string& value, const std::str
   char* end = nullptr;
   const double number = std::strtod(value.c_str(), &end);
   if (value.empty() || *end != '\0' || !std::isfinite(number))
-    throw BadInput(where + ": " + field + " takes a number, got \"" + value + "\"");
+    throw BadInput(where + ": " + field + " takes a number, got " + QuoteForMessage(value));
   return number;
 }
 
@@ -64,7 +65,7 @@ void ReadField(TextSpecAnswer& answer, const std::string& field, const std::stri
   } else if (field == "justify") {
     answer.justify = static_cast<std::uint8_t>(Whole(field, value, kLargestJustification, where));
   } else {
-    throw BadInput(where + ": no field \"" + field + "\" (height, width, angle, font, justify)");
+    throw BadInput(where + ": no field " + QuoteForMessage(field) + " (height, width, angle, font, justify)");
   }
 }
 
@@ -79,7 +80,7 @@ void ReadWord(TextSpecAnswer& answer, const std::string& word, bool& pressed, co
   } else if (StyleWords().count(word)) {
     answer.set_bits |= StyleWords().at(word);
   } else {
-    throw BadInput(where + ": cannot read \"" + word + "\"");
+    throw BadInput(where + ": cannot read " + QuoteForMessage(word));
   }
 }
 

@@ -6,6 +6,7 @@
 #include "headless/drawing/settings_tables.h"
 #include "headless/drawing/undo_journal.h"
 #include "headless/host_error.h"
+#include "headless/text_encoding.h"
 
 namespace vxh {
 
@@ -67,9 +68,11 @@ std::uint32_t Document::NewTag() { return impl_->next_tag++; }
 
 const std::string& Document::FileName() const { return impl_->file_name; }
 
+// The name is a UTF-8 path; the pack reads it at byte 300 of the list in
+// its own code page.
 void Document::SetFileName(const std::string& name) {
   impl_->file_name = name;
-  impl_->work->SetFileName(name);
+  impl_->work->SetFileName(Utf8ToCp1252Lossy(name));
 }
 
 }  // namespace vxh

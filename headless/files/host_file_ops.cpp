@@ -41,6 +41,8 @@ int KVAPI FullFileName(const char* name, char* out) {
   if (out == nullptr) return 0;
   out[0] = '\0';
   if (name == nullptr) return 0;
+  // The path as the file system spells it (UTF-8), not in the pack's code
+  // page: the pack hands it straight to the C library's fopen.
   const std::string path = vxh::ResolveHostName(name);
   if (path.size() >= kPathBufferBytes) return 0;
   std::memcpy(out, path.c_str(), path.size() + 1);

@@ -1,6 +1,7 @@
 #include "headless/files/host_paths.h"
 
 #include "headless/session/session_core.h"
+#include "headless/text_encoding.h"
 
 namespace vxh {
 
@@ -9,9 +10,9 @@ std::string HostFolder() {
   return DefaultHostPath();
 }
 
-std::string ResolveHostName(std::string_view name) {
-  if (name.empty() || name.front() != '#') return std::string(name);
-  return HostFolder() + std::string(name.substr(1));
+std::string ResolveHostName(std::string_view cp1252_name) {
+  if (cp1252_name.empty() || cp1252_name.front() != '#') return Cp1252ToUtf8(cp1252_name);
+  return HostFolder() + Cp1252ToUtf8(cp1252_name.substr(1));
 }
 
 }  // namespace vxh

@@ -1,5 +1,7 @@
 // Names of host files: "#name" lies in the host folder (VORLIX_HOME, else
-// ~/.local/share/vorlix/), any other name is taken as given.
+// ~/.local/share/vorlix/), any other name is taken as given. Names come from
+// the pack or the script in code page 1252; paths are UTF-8, as Linux file
+// names are.
 #pragma once
 
 #include <string>
@@ -10,6 +12,6 @@ namespace vxh {
 // The running session's host folder, or the default one outside a session.
 std::string HostFolder();
 
-std::string ResolveHostName(std::string_view name);
+std::string ResolveHostName(std::string_view cp1252_name);
 
 }  // namespace vxh

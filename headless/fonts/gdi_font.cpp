@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "headless/fonts/cp1252.h"
+#include "headless/text_encoding.h"
 #include "headless/fonts/face_match.h"
 #include "headless/fonts/freetype_faces.h"
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "headless/fonts/stroke_compose.h"
 #include "headless/host_error.h"
 
 namespace vxh {
@@ -80,6 +81,7 @@ StrokeFont StrokeFontFromHershey(const std::vector<HersheyGlyph>& glyphs, int fi
     if (code < 1 || code > kLastCode) continue;
     ConvertGlyph(glyphs[i], code, place, font);
   }
+  ComposeCp1252Glyphs(font);
   return font;
 }
 

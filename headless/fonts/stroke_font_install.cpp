@@ -11,6 +11,7 @@
 #include "headless/files/whole_file.h"
 #include "headless/fonts/hershey_convert.h"
 #include "headless/fonts/hershey_reader.h"
+#include "headless/fonts/stroke_font_reader.h"
 #include "headless/fonts/stroke_font_writer.h"
 #include "headless/host_error.h"
 
@@ -46,6 +47,18 @@ const HersheySource* FindSource(std::string_view name) {
   return nullptr;
 }
 
+// Files made before the host composed the characters past 127 have no
+// strokes for "Ä"; such a file of a built-in font is made again.
+bool MadeBeforeComposing(const std::string& path) {
+  const auto bytes = ReadWholeFile(path);
+  if (!bytes) return false;
+  try {
+    return ReadStrokeFont(*bytes, path).glyphs[0xC4].empty();
+  } catch (const std::exception&) {
+    return false;  // a damaged file is reported where it is read
+  }
+}
+
 }  // namespace
 
 std::string HersheyFolder() {
@@ -76,7 +89,7 @@ bool InstallStrokeFont(std::string_view name, const std::string& path) {
 
 void EnsureStrokeFontFile(std::string_view name, const std::string& path) {
   std::error_code error;
-  if (std::filesystem::exists(path, error) || FindSource(name) == nullptr) return;
+  if (FindSource(name) == nullptr || (std::filesystem::exists(path, error) && !MadeBeforeComposing(path))) return;
   try {
     InstallStrokeFont(name, path);
   } catch (const std::exception& e) {

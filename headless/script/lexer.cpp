@@ -3,6 +3,7 @@
 #include <string>
 
 #include "headless/host_error.h"
+#include "headless/text_encoding.h"
 
 namespace vxh::script {
 
@@ -10,11 +11,15 @@ namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 class Lexer {
  public:
-  Lexer(std::string_view text, std::string_view file) : text_(text), file_(file) {}
+  Lexer(std::string_view text, std::string_view file, ScriptEncoding encoding)
+      : text_(text), file_(file), utf8_(encoding == ScriptEncoding::kUtf8) {}
 
   std::vector<Token> Run() {
+    if (utf8_ && text_.starts_with(kByteOrderMark)) i_ = kByteOrderMark.size();
     while (!AtEnd()) LexToken();
     return std::move(tokens_);
   }
@@ -24,17 +29,45 @@ class Lexer {
   char Peek() const { return text_[i_]; }
   bool PrecededByBlank() const { return i_ > 0 && IsBlank(text_[i_ - 1]); }
 
+  // Every character is stepped over here, so a UTF-8 script is checked
+  // whole, its comments too. Syntax characters are ASCII, and no byte of a
+  // longer UTF-8 sequence is ASCII, so Peek() never mistakes one for them.
   void Advance() {
+    std::size_t length = 1;
+    if (utf8_) {
+      length = ReadUtf8Char(text_, i_).length;
+      if (length == 0) FailBadUtf8();
+    }
     if (text_[i_] == '\n') {
       ++line_;
       column_ = 1;
     } else {
       ++column_;
     }
-    ++i_;
+    i_ += length;
+  }
+
+  // Appends the character at the cursor to a token's text, in code page 1252.
+  void Take(std::string& out) {
+    if (utf8_) {
+      const Utf8Char c = ReadUtf8Char(text_, i_);
+      if (c.length == 0) FailBadUtf8();
+      const std::optional<unsigned char> byte = Cp1252ByteOf(c.code);
+      if (!byte)
+        Fail(Here(), "the character " + DescribeCharacter(c.code) +
+                         " has no place in code page 1252, in which the drawing keeps its texts");
+      out += static_cast<char>(*byte);
+    } else {
+      out += Peek();
+    }
+    Advance();
   }
 
   SourcePos Here() const { return SourcePos{std::string(file_), line_, column_}; }
+
+  [[noreturn]] void FailBadUtf8() const {
+    Fail(Here(), "invalid UTF-8 (bytes " + DescribeBadUtf8(text_, i_) + "); scripts are UTF-8");
+  }
 
   [[noreturn]] void Fail(const SourcePos& pos, const std::string& message) const {
     throw BadInput(Where(pos) + ": " + message);
@@ -90,10 +123,7 @@ class Lexer {
   void LexEvent(const SourcePos& start) {
     Advance();  // '<'
     std::string body;
-    while (!AtEnd() && Peek() != '>' && Peek() != '\n') {
-      body += Peek();
-      Advance();
-    }
+    while (!AtEnd() && Peek() != '>' && Peek() != '\n') Take(body);
     if (AtEnd() || Peek() != '>') Fail(start, "unterminated event: no '>' before the end of the line");
     Advance();
     tokens_.push_back(Token{TokenKind::kEvent, {}, Trim(body), start});
@@ -108,8 +138,7 @@ class Lexer {
         body += ReadQuotedRaw();
         continue;
       }
-      body += Peek();
-      Advance();
+      Take(body);
     }
     if (AtEnd()) Fail(start, "unterminated dialog answer: no '}' for this '{'");
     Advance();
@@ -126,8 +155,7 @@ class Lexer {
       if (Peek() == '\\' && i_ + 1 < text_.size() && (text_[i_ + 1] == '"' || text_[i_ + 1] == '\\')) {
         Advance();
       }
-      text += Peek();
-      Advance();
+      Take(text);
     }
     if (AtEnd() || Peek() != '"') Fail(start, "unterminated quote: no closing '\"' on this line");
     Advance();
@@ -138,19 +166,14 @@ class Lexer {
   // parser; it only stops ';', '}' and '#' from acting.
   std::string ReadQuotedRaw() {
     const SourcePos start = Here();
-    std::string raw(1, Peek());
-    Advance();
+    std::string raw;
+    Take(raw);
     while (!AtEnd() && Peek() != '"' && Peek() != '\n') {
-      if (Peek() == '\\' && i_ + 1 < text_.size() && text_[i_ + 1] != '\n') {
-        raw += Peek();
-        Advance();
-      }
-      raw += Peek();
-      Advance();
+      if (Peek() == '\\' && i_ + 1 < text_.size() && text_[i_ + 1] != '\n') Take(raw);
+      Take(raw);
     }
     if (AtEnd() || Peek() != '"') Fail(start, "unterminated quote: no closing '\"' on this line");
-    raw += Peek();
-    Advance();
+    Take(raw);
     return raw;
   }
 
@@ -168,8 +191,7 @@ class Lexer {
       } else if (Peek() == '#' && PrecededByBlank()) {
         SkipComment();
       } else {
-        plain += Peek();
-        Advance();
+        Take(plain);
       }
     }
     flush();
@@ -196,6 +218,7 @@ class Lexer {
 
   std::string_view text_;
   std::string_view file_;
+  bool utf8_;
   std::size_t i_ = 0;
   int line_ = 1;
   int column_ = 1;
@@ -204,16 +227,19 @@ class Lexer {
 
 }  // namespace
 
-std::vector<Token> LexScript(std::string_view text, std::string_view file) { return Lexer(text, file).Run(); }
+std::vector<Token> LexScript(std::string_view text, std::string_view file, ScriptEncoding encoding) {
+  return Lexer(text, file, encoding).Run();
+}
 
 SourcePos EndOf(std::string_view text, std::string_view file) {
+  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   SourcePos pos{std::string(file), 1, 1};
   for (const char c : text) {
     if (c == '\n') {
       ++pos.line;
       pos.column = 1;
-    } else {
-      ++pos.column;
+    } else if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
+      ++pos.column;  // continuation bytes belong to the character before
     }
   }
   return pos;

@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "headless/host_error.h"
+#include "headless/text_encoding.h"
 
 namespace vxh::script {
 
@@ -12,7 +13,7 @@ bool IsNameChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || 
 
 std::string Lookup(std::string_view name, const VariableLookup& lookup) {
   const std::optional<std::string> value = lookup(name);
-  if (!value) throw BadInput("unknown variable $" + std::string(name));
+  if (!value) throw BadInput("unknown variable $" + Cp1252ToUtf8(name));
   return *value;
 }
 
@@ -29,7 +30,7 @@ std::string ExpandPlain(std::string_view text, const VariableLookup& lookup) {
       ++i;
     } else if (next == '{') {
       const std::size_t close = text.find('}', i + 2);
-      if (close == std::string_view::npos) throw BadInput("unterminated ${ in \"" + std::string(text) + "\"");
+      if (close == std::string_view::npos) throw BadInput("unterminated ${ in " + QuoteForMessage(text));
       out += Lookup(text.substr(i + 2, close - i - 2), lookup);
       i = close;
     } else if (IsNameChar(next)) {

@@ -5,6 +5,7 @@
 #include "headless/current.h"
 #include "headless/drawing/document.h"
 #include "headless/drawing/settings_tables.h"
+#include "headless/files/host_paths.h"
 #include "headless/session/session_core.h"
 #include "host/entity_layout.h"
 #include "host/host_api.h"
@@ -112,9 +113,6 @@ std::vector<std::uint8_t> TextRecord(const Pt& origin, const std::string& text) 
   return r;
 }
 
-std::string ResolveHostFile(const std::string& name) {
-  if (name.empty() || name.front() != '#') return name;
-  return SessionCore::Active("a host file name").HostPath() + name.substr(1);
-}
+std::string ResolveHostFile(const std::string& name) { return ResolveHostName(name); }
 
 }  // namespace vxh::hostcmd

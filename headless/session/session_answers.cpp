@@ -8,6 +8,7 @@
 #include "headless/script/values.h"
 #include "headless/session/pick.h"
 #include "headless/session/session_core.h"
+#include "headless/text_encoding.h"
 #include "host/entity_layout.h"
 #include "host/host_api.h"
 #include "host/record.h"
@@ -18,7 +19,7 @@ namespace vxh {
 namespace {
 
 [[noreturn]] void Misfit(const PendingRequest& r, const std::string& expected, const std::string& text) {
-  throw BadInput(expected + " for \"" + r.prompt + "\", got \"" + text + "\"");
+  throw BadInput(expected + " for " + QuoteForMessage(r.prompt) + ", got " + QuoteForMessage(text));
 }
 
 void WriteDoubles(void* buffer, std::initializer_list<double> values) {
@@ -140,7 +141,7 @@ int SessionCore::AnswerSelection(const std::string& text, std::string& shown) {
     vx::Entity at = nullptr;
     if (t.kind == script::SelectKind::kLayer) {
       layer = FindLayer(*doc_, t.layer);
-      if (layer < 0) throw BadInput("selection: the drawing has no layer named \"" + t.layer + "\"");
+      if (layer < 0) throw BadInput("selection: the drawing has no layer named " + QuoteForMessage(t.layer));
     } else if (t.kind == script::SelectKind::kAt) {
       at = NearestEntity(list, t.x1, t.y1, view_.PickTolerance(),
                          [this](vx::Entity e) { return OnUsableLayer(*doc_, e); });

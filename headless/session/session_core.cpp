@@ -12,6 +12,7 @@
 #include "headless/session/pack_entry.h"
 #include "headless/win/clock.h"
 #include "headless/win/windows_reset.h"
+#include "headless/text_encoding.h"
 #include "host/kv_types.h"
 
 namespace vxh {
@@ -87,8 +88,8 @@ void SessionCore::Run(std::vector<script::Token> tokens, const script::SourcePos
       }
     }
     if (pending_)
-      throw BadInput(script::Where(end) + ": the script ends while a request waits (\"" + pending_->prompt +
-                     "\")");
+      throw BadInput(script::Where(end) + ": the script ends while a request waits (" +
+                     QuoteForMessage(pending_->prompt) + ")");
   } catch (...) {
     Abandon();
     throw;
@@ -149,7 +150,7 @@ void SessionCore::StartCommand(const std::string& text) {
   if (about) handler = RegisteredPack().About();
   if (handler == nullptr) {
     if (text.empty()) throw BadInput("a command name is expected, got an empty text");
-    throw BadInput("unknown command \"" + text + "\"");
+    throw BadInput("unknown command " + QuoteForMessage(text));
   }
   log_.Command(name);
   protocol_.Start(name, about);
@@ -184,7 +185,7 @@ void SessionCore::Request(PendingRequest request) {
 void SessionCore::EndCommand() { protocol_.End(); }
 
 void SessionCore::ExecScript(std::string_view text) {
-  std::vector<script::Token> tokens = script::LexScript(text, "ExecScriptCopy");
+  std::vector<script::Token> tokens = script::LexScript(text, "ExecScriptCopy", script::ScriptEncoding::kCp1252);
   if (!running_) {
     Run(std::move(tokens), script::SourcePos{"ExecScriptCopy", 1, 1});
   } else if (protocol_.Running()) {

@@ -7,6 +7,7 @@
 #include "headless/session/session_core.h"
 #include "headless/win/key_names.h"
 #include "headless/win/windows.h"
+#include "headless/text_encoding.h"
 #include "host/host_api.h"
 #include "host/win_api.h"
 
@@ -159,6 +160,7 @@ int SessionCore::MessageBox(std::string_view text, std::string_view title, int s
   return yes ? vx::kAnswerYes : vx::kAnswerNo;
 }
 
+// `waiting` is a UTF-8 phrase for messages: it is quoted into them as it is.
 script::Token SessionCore::NextModalToken(const std::string& waiting) {
   if (queue_.empty()) throw BadInput("the script ends while " + waiting + " waits");
   script::Token token = std::move(queue_.front());
@@ -172,8 +174,8 @@ script::Event SessionCore::NextModalEvent(const std::string& waiting,
   for (;;) {
     const script::Token token = NextModalToken(waiting);
     if (token.kind != script::TokenKind::kEvent)
-      throw BadInput(waiting + " waits for an event, got \"" +
-                     (token.kind == script::TokenKind::kText ? token.PlainText() : token.body) + "\"");
+      throw BadInput(waiting + " waits for an event, got " +
+                     QuoteForMessage(token.kind == script::TokenKind::kText ? token.PlainText() : token.body));
     const script::Event event = script::ParseEvent(token.body);
     if (event.kind == script::EventKind::kEsc ||
         std::find(answers.begin(), answers.end(), event.kind) != answers.end())

@@ -29,11 +29,7 @@ std::string EscapeForTranscript(std::string_view text) {
 }
 
 void Transcript::Line(std::string_view mark, std::string_view text) {
-  out_ << mark << EscapeForTranscript(text) << '\n';
-}
-
-void Transcript::PackLine(std::string_view mark, std::string_view text) {
-  Line(mark, Cp1252ToUtf8(text));
+  out_ << mark << EscapeForTranscript(Cp1252ToUtf8(text)) << '\n';
 }
 
 void Transcript::Box(std::string_view title, std::string_view text) {
@@ -42,7 +38,8 @@ void Transcript::Box(std::string_view title, std::string_view text) {
 }
 
 void Transcript::Variable(std::string_view name, std::string_view value) {
-  out_ << "$ " << EscapeForTranscript(name) << '=' << EscapeForTranscript(value) << '\n';
+  out_ << "$ " << EscapeForTranscript(Cp1252ToUtf8(name)) << '=' << EscapeForTranscript(Cp1252ToUtf8(value))
+       << '\n';
 }
 
 }  // namespace vxh

@@ -16,14 +16,13 @@ class Transcript {
  public:
   explicit Transcript(std::ostream& out) : out_(out) {}
 
-  // Texts that come from the pack (prompts, message boxes, progress) are
-  // code page 1252 and are written as UTF-8; what the script said is already
-  // UTF-8 and is written as it stands.
+  // Every text handed in is code page 1252, as the pack's texts are and as
+  // the lexer makes the script's tokens; the transcript is written in UTF-8.
   void Command(std::string_view name) { Line("> ", name); }
-  void Prompt(std::string_view prompt) { PackLine("? ", prompt); }
+  void Prompt(std::string_view prompt) { Line("? ", prompt); }
   void Answer(std::string_view answer) { Line("= ", answer); }
   void Box(std::string_view title, std::string_view text);
-  void Progress(std::string_view text) { PackLine("~ ", text); }
+  void Progress(std::string_view text) { Line("~ ", text); }
   void Variable(std::string_view name, std::string_view value);
   // Something the host did outside the drawing ("open https://...").
   void Shell(std::string_view text) { Line("! ", text); }
@@ -33,7 +32,6 @@ class Transcript {
 
  private:
   void Line(std::string_view mark, std::string_view text);
-  void PackLine(std::string_view mark, std::string_view text);
   std::ostream& out_;
 };
 
