@@ -106,7 +106,8 @@ class GeosRegion {
   GEOSGeometry* Polygon(const Ring& ring) const {
     Ring distinct;
     for (const Pt& p : ring) {
-      if (distinct.empty() || std::hypot(p.x - distinct.back().x, p.y - distinct.back().y) > 1e-12) distinct.push_back(p);
+      const bool repeats = !distinct.empty() && std::hypot(p.x - distinct.back().x, p.y - distinct.back().y) <= 1e-12;
+      if (!repeats) distinct.push_back(p);
     }
     while (distinct.size() > 1 &&
            std::hypot(distinct.back().x - distinct[0].x, distinct.back().y - distinct[0].y) <= 1e-12) {
@@ -131,7 +132,9 @@ class GeosRegion {
       return;
     }
     if (type != GEOS_MULTILINESTRING && type != GEOS_GEOMETRYCOLLECTION) return;
-    for (int i = 0, n = GEOSGetNumGeometries_r(context_, g); i < n; ++i) Collect(GEOSGetGeometryN_r(context_, g, i), parts);
+    for (int i = 0, n = GEOSGetNumGeometries_r(context_, g); i < n; ++i) {
+      Collect(GEOSGetGeometryN_r(context_, g, i), parts);
+    }
   }
   GEOSGeometry* Segment(Pt a, Pt b) const { return GEOSGeom_createLineString_r(context_, Sequence({a, b}, false)); }
 

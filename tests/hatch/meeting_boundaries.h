@@ -79,9 +79,15 @@ inline Boundary Box(double x0, double y0, double x1, double y1, BoxStyle style) 
   const std::vector<std::pair<double, double>> c = {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}};
   Boundary b;
   switch (style) {
-    case BoxStyle::kBox: b.entities.push_back({geotest::Poly(vx::kKindPolygon, {c[0], c[1], c[2], c[3], c[0]}), {}}); break;
-    case BoxStyle::kPolyBackward: b.entities.push_back({geotest::Poly(vx::kKindPolygon, {c[0], c[3], c[2], c[1]}), {}}); break;
-    case BoxStyle::kClosedPath: b.entities.push_back({geotest::Poly(vx::kKindPath, {c[0], c[1], c[2], c[3], c[0]}), {}}); break;
+    case BoxStyle::kBox:
+      b.entities.push_back({geotest::Poly(vx::kKindPolygon, {c[0], c[1], c[2], c[3], c[0]}), {}});
+      break;
+    case BoxStyle::kPolyBackward:
+      b.entities.push_back({geotest::Poly(vx::kKindPolygon, {c[0], c[3], c[2], c[1]}), {}});
+      break;
+    case BoxStyle::kClosedPath:
+      b.entities.push_back({geotest::Poly(vx::kKindPath, {c[0], c[1], c[2], c[3], c[0]}), {}});
+      break;
     case BoxStyle::kLines:
       for (int i = 0; i < 4; ++i) {
         const auto& p = c[static_cast<std::size_t>(i)];

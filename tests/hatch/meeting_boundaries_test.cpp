@@ -292,7 +292,9 @@ HatchCase TangentCircles(unsigned seed) {
       b.Add(Circle(c1.x + (r1 - r2) * std::cos(direction), c1.y + (r1 - r2) * std::sin(direction), r2));
       break;
     }
-    case 2: b.Add(Box(c1.x + r1, c1.y - g.Grid(0, 8), c1.x + r1 + g.Grid(4, 12), c1.y + g.Grid(1, 8), g.Style())); break;
+    case 2:
+      b.Add(Box(c1.x + r1, c1.y - g.Grid(0, 8), c1.x + r1 + g.Grid(4, 12), c1.y + g.Grid(1, 8), g.Style()));
+      break;
     default: b.Add(Box(c1.x - r1, c1.y - r1 - g.Grid(0, 4), c1.x + r1 + g.Grid(0, 4), c1.y + r1, g.Style())); break;
   }
   const double angle = g.Angle(), spacing = g.Spacing();
