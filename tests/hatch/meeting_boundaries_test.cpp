@@ -407,7 +407,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, GeneratedArrangements,
 // The x index must not change a line here either: arcs, junctions joined
 // across entities and symbols are all read into the same pieces.
 TEST_P(GeneratedArrangements, IndexedAndPlainWalkAgree) {
-  for (int i = 0; i < kCasesPerArrangement / 10; ++i) {
+  for (int i = 0; i < kCasesPerArrangement / 5; ++i) {
     const HatchCase c = GetParam().make(static_cast<unsigned>(i));
     const std::vector<Segment> indexed = Fill(c.boundary, c.angle, c.spacing, vx::ScanMode::kIndexed);
     const std::vector<Segment> plain = Fill(c.boundary, c.angle, c.spacing, vx::ScanMode::kPlainWalk);
