@@ -37,7 +37,7 @@ namespace {
 #ifdef VX_SANITIZED
 constexpr int kCasesPerArrangement = 40;
 #else
-constexpr int kCasesPerArrangement = 300;
+constexpr int kCasesPerArrangement = 500;
 #endif
 
 constexpr double kPi = std::numbers::pi;
@@ -45,7 +45,8 @@ constexpr double kPi = std::numbers::pi;
 // Tolerances, as fractions of the arrangement's size. The reference rings
 // are chords of the curves: a hatch line may end up to 5e-6 of a radius
 // outside them, and near a tangent point a chord of the region differs by up
-// to 2·sqrt(2 · 5e-6) ≈ 6e-3 of the radius.
+// to 2·sqrt(2 · 5e-6) ≈ 6e-3 of the radius (radii stay below 0.4 of the
+// size, and scan lines rarely pass that close to a tangent point).
 constexpr double kSlackRelative = 1e-4;
 constexpr double kChordRelative = 2e-3;
 // The reference chord is taken just beside each scan line. An edge lying on
