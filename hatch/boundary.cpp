@@ -26,6 +26,19 @@ int CopyPiece(Entity piece, std::intptr_t data) {
   return 0;
 }
 
+// The placement of a symbol's members: the instance transform (three rows of
+// four doubles), then `outer` when given.
+void SymbolPlacement(Entity symbol, std::intptr_t outer, double* placement) {
+  double rows[kSymMatrixDoubles];
+  for (std::size_t i = 0; i < kSymMatrixDoubles; ++i) rows[i] = GetF64(symbol, kSymMatrix + 8 * i);
+  CTMPSH();
+  CTMI2();
+  LDSymTM(rows);
+  if (outer != 0) CTMMUL2(reinterpret_cast<const double*>(outer));
+  STCTM(placement);
+  CTMPOP();
+}
+
 int RotateOne(DList*, Entity entity, std::intptr_t matrix, std::intptr_t box) {
   Entity turned = ETran(entity, reinterpret_cast<const double*>(matrix));
   EXCheck(turned, reinterpret_cast<void*>(box));
@@ -46,7 +59,17 @@ int CollectBoundary(DList* list, Entity entity, std::intptr_t rotation, std::int
     }
     return 0;
   }
-  if (DList* members = list->MemberList(entity)) members->Walk(&CollectBoundary, kWalkAll, rotation, box);
+  DList* members = list->MemberList(entity);
+  if (members == nullptr) return 0;
+  // A symbol's members are kept where the symbol was defined; they bound the
+  // area where the instance places them.
+  if (GetI8(entity, kHdrKind) == kKindSymbol && GetU32(entity, kHdrSize) >= kSymName) {
+    double placement[16];
+    SymbolPlacement(entity, rotation, placement);
+    members->Walk(&CollectBoundary, kWalkAll, reinterpret_cast<std::intptr_t>(placement), box);
+    return 0;
+  }
+  members->Walk(&CollectBoundary, kWalkAll, rotation, box);
   return 0;
 }
 

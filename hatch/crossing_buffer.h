@@ -1,10 +1,11 @@
-// The crossings of one scan line with the boundary, as parameters along the
-// scan line (0 at its bottom, 1 at its top). Storage is reserved once per fill
-// and reused by every scan line; it only grows when a scan line has more
-// crossings than ever before, and no crossing is dropped.
+// The crossings of one scan line with the boundary, as y coordinates along
+// the scan line in hatch space. Storage is reserved once per fill and reused
+// by every scan line; it only grows when a scan line has more crossings than
+// ever before, and no crossing is dropped.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 namespace vx {
@@ -14,28 +15,26 @@ class CrossingBuffer {
   CrossingBuffer();
 
   void Clear();
-  // An edge crossing the scan line between its end points.
-  void AddCrossing(double t);
-  // An edge with one end point exactly on the scan line; `other_left` tells
-  // on which side its other end lies.
-  void AddVertex(double t, bool other_left);
+  // A boundary piece crossing the scan line between its ends.
+  void AddCrossing(double y);
+  // A boundary piece crossing the scan line at one of its ends, the junction
+  // `junction` (an end shared by the pieces that meet there).
+  void AddVertex(double y, std::uint32_t junction);
 
-  // The crossings in ascending order: equal edge crossings merged into one,
-  // and at each vertex on the scan line one crossing when an odd number of
-  // the edges meeting there come from the left, else none. So a vertex the
-  // boundary passes through counts once and one it only touches not at all,
-  // whichever way the boundary runs and whether its edges belong to one
-  // entity or several.
+  // The crossings in ascending order. Crossings between the ends of pieces
+  // all count, also when several are equal: they belong to different pieces
+  // that meet the scan line at one place. At each junction one crossing is
+  // kept when an odd number of its pieces cross there, none otherwise, so a
+  // junction the boundary passes through counts once and one it only
+  // touches not at all.
   const std::vector<double>& Resolve();
-
-  std::size_t RawCount() const { return edges_.size() + vertices_.size(); }
 
  private:
   struct VertexHit {
-    double t;
-    bool other_left;
+    double y;
+    std::uint32_t junction;
   };
-  std::vector<double> edges_;
+  std::vector<double> crossings_;
   std::vector<VertexHit> vertices_;
   std::vector<double> resolved_;
 };

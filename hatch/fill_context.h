@@ -1,6 +1,7 @@
 // What one fill command's scan fill works with: the boundary list in hatch
 // space, the crossing buffer (reserved once, reused by every scan line) and
-// the x index of the boundary, rebuilt whenever the boundary is rotated.
+// the boundary's pieces with their x index, rebuilt whenever the boundary is
+// rotated.
 #pragma once
 
 #include <cstdint>
@@ -13,7 +14,7 @@ namespace vx {
 
 enum class ScanMode {
   kIndexed,    // visit only what the scan line can meet
-  kPlainWalk,  // walk the whole boundary list for every scan line
+  kPlainWalk,  // ask every boundary piece for every scan line
 };
 
 struct FillContext {

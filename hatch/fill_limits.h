@@ -25,4 +25,14 @@ inline constexpr double kMaxPeriodsPerLine = 1'000'000;
 // grows beyond it when a scan line has more.
 inline constexpr std::size_t kInitialCrossings = 512;
 
+// Ends of separate boundary pieces (lines, arcs, the ends of paths) closer
+// than this fraction of the boundary's size are one junction: exploded curves
+// and arcs computed from their angles rarely close bit for bit.
+inline constexpr double kJunctionRelative = 1e-9;
+
+// A span between two crossings shorter than this fraction of the boundary's
+// size is no hatch line: it is two crossings of one place (boundaries meeting
+// there) computed a rounding error apart.
+inline constexpr double kMinSpanRelative = 1e-9;
+
 }  // namespace vx::fill

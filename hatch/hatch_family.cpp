@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "hatch/crossings.h"
 #include "hatch/family_position.h"
 #include "hatch/fill_limits.h"
 #include "hatch/hatch_line.h"
@@ -76,22 +75,22 @@ void FindCrossings(const ScanLine& scan, FillContext& context) {
   if (context.mode == ScanMode::kIndexed) {
     context.index.Collect(scan, context.crossings);
   } else {
-    context.boundary->Walk(&CollectCrossings, kWalkAll, reinterpret_cast<std::intptr_t>(&scan),
-                           reinterpret_cast<std::intptr_t>(&context.crossings));
+    context.index.CollectAll(scan, context.crossings);
   }
 }
 
 // Pairs the crossings, first with second, third with fourth; an odd last
-// crossing has no partner and is left out.
+// crossing has no partner and is left out. A pair closer than `min_span` is
+// one place where boundaries meet, not a line.
 long FillScanLine(DList* dest, const ScanLine& scan, const LineFamily& family, const DashedLine* dashed,
-                  FillContext& context) {
+                  double min_span, FillContext& context) {
   FindCrossings(scan, context);
   const std::vector<double>& crossings = context.crossings.Resolve();
   long added = 0;
   for (std::size_t k = 0; k + 1 < crossings.size(); k += 2) {
-    double p1[2], p2[2];
-    T2PL2(crossings[k], scan.p1, scan.p2, p1);
-    T2PL2(crossings[k + 1], scan.p1, scan.p2, p2);
+    if (!(crossings[k + 1] - crossings[k] > min_span)) continue;
+    const double p1[2] = {scan.x, crossings[k]};
+    const double p2[2] = {scan.x, crossings[k + 1]};
     if (dashed == nullptr) {
       AddHatchLine(dest, family, p1, p2);
       ++added;
@@ -116,17 +115,16 @@ long HatchFamily(DList* dest, const LineFamily& family, FillContext& context) {
   bool dashed = DashesAdvance(family, period);
   double phase = start.phase;
   if (dashed && !NormalisePhase(phase, period)) dashed = false;
-  if (context.mode == ScanMode::kIndexed) {
-    if (!context.index_built) context.index.Build(context.boundary);
-    context.index_built = true;
-    context.index.Restart();
-  }
+  if (!context.index_built) context.index.Build(context.boundary);
+  context.index_built = true;
+  context.index.Restart();
+  const double min_span = fill::kMinSpanRelative * std::max(box.max_x - box.min_x, box.max_y - box.min_y);
   ScanLine scan;
   long added = 0;
   for (double x = start.x; x <= box.max_x;) {
     SetScanLine(scan, x, box.min_y, box.max_y);
     const DashedLine line{family, period, phase};
-    added += FillScanLine(dest, scan, family, dashed ? &line : nullptr, context);
+    added += FillScanLine(dest, scan, family, dashed ? &line : nullptr, min_span, context);
     const double next = x + spacing;
     if (next == x) break;
     x = next;

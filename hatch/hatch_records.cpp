@@ -102,7 +102,7 @@ HatchOptions DefaultHatchOptions() {
 HatchSettings DefaultHatchSettings() {
   HatchSettings settings;
   settings.SetDistance(0.2);
-  settings.SetAngle(45 * kPackPi / 180);
+  settings.SetAngle(kDefaultHatchAngle);
   settings.SetScanOn(0, true);
   for (std::size_t i = 0; i < kScanLineCount; ++i) settings.SetScanStyle(i, "Solid");
   settings.SetScaleOffsets(true);

@@ -14,7 +14,11 @@ namespace vx {
 
 // The pack's value of pi: typed angles and the record defaults use it.
 inline constexpr double kPackPi = 3.14159265;
+// Degrees to radians. The factor is taken first so that 45 degrees gives
+// exactly the default angle below; (45 * kPackPi) / 180 lands one bit lower.
 inline constexpr double kDegrees = kPackPi / 180;
+// The default hatch angle, 45 degrees in the pack's radians.
+inline constexpr double kDefaultHatchAngle = 0.7853981625;
 
 struct HatchOptions {
   std::array<std::uint8_t, kHatchOptionsBytes> bytes{};

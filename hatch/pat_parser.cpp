@@ -80,7 +80,7 @@ class PatReader {
   }
 
   void StartFamily(double degrees) {
-    work_.angle = degrees * kPackPi / 180;
+    work_.angle = degrees * kDegrees;
     field_ = Field::kOriginX;
   }
 

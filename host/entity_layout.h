@@ -124,6 +124,7 @@ inline constexpr std::uint32_t kGroupSize = 32;
 // Symbol instance (12).
 inline constexpr std::size_t kSymDefinition = 32;  // u32 host reference
 inline constexpr std::size_t kSymMatrix = 36;      // 3 rows x 4 doubles
+inline constexpr std::size_t kSymMatrixDoubles = 12;
 inline constexpr std::size_t kSymInsertX = 60;     // row 0, column 3
 inline constexpr std::size_t kSymInsertY = 92;     // row 1, column 3
 inline constexpr std::size_t kSymName = 132;       // NUL-terminated

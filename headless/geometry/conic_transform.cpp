@@ -35,8 +35,10 @@ bool IsRound(const EllipseShape& s) { return std::fabs(s.major - s.minor) <= tol
 // where the old one stood.
 vx::Entity Replacement(vx::Entity old, int kind, std::uint32_t size) {
   EntityNode* node = NodeOf(old, kOp);
-  vx::Entity fresh = node->owner != nullptr ? node->owner->Resize(old, size) : NewLooseRecord(size);
-  if (node->owner == nullptr) std::memcpy(fresh, old, vx::kHeaderBytes);
+  // Resizing a record of a list may free its node: ask about the owner first.
+  const bool owned = node->owner != nullptr;
+  vx::Entity fresh = owned ? node->owner->Resize(old, size) : NewLooseRecord(size);
+  if (!owned) std::memcpy(fresh, old, vx::kHeaderBytes);
   std::memset(fresh + vx::kHeaderBytes, 0, size - vx::kHeaderBytes);
   vx::PutU32(fresh, vx::kHdrSize, size);
   vx::PutI8(fresh, vx::kHdrKind, static_cast<std::int8_t>(kind));

@@ -28,7 +28,7 @@ TEST(HatchRecords, SettingsDefaultsByteForByte) {
   const vx::HatchSettings s = vx::DefaultHatchSettings();
   std::uint8_t want[vx::kHatchSettingsBytes] = {};
   const double distance = 0.2;
-  const double angle = 45 * 3.14159265 / 180;  // 0.7853981625 as the pack computes it
+  const double angle = 0.7853981625;
   const std::int32_t on = 1;
   std::memcpy(want + 65, &distance, 8);
   std::memcpy(want + 73, &angle, 8);

@@ -24,9 +24,10 @@ std::vector<Record> RandomBoundary(std::mt19937& rng) {
   std::vector<Record> out;
   const int shapes = std::uniform_int_distribution<int>(2, 6)(rng);
   for (int s = 0; s < shapes; ++s) {
-    switch (std::uniform_int_distribution<int>(0, 3)(rng)) {
+    switch (std::uniform_int_distribution<int>(0, 4)(rng)) {
       case 0: out.push_back(geotest::Line(at(), at(), at(), at())); break;
       case 1: out.push_back(geotest::Circle(at(), at(), 0.5 + grid(rng) * 0.1)); break;
+      case 2: out.push_back(geotest::Arc(at(), at(), 0.5 + grid(rng) * 0.1, grid(rng) * 0.2, grid(rng) * 0.15)); break;
       default: {
         std::vector<std::pair<double, double>> points;
         const int n = std::uniform_int_distribution<int>(3, 12)(rng);

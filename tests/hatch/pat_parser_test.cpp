@@ -44,7 +44,7 @@ TEST_P(PatParser, ReadsPatternsNewestFirst) {
     for (std::size_t f = 0; f < want[p].families.size(); ++f) {
       const PatFamily& g = got.families[f];
       const FamilyWant& w = want[p].families[f];
-      EXPECT_EQ(g.angle, w.degrees * 3.14159265 / 180);
+      EXPECT_EQ(g.angle, w.degrees * (3.14159265 / 180));
       EXPECT_EQ(g.origin_x, w.origin_x);
       EXPECT_EQ(g.origin_y, w.origin_y);
       EXPECT_EQ(g.delta_x, w.delta_x);
@@ -94,6 +94,17 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Digits beyond 32 bits wrap, as the shared number reader does; tiny values
 // keep their size. Neither crashes nor loops.
+// The default hatch angle and a PAT family at 45 degrees must be the same
+// double: a conversion evaluated as (45 * pi) / 180 came out one bit lower.
+TEST(PatParser, FortyFiveDegreesIsExactlyTheDefaultAngle) {
+  const std::string text = "*D\n45, 0,0, 0,0.125\n";
+  PatList list;
+  ParsePatText(text.data(), text.size(), list);
+  ASSERT_EQ(list.patterns.size(), 1u);
+  ASSERT_EQ(list.patterns[0].families.size(), 1u);
+  EXPECT_EQ(list.patterns[0].families[0].angle, 0.7853981625);
+}
+
 TEST(PatParser, HugeAndTinyNumbers) {
   const std::string text = "*H\n0,0,0,0,0.00000000000000000001,99999999999999999999\n";
   PatList list;
