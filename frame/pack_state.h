@@ -6,6 +6,7 @@
 
 #include "hatch/hatch_state.h"
 #include "host/win_api.h"
+#include "text/text_state.h"
 #include "transform/transform_state.h"
 
 namespace vx {
@@ -33,6 +34,8 @@ struct PackState {
   // Hatch options and settings records, the PAT pattern list and the boundary
   // list of the running fill.
   HatchState hatch;
+  // Candidate list and dialog settings of the text commands.
+  TextState text;
 };
 
 // The state of the loaded pack; only valid between load and unload.
