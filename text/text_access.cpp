@@ -203,7 +203,10 @@ Entity SetTextString(DList* list, Entity record, std::string_view text, bool red
 
 void TransformToDrawing(double* point, Entity context, Entity record) {
   if (!UsesSymbolTransform(context, record)) return;
+  // Loaded on an identity matrix: whatever a command left on the current one
+  // must not move the point.
   CTMPSH();
+  CTMI2();
   LoadSymbolTransform(context);
   TRNP2M(point, 1);
   CTMPOP();
