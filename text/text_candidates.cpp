@@ -74,7 +74,8 @@ void MarkDone(TextCandidate* candidate) {
 }
 
 void RemoveCandidate(CandidateList& list, const TextCandidate* candidate) {
-  const auto at = std::find_if(list.begin(), list.end(), [candidate](const TextCandidate& c) { return &c == candidate; });
+  const auto at =
+      std::find_if(list.begin(), list.end(), [candidate](const TextCandidate& c) { return &c == candidate; });
   if (at != list.end()) list.erase(at);
 }
 

@@ -147,6 +147,22 @@ TEST_F(TextAccess, AnAttributeInsideASymbolIsDrawnWhereTheSymbolPutsItAndKeepsIt
   EXPECT_EQ(own[0], 5);
 }
 
+TEST_F(TextAccess, TheTextFormatBlockNamesTheStyleFieldsOfAText) {
+  Record r = geotest::Text(0, 0, 2.5f, 0.8f, 0.25f, "x", 4);
+  vx::PutU16(r.data(), vx::kTextSpec + vx::kSpecStyleRef, 7);
+  vx::TextFormatBlock block = vx::TextFormatBlock::Of(r.data());
+  EXPECT_EQ(block.Height(), 2.5f);
+  EXPECT_EQ(block.WidthFactor(), 0.8f);
+  EXPECT_EQ(block.Angle(), 0.25f);
+  EXPECT_EQ(block.Justification(), 4);
+  EXPECT_EQ(block.StyleReference(), 7);
+  block.DetachStyle();
+  block.SetStyleBits(vx::kStyleBold | vx::kStyleItalic);
+  EXPECT_EQ(vx::GetU16(r.data(), vx::kTextSpec + vx::kSpecStyleRef), 0);
+  EXPECT_EQ(vx::GetU8(r.data(), vx::kTextSpec + vx::kSpecStyleBits), 0x30);
+  EXPECT_EQ(StringOf(r.data()), "x") << "the block ends where the string begins";
+}
+
 TEST_F(TextAccess, AStringChangeIsOneUndoStepThatRestoresTheRecord) {
   Run("TEXT;1,1;\"Pos 7\"");
   const std::vector<std::uint8_t> before = EncodeKvd(session.Doc(), true);
