@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
+#include <string>
 #include <vector>
 
 #include "host/entity_layout.h"
@@ -28,6 +30,19 @@ inline std::vector<std::uint8_t> CircleRecord(double x, double y, double radius)
   vx::PutF64(c.data(), vx::kCircleY, y);
   vx::PutF64(c.data(), vx::kCircleR, radius);
   return c;
+}
+
+inline std::vector<std::uint8_t> TextRecord(double x, double y, const std::string& text) {
+  const std::uint32_t size = vx::TextSize(static_cast<std::uint32_t>(text.size()));
+  std::vector<std::uint8_t> r(size, 0);
+  vx::PutU32(r.data(), vx::kHdrSize, size);
+  vx::PutI8(r.data(), vx::kHdrKind, vx::kKindText);
+  vx::PutF64(r.data(), vx::kTextX, x);
+  vx::PutF64(r.data(), vx::kTextY, y);
+  vx::PutF32(r.data(), vx::kTextSpec + vx::kSpecHeight, 2.5f);
+  vx::PutF32(r.data(), vx::kTextSpec + vx::kSpecWidth, 1.0f);
+  std::memcpy(r.data() + vx::kTextString, text.data(), text.size());
+  return r;
 }
 
 }  // namespace vxbench

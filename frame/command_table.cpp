@@ -6,6 +6,7 @@
 #include "frame/not_available.h"
 #include "hatch/hatch_commands.h"
 #include "layers/layers_commands.h"
+#include "text/text_commands.h"
 #include "transform/transform_commands.h"
 
 namespace vx {
@@ -45,12 +46,12 @@ const std::array<CommandEntry, kCommandCount> kCommands = {{
     Pending<23>("VXTEXTML"),
     Pending<24>("VXTEXTB"),
     Pending<25>("VXTEXTC"),
-    Pending<26>("VXTINC"),
-    Pending<27>("VXTREPLACE"),
+    {"VXTINC", &IncrementCommand, true},
+    {"VXTREPLACE", &ReplaceCommand, true},
     Pending<28>("VXTEDIT"),
     Pending<29>("VXTEDITDBG"),
-    Pending<30>("VXTCASE"),
-    Pending<31>("VXTSEQ"),
+    {"VXTCASE", &CaseCommand, true},
+    {"VXTSEQ", &SequenceCommand, true},
     Pending<32>("VXATTREXPL"),
     Pending<33>("VXTEXTEXPL"),
     {"VXFRONT", &FrontCommand, true},

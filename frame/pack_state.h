@@ -7,6 +7,7 @@
 #include "hatch/hatch_state.h"
 #include "host/win_api.h"
 #include "layers/layers_state.h"
+#include "text/text_state.h"
 #include "transform/transform_state.h"
 
 namespace vx {
@@ -36,6 +37,8 @@ struct PackState {
   HatchState hatch;
   // The layer filter text, the layer and same-as picks and their prompts.
   LayersState layers;
+  // Candidate list and dialog settings of the text commands.
+  TextState text;
 };
 
 // The state of the loaded pack; only valid between load and unload.

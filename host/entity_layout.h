@@ -189,6 +189,9 @@ inline constexpr std::size_t kAttrStringOffset = 42; // u32 offset, 0 = no strin
 inline constexpr std::size_t kAttrX = 46;
 inline constexpr std::size_t kAttrY = 54;
 inline constexpr std::size_t kAttrFixedBytes = 62;
+inline constexpr std::size_t kAttrFirstString = 118;  // where a string is made when there is none
+// The leading bytes that a transform of the entity may change.
+inline constexpr std::size_t kAttrTransformedBytes = 119;
 
 // Wall (38), a layout of the headless host: axis from (x1, y1) to (x2, y2), width.
 inline constexpr std::size_t kWallX1 = 32;

@@ -1,4 +1,5 @@
-// ETran: transforms a record in place by a stored matrix and returns it.
+// ETran: transforms a record in place by a stored matrix (or the current one)
+// and returns it.
 #include <cmath>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "headless/geometry/curve_records.h"
 #include "headless/geometry/entity_access.h"
 #include "headless/geometry/matrix.h"
+#include "headless/geometry/matrix_stack.h"
 #include "headless/geometry/text_geometry.h"
 #include "headless/host_error.h"
 #include "host/entity_layout.h"
@@ -125,6 +127,10 @@ vx::Entity TransformEntity(vx::Entity e, const Matrix& m) {
     case vx::kKindBezier: TransformPoints(e, vx::kBezPoints, ReadBezier(e, kOp).size(), m); return e;
     case vx::kKindWall: TransformWall(e, m); return e;
     case vx::kKindSymbol: TransformSymbol(e, m); return e;
+    case vx::kKindAttribute:
+      RequireBytes(e, vx::kAttrFixedBytes, kOp);
+      TransformPointAt(e, vx::kAttrX, m);
+      return e;
     case vx::kKindOpaque: return e;  // no geometry known to the host
     default:
       if (IsContainerKind(kind)) {
@@ -141,9 +147,11 @@ vx::Entity TransformEntity(vx::Entity e, const Matrix& m) {
 
 namespace vx {
 
+// A null matrix stands for the current one: the text tools carry attribute
+// texts inside symbols into the drawing this way.
 extern "C" Entity KVAPI ETran(Entity entity, const double* matrix) {
   vxh::Required(entity, "ETran", "entity");
-  return vxh::TransformEntity(entity, vxh::LoadMatrix(vxh::Required(matrix, "ETran", "matrix")));
+  return vxh::TransformEntity(entity, matrix != nullptr ? vxh::LoadMatrix(matrix) : vxh::CurrentMatrix());
 }
 
 }  // namespace vx

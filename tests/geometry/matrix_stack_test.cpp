@@ -9,6 +9,7 @@
 #include "headless/host_error.h"
 #include "host/entity_layout.h"
 #include "host/host_api.h"
+#include "host/record.h"
 
 namespace {
 
@@ -157,6 +158,26 @@ TEST(MatrixMath, ComposeWithInverseIsIdentity) {
     for (int i = 0; i < 16; ++i) EXPECT_NEAR(product[i], identity[i], 1e-12) << i;
   }
   EXPECT_FALSE(vxh::Inverse(vxh::Scaling(0, 1, 1)).has_value());
+}
+
+}  // namespace
+
+namespace {
+
+// An attribute-like text carried into the drawing the way the text tools do:
+// ETran without a matrix uses the current one.
+TEST_F(MatrixStackTest, ETranWithoutAMatrixTransformsByTheCurrentOne) {
+  std::vector<std::uint8_t> attribute(kAttrFixedBytes, 0);
+  PutU32(attribute.data(), kHdrSize, kAttrFixedBytes);
+  PutI8(attribute.data(), kHdrKind, kKindAttribute);
+  PutF64(attribute.data(), kAttrX, 5);
+  PutF64(attribute.data(), kAttrY, 0);
+  CTMI2();
+  CTMR2(kPi / 2);
+  CTMT2(100, 0);
+  EXPECT_EQ(ETran(attribute.data(), nullptr), attribute.data());
+  EXPECT_NEAR(GetF64(attribute.data(), kAttrX), 100, 1e-12);
+  EXPECT_NEAR(GetF64(attribute.data(), kAttrY), 5, 1e-12);
 }
 
 }  // namespace

@@ -1,0 +1,11 @@
+// Handlers of the text commands (command table slots).
+#pragma once
+
+namespace vx {
+
+void IncrementCommand();  // VXTINC
+void ReplaceCommand();    // VXTREPLACE
+void CaseCommand();       // VXTCASE
+void SequenceCommand();   // VXTSEQ
+
+}  // namespace vx
