@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "cut/cut_commands.h"
 #include "frame/not_available.h"
 #include "hatch/hatch_commands.h"
 #include "transform/transform_commands.h"
@@ -24,8 +25,8 @@ const std::array<CommandEntry, kCommandCount> kCommands = {{
     Pending<3>("VXSHOWF"),
     Pending<4>("VXTHAWF"),
     Pending<5>("VXFREEZEF"),
-    Pending<6>("VXMTRIM"),
-    Pending<7>("VXCUT"),
+    {"VXMTRIM", &MultiTrimCommand, true},
+    {"VXCUT", &CutCommand, true},
     Pending<8>("VXSAMEAS"),
     Pending<9>("VXDIMSCALE"),
     Pending<10>("VXDIMSCALENOW"),

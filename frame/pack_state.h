@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "cut/cut_state.h"
 #include "hatch/hatch_state.h"
 #include "host/win_api.h"
 #include "transform/transform_state.h"
@@ -33,6 +34,8 @@ struct PackState {
   // Hatch options and settings records, the PAT pattern list and the boundary
   // list of the running fill.
   HatchState hatch;
+  // Cut settings, boundary records and the detail copy; the multi trim.
+  CutFamilyState cut;
 };
 
 // The state of the loaded pack; only valid between load and unload.
