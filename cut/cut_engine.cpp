@@ -63,16 +63,29 @@ void Classify(const CutRun& run, DList* list, Entity piece) {
 
 // Splits the piece at every crossing from `next` on; each piece that results
 // is tested against all later crossings and classified by its own side.
-void Split(const CutRun& run, DList* list, Entity piece, const Crossings& at, std::size_t next) {
+// A closed entity opens at its first split into one piece that starts there;
+// crossings passed over before (its start point, where no split can be made)
+// then lie inside that piece and are tried again, or a circle crossed at its
+// start would be classified whole by a middle lying on the boundary.
+void Split(const CutRun& run, DList* list, Entity piece, Crossings at, std::size_t next) {
+  Crossings passed;
   while (next < at.size()) {
     const Point3& point = at[next++];
     const double xyz[3] = {point.x, point.y, point.z};
     double t = 0;
-    if (EGet(piece, kQueryParamOf, xyz, &t) == 0 || !(t > 0 && t < 1)) continue;
     Entity first = nullptr;
     Entity second = nullptr;
-    if (ESplit(piece, t, &first, &second) == 0) continue;
+    if (EGet(piece, kQueryParamOf, xyz, &t) == 0 || !(t > 0 && t < 1) || ESplit(piece, t, &first, &second) == 0) {
+      passed.push_back(point);
+      continue;
+    }
     if (first != nullptr && second != nullptr && first != second) Split(run, list, first, at, next);
+    if (first == second && !passed.empty()) {
+      at.erase(at.begin(), at.begin() + static_cast<std::ptrdiff_t>(next));
+      at.insert(at.end(), passed.begin(), passed.end());
+      passed.clear();
+      next = 0;
+    }
     piece = second != nullptr ? second : first;
     if (piece == nullptr) return;
   }

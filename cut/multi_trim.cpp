@@ -58,25 +58,37 @@ std::vector<Point3> CrossingsAlong(Entity e) {
   return out;
 }
 
+// Walks along the entity from its start, splitting at each crossing in turn.
+// A closed entity opens at its first split into one piece that starts there;
+// crossings passed over before (its start point) then lie inside that piece
+// and are taken again, so a circle crossed at its start is still cut in two.
 int TrimEntity(DList* list, Entity e, std::intptr_t keep_side, std::intptr_t) {
   const int keep = static_cast<int>(keep_side);
   EErase(0, e);
-  const std::vector<Point3> at = CrossingsAlong(e);
+  std::vector<Point3> at = CrossingsAlong(e);
   if (at.empty()) {
     LeaveUntouched(list, e);
     return 0;
   }
   Entity piece = list->OpenForChange(e);
   bool split = false;
-  for (const Point3& p : at) {
+  std::vector<Point3> passed;
+  for (std::size_t next = 0; next < at.size();) {
+    const Point3 p = at[next++];
     const double xyz[3] = {p.x, p.y, p.z};
     double t = 0;
-    if (EGet(piece, kQueryParamOf, xyz, &t) == 0 || !(t > 0 && t < 1)) continue;
     Entity first = nullptr;
     Entity second = nullptr;
-    if (ESplit(piece, t, &first, &second) == 0) continue;
+    if (EGet(piece, kQueryParamOf, xyz, &t) == 0 || !(t > 0 && t < 1) || ESplit(piece, t, &first, &second) == 0) {
+      passed.push_back(p);
+      continue;
+    }
     split = true;
     if (first != nullptr && second != nullptr && first != second) RemoveOrDraw(list, first, keep);
+    if (first == second && !passed.empty()) {
+      at.insert(at.end(), passed.begin(), passed.end());
+      passed.clear();
+    }
     piece = second != nullptr ? second : first;
   }
   if (split) {

@@ -150,6 +150,17 @@ TEST_F(Cut, ASymbolIsKeptOrDiscardedWholeByItsInsertionPoint) {
       << "its member is not split";
 }
 
+// A circle crossed at its start point (angle 0) used to be opened only at its
+// other crossing and then judged whole by a middle lying on the boundary.
+TEST_F(Cut, ACircleCrossedAtItsStartIsStillCutInTwo) {
+  Run("CIRP;0,0;@5,0;");
+  Run("VXCUT;{1040; press ok};all;-10,0;10,10");
+  const std::vector<vx::Entity> arcs = OfKind(vx::kKindArc);
+  ASSERT_EQ(arcs.size(), 1u);
+  EXPECT_NEAR(X(arcs[0], vx::kArcStart), 3.14159265358979, 1e-9) << "the lower half stays";
+  EXPECT_NEAR(X(arcs[0], vx::kArcSweep), 3.14159265358979, 1e-9);
+}
+
 TEST_F(Cut, ATypedRadiusIsTakenAsItsSize) {
   Run("VXCUT;{press ok};all;5,0;-5");
   const std::vector<vx::Entity> circles = OfKind(vx::kKindCircle);
