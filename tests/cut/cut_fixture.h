@@ -36,6 +36,13 @@ class CutTest : public TransformTest {
   }
 
   std::vector<std::uint8_t> Saved() { return EncodeKvd(session.Doc(), true); }
+
+  // Every live record, in list order.
+  std::vector<std::uint8_t> Records() {
+    std::vector<std::uint8_t> out;
+    for (vx::Entity e : Entities()) out.insert(out.end(), e, e + SizeOf(e));
+    return out;
+  }
 };
 
 }  // namespace vxh::testing
