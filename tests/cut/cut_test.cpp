@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "headless/drawing/settings_tables.h"
+#include "headless/host_error.h"
 #include "host/settings_layout.h"
 #include "tests/cut/cut_fixture.h"
 
@@ -175,6 +176,61 @@ TEST_F(Cut, ShiftCarriesTheCircleCentreWithTheCursor) {
   EXPECT_EQ(X(circles[0], vx::kCircleX), 7);
   EXPECT_EQ(X(circles[0], vx::kCircleY), 1);
   EXPECT_EQ(X(circles[0], vx::kCircleR), 7);
+}
+
+TEST_F(Cut, TheRadiusPromptDrawsTheCircleFollowingTheCursor) {
+  Run("VXCUT;{press ok};all;5,0;<move 8,0>;<hold shift>;<move 9,2>;<release shift>;<esc>");
+  const std::vector<screen::Frame>& frames = Frames();
+  ASSERT_GE(frames.size(), 2u);
+  const screen::Primitive& sized = frames[frames.size() - 2].primitives.at(0);
+  EXPECT_EQ(sized.kind, screen::PrimitiveKind::kCircle);
+  EXPECT_EQ(sized.radius, 3);
+  const screen::Primitive& moved = frames.back().primitives.at(0);
+  EXPECT_EQ(moved.points, (std::vector<double>{6, 2})) << "SHIFT carried the centre by the cursor's step";
+  EXPECT_EQ(moved.radius, 3);
+}
+
+TEST_F(Cut, AGroupIsCutThroughItsMembers) {
+  vx::DList* members = session.Doc().WorkDL()->MakeMemberList(Add(geotest::Blank(vx::kKindGroup, vx::kGroupSize)));
+  members->AddRecord(geotest::Line(0, 0, 10, 0).data());
+  members->AddRecord(geotest::Line(0, 5, 10, 5).data());
+  Run("VXCUT;{1049=0; press ok};all;5,0;7,0");
+  std::vector<Segment> left;
+  members->Walk(
+      [](vx::DList*, vx::Entity e, std::intptr_t out, std::intptr_t) {
+        reinterpret_cast<std::vector<Segment>*>(out)->push_back(SegmentOf(e));
+        return 0;
+      },
+      vx::kWalkAll, reinterpret_cast<std::intptr_t>(&left));
+  ASSERT_EQ(left.size(), 3u);
+  EXPECT_EQ(left[0].x2, 3);
+  EXPECT_EQ(left[1].x1, 7);
+  EXPECT_EQ(left[2].y1, 5) << "the member the circle misses stays";
+}
+
+struct DisabledCase {
+  const char* answer;
+  const char* control;
+};
+
+class CutDialog : public CutTest, public ::testing::WithParamInterface<DisabledCase> {};
+
+TEST_P(CutDialog, ControlsThatDoNotApplyRefuseInput) {
+  const std::string error = ErrorOf<BadInput>(std::string("VXCUT;") + GetParam().answer);
+  EXPECT_NE(error.find(GetParam().control), std::string::npos) << error;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Enabling, CutDialog,
+    ::testing::Values(DisabledCase{"{1043; 1045; press ok}", "1045"},  // no side to keep for a copy
+                      DisabledCase{"{1038=4; press ok}", "1038"},      // no scale but for a copy
+                      DisabledCase{"{1041; 1049=0; press ok}", "1049"},
+                      DisabledCase{"{1043; 1042; 1038=4; press ok}", "1038"}));
+
+TEST_F(Cut, ControlsFollowTheOperationAndBoundaryChosen) {
+  Run("VXCUT;{1043; 1038=4; 1041; 1049=0; press ok};<esc>");
+  Run("VXCUT;{1042; 1039; 1045; press ok};<esc>");
+  EXPECT_EQ(TranscriptLines().back(), "= <esc>");
 }
 
 TEST_F(Cut, AWrongKindOfBoundaryIsRefusedAndPickedAgain) {

@@ -76,6 +76,18 @@ TEST_F(DetailCopy, ADetailPlacedOverItsBoundaryGetsNoConnectors) {
   }
 }
 
+TEST_F(DetailCopy, AnExistingBoundaryIsEnlargedAndJoinedButNotAddedAgain) {
+  Run("BOX;0,0;2,2;LINE;1,-1;1,3;;");
+  Run("VXCUT;{1043; 1041; 1049; press ok};all;2,1;<move 10,0>;10,0");
+  const std::vector<vx::Entity> added = After(Entities(), 2);
+  ASSERT_EQ(added.size(), 4u) << "the piece, the enlarged boundary and two connectors";
+  ExpectSegment(added[0], {10, -3, 10, 3}, "the piece");
+  EXPECT_EQ(KindOf(added[1]), vx::kKindPolygon);
+  EXPECT_EQ(X(added[1], vx::kPolyVertices), 7);
+  EXPECT_EQ(KindOf(added[2]), vx::kKindLine);
+  EXPECT_EQ(KindOf(added[3]), vx::kKindLine);
+}
+
 TEST_F(DetailCopy, ATypedScaleIsUsedAndBecomesTheNextRunsDefault) {
   Run("LINE;-2,0;2,0;;");
   Run(std::string(kCopyCircle) + "5;<move 20,0>;20,0");
