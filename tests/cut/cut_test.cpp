@@ -162,6 +162,17 @@ TEST_F(Cut, ACircleCrossedAtItsStartIsStillCutInTwo) {
   EXPECT_NEAR(X(arcs[0], vx::kArcSweep), 3.14159265358979, 1e-9);
 }
 
+TEST_F(Cut, OpaqueEntitiesAreLeftAloneAndTextsGoWholeByTheirOrigin) {
+  Add(geotest::Blank(vx::kKindOpaque, vx::kGroupSize));
+  Add(geotest::Text(4, 0, 2, 1, 0, "CROSSING"));
+  Add(geotest::Text(-6, 0, 2, 1, 0, "CROSSING"));
+  Run("VXCUT;{1049=0; press ok};all;5,0;8,0");
+  const std::vector<vx::Entity> left = Entities();
+  ASSERT_EQ(left.size(), 2u) << "the text starting inside the circle went";
+  EXPECT_EQ(KindOf(left[0]), vx::kKindOpaque);
+  EXPECT_EQ(X(left[1], vx::kTextX), -6);
+}
+
 TEST_F(Cut, ATypedRadiusIsTakenAsItsSize) {
   Run("VXCUT;{press ok};all;5,0;-5");
   const std::vector<vx::Entity> circles = OfKind(vx::kKindCircle);

@@ -86,6 +86,14 @@ TEST_F(MultiTrim, ACircleCrossedAtItsStartKeepsTheHalfOnTheKeptSide) {
   EXPECT_NEAR(X(left[1], vx::kCircleY), 10, 1e-9);
 }
 
+TEST_F(MultiTrim, TextsAndOpaqueEntitiesAreNeverSplit) {
+  Add(geotest::Text(0, 0, 2, 1, 0, "ACROSS"));
+  Add(geotest::Blank(vx::kKindOpaque, vx::kGroupSize));
+  const std::vector<std::uint8_t> before = Records();
+  Run("VXMTRIM;all;4,-5;4,5;8,0");
+  EXPECT_EQ(Records(), before);
+}
+
 TEST_F(MultiTrim, TrimIsOneUndoStepAndCancelChangesNothing) {
   Run("LINE;0,0;10,0;;PATH;0,-2;10,3;;");
   const std::vector<std::uint8_t> before = Saved();
