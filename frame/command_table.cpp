@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "cut/cut_commands.h"
 #include "frame/not_available.h"
 #include "hatch/hatch_commands.h"
 #include "layers/layers_commands.h"
@@ -26,8 +27,8 @@ const std::array<CommandEntry, kCommandCount> kCommands = {{
     {"VXSHOWF", &ShowFCommand, true},
     {"VXTHAWF", &ThawFCommand, true},
     {"VXFREEZEF", &FreezeFCommand, true},
-    Pending<6>("VXMTRIM"),
-    Pending<7>("VXCUT"),
+    {"VXMTRIM", &MultiTrimCommand, true},
+    {"VXCUT", &CutCommand, true},
     {"VXSAMEAS", &SameAsCommand, true},
     Pending<9>("VXDIMSCALE"),
     Pending<10>("VXDIMSCALENOW"),

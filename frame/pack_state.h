@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "cut/cut_state.h"
 #include "hatch/hatch_state.h"
 #include "host/win_api.h"
 #include "layers/layers_state.h"
@@ -39,6 +40,8 @@ struct PackState {
   LayersState layers;
   // Candidate list and dialog settings of the text commands.
   TextState text;
+  // Cut settings, boundary records and the detail copy; the multi trim.
+  CutFamilyState cut;
 };
 
 // The state of the loaded pack; only valid between load and unload.
