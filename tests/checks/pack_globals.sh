@@ -2,13 +2,14 @@
 # Everything the pack keeps between steps lives in its state object, made at
 # load and destroyed at unload. Mutable data at namespace or function scope is
 # allowed only for what must exist before that object or never changes once
-# made: the registration record, the command table and the blocks built from
-# it, the pointer to the state itself, and the link button's address text.
+# made: the registration record, the blocks built from the command table, the
+# pointer to the state itself, and the link button's address text.
 set -euo pipefail
 library=${1:?usage: pack_globals.sh LIBVORLIX}
-allowed='^vx::(kCommands|\(anonymous namespace\)::(g_state|g_record|TheBlocks\(\)::blocks|AddressText\(\)::text))$'
-found=$(nm -C "$library" | grep -E ' [bBdD] ' | grep -v -E 'typeinfo|vtable|guard variable' |
-        sed -E 's/^[0-9a-f]+ [bBdD] //' | sort -u)
+allowed='^vx::\(anonymous namespace\)::(g_state|g_record|TheBlocks\(\)::blocks|AddressText\(\)::text)$'
+# Constant tables of pointers sit in .data.rel.ro: read-only once loaded.
+found=$(nm -C -f sysv "$library" 2>/dev/null | awk -F'|' '$3 ~ /[bBdD]/ && $7 !~ /\.data\.rel\.ro/ {print $1}' |
+        sed -E 's/[[:space:]]+$//' | grep -v -E 'typeinfo|vtable|guard variable' | sort -u)
 unexpected=$(grep -v -E "$allowed" <<<"$found" || true)
 if [ -n "$unexpected" ]; then
   echo "mutable data of the pack outside its state object:"
