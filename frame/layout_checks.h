@@ -14,11 +14,13 @@
 #include <cstdint>
 #include <limits>
 
+#include "frame/command_table.h"
 #include "host/drag_view.h"
 #include "host/drawing_list.h"
 #include "host/entity_layout.h"
 #include "host/host_api.h"
 #include "host/kv_types.h"
+#include "host/prompt_record.h"
 #include "host/settings_layout.h"
 
 namespace vx::layout_checks {
@@ -77,6 +79,33 @@ static_assert(offsetof(DListOps, settings_table) == 18 * sizeof(void*));
 static_assert(offsetof(DList, file_name) == kDListFileName);
 static_assert(sizeof(GDraw2) == 4 * sizeof(void*) && sizeof(GDraw3) == 4 * sizeof(void*));
 
+// Records exchanged with the host field by field, in machine words W: what
+// holds on both targets, so the 32-bit sizes below follow from it.
+inline constexpr std::size_t W = sizeof(void*);
+
+static_assert(kCommandCount + 2 == 55, "the handler array: About, 53 commands, the ending 0");
+
+static_assert(offsetof(PromptRecord, text) == 0 && offsetof(PromptRecord, entry) == W,
+              "a prompt record is its text, then one entry per placeholder");
+static_assert(offsetof(PromptEntry, value) == 0 && offsetof(PromptEntry, type) == W &&
+              offsetof(PromptEntry, zero) == W + 1 && offsetof(PromptEntry, width) == W + 2 &&
+              offsetof(PromptEntry, decimals) == W + 3);
+
+static_assert(offsetof(RegRequest, root) == 0 && offsetof(RegRequest, key) == W && offsetof(RegRequest, name) == 2 * W &&
+              offsetof(RegRequest, data) == 3 * W && offsetof(RegRequest, size) == 4 * W &&
+              offsetof(RegRequest, type) == 4 * W + 4 && offsetof(RegRequest, size2) == 4 * W + 8 &&
+              offsetof(RegRequest, zero) == 4 * W + 12);
+static_assert(offsetof(OpenFileRecord, initial) == 0 && offsetof(OpenFileRecord, result) == W &&
+              offsetof(OpenFileRecord, extension) == 2 * W && offsetof(OpenFileRecord, filter) == 3 * W &&
+              offsetof(OpenFileRecord, result_size) == 4 * W && offsetof(OpenFileRecord, flags) == 4 * W + 4 &&
+              offsetof(OpenFileRecord, must_exist) == 4 * W + 8 && offsetof(OpenFileRecord, zero) == 4 * W + 12);
+
+static_assert(offsetof(GDraw2, line) == 0 && offsetof(GDraw2, circle) == W && offsetof(GDraw2, text) == 2 * W &&
+              offsetof(GDraw2, setting) == 3 * W, "the 2-D drawing object's operations, in the host's order");
+static_assert(offsetof(GDraw3, line) == 0 && offsetof(GDraw3, circle) == W && offsetof(GDraw3, text) == 2 * W &&
+              offsetof(GDraw3, setting) == 3 * W, "the 3-D drawing object's operations, in the host's order");
+static_assert(kViewWidth == 0 && kViewHeight == 8, "the drag view begins with its visible width and height");
+
 // The host is a 32-bit Windows program: there every word of the records it
 // shares with the pack is 32 bits wide.
 #if UINTPTR_MAX == 0xFFFFFFFFu
@@ -84,6 +113,8 @@ static_assert(sizeof(RegistrationRecord) == 28);
 static_assert(sizeof(RegRequest) == 32);
 static_assert(sizeof(OpenFileRecord) == 32);
 static_assert(sizeof(DListOps) == 76);
+static_assert(sizeof(PromptEntry) == 8 && sizeof(PromptRecord) == 76);
+static_assert(sizeof(GDraw2) == 16 && sizeof(GDraw3) == 16);
 #endif
 
 }  // namespace vx::layout_checks

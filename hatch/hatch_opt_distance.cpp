@@ -12,32 +12,32 @@ namespace vx {
 
 namespace {
 
-double g_distance = 0;
-double g_angle = 0;
-std::string g_name;
-PromptRecord g_prompt;
+HatchOptionAnswers& Answers() { return Hatch().answers; }
 
 const PromptRecord* PromptFor(const char* text, const double* value, std::uint8_t type) {
-  g_prompt = PromptRecord{};
-  g_prompt.text = text;
-  g_prompt.entry[0] = PromptEntry{value, type, 0, kWidthCode, kDefaultDecimals};
-  return &g_prompt;
+  PromptRecord& prompt = Answers().prompt;
+  prompt = PromptRecord{};
+  prompt.text = text;
+  prompt.entry[0] = PromptEntry{value, type, 0, kWidthCode, kDefaultDecimals};
+  return &prompt;
 }
 
 // Saved again whatever the answer: a cancelled prompt leaves the value as it was.
 void AngleAnswered(int status) {
-  if (status == kStatusAnswered || status == kStatusDefault) Hatch().settings.SetAngle(g_angle);
-  SaveHatchSettings(g_name.c_str());
+  HatchOptionAnswers& a = Answers();
+  if (status == kStatusAnswered || status == kStatusDefault) Hatch().settings.SetAngle(a.angle);
+  SaveHatchSettings(a.settings_name.c_str());
   CmdEnd();
 }
 
 void DistanceAnswered(int status) {
   if (status != kStatusAnswered && status != kStatusDefault) return CmdEnd();
   HatchSettings& s = Hatch().settings;
-  s.SetDistance(g_distance);
-  SaveHatchSettings(g_name.c_str());
-  g_angle = s.Angle();
-  ReqData(kReqAngle, &g_angle, PromptFor("Hatch angle [!01]:", &g_angle, kValAngle), kModePlain, &AngleAnswered,
+  HatchOptionAnswers& a = Answers();
+  s.SetDistance(a.distance);
+  SaveHatchSettings(a.settings_name.c_str());
+  a.angle = s.Angle();
+  ReqData(kReqAngle, &a.angle, PromptFor("Hatch angle [!01]:", &a.angle, kValAngle), kModePlain, &AngleAnswered,
           kReqPromptRecord, 0);
 }
 
@@ -45,10 +45,11 @@ void DistanceAnswered(int status) {
 
 void HatchOptCommand() {
   LoadHatchOptions();
-  g_name = std::string(Hatch().options.SettingsName());
-  LoadHatchSettings(g_name.c_str());
-  g_distance = Hatch().settings.Distance();
-  ReqData(kReqDistance, &g_distance, PromptFor("Hatch distance [!01]:", &g_distance, kValLength), kModePlain,
+  HatchOptionAnswers& a = Answers();
+  a.settings_name = std::string(Hatch().options.SettingsName());
+  LoadHatchSettings(a.settings_name.c_str());
+  a.distance = Hatch().settings.Distance();
+  ReqData(kReqDistance, &a.distance, PromptFor("Hatch distance [!01]:", &a.distance, kValLength), kModePlain,
           &DistanceAnswered, kReqPromptRecord, 0);
 }
 

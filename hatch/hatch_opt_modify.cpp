@@ -10,14 +10,11 @@ namespace vx {
 
 namespace {
 
-// The record's fields sit at odd offsets; answers are taken here first.
-double g_scale = 1;
-double g_rotation = 0;
-double g_offset[2] = {0, 0};
+HatchOptionAnswers& Answers() { return Hatch().answers; }
 
 void OffsetAnswered(int status) {
   if (status == kStatusAnswered) {
-    Hatch().options.SetModifyOffset(g_offset[0], g_offset[1]);
+    Hatch().options.SetModifyOffset(Answers().modify_offset[0], Answers().modify_offset[1]);
     SaveHatchOptions();
   }
   CmdEnd();
@@ -26,18 +23,20 @@ void OffsetAnswered(int status) {
 void RotationAnswered(int status) {
   if (status != kStatusAnswered) return CmdEnd();
   HatchOptions& o = Hatch().options;
-  o.SetModifyRotation(g_rotation);
-  g_offset[0] = o.ModifyOffsetX();
-  g_offset[1] = o.ModifyOffsetY();
-  ReqData(kReqPoint2, g_offset, "Modify pattern - offset by [no modify]: ", kModeDefault, &OffsetAnswered, 0, 0);
+  HatchOptionAnswers& a = Answers();
+  o.SetModifyRotation(a.modify_rotation);
+  a.modify_offset[0] = o.ModifyOffsetX();
+  a.modify_offset[1] = o.ModifyOffsetY();
+  ReqData(kReqPoint2, a.modify_offset, "Modify pattern - offset by [no modify]: ", kModeDefault, &OffsetAnswered, 0, 0);
 }
 
 void ScaleAnswered(int status) {
   if (status != kStatusAnswered) return CmdEnd();
   HatchOptions& o = Hatch().options;
-  o.SetModifyScale(g_scale);
-  g_rotation = o.ModifyRotation();
-  ReqData(kReqAngle, &g_rotation, "Modify pattern - rotate by [no modify]: ", kModeDefault, &RotationAnswered, 0, 0);
+  HatchOptionAnswers& a = Answers();
+  o.SetModifyScale(a.modify_scale);
+  a.modify_rotation = o.ModifyRotation();
+  ReqData(kReqAngle, &a.modify_rotation, "Modify pattern - rotate by [no modify]: ", kModeDefault, &RotationAnswered, 0, 0);
 }
 
 }  // namespace
@@ -48,8 +47,8 @@ void HatchOptModCommand() {
   o.SetModify(false);
   SaveHatchOptions();
   o.SetModify(true);
-  g_scale = o.ModifyScale();
-  ReqData(kReqReal, &g_scale, "Modify pattern - scale by [no modify]: ", kModeDefault, &ScaleAnswered, 0, 0);
+  Answers().modify_scale = o.ModifyScale();
+  ReqData(kReqReal, &Answers().modify_scale, "Modify pattern - scale by [no modify]: ", kModeDefault, &ScaleAnswered, 0, 0);
 }
 
 }  // namespace vx

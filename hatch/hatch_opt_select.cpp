@@ -1,4 +1,5 @@
 // VXHATCHOPTSEL: the pattern kind and the name of the pattern of that kind.
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -12,12 +13,7 @@ namespace vx {
 
 namespace {
 
-// The host fills a text answer into a buffer of this size; the record's
-// fields are smaller, so the answer is taken here and cut to the field.
-constexpr std::size_t kTextAnswerBytes = 260;
-
-std::int32_t g_kind = 0;
-char g_name[kTextAnswerBytes] = {};
+HatchOptionAnswers& Answers() { return Hatch().answers; }
 
 const char* NamePrompt(std::int32_t kind) {
   switch (kind) {
@@ -46,7 +42,7 @@ void StoreName(HatchOptions& o, std::int32_t kind, std::string_view name) {
 void NameAnswered(int status) {
   if (status == kStatusAnswered) {
     HatchOptions& o = Hatch().options;
-    StoreName(o, o.PatternKind(), std::string_view(g_name));
+    StoreName(o, o.PatternKind(), std::string_view(Answers().name));
     SaveHatchOptions();
   }
   CmdEnd();
@@ -54,21 +50,23 @@ void NameAnswered(int status) {
 
 void KindAnswered(int status) {
   if (status != kStatusAnswered) return CmdEnd();
-  const std::int32_t kind = g_kind >= kKindSimpleLines && g_kind <= kKindPatFile ? g_kind : kKindSimpleLines;
+  HatchOptionAnswers& a = Answers();
+  const std::int32_t kind = a.kind >= kKindSimpleLines && a.kind <= kKindPatFile ? a.kind : kKindSimpleLines;
   HatchOptions& o = Hatch().options;
   o.SetPatternKind(kind);
   const std::string_view current = CurrentName(o, kind);
-  std::memset(g_name, 0, sizeof g_name);
-  std::memcpy(g_name, current.data(), current.size());
-  ReqData(kReqText1, g_name, NamePrompt(kind), kModeDefault, &NameAnswered, 0, 0);
+  std::memset(a.name, 0, sizeof a.name);
+  std::memcpy(a.name, current.data(), std::min(current.size(), sizeof a.name - 1));
+  ReqData(kReqText1, a.name, NamePrompt(kind), kModeDefault, &NameAnswered, 0, 0);
 }
 
 }  // namespace
 
 void HatchOptSelCommand() {
   LoadHatchOptions();
-  g_kind = Hatch().options.PatternKind();
-  ReqData(kReqInteger, &g_kind, "Pattern type (0 = Line, 1 = Korvex, 2 = PAT-file): ", kModeDefault, &KindAnswered, 0,
+  HatchOptionAnswers& a = Answers();
+  a.kind = Hatch().options.PatternKind();
+  ReqData(kReqInteger, &a.kind, "Pattern type (0 = Line, 1 = Korvex, 2 = PAT-file): ", kModeDefault, &KindAnswered, 0,
           0);
 }
 

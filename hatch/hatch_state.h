@@ -3,11 +3,35 @@
 // boundary list of the command that is running.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
 #include "hatch/hatch_records.h"
 #include "hatch/pat_list.h"
 #include "host/kv_types.h"
+#include "host/prompt_record.h"
 
 namespace vx {
+
+// The answers of the hatch option commands. The records' fields sit at odd
+// offsets, so the host writes answers here first.
+struct HatchOptionAnswers {
+  // VXHATCHOPT: the simple line settings it changes and their prompt.
+  double distance = 0;
+  double angle = 0;
+  std::string settings_name;
+  PromptRecord prompt;
+  // VXHATCHOPTMOD.
+  double modify_scale = 1;
+  double modify_rotation = 0;
+  double modify_offset[2] = {0, 0};
+  // VXHATCHOPTSEL. The host fills a text answer into a buffer of this size;
+  // the record's fields are smaller, so the answer is cut to the field.
+  static constexpr std::size_t kTextAnswerBytes = 260;
+  std::int32_t kind = 0;
+  char name[kTextAnswerBytes] = {};
+};
 
 struct HatchState {
   HatchOptions options = DefaultHatchOptions();
@@ -18,6 +42,7 @@ struct HatchState {
   HatchSettings prepared = DefaultHatchSettings();
   PatList patterns;
   DList* boundary = nullptr;  // "~HatchBorder.kvd" while a fill command runs
+  HatchOptionAnswers answers;
 };
 
 // The hatch part of the loaded pack's state.

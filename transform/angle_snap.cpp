@@ -1,11 +1,13 @@
 #include "transform/angle_snap.h"
 
-#include <cmath>
+#include "host/int_truncation.h"
 
 namespace vx {
 
 double SnapAngle15(double angle) {
-  return std::trunc((angle + kHalfSnapStep) / kSnapStep) * kSnapMultiplier;
+  // Through a 32-bit integer, as the pack counts steps: no step is +0.0,
+  // never the -0.0 that truncating a small negative quotient as a double gives.
+  return TruncateToInt32((angle + kHalfSnapStep) / kSnapStep) * kSnapMultiplier;
 }
 
 double RelativeStep(double d) { return d >= 0 ? 1.0 + d : 1.0 / (1.0 - d); }

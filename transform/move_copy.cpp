@@ -71,7 +71,7 @@ void EndPlacing(bool erased) {
 }
 
 StoredMatrix MatrixAtGivenPoint(const Flavour& f) {
-  return PlacementMatrix(f.state().placement, PlacementVariant::kMoveCopy, f.state().point_buffer);
+  return CommittedPlacement(f.state().placement, PlacementVariant::kMoveCopy, f.state().point_buffer);
 }
 
 void MovePlaced(int status) {

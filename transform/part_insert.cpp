@@ -71,7 +71,7 @@ void Placed(int status) {
     return AskPlacement(kPartMPlacePrompt, 0);
   }
   if (status != kStatusAnswered) return EndInserting();
-  const StoredMatrix m = PlacementMatrix(s.placement, PlacementVariant::kPart, s.point_buffer);
+  const StoredMatrix m = CommittedPlacement(s.placement, PlacementVariant::kPart, s.point_buffer);
   DList* work = GetWorkDL();
   work->UndoMark();
   PartInsert(s.part, work, m.data(), work);

@@ -90,6 +90,12 @@ StoredMatrix PlacementMatrix(const PlacementState& s, PlacementVariant variant, 
   return m;
 }
 
+StoredMatrix CommittedPlacement(const PlacementState& s, PlacementVariant variant, const Vec3& given) {
+  // Deliberately exact: a click reports the very cursor the drag computed for.
+  if (!s.first_call && given == s.last) return s.matrix;
+  return PlacementMatrix(s, variant, given);
+}
+
 void PlacementDrag(DragView* view, PlacementState& state, PlacementVariant variant,
                    PreviewRoutine preview) {
   const Vec3 p = CursorPoint();

@@ -28,6 +28,11 @@ void PlacementDrag(DragView* view, PlacementState& state, PlacementVariant varia
 
 // The matrix that carries F to `base` with the state's angle and scale,
 // built through the host's matrix stack in the variant's order.
+// The matrix a placement commits. A point given where the drag last computed
+// is a click on what the preview showed, and commits exactly that (snapped
+// base, rotation about it); any other point is taken as typed.
+StoredMatrix CommittedPlacement(const PlacementState& state, PlacementVariant variant, const Vec3& given);
+
 StoredMatrix PlacementMatrix(const PlacementState& state, PlacementVariant variant, const Vec3& base);
 
 // Smallest typed scale that counts; smaller, zero and negative ones change

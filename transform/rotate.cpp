@@ -43,6 +43,7 @@ StoredMatrix RotationAbout(const Vec2& o, double angle) {
 
 void RotateDrag(DragView* view) {
   RotateState& s = State();
+  const Vec3 raw = CursorPoint();
   const Vec3 cursor = SnappedCursor(kSnapForDrag);
   const Vec2 p{cursor[0], cursor[1]};
   // Deliberately exact: only a cursor that has not moved is skipped.
@@ -53,6 +54,7 @@ void RotateDrag(DragView* view) {
     s.last = p;
     s.first_call = false;
   }
+  s.previewed = {{raw[0], raw[1]}, true};
   PreviewSelection(view, s.matrix);
   ResetLineSetting2(view);
   DrawRubberLine2(view, s.rubber[0], s.rubber[1]);
@@ -72,7 +74,7 @@ void Rotated(int status) {
     FreeSelection();
     return CmdEnd();
   }
-  const StoredMatrix m = RotationAbout(s.origin, TurnTowards(s.target));
+  const StoredMatrix m = s.previewed.Is(s.target) ? s.matrix : RotationAbout(s.origin, TurnTowards(s.target));
   BeginCommitStep();
   CommitInPlace(m);
   FreeSelection();
@@ -82,6 +84,7 @@ void Rotated(int status) {
 void StartRotating() {
   CollectSelection(true);
   State().first_call = true;
+  State().previewed.valid = false;
   ReqData(kReqPoint2, State().target.data(), kRotateToPrompt, DragMode(RotateDrag), Rotated,
           kReqAcceptNumber, 0);
 }

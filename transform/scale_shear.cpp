@@ -135,10 +135,12 @@ void ScaleSelected(int status) {
 
 void ShearDrag(DragView* view) {
   ShearState& s = Shearing();
+  const Vec3 raw = CursorPoint();
   const Vec3 cursor = SnappedCursor(kSnapForDrag);
   const Vec2 p{cursor[0], cursor[1]};
   s.rubber = {s.axis_end, p};
   s.matrix = ShearMatrix(s.axis_start, s.axis_end, p);
+  s.previewed = {{raw[0], raw[1]}, true};
   PreviewSelection(view, s.matrix);
   ResetLineSetting2(view);
   DrawRubberLine2(view, s.rubber[0], s.rubber[1]);
@@ -153,7 +155,7 @@ void Sheared(int status) {
     FreeSelection();
     return CmdEnd();
   }
-  const StoredMatrix m = ShearMatrix(s.axis_start, s.axis_end, s.target);
+  const StoredMatrix m = s.previewed.Is(s.target) ? s.matrix : ShearMatrix(s.axis_start, s.axis_end, s.target);
   BeginCommitStep();
   CommitInPlace(m);
   FreeSelection();
@@ -162,6 +164,7 @@ void Sheared(int status) {
 
 void AxisEndGiven(int status) {
   if (status != kStatusAnswered) return EndRedrawingSelection();
+  Shearing().previewed.valid = false;
   CollectSelection(true);
   ReqData(kReqPoint2, Shearing().target.data(), kShearPrompt, DragMode(ShearDrag), Sheared, 0, 0);
 }

@@ -54,6 +54,16 @@ struct MoveCopyState {
   Vec3 point_buffer{};
 };
 
+// Where a rotate or shear drag last computed, as the cursor stood before the
+// snap: a point given there is a click on what the preview showed.
+struct PreviewedAt {
+  Vec2 cursor{};
+  bool valid = false;
+
+  // Deliberately exact: a click reports the very cursor the drag computed for.
+  bool Is(const Vec2& given) const { return valid && given == cursor; }
+};
+
 // VXROTATE and VXROTATE2.
 struct RotateState {
   Vec2 origin{};
@@ -64,6 +74,7 @@ struct RotateState {
   StoredMatrix matrix{};
   std::array<Vec2, 2> rubber{};
   Vec2 target{};
+  PreviewedAt previewed;
   bool first_call = true;
   bool with_reference = false;
 };
@@ -88,6 +99,7 @@ struct ShearState {
   Vec2 target{};
   StoredMatrix matrix{};
   std::array<Vec2, 2> rubber{};
+  PreviewedAt previewed;
 };
 
 // VXPART and VXPARTM.

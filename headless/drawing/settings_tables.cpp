@@ -8,12 +8,6 @@
 #include "host/settings_layout.h"
 
 namespace vxh {
-namespace {
-
-// Room for a few hundred layers before a table moves in memory.
-constexpr std::size_t kTableReserve = 16 * 1024;
-
-}  // namespace
 
 const std::vector<int>& SettingsTables::Numbers() {
   static const std::vector<int> numbers = {vx::kTableCurrent,    vx::kTableLayers,
@@ -25,30 +19,29 @@ const std::vector<int>& SettingsTables::Numbers() {
 
 std::uint8_t* SettingsTables::Table(int number) {
   auto it = tables_.find(number);
-  return it == tables_.end() ? nullptr : it->second.data();
+  return it == tables_.end() ? nullptr : it->second->data();
 }
 
 const std::uint8_t* SettingsTables::Table(int number) const {
   auto it = tables_.find(number);
-  return it == tables_.end() ? nullptr : it->second.data();
+  return it == tables_.end() ? nullptr : it->second->data();
 }
 
 std::size_t SettingsTables::Length(int number) const {
   auto it = tables_.find(number);
-  return it == tables_.end() ? 0 : it->second.size();
+  return it == tables_.end() ? 0 : it->second->size();
 }
 
 void SettingsTables::Install(int number, std::vector<std::uint8_t> bytes) {
-  bytes.reserve(std::max(bytes.size(), kTableReserve));
-  tables_[number] = std::move(bytes);
+  tables_[number] = std::make_unique<StableBuffer>(bytes);
 }
 
 std::uint8_t* SettingsTables::AppendRecord(int number, const std::vector<std::uint8_t>& record) {
   auto it = tables_.find(number);
   if (it == tables_.end()) throw HostFault("settings table " + std::to_string(number) + " is missing");
-  std::vector<std::uint8_t>& table = it->second;
+  StableBuffer& table = *it->second;
   const std::size_t at = table.size() - 4;  // over the terminator
-  table.insert(table.begin() + static_cast<std::ptrdiff_t>(at), record.begin(), record.end());
+  table.Insert(at, record.data(), record.size());
   vx::PutU32(table.data(), vx::kTableLength, static_cast<std::uint32_t>(table.size()));
   return table.data() + at;
 }

@@ -8,8 +8,11 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "headless/drawing/stable_buffer.h"
 
 namespace vxh {
 
@@ -27,11 +30,11 @@ class SettingsTables {
   // Replaces a table by bytes already checked (file loading, defaults).
   void Install(int number, std::vector<std::uint8_t> bytes);
   // Adds a record (its size field set) at the end of a table and returns it.
-  // Pointers into the table stay valid unless it outgrows its reserve.
+  // Tables never move: pointers into them stay valid while the drawing is open.
   std::uint8_t* AppendRecord(int number, const std::vector<std::uint8_t>& record);
 
  private:
-  std::map<int, std::vector<std::uint8_t>> tables_;
+  std::map<int, std::unique_ptr<StableBuffer>> tables_;
 };
 
 // The tables of a new drawing.

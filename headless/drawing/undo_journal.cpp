@@ -74,48 +74,57 @@ void Dispose(JournalEntry& e, bool applied) {
 
 UndoJournal::~UndoJournal() {
   for (std::size_t s = 0; s < steps_.size(); ++s) {
-    for (JournalEntry& e : steps_[s]) Dispose(e, s < applied_);
+    for (JournalEntry& e : steps_[s].changes) Dispose(e, s < applied_);
   }
 }
 
 void UndoJournal::DropRedoHistory() {
   for (std::size_t s = applied_; s < steps_.size(); ++s) {
-    for (JournalEntry& e : steps_[s]) Dispose(e, false);
+    for (JournalEntry& e : steps_[s].changes) Dispose(e, false);
   }
   steps_.resize(applied_);
 }
 
-void UndoJournal::Mark() {
+void UndoJournal::Open(bool marked) {
   DropRedoHistory();
-  if (open_ && !steps_.empty() && steps_.back().empty()) return;
-  steps_.emplace_back();
+  steps_.push_back({{}, marked});
   applied_ = steps_.size();
   open_ = true;
 }
 
+void UndoJournal::Mark() {
+  if (open_ && !steps_.empty() && steps_.back().changes.empty()) {
+    DropRedoHistory();
+    steps_.back().marked = true;
+    return;
+  }
+  Open(true);
+}
+
 void UndoJournal::Record(JournalEntry entry) {
-  if (!open_) Mark();
-  steps_.back().push_back(std::move(entry));
+  if (!open_) Open(false);
+  steps_.back().changes.push_back(std::move(entry));
 }
 
 bool UndoJournal::ForgetInsert(const EntityNode* node) {
-  if (!open_ || steps_.empty() || steps_.back().empty()) return false;
-  const JournalEntry& last = steps_.back().back();
+  if (!open_ || steps_.empty() || steps_.back().changes.empty()) return false;
+  const JournalEntry& last = steps_.back().changes.back();
   if (last.kind != ChangeKind::kInsert || last.node != node) return false;
-  steps_.back().pop_back();
+  steps_.back().changes.pop_back();
   return true;
 }
 
 bool UndoJournal::Undo() {
   open_ = false;
-  // An empty step (a mark with nothing after it) is no user-visible change.
-  while (applied_ > 0 && steps_[applied_ - 1].empty()) {
+  // A step that only held changes taken back at once (a preview's copies)
+  // was never a command of its own.
+  while (applied_ > 0 && steps_[applied_ - 1].changes.empty() && !steps_[applied_ - 1].marked) {
     steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(applied_ - 1));
     --applied_;
   }
   if (applied_ == 0) return false;
-  std::vector<JournalEntry>& step = steps_[applied_ - 1];
-  for (auto it = step.rbegin(); it != step.rend(); ++it) vxh::Undo(*it);
+  std::vector<JournalEntry>& changes = steps_[applied_ - 1].changes;
+  for (auto it = changes.rbegin(); it != changes.rend(); ++it) vxh::Undo(*it);
   --applied_;
   return true;
 }
@@ -123,7 +132,7 @@ bool UndoJournal::Undo() {
 bool UndoJournal::Redo() {
   open_ = false;
   if (applied_ == steps_.size()) return false;
-  for (JournalEntry& e : steps_[applied_]) vxh::Redo(e);
+  for (JournalEntry& e : steps_[applied_].changes) vxh::Redo(e);
   ++applied_;
   return true;
 }

@@ -38,7 +38,8 @@ class UndoJournal {
   UndoJournal(const UndoJournal&) = delete;
   UndoJournal& operator=(const UndoJournal&) = delete;
 
-  // Opens a new step (an empty open step is reused) and drops the redo history.
+  // Opens a new step (an empty open step is reused) and drops the redo
+  // history. A marked step counts for UNDO even when nothing changes in it.
   void Mark();
   // Adds a change to the open step. A change made while no step is open (a
   // new drawing, or right after an undo or redo) opens a step of its own, so
@@ -57,8 +58,16 @@ class UndoJournal {
 
  private:
   void DropRedoHistory();
+  void Open(bool marked);
 
-  std::vector<std::vector<JournalEntry>> steps_;
+  struct Step {
+    std::vector<JournalEntry> changes;
+    // Opened by an undo mark: a command's step even when it changed nothing,
+    // so UNDO right after such a command takes back that command alone.
+    bool marked = false;
+  };
+
+  std::vector<Step> steps_;
   std::size_t applied_ = 0;
   bool open_ = false;
 };

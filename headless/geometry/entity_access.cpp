@@ -86,6 +86,15 @@ bool IsContainerKind(int kind) {
          kind == vx::kKindArrowComposite || kind == vx::kKindContainer;
 }
 
+Matrix InstanceTransform(vx::Entity symbol, const char* operation) {
+  RequireBytes(symbol, vx::kSymName, operation);
+  // The stored matrix holds the three rows that are not 0 0 0 1.
+  constexpr int kStoredCells = 12;
+  Matrix m = Identity();
+  for (int i = 0; i < kStoredCells; ++i) m[i] = vx::GetF64(symbol, vx::kSymMatrix + 8 * i);
+  return m;
+}
+
 void ForEachMember(vx::Entity container, const char* operation,
                    const std::function<void(vx::Entity)>& visit) {
   const EntityNode* node = NodeOf(container, operation);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "headless/geometry/matrix.h"
 #include "headless/geometry/plane.h"
 #include "host/kv_types.h"
 
@@ -34,6 +35,11 @@ void WritePoint(vx::Entity entity, std::size_t x_offset, const P2& p);
 // Groups, symbols, glyph containers and the composite kinds keep their
 // geometry in a member list.
 bool IsContainerKind(int kind);
+// The transform that carries a symbol's members, which sit in the
+// definition's coordinates, to where the instance is shown. HostFault when the
+// record is too short to hold it.
+Matrix InstanceTransform(vx::Entity symbol, const char* operation);
+
 // Visits the members of a container entity of the headless host.
 void ForEachMember(vx::Entity container, const char* operation,
                    const std::function<void(vx::Entity)>& visit);

@@ -85,10 +85,7 @@ void TransformWall(vx::Entity e, const Matrix& m) {
 // Members of a symbol are in its definition's coordinates: only the instance
 // transform changes.
 void TransformSymbol(vx::Entity e, const Matrix& m) {
-  RequireBytes(e, vx::kSymName, kOp);
-  Matrix instance = Identity();
-  for (int i = 0; i < 12; ++i) instance[i] = vx::GetF64(e, vx::kSymMatrix + 8 * i);
-  const Matrix moved = Compose(instance, m);
+  const Matrix moved = Compose(InstanceTransform(e, kOp), m);
   for (int i = 0; i < 12; ++i) vx::PutF64(e, vx::kSymMatrix + 8 * i, moved[i]);
 }
 

@@ -102,12 +102,10 @@ void WidenByEntity(std::uint8_t* box, vx::Entity e) {
 // the drawing by the instance transform (its corners, so the box may be larger
 // than the tightest one when the instance is rotated).
 void WidenBySymbol(std::uint8_t* box, vx::Entity symbol) {
-  RequireBytes(symbol, vx::kSymName, kOp);
+  const Matrix m = InstanceTransform(symbol, kOp);
   std::uint8_t members[vx::kBoxBytes] = {};
   ForEachMember(symbol, kOp, [&members](vx::Entity member) { WidenByEntity(members, member); });
   if (!BoxValid(members)) return;
-  Matrix m = Identity();
-  for (int i = 0; i < 12; ++i) m[i] = vx::GetF64(symbol, vx::kSymMatrix + 8 * i);
   const double xs[2] = {vx::GetF64(members, vx::kBoxMinX), vx::GetF64(members, vx::kBoxMaxX)};
   const double ys[2] = {vx::GetF64(members, vx::kBoxMinY), vx::GetF64(members, vx::kBoxMaxY)};
   const double zs[2] = {vx::GetF64(members, vx::kBoxMinZ), vx::GetF64(members, vx::kBoxMaxZ)};

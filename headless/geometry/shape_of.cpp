@@ -74,10 +74,7 @@ std::optional<Shape> ContainerShape(vx::Entity e, int kind, const char* op) {
   ForEachMember(e, op, [&](vx::Entity member) { Append(pieces, ShapeOf(member, op)); });
   std::optional<Shape> shape = Make(std::move(pieces), Shape::Spread::kEqual, false);
   if (!shape || kind != vx::kKindSymbol) return shape;
-  RequireBytes(e, vx::kSymName, op);
-  Matrix m = Identity();
-  for (int i = 0; i < 12; ++i) m[i] = vx::GetF64(e, vx::kSymMatrix + 8 * i);
-  return shape->Transformed(m);
+  return shape->Transformed(InstanceTransform(e, op));
 }
 
 }  // namespace

@@ -11,13 +11,6 @@ namespace vxh {
 namespace {
 
 constexpr int kDeepestNesting = 64;
-constexpr int kSymbolMatrixCells = 12;  // three rows of four
-
-Matrix InstanceTransform(vx::Entity symbol) {
-  Matrix m = Identity();
-  for (int i = 0; i < kSymbolMatrixCells; ++i) m[i] = vx::GetF64(symbol, vx::kSymMatrix + 8 * i);
-  return m;
-}
 
 void Visit(const EntityList& list, const PictureStyles& styles, const Matrix& placement, int depth,
            const PlacedVisitor& visit) {
@@ -29,7 +22,7 @@ void Visit(const EntityList& list, const PictureStyles& styles, const Matrix& pl
     if (members == nullptr || depth >= kDeepestNesting) return;
     if (kind != vx::kKindSymbol) return Visit(*members, styles, placement, depth + 1, visit);
     if (vx::GetU32(e, vx::kHdrSize) < vx::kSymName) return;
-    Visit(*members, styles, Compose(InstanceTransform(e), placement), depth + 1, visit);
+    Visit(*members, styles, Compose(InstanceTransform(e, "picture"), placement), depth + 1, visit);
   });
 }
 

@@ -78,6 +78,9 @@ void PaintPrimitive(cairo_t* cr, const PictureFrame& f, EntityPainter& painter, 
   switch (p.kind) {
     case PrimitiveKind::kEntity:
       if (p.record.size() >= vx::kHeaderBytes) painter.Paint(const_cast<std::uint8_t*>(p.record.data()));
+      for (const PlacedRecord& member : p.members) {
+        painter.Paint(const_cast<std::uint8_t*>(member.record.data()), member.placement);
+      }
       break;
     case PrimitiveKind::kLine:
       PaintLine(cr, f, p);

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "headless/geometry/matrix.h"
+
 namespace vxh::screen {
 
 struct Counts {
@@ -18,6 +20,14 @@ struct Counts {
   int marks = 0;         // EMark
   int show_changes = 0;  // ShowChanges
   int redraws = 0;       // Redraw
+};
+
+// A member of a container drawn with EDrawM, as it was at that moment, with
+// the placement that carries it to the drawing (a symbol's members sit in
+// the definition's coordinates).
+struct PlacedRecord {
+  std::vector<std::uint8_t> record;
+  Matrix placement;
 };
 
 enum class PrimitiveKind { kEntity, kLine, kCircle, kText, kSetting };
@@ -30,6 +40,7 @@ struct Primitive {
   std::string text;                    // text
   int setting = 0;                     // setting
   std::vector<std::uint8_t> record;    // entity (EDrawM) or text record
+  std::vector<PlacedRecord> members;   // entity: what a container shows
 };
 
 struct Frame {

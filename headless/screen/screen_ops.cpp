@@ -4,7 +4,9 @@
 #include <cstring>
 #include <string>
 
+#include "headless/drawing/entity_node.h"
 #include "headless/geometry/checked_pointer.h"
+#include "headless/geometry/entity_access.h"
 #include "headless/host_error.h"
 #include "headless/screen/screen_log.h"
 #include "headless/session/session_core.h"
@@ -27,6 +29,22 @@ std::vector<std::uint8_t> CopyRecord(const std::uint8_t* record, const char* ope
     throw HostFault(std::string(operation) + ": record size " + std::to_string(size) +
                     " is shorter than the entity header");
   return {record, record + size};
+}
+
+// Containers nested deeper than any drawing needs are cut off here, as in pictures.
+constexpr int kDeepestNesting = 64;
+
+// The leaves of a container, so a previewed group, hatch or symbol shows what
+// it holds and not only its own record.
+void CollectMembers(vx::Entity container, const Matrix& placement, int depth, std::vector<PlacedRecord>& out) {
+  if (depth >= kDeepestNesting) return;
+  const int kind = vx::GetI8(container, vx::kHdrKind);
+  const Matrix inner =
+      kind == vx::kKindSymbol ? Compose(InstanceTransform(container, "EDrawM"), placement) : placement;
+  ForEachMember(container, "EDrawM", [&](vx::Entity member) {
+    if (IsContainerKind(vx::GetI8(member, vx::kHdrKind))) return CollectMembers(member, inner, depth + 1, out);
+    out.push_back({CopyRecord(member, "EDrawM"), inner});
+  });
 }
 
 void RequireEntity(vx::Entity entity, const char* operation) { Required(entity, operation, "entity"); }
@@ -119,6 +137,10 @@ void KVAPI EDrawM(DragView* view, Entity record) {
   vxh::screen::Primitive entity;
   entity.kind = vxh::screen::PrimitiveKind::kEntity;
   entity.record = vxh::screen::CopyRecord(record, "EDrawM");
+  // A record of the pack's own has no members to show.
+  if (vxh::IsHostRecord(record) && vxh::IsContainerKind(vx::GetI8(record, vx::kHdrKind))) {
+    vxh::screen::CollectMembers(record, vxh::Identity(), 0, entity.members);
+  }
   vxh::screen::AddPrimitive(std::move(entity));
 }
 

@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 
-#include "frame/entry_point.h"
 #include "headless/drawing/document.h"
 #include "headless/host_error.h"
 #include "headless/script/lexer.h"
@@ -10,6 +9,7 @@
 #include "headless/session/host_commands.h"
 #include "headless/session/key_state.h"
 #include "headless/session/pack_registry.h"
+#include "headless/session/pack_entry.h"
 #include "headless/win/clock.h"
 #include "headless/win/windows_reset.h"
 #include "host/kv_types.h"
@@ -37,7 +37,7 @@ SessionCore::SessionCore(std::ostream& transcript, SessionOptions options)
   ResetHostCommandMemory();
   g_active = this;
   try {
-    vx::PackAttach(&g_module_handle);
+    InstalledPack().attach(&g_module_handle);
   } catch (...) {
     g_active = nullptr;
     throw;
@@ -46,7 +46,7 @@ SessionCore::SessionCore(std::ostream& transcript, SessionOptions options)
 
 SessionCore::~SessionCore() {
   try {
-    if (RegisteredPack().Loaded()) vx::PackDetach();
+    if (RegisteredPack().Loaded()) InstalledPack().detach();
   } catch (...) {
     // Unloading is the last thing a session does; a fault here has nobody
     // left to report to, and the registry is cleared regardless.

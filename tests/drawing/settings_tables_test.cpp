@@ -120,5 +120,20 @@ TEST(SettingsTablesTest, CurrentSettingsReachTheHeaderAndCopyLeavesSizeAndKind) 
   EXPECT_EQ(group[vx::kHdrReserved26], 0xEE);
 }
 
+// Regression: tables were vectors with a fixed reserve; a drawing with a few
+// hundred layers moved the table and left the pack's pointers dangling.
+TEST(SettingsTablesTest, PointersIntoATableSurviveThousandsOfNewRecords) {
+  Document doc;
+  const std::uint8_t* table = doc.Tables().Table(vx::kTableLayers);
+  const std::uint8_t* current = CurrentRecord(doc.Tables(), vx::kTableLayers);
+  const std::vector<std::uint8_t> before(current, current + vx::GetU32(current, vx::kRecSize));
+  for (int i = 0; i < 5000; ++i) AddLayer(doc, "Layer " + std::to_string(i));
+  EXPECT_EQ(doc.Tables().Table(vx::kTableLayers), table);
+  EXPECT_EQ(CurrentRecord(doc.Tables(), vx::kTableLayers), current);
+  EXPECT_EQ(std::vector<std::uint8_t>(current, current + before.size()), before);
+  EXPECT_EQ(Names(doc, vx::kTableLayers, vx::kLayerName).size(), 5005u);
+  EXPECT_EQ(FindLayer(doc, "Layer 4999"), AddLayer(doc, "Layer 4999"));
+}
+
 }  // namespace
 }  // namespace vxh

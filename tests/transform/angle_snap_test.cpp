@@ -23,6 +23,8 @@ TEST_P(AngleSnap, SnapsToMultiplesOfTheSinglePrecisionStep) {
   const double snapped = SnapAngle15(GetParam().degrees * kDegree);
   // Deliberately exact: the multiplier is pi/12 in single precision.
   EXPECT_EQ(snapped, GetParam().steps * static_cast<double>(0.2617994f));
+  // Regression: small negative angles snapped to -0.0, which prints as "-0".
+  EXPECT_EQ(std::signbit(snapped), GetParam().steps < 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
