@@ -5,6 +5,7 @@
 
 #include "frame/not_available.h"
 #include "hatch/hatch_commands.h"
+#include "script/script_commands.h"
 #include "text/text_commands.h"
 #include "transform/transform_commands.h"
 
@@ -39,8 +40,8 @@ const std::array<CommandEntry, kCommandCount> kCommands = {{
     {"VXSHEAR", &ShearCommand, true},
     {"VXPART", &PartCommand, true},
     {"VXPARTM", &PartMCommand, true},
-    Pending<20>("VXGETFNAMEM"),
-    Pending<21>("VXGETLAYERNAMEM"),
+    {"VXGETFNAMEM", &GetFileNameCommand, true},
+    {"VXGETLAYERNAMEM", &GetLayerNameCommand, true},
     Pending<22>("VXTEXT"),
     Pending<23>("VXTEXTML"),
     Pending<24>("VXTEXTB"),
@@ -69,9 +70,9 @@ const std::array<CommandEntry, kCommandCount> kCommands = {{
     Pending<47>("VXDIMA"),
     Pending<48>("VXLOGFILEINIT"),
     Pending<49>("VXLOGFILEWRITE"),
-    Pending<50>("VXGVD"),
-    Pending<51>("VXKEYSTAT"),
-    Pending<52>("VXGTH"),
+    {"VXGVD", &RealVariableCommand, true},
+    {"VXKEYSTAT", &KeyStateCommand, true},
+    {"VXGTH", &TextHeightCommand, true},
     Pending<53>("VXCMENU"),
 }};
 

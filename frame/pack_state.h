@@ -6,6 +6,7 @@
 
 #include "hatch/hatch_state.h"
 #include "host/win_api.h"
+#include "script/script_state.h"
 #include "text/text_state.h"
 #include "transform/transform_state.h"
 
@@ -36,6 +37,8 @@ struct PackState {
   HatchState hatch;
   // Candidate list and dialog settings of the text commands.
   TextState text;
+  // Variable names, menu and log file names of the script utilities.
+  ScriptState script;
 };
 
 // The state of the loaded pack; only valid between load and unload.
