@@ -52,7 +52,7 @@ const std::array<CommandEntry, kCommandCount> kCommands = {{
     Pending<29>("VXTEDITDBG"),
     {"VXTCASE", &CaseCommand, true},
     {"VXTSEQ", &SequenceCommand, true},
-    Pending<32>("VXATTREXPL"),
+    {"VXATTREXPL", &AttributeExplodeCommand, true},
     Pending<33>("VXTEXTEXPL"),
     Pending<34>("VXFRONT"),
     Pending<35>("VXBACK"),
