@@ -73,7 +73,7 @@ const std::array<CommandEntry, kCommandCount> kCommands = {{
     {"VXGVD", &RealVariableCommand, true},
     {"VXKEYSTAT", &KeyStateCommand, true},
     {"VXGTH", &TextHeightCommand, true},
-    Pending<53>("VXCMENU"),
+    {"VXCMENU", &CommandMenuCommand, true},
 }};
 
 namespace {

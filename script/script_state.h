@@ -25,6 +25,7 @@ struct ScriptState {
   std::int32_t decimals = 0;
   char menu_name[kScriptNameBytes] = {};
   char previous_menu_name[kScriptNameBytes] = {};
+  char command[kMenuCommandBytes] = {};  // the chosen menu item's command text
   char log_name[kScriptNameBytes] = "#VXLogFile.txt";
   char previous_log_name[kScriptNameBytes] = {};
   char log_text[kLogTextBytes] = {};
