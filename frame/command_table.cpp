@@ -7,6 +7,7 @@
 #include "frame/not_available.h"
 #include "hatch/hatch_commands.h"
 #include "layers/layers_commands.h"
+#include "script/script_commands.h"
 #include "text/text_commands.h"
 #include "transform/transform_commands.h"
 
@@ -41,8 +42,8 @@ const std::array<CommandEntry, kCommandCount> kCommands = {{
     {"VXSHEAR", &ShearCommand, true},
     {"VXPART", &PartCommand, true},
     {"VXPARTM", &PartMCommand, true},
-    Pending<20>("VXGETFNAMEM"),
-    Pending<21>("VXGETLAYERNAMEM"),
+    {"VXGETFNAMEM", &GetFileNameCommand, true},
+    {"VXGETLAYERNAMEM", &GetLayerNameCommand, true},
     Pending<22>("VXTEXT"),
     Pending<23>("VXTEXTML"),
     Pending<24>("VXTEXTB"),
@@ -53,7 +54,7 @@ const std::array<CommandEntry, kCommandCount> kCommands = {{
     Pending<29>("VXTEDITDBG"),
     {"VXTCASE", &CaseCommand, true},
     {"VXTSEQ", &SequenceCommand, true},
-    Pending<32>("VXATTREXPL"),
+    {"VXATTREXPL", &AttributeExplodeCommand, true},
     Pending<33>("VXTEXTEXPL"),
     {"VXFRONT", &FrontCommand, true},
     {"VXBACK", &BackCommand, true},
@@ -69,12 +70,12 @@ const std::array<CommandEntry, kCommandCount> kCommands = {{
     Pending<45>("VXDIST"),
     Pending<46>("VXLENGTH"),
     Pending<47>("VXDIMA"),
-    Pending<48>("VXLOGFILEINIT"),
-    Pending<49>("VXLOGFILEWRITE"),
-    Pending<50>("VXGVD"),
-    Pending<51>("VXKEYSTAT"),
-    Pending<52>("VXGTH"),
-    Pending<53>("VXCMENU"),
+    {"VXLOGFILEINIT", &LogFileInitCommand, true},
+    {"VXLOGFILEWRITE", &LogFileWriteCommand, true},
+    {"VXGVD", &RealVariableCommand, true},
+    {"VXKEYSTAT", &KeyStateCommand, true},
+    {"VXGTH", &TextHeightCommand, true},
+    {"VXCMENU", &CommandMenuCommand, true},
 }};
 
 namespace {

@@ -8,6 +8,7 @@
 #include "hatch/hatch_state.h"
 #include "host/win_api.h"
 #include "layers/layers_state.h"
+#include "script/script_state.h"
 #include "text/text_state.h"
 #include "transform/transform_state.h"
 
@@ -42,6 +43,8 @@ struct PackState {
   TextState text;
   // Cut settings, boundary records and the detail copy; the multi trim.
   CutFamilyState cut;
+  // Variable names, menu and log file names of the script utilities.
+  ScriptState script;
 };
 
 // The state of the loaded pack; only valid between load and unload.

@@ -9,8 +9,10 @@
 
 namespace vxtest {
 
-CliResult RunCli(const std::string& arguments) {
-  const std::string command = std::string(VORLIX_CLI) + " " + arguments + " 2>&1";
+CliResult RunCli(const std::string& arguments) { return RunCli("", arguments); }
+
+CliResult RunCli(const std::string& prefix, const std::string& arguments) {
+  const std::string command = prefix + std::string(VORLIX_CLI) + " " + arguments + " 2>&1";
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) throw std::runtime_error("cannot start " + command);
   CliResult result;

@@ -144,6 +144,36 @@ class ScenarioRun : public testing::TestWithParam<Scenario> {
     }
   }
 
+  // A folder with home/ or expected.home/ runs with its own host folder,
+  // {out}/home/, seeded with the files of home/.
+  bool WantsOwnHostFolder() const { return fs::is_directory(folder / "home") || fs::is_directory(folder / "expected.home"); }
+
+  std::string HostFolderPrefix() const {
+    if (!WantsOwnHostFolder()) return "";
+    const fs::path home = fs::path(scratch) / "home";
+    fs::create_directories(home);
+    if (fs::is_directory(folder / "home")) fs::copy(folder / "home", home, fs::copy_options::recursive);
+    return "env VORLIX_HOME=" + Quoted(home.string() + "/") + " ";
+  }
+
+  // Every file of expected.home/ against the file of that name the run left
+  // in its host folder.
+  void ExpectHostFiles() {
+    if (!fs::is_directory(folder / "expected.home")) return;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder / "expected.home")) {
+      ++compared;
+      const std::string name = entry.path().filename().string();
+      const std::optional<std::string> actual = ReadIfPresent(fs::path(scratch) / "home" / name);
+      const std::string expected = ReadIfPresent(entry.path()).value_or("");
+      if (!actual) {
+        ADD_FAILURE() << GetParam().name << ": the run left no " << name << " in its host folder";
+      } else if (*actual != expected) {
+        ADD_FAILURE() << GetParam().name << ": host file " << name << " differs at "
+                      << FirstDifference(expected, *actual);
+      }
+    }
+  }
+
   std::string InputOption() const {
     for (const char* name : {"in.kvd", "in.dxf"}) {
       if (fs::exists(folder / name)) return " --in " + Quoted(folder / name);
@@ -185,7 +215,7 @@ TEST_P(ScenarioRun, GivesTheExpectedResults) {
   ASSERT_NO_FATAL_FAILURE(PrepareRegistry());
   const fs::path drawing = fs::path(scratch) / "out.kvd";
   const fs::path transcript = fs::path(scratch) / "transcript.txt";
-  const CliResult run = RunCli("run " + Quoted(folder / "script.vxs") + InputOption() + " --out " + Quoted(drawing) +
+  const CliResult run = RunCli(HostFolderPrefix(), "run " + Quoted(folder / "script.vxs") + InputOption() + " --out " + Quoted(drawing) +
                                " --transcript " + Quoted(transcript) + " --registry " + Quoted(registry));
 
   const std::optional<std::string> status_text = ReadIfPresent(folder / "expected.status");
@@ -195,6 +225,7 @@ TEST_P(ScenarioRun, GivesTheExpectedResults) {
 
   Expect("output", Normalised(run.out));
   Expect("transcript", Normalised(ReadIfPresent(transcript).value_or("")));
+  ExpectHostFiles();
   if (run.status == 0) {
     const CliResult list = RunCli("list --json " + Quoted(drawing));
     ASSERT_EQ(list.status, 0) << list.out;

@@ -1,0 +1,71 @@
+// VXLOGFILEINIT and VXLOGFILEWRITE: the log lands where the host's
+// FullFileName puts it, one line per write.
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "tests/fonts/font_test_support.h"
+#include "tests/script/script_fixture.h"
+
+namespace vxh::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The host folder is fixed when the session starts, so it is made first.
+struct OwnHostFolder {
+  OwnHostFolder() { fs::create_directories(home.Path()); }
+  fonttest::TempHostFolder home;
+};
+
+class ScriptLog : public OwnHostFolder, public ScriptTest {
+ protected:
+  fs::path Home() const { return home.Path(); }
+
+  static std::string Contents(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return "<missing>";
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+};
+
+TEST_F(ScriptLog, WritesWithoutInitGoToTheDefaultLogInTheHostFolder) {
+  Run("VXLOGFILEWRITE;first line;VXLOGFILEWRITE;\"second; with a semicolon\"");
+  EXPECT_EQ(Contents(Home() / "VXLogFile.txt"), "first line\nsecond; with a semicolon\n");
+  EXPECT_TRUE(Transcribed("? Write to log file: "));
+}
+
+TEST_F(ScriptLog, InitNamesTheLogAndEnterKeepsTheName) {
+  const fs::path other = Home() / "other.log";
+  Run("VXLOGFILEINIT;\"" + other.string() + "\";VXLOGFILEWRITE;one");
+  Run("VXLOGFILEINIT;;VXLOGFILEWRITE;two");
+  EXPECT_TRUE(Transcribed("? Filename [" + other.string() + "]: "));
+  EXPECT_EQ(Contents(other), "one\ntwo\n");
+  EXPECT_FALSE(fs::exists(Home() / "VXLogFile.txt"));
+}
+
+TEST_F(ScriptLog, InitNeitherCreatesNorEmptiesTheLog) {
+  Run("VXLOGFILEWRITE;kept");
+  Run("VXLOGFILEINIT;\"#VXLogFile.txt\";VXLOGFILEINIT;\"#fresh.txt\"");
+  EXPECT_EQ(Contents(Home() / "VXLogFile.txt"), "kept\n");
+  EXPECT_FALSE(fs::exists(Home() / "fresh.txt"));
+}
+
+TEST_F(ScriptLog, CancelledOrEmptyAnswersWriteNothing) {
+  Run("VXLOGFILEWRITE;<esc>;VXLOGFILEWRITE;;VXLOGFILEINIT;<esc>");
+  EXPECT_FALSE(fs::exists(Home() / "VXLogFile.txt"));
+  Run("VXLOGFILEWRITE;\"\"");  // an empty text is a given answer: an empty line
+  EXPECT_EQ(Contents(Home() / "VXLogFile.txt"), "\n");
+}
+
+TEST_F(ScriptLog, ALogThatCannotBeOpenedIsSkippedQuietly) {
+  Run("VXLOGFILEINIT;\"" + (Home() / "no such folder" / "log.txt").string() + "\";VXLOGFILEWRITE;lost");
+  Run("VXLOGFILEINIT;\"#\";VXLOGFILEWRITE;lost");  // the host folder itself
+  EXPECT_EQ(transcript.str().find("[Error]"), std::string::npos);
+  EXPECT_FALSE(fs::exists(Home() / "no such folder"));
+}
+
+}  // namespace
+}  // namespace vxh::testing

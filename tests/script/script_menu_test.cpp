@@ -1,0 +1,120 @@
+// VXCMENU: the menu file's entries, and the menu run from scripts with the
+// file in the host folder.
+#include <filesystem>
+#include <fstream>
+
+#include "script/menu_file.h"
+#include "tests/fonts/font_test_support.h"
+#include "tests/script/script_fixture.h"
+
+namespace vxh::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Shown {
+  bool separator;
+  std::string label;
+  std::string command;  // "" for none
+};
+
+std::vector<Shown> Read(std::string_view data) {
+  std::vector<Shown> out;
+  for (const vx::MenuEntry& e : vx::ReadMenuEntries(data)) {
+    out.push_back({e.separator, e.label, e.command_at == 0 ? "" : std::string(vx::CommandTextAt(data, e.command_at))});
+  }
+  return out;
+}
+
+bool operator==(const Shown& a, const Shown& b) {
+  return a.separator == b.separator && a.label == b.label && a.command == b.command;
+}
+
+void PrintTo(const Shown& s, std::ostream* os) {
+  *os << (s.separator ? "-" : s.label) << ":" << s.command;
+}
+
+TEST(MenuFile, LinesBecomeItemsSeparatorsOrNothing) {
+  const struct {
+    std::string_view data;
+    std::vector<Shown> entries;
+  } cases[] = {
+      {"Line:LINE;0,0;1,1;;\r\n", {{false, "Line", "LINE;0,0;1,1;;"}}},
+      {"-\r\n-part:ignored\r\n", {{true, "", ""}, {true, "", ""}}},
+      {"a:x\r\n\r\n\r\nb:y", {{false, "a", "x"}, {false, "b", "y"}}},
+      {"No command\r\n:no label\r\nEmpty:\r\n", {{false, "No command", ""}, {false, "Empty", ""}}},
+      {"lf:one\nonly:two\n", {{false, "lf", "one"}, {false, "only", "two"}}},
+      {"time: 12:30\r\n", {{false, "time", " 12:30"}}},
+      {"", {}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Read(c.data), c.entries) << c.data;
+}
+
+TEST(MenuFile, IdentifiersAreOffsetsJustAfterTheColon) {
+  const std::string_view data = "ab:cd\r\nx:yz";
+  const std::vector<vx::MenuEntry> entries = vx::ReadMenuEntries(data);
+  ASSERT_EQ(entries.size(), 2u);
+  EXPECT_EQ(entries[0].command_at, 3u);
+  EXPECT_EQ(entries[1].command_at, 9u);
+  EXPECT_EQ(vx::CommandTextAt(data, 100), "");
+}
+
+struct OwnHostFolder {
+  OwnHostFolder() { fs::create_directories(home.Path()); }
+  fonttest::TempHostFolder home;
+};
+
+class CommandMenu : public OwnHostFolder, public ScriptTest {
+ protected:
+  void WriteMenu(const std::string& name, const std::string& text) {
+    std::ofstream(home.Path() / name, std::ios::binary) << text;
+  }
+};
+
+const char kMenu[] =
+    "Line:LINE;0,0;10,0;;\r\n"
+    "-\r\n"
+    "Nothing\r\n"
+    "Circle:CIRP;0,0;5,0\r\n";
+
+TEST_F(CommandMenu, TheChosenItemsCommandRunsAfterTheMenu) {
+  WriteMenu("m.txt", kMenu);
+  Run("VXCMENU;\"#m.txt\";<menu 3>");
+  ASSERT_EQ(Entities().size(), 1u);
+  EXPECT_EQ(KindOf(Entities()[0]), vx::kKindCircle);
+  EXPECT_TRUE(Transcribed("? menu: Line | - | Nothing | Circle"));
+  EXPECT_TRUE(Transcribed("> CIRP"));
+}
+
+TEST_F(CommandMenu, EscapeAnItemWithoutCommandOrAnEmptyFileRunNothing) {
+  WriteMenu("m.txt", kMenu);
+  WriteMenu("empty.txt", "");
+  Run("VXCMENU;\"#m.txt\";<esc>;VXCMENU;;<menu 2>;VXCMENU;\"#empty.txt\";VXCMENU;\"#missing.txt\"");
+  EXPECT_TRUE(Entities().empty());
+  EXPECT_TRUE(Transcribed("? Filename [#m.txt]: ")) << "Enter offered the previous name";
+  const std::vector<std::string> lines = TranscriptLines();
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), "? menu: Line | - | Nothing | Circle"), 2);
+}
+
+TEST_F(CommandMenu, EnterKeepsThePreviousMenuAndEscapeAtTheNameRunsNothing) {
+  WriteMenu("m.txt", kMenu);
+  Run("VXCMENU;\"#m.txt\";<esc>;VXCMENU;;<menu 1>;VXCMENU;<esc>");
+  ASSERT_EQ(Entities().size(), 1u);
+  EXPECT_EQ(KindOf(Entities()[0]), vx::kKindLine);
+}
+
+TEST_F(CommandMenu, ACommandTooLongForItsBufferIsRefusedNotCut) {
+  const std::string fits = "LINE;0,0;" + std::string(250 - 9 - 5, '0') + "1,1;;";  // 250 characters
+  const std::string too_long = "LINE;0,0;" + std::string(256 - 9 - 5, '0') + "1,1;;";
+  ASSERT_EQ(fits.size(), 250u);
+  ASSERT_EQ(too_long.size(), 256u);
+  WriteMenu("m.txt", "Fits:" + fits + "\r\nToo long:" + too_long + "\r\n");
+  Run("VXCMENU;\"#m.txt\";<menu 2>");
+  EXPECT_TRUE(Entities().empty());
+  EXPECT_TRUE(Transcribed("[Warning] The menu command is longer than 255 characters and was not run"));
+  Run("VXCMENU;;<menu 1>");
+  EXPECT_EQ(Entities().size(), 1u);
+}
+
+}  // namespace
+}  // namespace vxh::testing
