@@ -2,15 +2,13 @@
 // before it is used; the first problem found is a BadInput naming the file,
 // the byte offset and, for entities, where in the drawing the entity sits.
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <set>
 
 #include "headless/drawing/document.h"
 #include "headless/drawing/entity_list.h"
 #include "headless/drawing/settings_tables.h"
+#include "headless/files/whole_file.h"
 #include "headless/host_error.h"
 #include "headless/kvd/kvd_file.h"
 #include "headless/kvd/kvd_layout.h"
@@ -170,10 +168,7 @@ std::unique_ptr<Document> DecodeKvd(const std::uint8_t* data, std::size_t size, 
 }
 
 std::unique_ptr<Document> LoadKvd(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) throw BadInput("cannot open drawing file \"" + path + "\": " + std::strerror(errno));
-  const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  if (file.bad()) throw BadInput("cannot read drawing file \"" + path + "\"");
+  const std::vector<std::uint8_t> bytes = ReadInputFile(path, "drawing file");
   return DecodeKvd(bytes.data(), bytes.size(), path);
 }
 

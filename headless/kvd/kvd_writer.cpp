@@ -1,11 +1,9 @@
-#include <cerrno>
 #include <cstring>
-#include <fstream>
 
 #include "headless/drawing/document.h"
 #include "headless/drawing/entity_list.h"
 #include "headless/drawing/settings_tables.h"
-#include "headless/host_error.h"
+#include "headless/files/output_file.h"
 #include "headless/kvd/kvd_file.h"
 #include "headless/kvd/kvd_layout.h"
 #include "host/record.h"
@@ -82,11 +80,7 @@ std::vector<std::uint8_t> EncodeKvd(const Document& doc, bool keep_removed) {
 
 void SaveKvd(const Document& doc, const std::string& path) {
   const std::vector<std::uint8_t> bytes = EncodeKvd(doc);
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  if (!file) throw BadInput("cannot open drawing file \"" + path + "\" for writing: " + std::strerror(errno));
-  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  file.close();
-  if (!file) throw BadInput("cannot write drawing file \"" + path + "\": " + std::strerror(errno));
+  WriteBytesThroughTemporary(path, bytes.data(), bytes.size());
 }
 
 }  // namespace vxh
