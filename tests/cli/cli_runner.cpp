@@ -9,8 +9,11 @@
 
 namespace vxtest {
 
-CliResult RunCli(const std::string& arguments) {
-  const std::string command = std::string(VORLIX_CLI) + " " + arguments + " 2>&1";
+CliResult RunCli(const std::string& arguments) { return RunCliIn("", arguments); }
+
+CliResult RunCliIn(const std::string& dir, const std::string& arguments) {
+  const std::string cd = dir.empty() ? "" : "cd '" + dir + "' && ";
+  const std::string command = cd + std::string(VORLIX_CLI) + " " + arguments + " 2>&1";
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) throw std::runtime_error("cannot start " + command);
   CliResult result;
