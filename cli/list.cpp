@@ -1,3 +1,5 @@
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 
 #include "cli/commands.h"
@@ -6,14 +8,17 @@
 #include "cli/output.h"
 #include "headless/drawing/document.h"
 #include "headless/dxf/drawing_file.h"
+#include "headless/host_error.h"
 
 namespace vxcli {
 
 int List(const std::string& drawing, bool json) {
   return Guarded([&] {
     const std::unique_ptr<vxh::Document> document = vxh::LoadDrawing(drawing);
-    std::cout << (json ? ListJson(*document) : ListText(*document));
-    std::cout.flush();
+    errno = 0;
+    std::cout << (json ? ListJson(*document) : ListText(*document)) << std::flush;
+    if (!std::cout)
+      throw vxh::WriteFailure(std::string("cannot write the listing: ") + std::strerror(errno != 0 ? errno : EIO));
   });
 }
 

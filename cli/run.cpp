@@ -48,10 +48,12 @@ void RunAll(const RunArgs& args) {
     // Only a run that went through to the end writes its drawing.
     if (!args.out.empty()) WriteOutput(session, args.out);
   }
+  errno = 0;
   if (transcript_file) {
-    errno = 0;
     transcript_file->close();
     if (!*transcript_file) TranscriptFailed(args.transcript, errno != 0 ? errno : EIO);
+  } else if (!(std::cout << std::flush)) {
+    TranscriptFailed("standard output", errno != 0 ? errno : EIO);
   }
 }
 

@@ -101,6 +101,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "cannot write \"{dir}/no/x.png\""},
         ExitCase{"transcript in a missing folder", "run {dir}/draw.vxs --transcript {dir}/no/t.txt", 1,
                  "cannot write \"{dir}/no/t.txt\": No such file or directory"},
+        ExitCase{"transcript on a full device", "run {dir}/draw.vxs --transcript /dev/full", 1,
+                 "cannot write \"/dev/full\": No space left on device"},
+        ExitCase{"listing on a full device (the message goes there too)", "list {dir}/good.kvd >/dev/full", 1, ""},
         ExitCase{"SAVE into a missing folder", "run {dir}/save.vxs", 1,
                  "{dir}/save.vxs:2:7: cannot write \"{dir}/no/such/folder/x.kvd\": No such file or directory"}),
     [](const testing::TestParamInfo<ExitCase>& info) {
