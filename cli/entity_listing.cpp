@@ -24,7 +24,8 @@ std::string TextKey(const std::string& key) {
 
 std::string FieldsText(const std::vector<Field>& fields) {
   std::string out;
-  for (std::size_t i = 0; i < fields.size(); ++i) out += (i ? ", " : " ") + TextKey(fields[i].key) + " " + fields[i].text;
+  for (std::size_t i = 0; i < fields.size(); ++i)
+    out += (i ? ", " : " ") + TextKey(fields[i].key) + " " + fields[i].text;
   return out;
 }
 
@@ -105,9 +106,11 @@ std::string ListText(const vxh::Document& document) {
   vxh::EntityList& work = const_cast<vxh::Document&>(document).Work();
   std::string out;
   work.ForEach([&](Entity e) { out += lister.Text(work, e, 0); });
-  for (const TableListing& t : kTables)
-    vxh::ForEachRecord(TablesOf(document), t.number,
-                       [&](const std::uint8_t* r) { out += std::string(t.title) + ":" + FieldsText(t.fields(r)) + "\n"; });
+  for (const TableListing& t : kTables) {
+    vxh::ForEachRecord(TablesOf(document), t.number, [&](const std::uint8_t* r) {
+      out += std::string(t.title) + ":" + FieldsText(t.fields(r)) + "\n";
+    });
+  }
   return out;
 }
 

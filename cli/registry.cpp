@@ -99,7 +99,8 @@ int GetValue(const RegistryArgs& args) {
 
 int SetValue(const RegistryArgs& args) {
   if (args.empty == !args.file.empty()) throw vxh::BadInput("registry set needs exactly one of --file and --empty");
-  const std::vector<std::uint8_t> data = args.empty ? std::vector<std::uint8_t>() : vxh::ReadInputFile(args.file, "file");
+  const std::vector<std::uint8_t> data =
+      args.empty ? std::vector<std::uint8_t>() : vxh::ReadInputFile(args.file, "file");
   OpenStore(args).Set(args.key, StoredName(args), kBinary, data);
   return kExitOk;
 }
