@@ -68,13 +68,15 @@ void AddHelp(CLI::App& app, std::string& topic, int& result) {
   });
 }
 
-// The subcommand a user named, when it is not one of ours; CLI11 would call
-// it an unexpected argument.
-const char* UnknownSubcommandIn(CLI::App& app, int argc, char** argv) {
-  if (argc < 2 || argv[1][0] == '-') return nullptr;
-  for (const CLI::App* sub : app.get_subcommands({}))
-    if (sub->get_name() == argv[1]) return nullptr;
-  return argv[1];
+// The subcommand a user named ("frob", or "registry frob"), when it is not
+// one of ours; CLI11 would call it an unexpected argument or say that a
+// subcommand is missing.
+std::string UnknownSubcommandIn(const CLI::App& app, int argc, char** argv, int at = 1, std::string path = "") {
+  const std::vector<const CLI::App*> subs = app.get_subcommands({});
+  if (subs.empty() || argc <= at || argv[at][0] == '-') return "";
+  for (const CLI::App* sub : subs)
+    if (sub->get_name() == argv[at]) return UnknownSubcommandIn(*sub, argc, argv, at + 1, path + argv[at] + " ");
+  return path + argv[at];
 }
 
 // "vorlix: " and CLI11's message, which names options as the user wrote
@@ -103,7 +105,8 @@ int main(int argc, char** argv) {
   vxcli::AddRegistryCommand(app, result);
   AddHelp(app, help_topic, result);
 
-  if (const char* unknown = UnknownSubcommandIn(app, argc, argv)) return UnknownSubcommand(unknown);
+  if (const std::string unknown = UnknownSubcommandIn(app, argc, argv); !unknown.empty())
+    return UnknownSubcommand(unknown);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

@@ -69,6 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
         ExitCase{"version", "--version", 0, "vorlix 0."},
         ExitCase{"no subcommand", "", 2, "vorlix: "},
         ExitCase{"unknown subcommand", "frobnicate", 2, "vorlix: unknown subcommand \"frobnicate\""},
+        ExitCase{"unknown registry subcommand", "registry frob", 2, "vorlix: unknown subcommand \"registry frob\""},
         ExitCase{"unknown option", "run {dir}/draw.vxs --bogus", 2, "vorlix: "},
         ExitCase{"option without its value", "run {dir}/draw.vxs --in", 2, "vorlix: --in"},
         ExitCase{"no script", "run", 2, "vorlix: SCRIPT is required"},
