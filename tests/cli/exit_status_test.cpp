@@ -1,6 +1,7 @@
 // Every way a vorlix invocation can go wrong, with the status and the words
 // a user needs: 2 for bad input, 1 for work that could not be done.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cctype>
 #include <filesystem>
@@ -30,7 +31,8 @@ std::string Replace(std::string text, const std::string& dir) {
 // A folder with a good script, a good drawing, a damaged one, a folder and a
 // folder named like a drawing.
 std::string Fixture() {
-  const std::string dir = ScratchDir("exit-status");
+  // Per process: ctest runs every case as a process of its own, in parallel.
+  const std::string dir = ScratchDir("exit-status-" + std::to_string(::getpid()));
   WriteFile(dir + "/draw.vxs", "LINE; 0,0; 10,0; <enter>\n");
   WriteFile(dir + "/save.vxs", "LINE; 0,0; 10,0; <enter>\nSAVE; " + dir + "/no/such/folder/x.kvd\n");
   WriteFile(dir + "/bad.vxs", "LINE; 0,0; ten,0\n");
@@ -45,7 +47,10 @@ std::string Fixture() {
 class CliExitStatus : public testing::TestWithParam<ExitCase> {
  protected:
   static void SetUpTestSuite() { dir_ = new std::string(Fixture()); }
-  static void TearDownTestSuite() { delete dir_; }
+  static void TearDownTestSuite() {
+    std::filesystem::remove_all(*dir_);
+    delete dir_;
+  }
   static std::string* dir_;
 };
 

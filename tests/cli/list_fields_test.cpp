@@ -2,8 +2,9 @@
 // colours, line styles, ellipse and curve parameters, symbols, texts; the
 // JSON form is valid JSON (checked by Python's parser) and holds the same.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
-#include <cmath>
+#include <filesystem>
 #include <string>
 
 #include "headless/drawing/document.h"
@@ -65,11 +66,13 @@ std::string SampleDrawing(const std::string& dir) {
 class ListFields : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    const std::string dir = ScratchDir("list-fields");
+    // Per process: ctest runs every test as a process of its own, in parallel.
+    const std::string dir = ScratchDir("list-fields-" + std::to_string(::getpid()));
     const std::string path = SampleDrawing(dir);
     json_ = new CliResult(RunCli("list --json " + path));
     text_ = new CliResult(RunCli("list " + path));
     parsed_ = new CliResult(RunCli("list --json " + path + " | python3 -c 'import json,sys; json.load(sys.stdin)'"));
+    std::filesystem::remove_all(dir);
   }
   static void TearDownTestSuite() {
     delete json_;
