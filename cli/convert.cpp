@@ -1,13 +1,17 @@
 #include "cli/convert.h"
 
 #include "cli/guarded.h"
+#include "cli/output.h"
 #include "headless/drawing/document.h"
 #include "headless/dxf/drawing_file.h"
 
 namespace vxcli {
 
 int Convert(const std::string& in, const std::string& out) {
-  return Guarded([&] { vxh::SaveDrawing(*vxh::LoadDrawing(in), out); });
+  return Guarded([&] {
+    RequireOutputType(out, kDrawingTypes);
+    vxh::SaveDrawing(*vxh::LoadDrawing(in), out);
+  });
 }
 
 }  // namespace vxcli

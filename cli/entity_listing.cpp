@@ -1,13 +1,13 @@
 #include "cli/entity_listing.h"
 
-#include <charconv>
-#include <cstring>
-
+#include "cli/entity_fields.h"
 #include "headless/drawing/document.h"
+#include "headless/drawing/entity_list.h"
+#include "headless/drawing/settings_tables.h"
 #include "headless/geometry/entity_access.h"
-#include "headless/text_encoding.h"
 #include "host/entity_layout.h"
 #include "host/record.h"
+#include "host/settings_layout.h"
 
 namespace vxcli {
 
@@ -15,137 +15,126 @@ namespace {
 
 using vx::Entity;
 
-// Shortest text that reads back as the same double.
-std::string Num(double value) {
-  char buffer[32];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, result.ptr);
+std::string TextKey(const std::string& key) {
+  std::string out = key;
+  for (char& c : out)
+    if (c == '_') c = ' ';
+  return out;
 }
 
-std::string JsonString(const char* text) {
-  std::string out = "\"";
-  for (const unsigned char* c = reinterpret_cast<const unsigned char*>(text); *c; ++c) {
-    if (*c == '"' || *c == '\\') {
-      out += '\\';
-      out += static_cast<char>(*c);
-    } else if (*c < 0x20) {
-      char escape[8];
-      std::snprintf(escape, sizeof escape, "\\u%04x", *c);
-      out += escape;
-    } else if (*c >= 0x80) {
-      out += vxh::Cp1252ToUtf8(std::string_view(reinterpret_cast<const char*>(c), 1));
-    } else {
-      out += static_cast<char>(*c);
-    }
+std::string FieldsText(const std::vector<Field>& fields) {
+  std::string out;
+  for (std::size_t i = 0; i < fields.size(); ++i)
+    out += (i ? ", " : " ") + TextKey(fields[i].key) + " " + fields[i].text;
+  return out;
+}
+
+std::string FieldsJson(const std::vector<Field>& fields) {
+  std::string out;
+  for (const Field& f : fields) out += ",\"" + f.key + "\":" + f.json;
+  return out;
+}
+
+class EntityLister {
+ public:
+  explicit EntityLister(const TableNames& names) : names_(names) {}
+
+  std::string Text(const vxh::EntityList& list, Entity e, int depth) const {
+    std::string out(static_cast<std::size_t>(depth) * 2, ' ');
+    out += vxh::KindName(vx::GetI8(e, vx::kHdrKind)) + ":" + FieldsText(EntityFields(e, names_)) + "\n";
+    if (const vxh::EntityList* members = list.Members(e))
+      members->ForEach([&](Entity m) { out += Text(*members, m, depth + 1); });
+    return out;
   }
-  return out + "\"";
-}
 
-struct Point {
-  double x, y;
+  std::string Json(const vxh::EntityList& list, Entity e) const {
+    const int kind = vx::GetI8(e, vx::kHdrKind);
+    std::string out = "{\"kind\":" + std::to_string(kind) + ",\"name\":\"" + vxh::KindName(kind) + "\"" +
+                      FieldsJson(EntityFields(e, names_));
+    if (const vxh::EntityList* members = list.Members(e)) {
+      out += ",\"members\":[";
+      bool first = true;
+      members->ForEach([&](Entity m) {
+        out += (first ? "" : ",") + Json(*members, m);
+        first = false;
+      });
+      out += "]";
+    }
+    return out + "}";
+  }
+
+ private:
+  const TableNames& names_;
 };
 
-std::vector<Point> PointsOf(Entity e) {
-  const int kind = vx::GetI8(e, vx::kHdrKind);
-  std::vector<Point> points;
-  if (kind == vx::kKindLine) {
-    points.push_back({vx::GetF64(e, vx::kLineX1), vx::GetF64(e, vx::kLineY1)});
-    points.push_back({vx::GetF64(e, vx::kLineX2), vx::GetF64(e, vx::kLineY2)});
-  } else if (kind == vx::kKindPath || kind == vx::kKindPolygon) {
-    const unsigned count = vx::GetU16(e, vx::kPolyCount);
-    for (unsigned i = 0; i < count; ++i) {
-      const std::size_t at = vx::kPolyVertices + i * vx::kVertexBytes;
-      points.push_back({vx::GetF64(e, at), vx::GetF64(e, at + 8)});
-    }
-  } else if (kind == vx::kKindPoint) {
-    points.push_back({vx::GetF64(e, vx::kPointX), vx::GetF64(e, vx::kPointY)});
-  }
-  return points;
+std::vector<Field> LayerFields(const std::uint8_t* r) {
+  const std::uint32_t flags = vx::GetU32(r, vx::kLayerFlags);
+  const auto flag = [](const char* key, bool on) { return Field{key, on ? "true" : "false", on ? "yes" : "no"}; };
+  return {NumberField("id", vx::GetU16(r, vx::kLayerId)),
+          StringField("name", RecordText(r, vx::kLayerName)),
+          NumberField("colour", vx::GetU16(r, vx::kLayerColour)), flag("hidden", flags & vx::kLayerHidden),
+          flag("frozen", flags & vx::kLayerFrozen)};
 }
 
-bool IsCircular(int kind) { return kind == vx::kKindCircle || kind == vx::kKindArc; }
-bool IsText(int kind) { return kind == vx::kKindText; }
-
-std::string PointsJson(const std::vector<Point>& points) {
-  std::string out = "[";
-  for (std::size_t i = 0; i < points.size(); ++i) {
-    if (i) out += ",";
-    out += "[" + Num(points[i].x) + "," + Num(points[i].y) + "]";
-  }
-  return out + "]";
+std::vector<Field> LineStyleFields(const std::uint8_t* r) {
+  return {NumberField("number", vx::GetU16(r, vx::kLStyleNumber)),
+          StringField("name", RecordText(r, vx::kLStyleName))};
 }
 
-std::string CircularJson(Entity e, int kind) {
-  std::string out = ",\"center\":[" + Num(vx::GetF64(e, vx::kCircleX)) + "," +
-                    Num(vx::GetF64(e, vx::kCircleY)) + "],\"radius\":" +
-                    Num(vx::GetF64(e, vx::kCircleR));
-  if (kind == vx::kKindArc) {
-    out += ",\"start\":" + Num(vx::GetF64(e, vx::kArcStart)) +
-           ",\"sweep\":" + Num(vx::GetF64(e, vx::kArcSweep));
-  }
-  return out;
-}
+// One JSON array or block of text lines per settings table.
+struct TableListing {
+  int number;
+  const char* key;
+  const char* title;
+  std::vector<Field> (*fields)(const std::uint8_t*);
+};
 
-std::string TextJson(Entity e) {
-  const std::uint8_t* spec = e + vx::kTextSpec;
-  return ",\"origin\":[" + Num(vx::GetF64(e, vx::kTextX)) + "," + Num(vx::GetF64(e, vx::kTextY)) +
-         "],\"text\":" + JsonString(reinterpret_cast<const char*>(e + vx::kTextString)) +
-         ",\"height\":" + Num(vx::GetF32(spec, vx::kSpecHeight)) +
-         ",\"angle\":" + Num(vx::GetF32(spec, vx::kSpecAngle));
-}
+constexpr TableListing kTables[] = {
+    {vx::kTableLayers, "layers", "layer", LayerFields},
+    {vx::kTableLineStyles, "line_styles", "line style", LineStyleFields},
+};
 
-std::string MembersJson(const vxh::EntityList& list, Entity e) {
-  const vxh::EntityList* members = list.Members(e);
-  if (!members) return "";
-  std::string out = ",\"members\":[";
-  bool first = true;
-  members->ForEach([&](Entity m) {
-    if (!first) out += ",";
-    first = false;
-    out += DescribeJson(*members, m);
-  });
-  return out + "]";
-}
-
-std::string TextFields(Entity e, int kind) {
-  std::string out;
-  for (const Point& p : PointsOf(e)) out += " (" + Num(p.x) + ", " + Num(p.y) + ")";
-  if (IsCircular(kind)) {
-    out += " centre (" + Num(vx::GetF64(e, vx::kCircleX)) + ", " + Num(vx::GetF64(e, vx::kCircleY)) +
-           ") radius " + Num(vx::GetF64(e, vx::kCircleR));
-    if (kind == vx::kKindArc)
-      out += " start " + Num(vx::GetF64(e, vx::kArcStart)) + " sweep " + Num(vx::GetF64(e, vx::kArcSweep));
-  }
-  if (IsText(kind)) {
-    out += " (" + Num(vx::GetF64(e, vx::kTextX)) + ", " + Num(vx::GetF64(e, vx::kTextY)) + ") " +
-           JsonString(reinterpret_cast<const char*>(e + vx::kTextString)) + " height " +
-           Num(vx::GetF32(e + vx::kTextSpec, vx::kSpecHeight));
-  }
-  return out;
+vxh::SettingsTables& TablesOf(const vxh::Document& document) {
+  return const_cast<vxh::Document&>(document).Tables();
 }
 
 }  // namespace
 
-std::string DescribeText(const vxh::EntityList& list, Entity e, int depth) {
-  const int kind = vx::GetI8(e, vx::kHdrKind);
-  std::string out(static_cast<std::size_t>(depth) * 2, ' ');
-  out += vxh::KindName(kind);
-  out += " layer " + std::to_string(vx::GetU16(e, vx::kHdrLayer)) + ":" + TextFields(e, kind) + "\n";
-  if (const vxh::EntityList* members = list.Members(e)) {
-    members->ForEach([&](Entity m) { out += DescribeText(*members, m, depth + 1); });
+std::string ListText(const vxh::Document& document) {
+  const TableNames names = NamesOf(document);
+  const EntityLister lister(names);
+  vxh::EntityList& work = const_cast<vxh::Document&>(document).Work();
+  std::string out;
+  work.ForEach([&](Entity e) { out += lister.Text(work, e, 0); });
+  for (const TableListing& t : kTables) {
+    vxh::ForEachRecord(TablesOf(document), t.number, [&](const std::uint8_t* r) {
+      out += std::string(t.title) + ":" + FieldsText(t.fields(r)) + "\n";
+    });
   }
   return out;
 }
 
-std::string DescribeJson(const vxh::EntityList& list, Entity e) {
-  const int kind = vx::GetI8(e, vx::kHdrKind);
-  std::string out = "{\"kind\":" + std::to_string(kind) + ",\"name\":\"" + vxh::KindName(kind) +
-                    "\",\"layer\":" + std::to_string(vx::GetU16(e, vx::kHdrLayer));
-  const std::vector<Point> points = PointsOf(e);
-  if (!points.empty()) out += ",\"points\":" + PointsJson(points);
-  if (IsCircular(kind)) out += CircularJson(e, kind);
-  if (IsText(kind)) out += TextJson(e);
-  return out + MembersJson(list, e) + "}";
+std::string ListJson(const vxh::Document& document) {
+  const TableNames names = NamesOf(document);
+  const EntityLister lister(names);
+  vxh::EntityList& work = const_cast<vxh::Document&>(document).Work();
+  std::string out = "{\"entities\":[";
+  bool first = true;
+  work.ForEach([&](Entity e) {
+    out += (first ? "\n" : ",\n") + lister.Json(work, e);
+    first = false;
+  });
+  out += "\n]";
+  for (const TableListing& t : kTables) {
+    out += ",\n\"" + std::string(t.key) + "\":[";
+    first = true;
+    vxh::ForEachRecord(TablesOf(document), t.number, [&](const std::uint8_t* r) {
+      out += (first ? "\n{" : ",\n{") + FieldsJson(t.fields(r)).substr(1) + "}";
+      first = false;
+    });
+    out += "\n]";
+  }
+  return out + "}\n";
 }
 
 }  // namespace vxcli

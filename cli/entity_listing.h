@@ -1,18 +1,17 @@
-// One description per entity for `vorlix list`: a line of text, or a JSON
-// object with the fields a user or a test wants to check.
+// What `vorlix list` says about a drawing: one entry per entity, as a line of
+// text or a JSON object (docs/list_json.md), then the layers and line styles.
+// Both forms carry the same fields.
 #pragma once
 
 #include <string>
 
-#include "host/kv_types.h"
-
 namespace vxh {
-class EntityList;
+class Document;
 }
 
 namespace vxcli {
 
-std::string DescribeText(const vxh::EntityList& list, vx::Entity entity, int depth);
-std::string DescribeJson(const vxh::EntityList& list, vx::Entity entity);
+std::string ListText(const vxh::Document& document);
+std::string ListJson(const vxh::Document& document);
 
 }  // namespace vxcli

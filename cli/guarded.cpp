@@ -14,6 +14,9 @@ int Guarded(const std::function<void()>& work) {
   } catch (const vxh::BadInput& e) {
     std::cerr << "vorlix: " << e.what() << "\n";
     return kExitBadInput;
+  } catch (const vxh::WriteFailure& e) {
+    std::cerr << "vorlix: " << e.what() << "\n";
+    return kExitFailure;
   } catch (const std::exception& e) {
     std::cerr << "vorlix: " << e.what() << "\n";
     return kExitFailure;

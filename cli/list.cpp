@@ -1,39 +1,32 @@
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 
 #include "cli/commands.h"
 #include "cli/entity_listing.h"
 #include "cli/guarded.h"
+#include "cli/output.h"
 #include "headless/drawing/document.h"
 #include "headless/dxf/drawing_file.h"
-#include "headless/render/render.h"
+#include "headless/host_error.h"
 
 namespace vxcli {
 
-namespace {
-
-void PrintList(const vxh::Document& document, bool json) {
-  vxh::EntityList& work = const_cast<vxh::Document&>(document).Work();
-  if (!json) {
-    work.ForEach([&](vx::Entity e) { std::cout << DescribeText(work, e, 0); });
-    return;
-  }
-  std::cout << "{\"entities\":[";
-  bool first = true;
-  work.ForEach([&](vx::Entity e) {
-    std::cout << (first ? "\n" : ",\n") << DescribeJson(work, e);
-    first = false;
-  });
-  std::cout << "\n]}\n";
-}
-
-}  // namespace
-
 int List(const std::string& drawing, bool json) {
-  return Guarded([&] { PrintList(*vxh::LoadDrawing(drawing), json); });
+  return Guarded([&] {
+    const std::unique_ptr<vxh::Document> document = vxh::LoadDrawing(drawing);
+    errno = 0;
+    std::cout << (json ? ListJson(*document) : ListText(*document)) << std::flush;
+    if (!std::cout)
+      throw vxh::WriteFailure(std::string("cannot write the listing: ") + std::strerror(errno != 0 ? errno : EIO));
+  });
 }
 
 int Render(const std::string& drawing, const std::string& out) {
-  return Guarded([&] { vxh::RenderDocument(*vxh::LoadDrawing(drawing), out); });
+  return Guarded([&] {
+    RequireOutputType(out, kPictureTypes);
+    WritePicture(*vxh::LoadDrawing(drawing), out);
+  });
 }
 
 }  // namespace vxcli

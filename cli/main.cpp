@@ -1,15 +1,17 @@
 // vorlix: runs scripts against drawings and writes drawings and pictures.
 #include <CLI/CLI.hpp>
 
+#include <iostream>
+
 #include "cli/commands.h"
-#include "cli/registry.h"
 #include "cli/convert.h"
+#include "cli/registry.h"
 
 namespace {
 
 void AddRun(CLI::App& app, vxcli::RunArgs& args, int& result) {
   CLI::App* run = app.add_subcommand("run", "Run scripts against a drawing");
-  run->add_option("scripts", args.scripts, "Script files, run in order")->required();
+  run->add_option("SCRIPT", args.scripts, "Script files, run in order")->required();
   run->add_option("--in", args.in, "Drawing to open first (.kvd or .dxf)");
   run->add_option("--out", args.out, "Write the drawing (.kvd, .dxf) or a picture (.png, .svg, .pdf)");
   run->add_option("--frames", args.frames, "Folder for the preview frames of drags");
@@ -18,52 +20,93 @@ void AddRun(CLI::App& app, vxcli::RunArgs& args, int& result) {
   run->callback([&] { result = vxcli::Run(args); });
 }
 
-void AddDrawingCommands(CLI::App& app, std::string& drawing, std::string& out, bool& json,
-                        int& result) {
+void AddDrawingCommands(CLI::App& app, std::string& drawing, std::string& out, bool& json, int& result) {
   CLI::App* list = app.add_subcommand("list", "List the entities of a drawing");
-  list->add_option("drawing", drawing, "Drawing file (.kvd or .dxf)")->required();
-  list->add_flag("--json", json, "Write JSON instead of text");
+  list->add_option("DRAWING", drawing, "Drawing file (.kvd or .dxf)")->required();
+  list->add_flag("--json", json, "Write JSON instead of text (docs/list_json.md)");
   list->callback([&] { result = vxcli::List(drawing, json); });
 
   CLI::App* render = app.add_subcommand("render", "Draw a drawing as a picture");
-  render->add_option("drawing", drawing, "Drawing file (.kvd or .dxf)")->required();
+  render->add_option("DRAWING", drawing, "Drawing file (.kvd or .dxf)")->required();
   render->add_option("--out", out, "Picture file (.png, .svg, .pdf)")->required();
   render->callback([&] { result = vxcli::Render(drawing, out); });
 
   CLI::App* dialog = app.add_subcommand("dialog", "Draw one of the pack's dialogs as a picture");
-  dialog->add_option("name", drawing, "Dialog resource name (DLGHATCHCMD, IDD_DLGDIST, ...)")->required();
+  dialog->add_option("NAME", drawing, "Dialog resource name (DLGHATCHCMD, IDD_DLGDIST, ...)")->required();
   dialog->add_option("--out", out, "Picture file (.png, .svg)")->required();
   dialog->callback([&] { result = vxcli::DialogPicture(drawing, out); });
 }
 
 void AddConvert(CLI::App& app, std::string& in, std::string& out, int& result) {
   CLI::App* convert = app.add_subcommand("convert", "Convert a drawing between .kvd and .dxf");
-  convert->add_option("in", in, "Drawing to read (.kvd or .dxf)")->required();
-  convert->add_option("out", out, "Drawing to write (.kvd or .dxf)")->required();
+  convert->add_option("IN", in, "Drawing to read (.kvd or .dxf)")->required();
+  convert->add_option("OUT", out, "Drawing to write (.kvd or .dxf)")->required();
   convert->callback([&] { result = vxcli::Convert(in, out); });
+}
+
+int UnknownSubcommand(const std::string& name) {
+  std::cerr << "vorlix: unknown subcommand \"" << name << "\" (\"vorlix help\" lists them)\n";
+  return vxcli::kExitBadInput;
+}
+
+// `vorlix help` and `vorlix help SUBCOMMAND`, the same texts as --help.
+void AddHelp(CLI::App& app, std::string& topic, int& result) {
+  CLI::App* help = app.add_subcommand("help", "Show this help, or the help of one subcommand");
+  help->add_option("SUBCOMMAND", topic, "The subcommand to explain");
+  help->callback([&app, &topic, &result] {
+    // app.help() would explain the subcommand being run, `help` itself.
+    if (topic.empty()) {
+      std::cout << app.get_formatter()->make_help(&app, "vorlix", CLI::AppFormatMode::Normal);
+      return;
+    }
+    for (const CLI::App* sub : app.get_subcommands({}))
+      if (sub->get_name() == topic) {
+        std::cout << sub->help("vorlix");
+        return;
+      }
+    result = UnknownSubcommand(topic);
+  });
+}
+
+// The subcommand a user named ("frob", or "registry frob"), when it is not
+// one of ours; CLI11 would call it an unexpected argument or say that a
+// subcommand is missing.
+std::string UnknownSubcommandIn(const CLI::App& app, int argc, char** argv, int at = 1, std::string path = "") {
+  const std::vector<const CLI::App*> subs = app.get_subcommands({});
+  if (subs.empty() || argc <= at || argv[at][0] == '-') return "";
+  for (const CLI::App* sub : subs)
+    if (sub->get_name() == argv[at]) return UnknownSubcommandIn(*sub, argc, argv, at + 1, path + argv[at] + " ");
+  return path + argv[at];
+}
+
+// "vorlix: " and CLI11's message, which names options as the user wrote
+// them (--in, SCRIPT), then where to find help.
+std::string FailureMessage(const CLI::App*, const CLI::Error& e) {
+  return std::string("vorlix: ") + e.what() + "\n(\"vorlix help\" explains the subcommands)\n";
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  CLI::App app{"Vorlix: CAD commands and the headless host that runs them"};
+  CLI::App app{"Vorlix: CAD commands and the headless host that runs them", "vorlix"};
   app.require_subcommand(1);
+  app.set_version_flag("--version", "vorlix " VORLIX_VERSION " (Vorlix release 1026)");
+  app.failure_message(FailureMessage);
   int result = vxcli::kExitOk;
   vxcli::RunArgs run_args;
-  std::string drawing, out, convert_in, convert_out;
+  std::string drawing, out, convert_in, convert_out, help_topic;
   bool json = false;
 
   AddRun(app, run_args, result);
   AddDrawingCommands(app, drawing, out, json, result);
   AddConvert(app, convert_in, convert_out, result);
-  app.add_subcommand("commands", "List the pack's commands")->callback([&] {
-    result = vxcli::ListCommands();
-  });
-  app.add_subcommand("about", "Show the pack's About text")->callback([&] {
-    result = vxcli::About();
-  });
+  app.add_subcommand("commands", "List the pack's commands")->callback([&] { result = vxcli::ListCommands(); });
+  app.add_subcommand("about", "Show the pack's About text")->callback([&] { result = vxcli::About(); });
   vxcli::AddRegistryCommand(app, result);
+  AddHelp(app, help_topic, result);
 
+  if (const std::string unknown = UnknownSubcommandIn(app, argc, argv); !unknown.empty())
+    return UnknownSubcommand(unknown);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

@@ -1,13 +1,15 @@
 #include "cli/registry.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
-#include <fstream>
+#include <filesystem>
 #include <iostream>
-#include <iterator>
-#include <memory>
 
 #include "cli/commands.h"
 #include "cli/guarded.h"
+#include "headless/files/output_file.h"
+#include "headless/files/whole_file.h"
 #include "headless/host_error.h"
 #include "headless/registry/registry_store.h"
 
@@ -18,6 +20,7 @@ namespace {
 // Registry values written by this command are binary, as the pack stores them.
 constexpr std::uint32_t kBinary = 3;
 constexpr std::size_t kHexBytesPerLine = 16;
+constexpr const char* kPatFilesKeyName = "PAT Files";
 
 struct RegistryArgs {
   std::string registry;
@@ -60,8 +63,28 @@ void PrintHex(const std::vector<std::uint8_t>& data) {
   }
 }
 
+// The last component of a key path, ignoring trailing separators.
+std::string LastComponent(std::string key) {
+  while (!key.empty() && key.back() == '\\') key.pop_back();
+  const std::size_t separator = key.find_last_of('\\');
+  return separator == std::string::npos ? key : key.substr(separator + 1);
+}
+
+bool SameIgnoringCase(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+// Value names under a "PAT Files" key are the PAT files' paths, read later
+// from whatever folder a run starts in: a relative one is stored absolute.
+std::string StoredName(const RegistryArgs& args) {
+  if (!SameIgnoringCase(LastComponent(args.key), kPatFilesKeyName) || args.name.empty()) return args.name;
+  return std::filesystem::absolute(args.name).lexically_normal().string();
+}
+
 int GetValue(const RegistryArgs& args) {
-  const auto value = OpenStore(args).Get(args.key, args.name);
+  const auto value = OpenStore(args).Get(args.key, StoredName(args));
   if (!value) {
     std::cerr << "vorlix: no value \"" << args.name << "\" under " << args.key << "\n";
     return kExitFailure;
@@ -70,28 +93,20 @@ int GetValue(const RegistryArgs& args) {
     PrintHex(value->data);
     return kExitOk;
   }
-  std::ofstream out(args.out, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(value->data.data()), static_cast<std::streamsize>(value->data.size()));
-  if (!out) throw vxh::BadInput("cannot write " + args.out);
+  vxh::WriteBytesThroughTemporary(args.out, value->data.data(), value->data.size());
   return kExitOk;
-}
-
-std::vector<std::uint8_t> ReadWhole(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw vxh::BadInput("cannot read " + path);
-  std::vector<std::uint8_t> data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) throw vxh::BadInput("cannot read " + path);
-  return data;
 }
 
 int SetValue(const RegistryArgs& args) {
   if (args.empty == !args.file.empty()) throw vxh::BadInput("registry set needs exactly one of --file and --empty");
-  OpenStore(args).Set(args.key, args.name, kBinary, args.empty ? std::vector<std::uint8_t>() : ReadWhole(args.file));
+  const std::vector<std::uint8_t> data =
+      args.empty ? std::vector<std::uint8_t>() : vxh::ReadInputFile(args.file, "file");
+  OpenStore(args).Set(args.key, StoredName(args), kBinary, data);
   return kExitOk;
 }
 
 int DeleteValue(const RegistryArgs& args) {
-  if (OpenStore(args).Delete(args.key, args.name)) return kExitOk;
+  if (OpenStore(args).Delete(args.key, StoredName(args))) return kExitOk;
   std::cerr << "vorlix: no value \"" << args.name << "\" under " << args.key << "\n";
   return kExitFailure;
 }

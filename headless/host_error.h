@@ -1,6 +1,8 @@
 // Errors of the headless host. Bad input (a script, a drawing file) is a
-// BadInput with a message naming the problem; a broken rule of the command
-// protocol or a host operation that is not built yet is a HostFault.
+// BadInput with a message naming the problem; an output that cannot be
+// written is a WriteFailure naming the file and the system's reason; a broken
+// rule of the command protocol or a host operation that is not built yet is a
+// HostFault.
 #pragma once
 
 #include <stdexcept>
@@ -9,6 +11,12 @@
 namespace vxh {
 
 struct BadInput : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+// The input was good but the work could not be done: a drawing or picture
+// could not be written (no such folder, no permission, a full disk).
+struct WriteFailure : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 

@@ -4,6 +4,7 @@
 
 #include "headless/drawing/document.h"
 #include "headless/dxf/dxf_file.h"
+#include "headless/files/whole_file.h"
 #include "headless/kvd/kvd_file.h"
 
 namespace vxh {
@@ -19,6 +20,7 @@ bool IsDxfPath(const std::string& path) {
 }
 
 std::unique_ptr<Document> LoadDrawing(const std::string& path) {
+  RequireReadableFile(path, "drawing file");
   return IsDxfPath(path) ? ImportDxf(path) : LoadKvd(path);
 }
 

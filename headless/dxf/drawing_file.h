@@ -10,8 +10,9 @@ namespace vxh {
 class Document;
 
 bool IsDxfPath(const std::string& path);  // ".dxf" in any case
-// Throw BadInput naming the file and the problem.
+// Throws BadInput naming the file and the problem.
 std::unique_ptr<Document> LoadDrawing(const std::string& path);
+// Writes through a temporary file beside the target; throws WriteFailure.
 void SaveDrawing(const Document& doc, const std::string& path);
 
 }  // namespace vxh

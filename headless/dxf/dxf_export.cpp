@@ -10,6 +10,7 @@
 #include "headless/drawing/settings_tables.h"
 #include "headless/dxf/dxf_export_writer.h"
 #include "headless/dxf/dxf_file.h"
+#include "headless/files/output_file.h"
 #include "headless/host_error.h"
 #include "host/record.h"
 #include "host/settings_layout.h"
@@ -118,7 +119,8 @@ std::map<std::string, int> WriteDxf(const Document& doc, const std::string& path
 }  // namespace
 
 void ExportDxf(const Document& doc, const std::string& path) {
-  const std::map<std::string, int> skipped = WriteDxf(doc, path);
+  std::map<std::string, int> skipped;
+  WriteThroughTemporary(path, [&](const std::string& temporary) { skipped = WriteDxf(doc, temporary); });
   if (skipped.empty()) return;
   std::cerr << "DXF file \"" << path << "\": not written:";
   const char* separator = " ";

@@ -26,7 +26,8 @@ std::string SkippedSummary(const DxfImport& import);
 // ReadDxf, with the summary of what was skipped on stderr.
 std::unique_ptr<Document> ImportDxf(const std::string& path);
 
-// Writes an R2000 DXF. Throws BadInput when the file cannot be written.
+// Writes an R2000 DXF through a temporary file beside the target. Throws
+// WriteFailure when the file cannot be written.
 void ExportDxf(const Document& doc, const std::string& path);
 
 }  // namespace vxh

@@ -22,8 +22,10 @@ std::vector<std::uint8_t> EncodeKvd(const Document& doc, bool keep_removed = fal
 std::unique_ptr<Document> DecodeKvd(const std::uint8_t* data, std::size_t size,
                                     const std::string& name);
 
-// Throw BadInput when the file cannot be written or read, or is damaged.
+// Writes through a temporary file beside the target (output_file.h); throws
+// WriteFailure when the file cannot be written.
 void SaveKvd(const Document& doc, const std::string& path);
+// Throws BadInput when the file is missing, a folder, unreadable or damaged.
 std::unique_ptr<Document> LoadKvd(const std::string& path);
 
 }  // namespace vxh

@@ -2,15 +2,13 @@
 // before it is used; the first problem found is a BadInput naming the file,
 // the byte offset and, for entities, where in the drawing the entity sits.
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <set>
 
 #include "headless/drawing/document.h"
 #include "headless/drawing/entity_list.h"
 #include "headless/drawing/settings_tables.h"
+#include "headless/files/whole_file.h"
 #include "headless/host_error.h"
 #include "headless/kvd/kvd_file.h"
 #include "headless/kvd/kvd_layout.h"
@@ -31,12 +29,16 @@ class Reader {
     throw BadInput("drawing file \"" + name_ + "\": " + problem + " at byte " + std::to_string(at));
   }
 
+  // Called for every field: the check stays small enough to inline, the
+  // message is made out of line.
   void Need(std::size_t bytes, const char* what) const {
-    if (bytes > size_ - pos_) {
-      Fail(std::string("the file ends inside ") + what + " (" + std::to_string(bytes) +
-               " bytes needed, " + std::to_string(size_ - pos_) + " left)",
-           pos_);
-    }
+    if (bytes > size_ - pos_) [[unlikely]] FailShort(bytes, what);
+  }
+
+  [[noreturn, gnu::noinline]] void FailShort(std::size_t bytes, const char* what) const {
+    Fail(std::string("the file ends inside ") + what + " (" + std::to_string(bytes) + " bytes needed, " +
+             std::to_string(size_ - pos_) + " left)",
+         pos_);
   }
 
   template <typename T>
@@ -118,33 +120,42 @@ class ListReader {
                   where + ")",
               count_at);
     }
-    for (std::uint32_t i = 0; i < count; ++i) Entity(list, depth, where + ", entity " + std::to_string(i));
+    for (std::uint32_t i = 0; i < count; ++i) Entity(list, depth, Place{where, i});
   }
 
  private:
-  void Entity(ListImpl& list, int depth, const std::string& where) {
+  // Where an entity sits, made into words only for an error: a million
+  // entities would otherwise build a million texts.
+  struct Place {
+    const std::string& list;
+    std::uint32_t index;
+    std::string Words() const { return list + ", entity " + std::to_string(index); }
+  };
+
+  void Entity(ListImpl& list, int depth, const Place& place) {
     const std::size_t at = r_.Pos();
     const auto flags = r_.Value<std::uint8_t>("an entity");
     const auto tag = r_.Value<std::uint32_t>("an entity");
-    if ((flags & ~kKvdKnownFlags) != 0) r_.Fail("unknown entity flags " + std::to_string(flags) + " (" + where + ")", at);
+    if ((flags & ~kKvdKnownFlags) != 0)
+      r_.Fail("unknown entity flags " + std::to_string(flags) + " (" + place.Words() + ")", at);
     const std::size_t record_at = r_.Pos();
     const auto size = r_.Value<std::uint32_t>("a record size");
     if (size < vx::kHeaderBytes) {
-      r_.Fail("a record size of " + std::to_string(size) + " is below 32 (" + where + ")", record_at);
+      r_.Fail("a record size of " + std::to_string(size) + " is below 32 (" + place.Words() + ")", record_at);
     }
     const std::uint8_t* rest = r_.Take(size - 4, "a record");
     EntityNode* node = AllocateNode(size);
     list.AppendNode(node);
     std::memcpy(RecordOf(node), rest - 4, size);
     if (std::string problem = RecordRuleViolation(RecordOf(node), size); !problem.empty()) {
-      r_.Fail(problem + " (" + where + ")", record_at);
+      r_.Fail(problem + " (" + place.Words() + ")", record_at);
     }
     node->state.tag = tag;
     list.SetRemoved(node, (flags & kKvdRemoved) != 0);
     if (flags & kKvdHasMembers) {
       ListImpl* members = list.NewMemberList();
       node->state.members = members;
-      Read(*members, depth + 1, where + " members");
+      Read(*members, depth + 1, place.Words() + " members");
     }
   }
 
@@ -170,10 +181,7 @@ std::unique_ptr<Document> DecodeKvd(const std::uint8_t* data, std::size_t size, 
 }
 
 std::unique_ptr<Document> LoadKvd(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) throw BadInput("cannot open drawing file \"" + path + "\": " + std::strerror(errno));
-  const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  if (file.bad()) throw BadInput("cannot read drawing file \"" + path + "\"");
+  const std::vector<std::uint8_t> bytes = ReadInputFile(path, "drawing file");
   return DecodeKvd(bytes.data(), bytes.size(), path);
 }
 

@@ -1,11 +1,9 @@
-#include <cerrno>
 #include <cstring>
-#include <fstream>
 
 #include "headless/drawing/document.h"
 #include "headless/drawing/entity_list.h"
 #include "headless/drawing/settings_tables.h"
-#include "headless/host_error.h"
+#include "headless/files/output_file.h"
 #include "headless/kvd/kvd_file.h"
 #include "headless/kvd/kvd_layout.h"
 #include "host/record.h"
@@ -17,11 +15,10 @@ class Writer {
  public:
   explicit Writer(bool keep_removed) : keep_removed_(keep_removed) {}
 
+  // insert copies once; resize then memcpy would write every byte twice.
   void Bytes(const void* data, std::size_t size) {
-    if (size == 0) return;
-    const std::size_t at = out_.size();
-    out_.resize(at + size);
-    std::memcpy(out_.data() + at, data, size);
+    const auto* bytes = static_cast<const std::uint8_t*>(data);
+    out_.insert(out_.end(), bytes, bytes + size);
   }
   template <typename T>
   void Value(T value) { Bytes(&value, sizeof value); }
@@ -36,13 +33,17 @@ class Writer {
     }
   }
 
+  // One walk: the count is written when the list has been.
   void List(const ListImpl& list) {
+    const std::size_t count_at = out_.size();
     std::uint32_t count = 0;
-    for (const EntityNode* n = list.First(); n != nullptr; n = n->next) count += Kept(*n);
     Value(count);
     for (EntityNode* n = list.First(); n != nullptr; n = n->next) {
-      if (Kept(*n)) Entity(*n);
+      if (!Kept(*n)) continue;
+      Entity(*n);
+      ++count;
     }
+    vx::PutU32(out_.data(), count_at, count);
   }
 
   std::vector<std::uint8_t> Take() { return std::move(out_); }
@@ -82,11 +83,7 @@ std::vector<std::uint8_t> EncodeKvd(const Document& doc, bool keep_removed) {
 
 void SaveKvd(const Document& doc, const std::string& path) {
   const std::vector<std::uint8_t> bytes = EncodeKvd(doc);
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  if (!file) throw BadInput("cannot open drawing file \"" + path + "\" for writing: " + std::strerror(errno));
-  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  file.close();
-  if (!file) throw BadInput("cannot write drawing file \"" + path + "\": " + std::strerror(errno));
+  WriteBytesThroughTemporary(path, bytes.data(), bytes.size());
 }
 
 }  // namespace vxh

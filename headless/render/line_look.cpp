@@ -4,6 +4,8 @@
 #include <array>
 #include <cmath>
 
+#include "headless/dxf/dxf_colour.h"
+
 namespace vxh {
 
 namespace {
@@ -15,13 +17,6 @@ constexpr double kPenStep = 0.75;     // pixels per weight index
 constexpr int kHeaviestWeight = 8;
 // A pen lighter than this (0 to 1) would vanish on the white page.
 constexpr double kLightestInk = 0.8;
-
-// Colours that read on white; index 7 is black as in the usual CAD palette.
-constexpr std::array<Rgb, 15> kIndexed = {{
-    {0.85, 0.10, 0.10}, {0.70, 0.55, 0.00}, {0.10, 0.60, 0.15}, {0.00, 0.55, 0.60}, {0.10, 0.25, 0.85},
-    {0.70, 0.10, 0.70}, {0.00, 0.00, 0.00}, {0.45, 0.45, 0.45}, {0.55, 0.30, 0.10}, {0.95, 0.45, 0.05},
-    {0.35, 0.60, 0.10}, {0.20, 0.45, 0.55}, {0.35, 0.20, 0.65}, {0.75, 0.25, 0.45}, {0.25, 0.25, 0.25},
-}};
 
 // Layer 0 is drawn almost black; the others take well-separated dark hues.
 constexpr std::array<Rgb, 8> kByLayer = {{
@@ -41,7 +36,13 @@ Rgb FromRef(std::uint32_t pen) {
 
 }  // namespace
 
-Rgb IndexedColour(std::uint16_t index) { return index == 0 ? Rgb{} : kIndexed[(index - 1u) % kIndexed.size()]; }
+// The palette DXF colour indices come in by, so a layer of index 1 and an
+// entity whose pen came from index 1 draw alike; 7, the foreground, is black
+// on paper.
+Rgb IndexedColour(std::uint16_t index) {
+  if (index == 0 || index == dxf::kAciForeground || index >= dxf::kAciByLayer) return Rgb{};
+  return FromRef(dxf::HostOfRgb(dxf::RgbOfAci(index)));
+}
 
 Rgb PenColour(std::uint32_t pen, std::uint16_t layer_colour_index, std::uint16_t layer_id) {
   if ((pen & 0xFFFFFF) != 0) return FromRef(pen);

@@ -18,7 +18,9 @@ struct Rgb {
 // in a picture of a drawing that never set a colour.
 Rgb PenColour(std::uint32_t pen, std::uint16_t layer_colour_index, std::uint16_t layer_id);
 
-// Colour index 1 to 15 of a layer (0: none). Indexes past 15 repeat.
+// Colour index 1 to 255 of a layer in the palette of DXF colour indices,
+// darkened like a pen when too light for paper; 7 and anything outside 1 to
+// 255 are black.
 Rgb IndexedColour(std::uint16_t index);
 
 // Line weight index (entity byte 5) to a width in pixels.

@@ -99,6 +99,13 @@ void PaintPrimitive(cairo_t* cr, const PictureFrame& f, EntityPainter& painter, 
 using SurfacePtr = std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)>;
 using ContextPtr = std::unique_ptr<cairo_t, decltype(&cairo_destroy)>;
 
+// A frame that cannot be written is work not done, not bad input.
+void RequireWritten(cairo_surface_t* surface, const std::string& path) {
+  const cairo_status_t status = cairo_surface_status(surface);
+  if (status != CAIRO_STATUS_SUCCESS)
+    throw WriteFailure("cannot write the preview frame \"" + path + "\": " + cairo_status_to_string(status));
+}
+
 }  // namespace
 
 std::string FramePath(const std::string& dir, std::size_t number) {
@@ -110,8 +117,7 @@ std::string FramePath(const std::string& dir, std::size_t number) {
 void WriteFrameSvg(const Frame& frame, const script::ViewSpec& view, const std::string& path) {
   const PictureFrame f = ViewFrame(view);
   SurfacePtr surface(cairo_svg_surface_create(path.c_str(), f.width, f.height), cairo_surface_destroy);
-  if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS)
-    throw BadInput("cannot write the preview frame " + path);
+  RequireWritten(surface.get(), path);
   ContextPtr cr(cairo_create(surface.get()), cairo_destroy);
   cairo_set_source_rgb(cr.get(), 1, 1, 1);
   cairo_paint(cr.get());
@@ -121,8 +127,7 @@ void WriteFrameSvg(const Frame& frame, const script::ViewSpec& view, const std::
   PaintCursor(cr.get(), f, frame.cursor);
   cr.reset();
   cairo_surface_finish(surface.get());
-  if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS)
-    throw BadInput("cannot write the preview frame " + path);
+  RequireWritten(surface.get(), path);
 }
 
 void WriteNewFrames(const std::string& dir, const script::ViewSpec& view) {

@@ -1,7 +1,5 @@
 // Message boxes, prompt-record formatting and progress: FormSt, ProgressMsg,
 // ShowProgress.
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -19,9 +17,6 @@ namespace {
 constexpr int kFormMessageBox = -1;
 constexpr int kFormPromptRecord = 0;
 constexpr std::intptr_t kFormatIntoMessageBox = 2;
-constexpr int kProgressBarWidth = 40;
-
-std::string g_progress_text;
 
 int ShowFormattedRecord(const void* item, std::intptr_t last) {
   const std::string text = vxh::FormatPromptRecord(*static_cast<const PromptRecord*>(item));
@@ -46,21 +41,11 @@ extern "C" int KVAPI FormSt(const void* item, int n, const char* title, std::int
 }
 
 extern "C" void KVAPI ProgressMsg(const char* text) {
-  g_progress_text = text != nullptr ? text : "";
-  vxh::SessionCore::Active("ProgressMsg").Log().Progress(g_progress_text);
+  vxh::SessionCore::Active("ProgressMsg").Progress(text != nullptr ? text : "");
 }
 
-// The bar is for a person watching; it goes to stderr only when that is a
-// terminal and never into the transcript.
 extern "C" void KVAPI ShowProgress(int done, int total) {
-  if (isatty(STDERR_FILENO) == 0 || total <= 0) return;
-  const int clamped = done < 0 ? 0 : (done > total ? total : done);
-  const int filled = static_cast<int>(static_cast<long long>(clamped) * kProgressBarWidth / total);
-  std::fprintf(stderr, "\r%s [%s%s] %3d%%", g_progress_text.c_str(), std::string(filled, '#').c_str(),
-               std::string(kProgressBarWidth - filled, ' ').c_str(),
-               static_cast<int>(static_cast<long long>(clamped) * 100 / total));
-  if (clamped == total) std::fputc('\n', stderr);
-  std::fflush(stderr);
+  vxh::SessionCore::Active("ShowProgress").Bar().Show(done, total);
 }
 
 }  // namespace vx

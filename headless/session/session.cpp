@@ -1,9 +1,10 @@
 #include "headless/session/session.h"
 
-#include <fstream>
-#include <sstream>
+#include <cstdint>
+#include <vector>
 
 #include "headless/drawing/document.h"
+#include "headless/files/whole_file.h"
 #include "headless/geometry/matrix_stack.h"
 #include "headless/host_error.h"
 #include "headless/dxf/drawing_file.h"
@@ -37,12 +38,8 @@ void Session::Open(const std::string& path) { impl_->core.ReplaceDocument(LoadDr
 void Session::Save(const std::string& path) { SaveDrawing(impl_->core.Doc(), path); }
 
 void Session::RunFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw BadInput(path + ": cannot read the script");
-  std::ostringstream text;
-  text << in.rdbuf();
-  if (in.bad()) throw BadInput(path + ": cannot read the script");
-  RunText(text.str(), path);
+  const std::vector<std::uint8_t> bytes = ReadInputFile(path, "script");
+  RunText(std::string(bytes.begin(), bytes.end()), path);
 }
 
 void Session::RunText(const std::string& text, const std::string& name) {

@@ -24,12 +24,15 @@ class Session {
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 
-  // Replaces the drawing by one read from a .kvd file. Throws BadInput.
+  // Replaces the drawing by one read from a .kvd or .dxf file. Throws
+  // BadInput.
   void Open(const std::string& path);
-  // Writes the drawing. Throws BadInput when the file cannot be written.
+  // Writes the drawing through a temporary file beside it. Throws
+  // WriteFailure when the file cannot be written.
   void Save(const std::string& path);
 
-  // Runs a script to its end. Throws BadInput with "file:line:column: message"
+  // Runs a script to its end. Throws BadInput when the file cannot be read,
+  // and with "file:line:column: message"
   // for a token that does not fit, an unknown command, an unterminated quote
   // or brace, or a script that ends while a request waits; HostFault for a
   // broken command protocol.

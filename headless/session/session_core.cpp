@@ -8,11 +8,11 @@
 #include "headless/script/variables.h"
 #include "headless/session/host_commands.h"
 #include "headless/session/key_state.h"
-#include "headless/session/pack_registry.h"
 #include "headless/session/pack_entry.h"
+#include "headless/session/pack_registry.h"
+#include "headless/text_encoding.h"
 #include "headless/win/clock.h"
 #include "headless/win/windows_reset.h"
-#include "headless/text_encoding.h"
 #include "host/kv_types.h"
 
 namespace vxh {
@@ -27,7 +27,7 @@ char g_module_handle;
 }  // namespace
 
 SessionCore::SessionCore(std::ostream& transcript, SessionOptions options)
-    : out_(transcript), log_(transcript), options_(std::move(options)) {
+    : out_(transcript), log_(transcript), options_(std::move(options)), bar_(stderr, StderrIsTerminal()) {
   if (g_active != nullptr) throw HostFault("a session is already running: only one can exist at a time");
   if (RegisteredPack().Loaded()) throw HostFault("the pack is already loaded outside a session");
   doc_ = std::make_unique<Document>();
@@ -78,18 +78,21 @@ void SessionCore::Run(std::vector<script::Token> tokens, const script::SourcePos
       const script::Token token = std::move(queue_.front());
       queue_.pop_front();
       current_pos_ = token.pos;
+      ++token_serial_;
       win::AdvanceClock(win::kTicksPerToken);
       try {
         Dispatch(token);
       } catch (const BadInput& e) {
-        throw BadInput(script::Where(current_pos_) + ": " + e.what());
+        throw BadInput(script::Where(current_pos_) + ": " + e.what() + AfterErrorBox());
+      } catch (const WriteFailure& e) {
+        throw WriteFailure(script::Where(current_pos_) + ": " + e.what());
       } catch (const HostFault& e) {
         throw HostFault(script::Where(current_pos_) + ": " + e.what());
       }
     }
     if (pending_)
       throw BadInput(script::Where(end) + ": the script ends while a request waits (" +
-                     QuoteForMessage(pending_->prompt) + ")");
+                     QuoteForMessage(pending_->prompt) + ")" + AfterErrorBox());
   } catch (...) {
     Abandon();
     throw;
@@ -104,7 +107,13 @@ void SessionCore::RunCommand(const std::string& name) {
   Run({token}, token.pos);
 }
 
+std::string SessionCore::AfterErrorBox() const {
+  if (error_box_.empty() || token_serial_ - error_box_token_ > 1) return "";
+  return " (after the error \"" + error_box_ + "\")";
+}
+
 void SessionCore::Abandon() {
+  bar_.Finish();
   protocol_.Abandon();
   pending_.reset();
   queue_.clear();
@@ -182,7 +191,15 @@ void SessionCore::Request(PendingRequest request) {
   ++request_serial_;
 }
 
-void SessionCore::EndCommand() { protocol_.End(); }
+void SessionCore::EndCommand() {
+  protocol_.End();
+  bar_.Finish();
+}
+
+void SessionCore::Progress(std::string_view text) {
+  log_.Progress(text);
+  bar_.Start(Cp1252ToUtf8(text));
+}
 
 void SessionCore::ExecScript(std::string_view text) {
   std::vector<script::Token> tokens = script::LexScript(text, "ExecScriptCopy", script::ScriptEncoding::kCp1252);

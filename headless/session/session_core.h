@@ -17,6 +17,7 @@
 #include "headless/script/token.h"
 #include "headless/session/command_protocol.h"
 #include "headless/session/pending_request.h"
+#include "headless/session/progress_bar.h"
 #include "headless/session/session.h"
 #include "headless/session/transcript.h"
 #include "headless/session/view_state.h"
@@ -56,6 +57,8 @@ class SessionCore {
   // next token, else its default. Returns the answer (6, 7) or 1.
   int MessageBox(std::string_view text, std::string_view title, int style);
   void ExecScript(std::string_view text);  // ExecScriptCopy
+  void Progress(std::string_view text);    // ProgressMsg
+  ProgressBar& Bar() { return bar_; }      // ShowProgress
   void SetVariable(const std::string& name, const std::string& value);
   std::optional<std::string> Variable(std::string_view name) const;
   const std::string& HostPath() const { return host_path_; }
@@ -85,6 +88,10 @@ class SessionCore {
   std::optional<script::EventKind> PeekYesNo();
   bool PeekRightClick();
   void Abandon();
+  // " (after the error \"...\")" when an error box showed while the failing
+  // token or the one before it was handled: the script went on as if the
+  // command had worked, and that box is the cause a user needs to see.
+  std::string AfterErrorBox() const;
 
   // Event delivery (session_events.cpp, session_input.cpp).
   void DeliverKeyStroke(int virtual_key, bool shift);
@@ -117,6 +124,10 @@ class SessionCore {
   std::string event_text_;         // how the event being delivered is shown
   std::string typed_;              // characters typed into the waiting prompt
   unsigned request_serial_ = 0;    // counts requests, to tell a new one
+  unsigned token_serial_ = 0;      // counts the tokens handled
+  std::string error_box_;          // the last error box's text (UTF-8)
+  unsigned error_box_token_ = 0;   // the token during which it showed
+  ProgressBar bar_;
 };
 
 // An event without arguments (<enter>, <rclick>, ...).

@@ -5,6 +5,7 @@
 #include "headless/screen/frame_writer.h"
 #include "headless/session/key_state.h"
 #include "headless/session/session_core.h"
+#include "headless/text_encoding.h"
 #include "headless/win/key_names.h"
 #include "headless/win/windows.h"
 #include "headless/text_encoding.h"
@@ -140,7 +141,12 @@ bool SessionCore::PeekRightClick() {
 }
 
 int SessionCore::MessageBox(std::string_view text, std::string_view title, int style) {
+  bar_.Finish();
   log_.Box(title, text);
+  if (style == vx::kBoxError) {
+    error_box_ = EscapeForTranscript(Cp1252ToUtf8(text));
+    error_box_token_ = token_serial_;
+  }
   MessageBoxWindow box;
   if (style != vx::kBoxYesNo) {
     // A right click right after the box reaches the hooks while it shows.

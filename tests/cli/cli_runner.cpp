@@ -11,6 +11,10 @@ namespace vxtest {
 
 CliResult RunCli(const std::string& arguments) { return RunCli("", arguments); }
 
+CliResult RunCliIn(const std::string& dir, const std::string& arguments) {
+  return RunCli(dir.empty() ? "" : "cd '" + dir + "' && ", arguments);
+}
+
 CliResult RunCli(const std::string& prefix, const std::string& arguments) {
   const std::string command = prefix + std::string(VORLIX_CLI) + " " + arguments + " 2>&1";
   FILE* pipe = popen(command.c_str(), "r");

@@ -13,6 +13,8 @@ struct CliResult {
 CliResult RunCli(const std::string& arguments);
 // The same, the command preceded by `prefix` (e.g. "env NAME=value ").
 CliResult RunCli(const std::string& prefix, const std::string& arguments);
+// The same, started in `dir`.
+CliResult RunCliIn(const std::string& dir, const std::string& arguments);
 
 // A fresh directory for one test's files.
 std::string ScratchDir(const std::string& name);

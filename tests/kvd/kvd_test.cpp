@@ -94,10 +94,12 @@ TEST(KvdTest, TagsAndNestedMembersSurviveAFile) {
   EXPECT_EQ(outer->Members(members[0]), nullptr);
 }
 
-TEST(KvdTest, MissingAndUnwritableFilesAreBadInput) {
+// A missing drawing is the user's input gone wrong; a drawing that cannot be
+// written is work that could not be done.
+TEST(KvdTest, MissingFilesAreBadInputAndUnwritableOnesAWriteFailure) {
   EXPECT_THROW(LoadKvd("/nonexistent/dir/none.kvd"), BadInput);
   Document doc;
-  EXPECT_THROW(SaveKvd(doc, "/nonexistent/dir/out.kvd"), BadInput);
+  EXPECT_THROW(SaveKvd(doc, "/nonexistent/dir/out.kvd"), WriteFailure);
 }
 
 std::string DecodeError(const Bytes& file) {

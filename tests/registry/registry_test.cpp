@@ -125,5 +125,18 @@ TEST(RegistryCli, SetGetListDelete) {
   EXPECT_EQ(vxtest::RunCli("registry set Software\\\\K Data" + reg).status, 2) << "neither --file nor --empty";
 }
 
+TEST(RegistryCli, ARelativePatFileIsStoredAsAnAbsolutePath) {
+  const std::string dir = vxtest::ScratchDir("registry-relative");
+  const std::string reg = " --registry r.sqlite3";
+  const std::string pat_key = "\"Software\\\\K\\\\PAT Files\\\\\"";
+  EXPECT_EQ(vxtest::RunCliIn(dir, "registry set " + pat_key + " pats/../a.pat --empty" + reg).status, 0);
+  EXPECT_EQ(vxtest::RunCliIn(dir, "registry set \"Software\\\\K\\\\Other\" b.pat --empty" + reg).status, 0);
+  const vxtest::CliResult list = vxtest::RunCliIn(dir, "registry list" + reg);
+  EXPECT_NE(list.out.find("\"" + dir + "/a.pat\" binary 3, 0 bytes"), std::string::npos) << list.out;
+  EXPECT_NE(list.out.find("\"b.pat\" binary"), std::string::npos) << "only PAT file names are paths\n" << list.out;
+  EXPECT_EQ(vxtest::RunCliIn(dir, "registry delete " + pat_key + " a.pat" + reg).status, 0)
+      << "the relative name finds what it stored";
+}
+
 }  // namespace
 }  // namespace vxh::testing

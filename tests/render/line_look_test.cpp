@@ -7,6 +7,8 @@
 #include <tuple>
 #include <vector>
 
+#include "headless/dxf/dxf_colour.h"
+
 namespace vxh {
 namespace {
 
@@ -46,6 +48,17 @@ TEST(LineLook, AnEntitysOwnPenWinsOverItsLayer) {
   const Rgb blue = PenColour(0xFF0000, 0, 0);
   EXPECT_DOUBLE_EQ(blue.b, 1);
   EXPECT_EQ(PenColour(0, 3, 2), IndexedColour(3));
+}
+
+// A DXF entity of colour index 3 on a layer of another colour, beside one
+// drawn by a layer of index 3, must not show two greens.
+TEST(LineLook, ALayerColourAndAnEntityColourOfTheSameIndexLookAlike) {
+  for (int index = 1; index <= 255; ++index) {
+    if (index == dxf::kAciForeground) continue;  // an entity of index 7 takes its layer's colour
+    EXPECT_EQ(PenColour(dxf::HostColour(index, -1), 0, 0), PenColour(0, static_cast<std::uint16_t>(index), 1))
+        << "index " << index;
+  }
+  EXPECT_EQ(IndexedColour(7), Rgb{}) << "the foreground is black on paper";
 }
 
 TEST(LineLook, LayersWithoutColoursStillLookApart) {
