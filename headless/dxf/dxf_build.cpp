@@ -57,7 +57,7 @@ class Builder {
   void AddInstance(ListImpl& list, const Item& item, int depth) {
     const auto found = model_.blocks.find(item.block);
     if (found == model_.blocks.end()) {
-      ++model_.notes["INSERT of an undefined block"];
+      ++model_.losses["INSERT of an undefined block"];
       return;
     }
     const Block& block = found->second;

@@ -11,6 +11,7 @@
 #include "headless/dxf/dxf_geometry.h"
 #include "headless/dxf/dxf_import_model.h"
 #include "headless/dxf/dxf_tables_import.h"
+#include "headless/dxf/dxf_text.h"
 
 namespace vxh {
 class Document;
@@ -20,7 +21,7 @@ namespace vxh::dxf {
 
 class Collector : public DL_CreationAdapter {
  public:
-  Collector(Document& doc, ImportModel& model, const std::string& file_name, bool utf8);
+  Collector(Document& doc, ImportModel& model, const std::string& file_name, DxfDecoder& decoder);
 
   // Ends whatever entity is still open; call after dxflib has read the file.
   void Finish();
@@ -50,6 +51,12 @@ class Collector : public DL_CreationAdapter {
   void addAttribute(const DL_AttributeData& data) override;
   void addMTextChunk(const std::string& text) override;
   void addMText(const DL_MTextData& data) override;
+  void addHatch(const DL_HatchData& data) override;
+  void addHatchLoop(const DL_HatchLoopData& data) override;
+  void addHatchEdge(const DL_HatchEdgeData& data) override;
+
+  // Pattern lines of the file's HATCHes in file order, which dxflib skips.
+  void SetHatchPatterns(std::vector<std::vector<PatternLine>> patterns) { hatch_patterns_ = std::move(patterns); }
 
  private:
   struct Polyline {
@@ -70,11 +77,22 @@ class Collector : public DL_CreationAdapter {
     std::vector<P2> fit;
   };
 
+  struct Hatch {
+    bool open = false;
+    bool skip = false;  // tilted or mirrored
+    bool solid = false;
+    std::string pattern;
+    EntityStyle style;
+    std::vector<PatternLine> lines;
+    std::vector<std::vector<DL_HatchEdgeData>> loops;
+  };
+
   // Closes a pending polyline or spline before anything else. (dxflib's
   // endSection comes at every entity, so it cannot end one.)
   void FlushPending();
   void FlushPolyline();
   void FlushSpline();
+  void FlushHatch();
 
   bool Finite(const char* type, std::initializer_list<double> values);
   void Fail(const std::string& problem);
@@ -85,22 +103,25 @@ class Collector : public DL_CreationAdapter {
   bool InModel();
   void Add(const char* type, Item item);
   void AddRecord(const char* type, Record record);
-  void AddFaceOutline(const char* type, const double* x, const double* y, bool solid_order);
+  void AddFaceOutline(const char* type, const double* x, const double* y, bool solid_order, std::uint16_t face);
   void AddTextItem(const char* type, P2 origin, double height, double width, double angle, int justify,
                    const std::string& text);
-  std::string Decode(const std::string& text) const;
+  std::string Decode(const std::string& text) { return decoder_.Decode(text); }
   void BuildPolyline(const Polyline& p);
   void BuildSpline(const Spline& s);
 
   Document& doc_;
   ImportModel& model_;
   std::string file_name_;
-  bool utf8_;
+  DxfDecoder& decoder_;
   TableImport tables_;
   std::vector<Item>* target_;
   bool paper_block_ = false;
   Polyline polyline_;
   Spline spline_;
+  Hatch hatch_;
+  std::vector<std::vector<PatternLine>> hatch_patterns_;
+  std::size_t next_hatch_ = 0;
   std::vector<double> dashes_;  // of the line type dxflib hands next
   std::string mtext_chunks_;
 };

@@ -32,7 +32,7 @@ void WriteLineTypes(DL_Dxf& dxf, DL_WriterA& out, const Document& doc) {
   out.tableLinetypes(static_cast<int>(styles.size()) + 3);
   dxf.writeLinetype(out, DL_LinetypeData("BYBLOCK", "", 0, 0, 0.0));
   dxf.writeLinetype(out, DL_LinetypeData("BYLAYER", "", 0, 0, 0.0));
-  dxf.writeLinetype(out, DL_LinetypeData("CONTINUOUS", "Solid line", 0, 0, 0.0));
+  dxf.writeLinetype(out, DL_LinetypeData(dxf::kContinuous, "Solid line", 0, 0, 0.0));
   for (auto& [name, dashes] : styles) {
     double length = 0;
     for (double d : dashes) length += std::fabs(d);
@@ -42,7 +42,7 @@ void WriteLineTypes(DL_Dxf& dxf, DL_WriterA& out, const Document& doc) {
   out.tableEnd();
 }
 
-void WriteLayers(DL_Dxf& dxf, DL_WriterA& out, const Document& doc) {
+void WriteLayers(DL_Dxf& dxf, DL_WriterA& out, const Document& doc, const dxf::EntityWriter& names) {
   std::vector<const std::uint8_t*> layers;
   ForEachRecord(doc.Tables(), vx::kTableLayers, [&](const std::uint8_t* r) { layers.push_back(r); });
   out.tableLayers(static_cast<int>(layers.size()));
@@ -53,16 +53,18 @@ void WriteLayers(DL_Dxf& dxf, DL_WriterA& out, const Document& doc) {
     dxf.writeLayer(out,
                    DL_LayerData(reinterpret_cast<const char*>(r + vx::kLayerName),
                                 (flags & vx::kLayerFrozen) ? kLayerFrozen : 0, hidden),
-                   DL_Attributes("", colour >= 1 && colour <= 255 ? colour : 7, -1, -1, "CONTINUOUS"));
+                   DL_Attributes("", colour >= 1 && colour <= 255 ? colour : 7, -1, -1,
+                                 names.LineType(dxf::LayerLineStyle(r))));
   }
   out.tableEnd();
 }
 
-void WriteTables(DL_Dxf& dxf, DL_WriterA& out, const Document& doc, const std::vector<dxf::SymbolBlock>& blocks) {
+void WriteTables(DL_Dxf& dxf, DL_WriterA& out, const Document& doc, const dxf::EntityWriter& names,
+                 const std::vector<dxf::SymbolBlock>& blocks) {
   out.sectionTables();
   dxf.writeVPort(out);
   WriteLineTypes(dxf, out, doc);
-  WriteLayers(dxf, out, doc);
+  WriteLayers(dxf, out, doc, names);
   out.tableStyle(1);
   dxf.writeStyle(out, DL_StyleData("STANDARD", 0, 0.0, 1.0, 0.0, 0, 2.5, "txt", ""));
   out.tableEnd();
@@ -103,13 +105,12 @@ std::map<std::string, int> WriteDxf(const Document& doc, const std::string& path
   out->dxfString(9, "$DWGCODEPAGE");
   out->dxfString(3, "ANSI_1252");
   out->sectionEnd();
-  WriteTables(dxf, *out, doc, blocks);
+  WriteTables(dxf, *out, doc, writer, blocks);
   WriteBlocks(dxf, *out, writer, blocks);
   out->sectionEntities();
   writer.WriteList(doc.Work());
   out->sectionEnd();
-  dxf.writeObjects(*out);
-  dxf.writeObjectsEnd(*out);
+  dxf::WriteObjects(*out);
   out->dxfEOF();
   out->close();
   return writer.Skipped();

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "headless/dxf/dxf_geometry.h"
 #include "host/kv_types.h"
 
 namespace vxh {
@@ -27,6 +28,20 @@ struct SymbolBlock {
 // Symbols in the order their blocks are written (inner ones first).
 std::vector<SymbolBlock> CollectSymbolBlocks(const Document& doc, std::map<std::string, std::string>& dxf_names);
 
+// The host's solid style 1 in the file.
+inline constexpr const char* kContinuous = "Continuous";
+// A layer record's line style (style 1 for records older than the field).
+int LayerLineStyle(const std::uint8_t* layer);
+
+// The OBJECTS section, every object with its owner.
+void WriteObjects(DL_WriterA& out);
+
+// A line-family fill style as a HATCH pattern; no lines: solid.
+struct FillInfo {
+  std::string name;
+  std::vector<PatternLine> lines;
+};
+
 class EntityWriter {
  public:
   EntityWriter(DL_Dxf& dxf, DL_WriterA& out, const Document& doc, const std::map<std::string, std::string>& blocks);
@@ -35,9 +50,12 @@ class EntityWriter {
   void Write(const EntityList& list, vx::Entity e);
   // Kinds with no DXF twin, and instance transforms a DXF INSERT cannot hold.
   const std::map<std::string, int>& Skipped() const { return skipped_; }
+  // The line type name of a host line style.
+  std::string LineType(int style) const;
 
  private:
   DL_Attributes AttributesOf(vx::Entity e) const;
+  std::string LineTypeOf(vx::Entity e) const;
   void WritePoly(vx::Entity e, const DL_Attributes& a, std::size_t count_at, std::size_t points_at, bool closed);
   void WriteText(vx::Entity e, const DL_Attributes& a);
   void WriteEllipse(vx::Entity e, const DL_Attributes& a, bool arc);
@@ -47,13 +65,21 @@ class EntityWriter {
                    const DL_Attributes& a);
   void WriteInsert(vx::Entity e, const DL_Attributes& a);
   void WriteWall(vx::Entity e, const DL_Attributes& a);
+  void ReadFillStyles(const Document& doc);
+  const FillInfo* FillOf(vx::Entity e) const;
+  static bool IsLoop(vx::Entity e);
+  void WriteLoop(vx::Entity e, bool first);
+  void WriteHatch(const EntityList& list, vx::Entity e, const FillInfo& fill, const DL_Attributes& a);
+  bool WriteFace(vx::Entity e, const DL_Attributes& a);
 
   DL_Dxf& dxf_;
   DL_WriterA& out_;
   const Document& doc_;
   const std::map<std::string, std::string>& blocks_;
   std::map<int, std::string> layers_;       // by id
+  std::map<int, int> layer_styles_;         // line style by layer id
   std::map<int, std::string> line_styles_;  // by number
+  std::map<int, FillInfo> fills_;           // line-family fill styles by id
   std::map<std::string, int> skipped_;
 };
 

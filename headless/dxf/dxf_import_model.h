@@ -29,7 +29,9 @@ struct ImportModel {
   std::map<std::string, Block> blocks;  // by upper-case name
   std::vector<Item> entities;
   std::map<std::string, int> converted;  // DXF entity type -> entities turned into records
-  std::map<std::string, int> notes;      // other things left out, by description
+  // What the drawing cannot hold as the file has it, by description ("HATCH
+  // pattern line ...", "layer "X" renamed "Y""), with the number of times.
+  std::map<std::string, int> losses;
   std::string error;                     // the first problem found; the import fails with it
 };
 

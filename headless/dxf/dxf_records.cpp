@@ -27,6 +27,8 @@ Record NewRecord(int kind, std::uint32_t size, const EntityStyle& style) {
   vx::PutU32(r.data(), vx::kHdrAttr6, style.colour);
   vx::PutU16(r.data(), vx::kHdrLineStyle, style.line_style);
   vx::PutU16(r.data(), vx::kHdrLayer, style.layer);
+  vx::PutU16(r.data(), kHdrDxfFlags, style.dxf_flags);
+  vx::PutU16(r.data(), vx::kHdrFillStyle, style.fill_style);
   return r;
 }
 

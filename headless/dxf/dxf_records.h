@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "headless/dxf/dxf_geometry.h"
+#include "host/entity_layout.h"
 
 namespace vxh::dxf {
 
@@ -15,11 +16,27 @@ using Record = std::vector<std::uint8_t>;
 // the translation.
 using InstanceMatrix = std::array<double, 12>;
 
+// The header word at 18, which the pack leaves to the host, keeps what a DXF
+// entity had that the header's other fields cannot say. Same-as copies it
+// with the line style, so a copied style stays "by layer".
+inline constexpr std::size_t kHdrDxfFlags = vx::kHdrUnused18;  // u16
+// The line style is the layer's (BYLAYER) or the block reference's (BYBLOCK);
+// written back so while the style still is the layer's.
+inline constexpr std::uint16_t kDxfLineTypeByLayer = 0x0001;
+inline constexpr std::uint16_t kDxfLineTypeByBlock = 0x0002;
+// A filled boundary read from a HATCH: the file drew no outline around it.
+inline constexpr std::uint16_t kDxfHatchOnly = 0x0004;
+// A filled outline read from a SOLID or a TRACE, written back as one.
+inline constexpr std::uint16_t kDxfSolidFace = 0x0008;
+inline constexpr std::uint16_t kDxfTraceFace = 0x0010;
+
 // Header fields the DXF carries per entity.
 struct EntityStyle {
   std::uint16_t layer = 0;
   std::uint16_t line_style = 1;
   std::uint32_t colour = 0;  // 0x00BBGGRR, 0 the default pen
+  std::uint16_t dxf_flags = 0;
+  std::uint16_t fill_style = 0;
 };
 
 Record NewRecord(int kind, std::uint32_t size, const EntityStyle& style);

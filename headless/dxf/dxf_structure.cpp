@@ -93,6 +93,51 @@ void CheckNotBinary(const std::string& bytes, LineReader& r) {
   if (bytes.empty()) r.Fail("the file is empty");
 }
 
+double Real(const std::string& value) { return std::strtod(value.c_str(), nullptr); }
+
+// Pattern definition lines of a HATCH: after the count (78), each line is an
+// angle (53), base point (43, 44), offset (45, 46), dash count (79) and dashes
+// (49).
+class PatternReader {
+ public:
+  void Start(std::vector<PatternLine>& lines) {
+    lines_ = &lines;
+    in_pattern_ = false;
+  }
+  void Stop() {
+    Finish();
+    lines_ = nullptr;
+  }
+  void Take(int code, const std::string& value) {
+    if (lines_ == nullptr) return;
+    if (code == 78) in_pattern_ = true;
+    if (!in_pattern_) return;
+    switch (code) {
+      case 53: Finish(), open_ = true, angle_ = Real(value), origin_ = {}, offset_ = {}, dashes_.clear(); break;
+      case 43: origin_.x = Real(value); break;
+      case 44: origin_.y = Real(value); break;
+      case 45: offset_.x = Real(value); break;
+      case 46: offset_.y = Real(value); break;
+      case 49: dashes_.push_back(Real(value)); break;
+      case 98: case 47: case 450: Finish(), in_pattern_ = false; break;
+      default: break;
+    }
+  }
+
+ private:
+  void Finish() {
+    if (open_ && lines_ != nullptr) lines_->push_back(PatternLineOf(angle_, origin_, offset_, dashes_));
+    open_ = false;
+  }
+
+  std::vector<PatternLine>* lines_ = nullptr;
+  bool in_pattern_ = false;
+  bool open_ = false;
+  double angle_ = 0;
+  P2 origin_, offset_;
+  std::vector<double> dashes_;
+};
+
 }  // namespace
 
 DxfOutline ScanDxf(const std::string& bytes, const std::string& name) {
@@ -102,6 +147,7 @@ DxfOutline ScanDxf(const std::string& bytes, const std::string& name) {
   std::string section, previous_value, entity;
   int previous_code = -1;
   bool ended = false;
+  PatternReader patterns;
   while (!r.AtEnd() && !ended) {
     const int code = GroupCode(r, r.Next("a group code"));
     const std::string value = Trim(r.Next("a group value"));
@@ -110,8 +156,15 @@ DxfOutline ScanDxf(const std::string& bytes, const std::string& name) {
       section = value;
     }
     if (previous_code == 9 && previous_value == "$ACADVER") outline.utf8 = value >= "AC1021";
+    if (previous_code == 9 && previous_value == "$DWGCODEPAGE") outline.code_page = value;
     if (IsRealCode(code)) CheckReal(r, value, entity);
+    patterns.Take(code, value);
     if (code == 0) {
+      patterns.Stop();
+      if (value == "HATCH" && (section == "ENTITIES" || section == "BLOCKS")) {
+        outline.hatch_patterns.emplace_back();
+        patterns.Start(outline.hatch_patterns.back());
+      }
       entity = value;
       if (value == "EOF") ended = true;
       else if (value == "ENDSEC") section.clear();

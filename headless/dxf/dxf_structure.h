@@ -6,6 +6,9 @@
 
 #include <map>
 #include <string>
+#include <vector>
+
+#include "headless/dxf/dxf_geometry.h"
 
 namespace vxh::dxf {
 
@@ -16,6 +19,9 @@ inline constexpr int kMaxGroupCode = 1071;
 struct DxfOutline {
   std::map<std::string, int> entity_types;  // in ENTITIES and BLOCKS, by type name
   bool utf8 = false;                        // AutoCAD 2007 (AC1021) and later
+  std::string code_page;                    // $DWGCODEPAGE, as the file names it
+  // Pattern lines of every HATCH in file order (dxflib does not read them).
+  std::vector<std::vector<PatternLine>> hatch_patterns;
 };
 
 // Throws BadInput "DXF file "NAME": PROBLEM" naming the line.

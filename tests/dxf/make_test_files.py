@@ -74,7 +74,52 @@ def rejection_files():
         f.write("0\nSECTION\n2\nENTITIES\nten\nLINE\n0\nENDSEC\n0\nEOF\n")
 
 
+def layers_file():
+    """Layer table, line types, BYLAYER and BYBLOCK, names in mixed case."""
+    doc = ezdxf.new("R2013", setup=["linetypes"])
+    doc.linetypes.add("HIDDEN", pattern=[0.375, 0.25, -0.125], description="Hidden __ __ __")
+    doc.layers.add("Walls", color=1, linetype="HIDDEN")
+    doc.layers.add("Axes", color=4, linetype="CENTER")
+    doc.layers.add("W\u00e4nde und T\u00fcren", color=2)
+    doc.layers.add("A layer name far longer than thirty-one bytes", color=6)
+    doc.layers.add("Off layer", color=3).off()
+    doc.layers.add("Frozen layer", color=5).freeze()
+    msp = doc.modelspace()
+    msp.add_line((0, 0), (10, 0), dxfattribs={"layer": "Walls"})
+    msp.add_line((0, 1), (10, 1), dxfattribs={"layer": "Walls", "linetype": "DASHED"})
+    msp.add_line((0, 2), (10, 2), dxfattribs={"layer": "Axes", "linetype": "Continuous"})
+    msp.add_circle((5, 5), 2, dxfattribs={"layer": "Axes", "color": 3})
+    msp.add_arc((5, 5), 3, 0, 90, dxfattribs={"layer": "W\u00e4nde und T\u00fcren"})
+    msp.add_line((0, 3), (10, 3), dxfattribs={"layer": "A layer name far longer than thirty-one bytes"})
+    block = doc.blocks.new("Mark")
+    block.add_line((0, 0), (1, 1), dxfattribs={"linetype": "BYBLOCK", "color": 0})
+    block.add_circle((0, 0), 0.5, dxfattribs={"layer": "Axes"})
+    msp.add_blockref("Mark", (3, 3), dxfattribs={"layer": "Walls"})
+    doc.saveas(os.path.join(DATA, "layers_linetypes.dxf"))
+
+
+def text_files():
+    """The same texts as UTF-8 (R2013), code page 1252 and code page 1251
+    (R2000), with characters 1252 lacks."""
+    texts = ["Stra\u00dfe 20 \u00b0C \u00b1 \u20ac", "\u041f\u043b\u0430\u043d \u2116 5",
+             "\u03b1\u03b2 %%c10", "plain"]
+    for version, code_page, name in [("R2013", None, "texts_utf8.dxf"), ("R2000", "ANSI_1252", "texts_1252.dxf"),
+                                     ("R2000", "ANSI_1251", "texts_1251.dxf")]:
+        doc = ezdxf.new(version, setup=False)
+        if code_page:
+            doc.header["$DWGCODEPAGE"] = code_page
+        layer = "\u00c9tage \u00e9t\u00e9"
+        doc.layers.add(layer, color=2)
+        msp = doc.modelspace()
+        for i, text in enumerate(texts):
+            msp.add_text(text, height=1.0, dxfattribs={"layer": layer}).set_placement((0, 2 * i))
+        msp.add_mtext("\u0428\u0438\u0440\u0438\u043d\u0430\\P\u00c4rger", dxfattribs={"insert": (0, 20), "char_height": 1.0})
+        doc.saveas(os.path.join(DATA, name))
+
+
 if __name__ == "__main__":
     os.makedirs(DATA, exist_ok=True)
     entities_file()
     rejection_files()
+    layers_file()
+    text_files()
