@@ -55,6 +55,8 @@ EntityStyle Collector::Style() {
   style.layer = tables_.Layer(Decode(a.getLayer()));
   style.line_style = tables_.LineStyle(Decode(a.getLinetype()), style.layer, style.dxf_flags);
   style.colour = HostColour(a.getColor(), a.getColor24());
+  if (style.colour == 0 && a.getColor() == kAciForeground) style.dxf_flags |= kDxfColourForeground;
+  if (style.colour == 0 && a.getColor() == kAciByBlock) style.dxf_flags |= kDxfColourByBlock;
   return style;
 }
 

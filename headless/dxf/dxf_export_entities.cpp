@@ -103,7 +103,11 @@ DL_Attributes EntityWriter::AttributesOf(vx::Entity e) const {
   const auto layer = layers_.find(vx::GetU16(e, vx::kHdrLayer));
   const std::string linetype = LineTypeOf(e);
   const std::uint32_t colour = vx::GetU32(e, vx::kHdrAttr6) & 0xFFFFFF;
-  const int aci = colour == 0 ? kAciByLayer : AciNearest(RgbOfHost(colour));
+  const std::uint16_t flags = vx::GetU16(e, kHdrDxfFlags);
+  const int pen = (flags & kDxfColourForeground) != 0 ? kAciForeground
+                  : (flags & kDxfColourByBlock) != 0  ? kAciByBlock
+                                                      : kAciByLayer;
+  const int aci = colour == 0 ? pen : AciNearest(RgbOfHost(colour));
   // A colour that is an index's own is written as the index alone, as the
   // file that gave it had it.
   const bool indexed = colour == 0 || RgbOfAci(aci) == RgbOfHost(colour);

@@ -29,6 +29,10 @@ inline constexpr std::uint16_t kDxfHatchOnly = 0x0004;
 // A filled outline read from a SOLID or a TRACE, written back as one.
 inline constexpr std::uint16_t kDxfSolidFace = 0x0008;
 inline constexpr std::uint16_t kDxfTraceFace = 0x0010;
+// The default pen (colour 0) stands for BYLAYER unless one of these says the
+// file gave the foreground colour 7 or BYBLOCK.
+inline constexpr std::uint16_t kDxfColourForeground = 0x0020;
+inline constexpr std::uint16_t kDxfColourByBlock = 0x0040;
 
 // Header fields the DXF carries per entity.
 struct EntityStyle {

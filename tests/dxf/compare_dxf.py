@@ -23,6 +23,7 @@ from ezdxf import path as ezpath
 
 TOLERANCE = 1e-4
 FLATTEN = 0.001
+ARC_TOLERANCE = 0.005
 
 
 def unescaped(text):
@@ -82,9 +83,13 @@ class Scene:
         self.texts = []
         self.fills = []
         self.other = []
+        self.loops = {}    # (style, fill) -> boundary polylines
 
     def add_curve(self, style, pts):
         self.curves.setdefault(style, []).append(pts)
+
+    def add_loops(self, key, loops):
+        self.loops.setdefault(key, []).extend(loops)
 
 
 def plain(e):
@@ -112,12 +117,13 @@ def add_hatch(scene, e, style):
     loops = []
     for boundary in e.paths:
         p = ezpath.from_hatch_boundary_path(boundary)
-        loops.append(sorted((round(v.x, 3), round(v.y, 3)) for v in p.flattening(FLATTEN, segments=8)))
+        loops.append([(v.x, v.y) for v in p.flattening(FLATTEN, segments=8)])
     lines = []
     if not e.dxf.solid_fill and e.pattern:
         for line in e.pattern.lines:
             lines.append((round(line.angle % 360, 4), tuple(round(d, 4) for d in line.dash_length_items)))
-    scene.fills.append((style, "hatch", bool(e.dxf.solid_fill), sorted(lines), sorted(loops)))
+    scene.fills.append((style, "hatch", bool(e.dxf.solid_fill), tuple(sorted(lines)), len(loops)))
+    scene.add_loops((style, "hatch"), loops)
 
 
 def add_entity(scene, e, ctx=(None, None, None), depth=0):
@@ -169,11 +175,11 @@ def distance_to_polyline(p, pts):
     return best
 
 
-def curves_cover(a, b, style, which):
+def curves_cover(a, b, style, which, tolerance=TOLERANCE):
     problems = []
     for poly in a:
         for p in poly[:: max(1, len(poly) // 40)]:
-            if all(distance_to_polyline(p, q) > 10 * FLATTEN + TOLERANCE for q in b):
+            if all(distance_to_polyline(p, q) > 10 * FLATTEN + tolerance for q in b):
                 problems.append("%s: %s curve point (%.4f, %.4f) is not drawn in the other file" % (style, which, *p))
                 break
     return problems
@@ -195,6 +201,14 @@ def compare(original, written):
             continue
         problems += curves_cover(ca, cb, style, "original")
         problems += curves_cover(cb, ca, style, "written")
+    for key in sorted(set(sa.loops) | set(sb.loops), key=str):
+        la, lb = sa.loops.get(key, []), sb.loops.get(key, [])
+        if not la or not lb:
+            problems.append("%s: fill boundaries only in the %s file" % (key, "original" if la else "written"))
+            continue
+        # Arcs of a boundary come back as cubic Bezier pieces.
+        problems += curves_cover(la, lb, key, "original boundary", ARC_TOLERANCE)
+        problems += curves_cover(lb, la, key, "written boundary", ARC_TOLERANCE)
     for what in ("texts", "fills", "other"):
         ta, tb = sorted(getattr(sa, what), key=str), sorted(getattr(sb, what), key=str)
         if ta != tb:

@@ -84,7 +84,10 @@ INSTANTIATE_TEST_SUITE_P(
                      {"A layer name far longer than thirty-one bytes=A layer name far longer than th"}},
         FidelityCase{"texts_utf8.dxf", {"13 characters code page 1252 cannot hold (kept as \\U+XXXX)"}, {}},
         FidelityCase{"texts_1252.dxf", {"13 characters code page 1252 cannot hold (kept as \\U+XXXX)"}, {}},
-        FidelityCase{"texts_1251.dxf", {"13 characters code page 1252 cannot hold (kept as \\U+XXXX)"}, {}}),
+        FidelityCase{"texts_1251.dxf", {"13 characters code page 1252 cannot hold (kept as \\U+XXXX)"}, {}},
+        FidelityCase{"hatches.dxf", {}, {}},
+        FidelityCase{"staggered_hatch.dxf",
+                     {"1 HATCH pattern line whose dashes shift from line to line (drawn without the shift)"}, {}}),
     [](const testing::TestParamInfo<FidelityCase>& info) {
       std::string name = info.param.file;
       return name.substr(0, name.find('.'));

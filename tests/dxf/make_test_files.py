@@ -117,9 +117,46 @@ def text_files():
         doc.saveas(os.path.join(DATA, name))
 
 
+def hatch_file():
+    """Solid and pattern fills, loops with holes, arcs, ellipses and bulges."""
+    doc = ezdxf.new("R2013", setup=False)
+    doc.layers.add("Fill", color=3)
+    msp = doc.modelspace()
+    solid = msp.add_hatch(color=1, dxfattribs={"layer": "Fill"})
+    solid.paths.add_polyline_path([(0, 0), (4, 0), (4, 3), (0, 3)], is_closed=True)
+    ansi = msp.add_hatch(dxfattribs={"layer": "Fill"})
+    ansi.set_pattern_fill("ANSI31", scale=2, angle=15)
+    ansi.paths.add_polyline_path([(10, 0), (20, 0), (20, 10), (10, 10)], is_closed=True, flags=1)
+    ansi.paths.add_polyline_path([(12, 2), (14, 2), (14, 4)], is_closed=True, flags=16)
+    dashed = msp.add_hatch(color=5)
+    dashed.set_pattern_fill("ANSI33", scale=0.5)
+    edges = dashed.paths.add_edge_path()
+    edges.add_line((30, 0), (40, 0))
+    edges.add_arc((40, 5), radius=5, start_angle=-90, end_angle=90)
+    edges.add_line((40, 10), (30, 10))
+    edges.add_ellipse((30, 5), major_axis=(0, 5), ratio=0.4, start_angle=0, end_angle=180)
+    bulged = msp.add_hatch(color=6)
+    bulged.paths.add_polyline_path([(50, 0, 0.5), (60, 0, 0), (60, 5, 0), (50, 5, -0.3)], is_closed=True)
+    msp.add_solid([(0, 20), (4, 20), (0, 24), (4, 25)], dxfattribs={"color": 2})
+    msp.add_solid([(10, 20), (14, 20), (12, 24)], dxfattribs={"layer": "Fill"})
+    msp.add_trace([(20, 20), (24, 20), (20, 21), (24, 21)])
+    doc.saveas(os.path.join(DATA, "hatches.dxf"))
+
+
+def staggered_hatch_file():
+    """A pattern whose dashes shift along the lines from one line to the next."""
+    doc = ezdxf.new("R2013", setup=False)
+    hatch = doc.modelspace().add_hatch()
+    hatch.set_pattern_fill("STAGGER", definition=[[0, (0, 0), (0.3, 1.0), [1.0, -0.5]]])
+    hatch.paths.add_polyline_path([(0, 0), (5, 0), (5, 5), (0, 5)], is_closed=True)
+    doc.saveas(os.path.join(DATA, "staggered_hatch.dxf"))
+
+
 if __name__ == "__main__":
     os.makedirs(DATA, exist_ok=True)
     entities_file()
     rejection_files()
     layers_file()
     text_files()
+    hatch_file()
+    staggered_hatch_file()
