@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cmath>
 #include <numbers>
+#include <string_view>
 
 #include "headless/dxf/dxf_colour.h"
 #include "headless/dxf/dxf_text.h"
@@ -76,6 +77,7 @@ bool Collector::PlaneOf(const char* type, bool& mirrored) {
 bool Collector::InModel() { return !paper_block_ && !getAttributes().isInPaperSpace(); }
 
 void Collector::Add(const char* type, Item item) {
+  if (std::string_view(type) != "INSERT") insert_list_ = nullptr;
   if (!InModel()) return;  // left uncounted, so the summary names it
   ++model_.converted[type];
   target_->push_back(std::move(item));
@@ -198,6 +200,24 @@ void Collector::add3dFace(const DL_3dFaceData& d) { AddFaceOutline("3DFACE", d.x
 
 // ---- Block references ---------------------------------------------------------------
 
+// A DIMENSION shows the block it names; the block is in drawing coordinates.
+void Collector::AddDimension(const DL_DimensionData& d) {
+  FlushPending();
+  const auto same = [&](const DimensionBlock& b) {
+    return std::fabs(b.definition.x - d.dpx) <= 1e-9 * std::max(1.0, std::fabs(d.dpx)) &&
+           std::fabs(b.definition.y - d.dpy) <= 1e-9 * std::max(1.0, std::fabs(d.dpy));
+  };
+  while (next_dimension_ < dimension_blocks_.size() && !same(dimension_blocks_[next_dimension_])) ++next_dimension_;
+  if (next_dimension_ >= dimension_blocks_.size()) return;  // left uncounted: reported
+  const std::string name = dimension_blocks_[next_dimension_++].name;
+  if (name.empty()) return;
+  Item item;
+  item.block = Upper(Decode(name));
+  item.block_as_group = true;
+  item.record = GroupRecord(Style());
+  Add("DIMENSION", std::move(item));
+}
+
 void Collector::addInsert(const DL_InsertData& d) {
   FlushPending();
   bool mirrored = false;
@@ -221,6 +241,10 @@ void Collector::addInsert(const DL_InsertData& d) {
                         s * d.sx,        c * d.sy,         0, d.ipy + s * ox + c * oy,
                         0,               0,                d.sz, 0};
       item.record = SymbolRecord(Decode(d.name), item.placement, style);
+      if (row == 0 && col == 0 && InModel()) {
+        insert_list_ = target_;
+        insert_index_ = target_->size();
+      }
       Add("INSERT", std::move(item));
     }
   }

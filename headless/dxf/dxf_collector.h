@@ -4,12 +4,14 @@
 
 #include <dxflib/dl_creationadapter.h>
 
+#include <array>
 #include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "headless/dxf/dxf_geometry.h"
 #include "headless/dxf/dxf_import_model.h"
+#include "headless/dxf/dxf_structure.h"
 #include "headless/dxf/dxf_tables_import.h"
 #include "headless/dxf/dxf_text.h"
 
@@ -51,12 +53,21 @@ class Collector : public DL_CreationAdapter {
   void addAttribute(const DL_AttributeData& data) override;
   void addMTextChunk(const std::string& text) override;
   void addMText(const DL_MTextData& data) override;
+  void addDimAlign(const DL_DimensionData& d, const DL_DimAlignedData&) override { AddDimension(d); }
+  void addDimLinear(const DL_DimensionData& d, const DL_DimLinearData&) override { AddDimension(d); }
+  void addDimRadial(const DL_DimensionData& d, const DL_DimRadialData&) override { AddDimension(d); }
+  void addDimDiametric(const DL_DimensionData& d, const DL_DimDiametricData&) override { AddDimension(d); }
+  void addDimAngular(const DL_DimensionData& d, const DL_DimAngular2LData&) override { AddDimension(d); }
+  void addDimAngular3P(const DL_DimensionData& d, const DL_DimAngular3PData&) override { AddDimension(d); }
+  void addDimOrdinate(const DL_DimensionData& d, const DL_DimOrdinateData&) override { AddDimension(d); }
   void addHatch(const DL_HatchData& data) override;
   void addHatchLoop(const DL_HatchLoopData& data) override;
   void addHatchEdge(const DL_HatchEdgeData& data) override;
 
   // Pattern lines of the file's HATCHes in file order, which dxflib skips.
   void SetHatchPatterns(std::vector<std::vector<PatternLine>> patterns) { hatch_patterns_ = std::move(patterns); }
+  // The blocks of the file's DIMENSIONs in file order, which dxflib skips.
+  void SetDimensionBlocks(std::vector<DimensionBlock> blocks) { dimension_blocks_ = std::move(blocks); }
 
  private:
   struct Polyline {
@@ -104,6 +115,9 @@ class Collector : public DL_CreationAdapter {
   void Add(const char* type, Item item);
   void AddRecord(const char* type, Record record);
   void AddFaceOutline(const char* type, const double* x, const double* y, bool solid_order, std::uint16_t face);
+  void AddDimension(const DL_DimensionData& d);
+  using TextSpec = std::array<std::uint8_t, vx::kTextSpecBytes>;
+  TextSpec SpecOf(double height, double width, double angle, int justify);
   void AddTextItem(const char* type, P2 origin, double height, double width, double angle, int justify,
                    const std::string& text);
   std::string Decode(const std::string& text) { return decoder_.Decode(text); }
@@ -122,6 +136,11 @@ class Collector : public DL_CreationAdapter {
   Hatch hatch_;
   std::vector<std::vector<PatternLine>> hatch_patterns_;
   std::size_t next_hatch_ = 0;
+  std::vector<DimensionBlock> dimension_blocks_;
+  std::size_t next_dimension_ = 0;
+  // The INSERT that ATTRIBs which follow belong to: an index into target_.
+  std::vector<Item>* insert_list_ = nullptr;
+  std::size_t insert_index_ = 0;
   std::vector<double> dashes_;  // of the line type dxflib hands next
   std::string mtext_chunks_;
 };

@@ -88,7 +88,9 @@ void WriteBlocks(DL_Dxf& dxf, DL_WriterA& out, dxf::EntityWriter& writer, const 
   }
   for (const dxf::SymbolBlock& b : blocks) {
     dxf.writeBlock(out, DL_BlockData(b.dxf_name, 0, 0.0, 0.0, 0.0));
+    writer.SetWritingBlock(true);
     if (b.members != nullptr) writer.WriteList(*b.members);
+    writer.SetWritingBlock(false);
     dxf.writeEndBlock(out, b.dxf_name);
   }
   out.sectionEnd();

@@ -151,7 +151,12 @@ void EntityWriter::Write(const EntityList& list, vx::Entity e) {
     }
     case vx::kKindEllipse: WriteEllipse(e, a, false); return;
     case vx::kKindEllipticalArc: WriteEllipse(e, a, true); return;
-    case vx::kKindSymbol: WriteInsert(e, a); return;
+    case vx::kKindSymbol: WriteInsert(list, e, a); return;
+    case vx::kKindAttribute:
+      if (vx::GetU32(e, vx::kHdrSize) < kAttrTextStart) break;
+      if ((vx::GetU16(e, vx::kAttrFlags) & kAttrDefinition) != 0) WriteAttribute(e, a, nullptr);
+      else if (!writing_block_) ++skipped_["attribute outside a symbol instance"];
+      return;
     case vx::kKindCurvePath:
     case vx::kKindClosedCurve: WriteCurve(e, a); return;
     case vx::kKindBezier: {

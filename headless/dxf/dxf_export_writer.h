@@ -5,6 +5,7 @@
 
 #include <dxflib/dl_dxf.h>
 
+#include <array>
 #include <map>
 #include <string>
 #include <vector>
@@ -47,6 +48,9 @@ class EntityWriter {
   EntityWriter(DL_Dxf& dxf, DL_WriterA& out, const Document& doc, const std::map<std::string, std::string>& blocks);
 
   void WriteList(const EntityList& list);
+  // Entities of a block definition: the attributes of the instance it was
+  // taken from belong to that instance, not to the block.
+  void SetWritingBlock(bool on) { writing_block_ = on; }
   void Write(const EntityList& list, vx::Entity e);
   // Kinds with no DXF twin, and instance transforms a DXF INSERT cannot hold.
   const std::map<std::string, int>& Skipped() const { return skipped_; }
@@ -63,7 +67,10 @@ class EntityWriter {
   void WriteBezierSpline(const std::vector<double>& xy, bool closed, const DL_Attributes& a);
   void WriteSpline(int degree, const std::vector<double>& knots, const std::vector<double>& xy, bool fit, bool closed,
                    const DL_Attributes& a);
-  void WriteInsert(vx::Entity e, const DL_Attributes& a);
+  void WriteInsert(const EntityList& list, vx::Entity e, const DL_Attributes& a);
+  // `placement` takes an attribute from its instance's coordinates to the
+  // drawing's; none for a definition in its block.
+  void WriteAttribute(vx::Entity e, const DL_Attributes& a, const std::array<double, 12>* placement);
   void WriteWall(vx::Entity e, const DL_Attributes& a);
   void ReadFillStyles(const Document& doc);
   const FillInfo* FillOf(vx::Entity e) const;
@@ -81,6 +88,7 @@ class EntityWriter {
   std::map<int, std::string> line_styles_;  // by number
   std::map<int, FillInfo> fills_;           // line-family fill styles by id
   std::map<std::string, int> skipped_;
+  bool writing_block_ = false;
 };
 
 }  // namespace vxh::dxf

@@ -58,6 +58,27 @@ Record EllipticalArcRecord(P2 centre, double major, double minor, double rotatio
 Record CurveRecord(int kind, std::uint8_t type, const std::vector<P2>& points, const EntityStyle& style);
 Record TextRecord(P2 origin, const std::uint8_t* spec, const std::string& text, const EntityStyle& style);
 Record GroupRecord(const EntityStyle& style);
+
+// Attribute-like text (kind 37) as the DXF reader makes it from an ATTRIB:
+// after the fixed fields the pack knows (flags, part offsets, string offset,
+// point), the text specification, the second point of aligned and fit texts,
+// then from kAttrTextStart the value, the tag and the prompt, each ended by
+// NUL (the string offset points at the value, part 1 at the tag, part 2 at
+// the prompt).
+inline constexpr std::size_t kAttrSpec = 62;        // 23-byte text specification
+inline constexpr std::size_t kAttrCacheFlag = 85;   // u8, 0 after every change
+inline constexpr std::size_t kAttrX2 = 86;          // second point, doubles
+inline constexpr std::size_t kAttrY2 = 94;
+inline constexpr std::size_t kAttrTextStart = 118;  // where a new string goes
+// Flags word at 32 beside the pack's no-transform bit.
+inline constexpr std::uint16_t kAttrDefinition = 0x0100;  // an ATTDEF of a block
+struct AttributeText {
+  P2 point, second;
+  std::string value, tag, prompt;
+  std::uint16_t flags = 0;
+};
+Record AttributeRecord(const AttributeText& a, const std::uint8_t* spec, const EntityStyle& style);
+AttributeText AttributeTextOf(const std::uint8_t* record);
 Record SymbolRecord(const std::string& name, const InstanceMatrix& m, const EntityStyle& style);
 
 inline constexpr std::size_t kMaxVertexCount = 0xFFFF;

@@ -159,12 +159,19 @@ DxfOutline ScanDxf(const std::string& bytes, const std::string& name) {
     if (previous_code == 9 && previous_value == "$DWGCODEPAGE") outline.code_page = value;
     if (IsRealCode(code)) CheckReal(r, value, entity);
     patterns.Take(code, value);
+    if (entity == "DIMENSION" && !outline.dimension_blocks.empty()) {
+      DimensionBlock& d = outline.dimension_blocks.back();
+      if (code == 2) d.name = value;
+      else if (code == 10) d.definition.x = Real(value);
+      else if (code == 20) d.definition.y = Real(value);
+    }
     if (code == 0) {
       patterns.Stop();
       if (value == "HATCH" && (section == "ENTITIES" || section == "BLOCKS")) {
         outline.hatch_patterns.emplace_back();
         patterns.Start(outline.hatch_patterns.back());
       }
+      if (value == "DIMENSION" && (section == "ENTITIES" || section == "BLOCKS")) outline.dimension_blocks.emplace_back();
       entity = value;
       if (value == "EOF") ended = true;
       else if (value == "ENDSEC") section.clear();

@@ -16,12 +16,20 @@ namespace vxh::dxf {
 inline constexpr std::size_t kMaxLineBytes = 1023;
 inline constexpr int kMaxGroupCode = 1071;
 
+struct DimensionBlock {
+  std::string name;  // as the file has it
+  P2 definition;
+};
+
 struct DxfOutline {
   std::map<std::string, int> entity_types;  // in ENTITIES and BLOCKS, by type name
   bool utf8 = false;                        // AutoCAD 2007 (AC1021) and later
   std::string code_page;                    // $DWGCODEPAGE, as the file names it
   // Pattern lines of every HATCH in file order (dxflib does not read them).
   std::vector<std::vector<PatternLine>> hatch_patterns;
+  // The block that draws each DIMENSION, in file order, with the definition
+  // point that tells the DIMENSION dxflib hands over.
+  std::vector<DimensionBlock> dimension_blocks;
 };
 
 // Throws BadInput "DXF file "NAME": PROBLEM" naming the line.

@@ -106,10 +106,24 @@ def text_point(e):
     return e.dxf.insert
 
 
+def alignment(e):
+    """(horizontal 0 left 1 centre 2 right, vertical 1 bottom 2 middle 3
+    top); a baseline reads as bottom, aligned and fit texts as themselves."""
+    if e.dxftype() == "MTEXT":
+        a = e.dxf.attachment_point - 1
+        return a % 3, 3 - a // 3
+    h, v = e.dxf.halign, e.dxf.valign
+    if h == 4:
+        return 1, 2
+    if h in (3, 5):
+        return h, 0
+    return h, max(v, 1)
+
+
 def add_text(scene, e, style):
     p = text_point(e)
     height = e.dxf.char_height if e.dxftype() == "MTEXT" else e.dxf.height
-    align = (e.dxf.halign, e.dxf.valign) if e.dxftype() != "MTEXT" else e.dxf.attachment_point
+    align = alignment(e)
     scene.texts.append((style, plain(e), round(p.x, 4), round(p.y, 4), round(height, 4), align))
 
 

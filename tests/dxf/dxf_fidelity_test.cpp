@@ -9,8 +9,13 @@
 #include <filesystem>
 
 #include "headless/drawing/document.h"
+#include "headless/drawing/entity_list.h"
+#include "headless/drawing/settings_tables.h"
+#include "headless/dxf/dxf_records.h"
 #include "headless/dxf/dxf_file.h"
 #include "headless/kvd/kvd_file.h"
+#include "host/entity_layout.h"
+#include "host/record.h"
 
 namespace vxh {
 namespace {
@@ -86,12 +91,40 @@ INSTANTIATE_TEST_SUITE_P(
         FidelityCase{"texts_1252.dxf", {"13 characters code page 1252 cannot hold (kept as \\U+XXXX)"}, {}},
         FidelityCase{"texts_1251.dxf", {"13 characters code page 1252 cannot hold (kept as \\U+XXXX)"}, {}},
         FidelityCase{"hatches.dxf", {}, {}},
+        FidelityCase{"dimensions_attributes.dxf", {"2 ATTDEF"}, {}},
         FidelityCase{"staggered_hatch.dxf",
                      {"1 HATCH pattern line whose dashes shift from line to line (drawn without the shift)"}, {}}),
     [](const testing::TestParamInfo<FidelityCase>& info) {
       std::string name = info.param.file;
       return name.substr(0, name.find('.'));
     });
+
+// The attributes of a reference are attribute texts among its members, on
+// their own layer, placed in the reference's coordinates.
+TEST(DxfAttributeTest, AttributesAreMembersOfTheirInstance) {
+  DxfImport import = ReadDxf(DataFile("dimensions_attributes.dxf"));
+  const int tags = FindLayer(*import.doc, "Tags");
+  ASSERT_GE(tags, 0);
+  std::vector<std::pair<std::string, std::string>> found;
+  import.doc->Work().ForEach([&](vx::Entity e) {
+    if (vx::GetI8(e, vx::kHdrKind) != vx::kKindSymbol) return;
+    import.doc->Work().Members(e)->ForEach([&](vx::Entity m) {
+      if (vx::GetI8(m, vx::kHdrKind) != vx::kKindAttribute) return;
+      EXPECT_EQ(vx::GetU16(m, vx::kHdrLayer), tags);
+      const dxf::AttributeText a = dxf::AttributeTextOf(m);
+      found.emplace_back(a.tag, a.value);
+      // The first reference is at (30, 0) scaled 1.5: its NUMBER sits at the
+      // definition's point.
+      if (a.value == "D1") {
+        EXPECT_NEAR(a.point.x, 0.1, 1e-9);
+        EXPECT_NEAR(a.point.y, 2.2, 1e-9);
+      }
+    });
+  });
+  const std::vector<std::pair<std::string, std::string>> expected = {
+      {"NUMBER", "D1"}, {"MAKER", "Sch\xFC" "co"}, {"NUMBER", "D2"}, {"MAKER", "Sch\xFC" "co"}};
+  EXPECT_EQ(found, expected);
+}
 
 }  // namespace
 }  // namespace vxh

@@ -152,6 +152,27 @@ def staggered_hatch_file():
     doc.saveas(os.path.join(DATA, "staggered_hatch.dxf"))
 
 
+def dimension_attribute_file():
+    """Dimensions drawn by their blocks; a block with attribute definitions
+    and references to it with attributes on layers of their own."""
+    doc = ezdxf.new("R2013", setup=True)
+    doc.layers.add("Dims", color=3)
+    doc.layers.add("Tags", color=4)
+    msp = doc.modelspace()
+    msp.add_linear_dim(base=(0, 3), p1=(0, 0), p2=(10, 0), dxfattribs={"layer": "Dims"}).render()
+    msp.add_radius_dim(center=(20, 0), radius=4, angle=45, dxfattribs={"layer": "Dims", "color": 1}).render()
+    block = doc.blocks.new("Door")
+    block.add_lwpolyline([(0, 0), (1, 0), (1, 2), (0, 2)], close=True)
+    block.add_attdef("NUMBER", (0.1, 2.2), dxfattribs={"height": 0.25})
+    block.add_attdef("MAKER", (0.1, -0.4), dxfattribs={"height": 0.2})
+    for i, (x, rotation) in enumerate([(30, 0), (35, 90)]):
+        ref = msp.add_blockref("Door", (x, 0), dxfattribs={"rotation": rotation, "xscale": 1.5, "yscale": 1.5})
+        ref.add_auto_attribs({"NUMBER": "D%d" % (i + 1), "MAKER": "Sch\u00fcco"})
+        for attrib in ref.attribs:
+            attrib.dxf.layer = "Tags"
+    doc.saveas(os.path.join(DATA, "dimensions_attributes.dxf"))
+
+
 if __name__ == "__main__":
     os.makedirs(DATA, exist_ok=True)
     entities_file()
@@ -160,3 +181,4 @@ if __name__ == "__main__":
     text_files()
     hatch_file()
     staggered_hatch_file()
+    dimension_attribute_file()
