@@ -6,8 +6,8 @@
 
 namespace vxcli {
 
-int Convert(const std::string& in, const std::string& out) {
-  return Guarded([&] { vxh::SaveDrawing(*vxh::LoadDrawing(in), out); });
+int Convert(const std::string& in, const std::string& out, bool strict) {
+  return Guarded([&] { vxh::SaveDrawing(*vxh::LoadDrawing(in, strict), out, strict); });
 }
 
 }  // namespace vxcli

@@ -28,12 +28,12 @@ void PrintList(const vxh::Document& document, bool json) {
 
 }  // namespace
 
-int List(const std::string& drawing, bool json) {
-  return Guarded([&] { PrintList(*vxh::LoadDrawing(drawing), json); });
+int List(const std::string& drawing, bool json, bool strict) {
+  return Guarded([&] { PrintList(*vxh::LoadDrawing(drawing, strict), json); });
 }
 
-int Render(const std::string& drawing, const std::string& out) {
-  return Guarded([&] { vxh::RenderDocument(*vxh::LoadDrawing(drawing), out); });
+int Render(const std::string& drawing, const std::string& out, bool strict) {
+  return Guarded([&] { vxh::RenderDocument(*vxh::LoadDrawing(drawing, strict), out); });
 }
 
 }  // namespace vxcli

@@ -23,11 +23,11 @@ bool IsPicture(const std::string& path) {
   return EndsWith(path, ".png") || EndsWith(path, ".svg") || EndsWith(path, ".pdf");
 }
 
-void WriteOutput(vxh::Session& session, const std::string& path) {
+void WriteOutput(vxh::Session& session, const std::string& path, bool strict) {
   if (IsPicture(path)) {
     vxh::RenderDocument(session.Doc(), path);
   } else if (EndsWith(path, ".kvd") || EndsWith(path, ".dxf")) {
-    session.Save(path);
+    session.Save(path, strict);
   } else {
     throw vxh::BadInput("unknown output type: " + path + " (use .kvd, .dxf, .png, .svg or .pdf)");
   }

@@ -11,6 +11,6 @@ class Session;
 namespace vxcli {
 
 bool IsPicture(const std::string& path);
-void WriteOutput(vxh::Session& session, const std::string& path);
+void WriteOutput(vxh::Session& session, const std::string& path, bool strict = false);
 
 }  // namespace vxcli

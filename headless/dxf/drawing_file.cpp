@@ -18,12 +18,12 @@ bool IsDxfPath(const std::string& path) {
   return true;
 }
 
-std::unique_ptr<Document> LoadDrawing(const std::string& path) {
-  return IsDxfPath(path) ? ImportDxf(path) : LoadKvd(path);
+std::unique_ptr<Document> LoadDrawing(const std::string& path, bool strict) {
+  return IsDxfPath(path) ? ImportDxf(path, strict) : LoadKvd(path);
 }
 
-void SaveDrawing(const Document& doc, const std::string& path) {
-  if (IsDxfPath(path)) ExportDxf(doc, path);
+void SaveDrawing(const Document& doc, const std::string& path, bool strict) {
+  if (IsDxfPath(path)) ExportDxf(doc, path, strict);
   else SaveKvd(doc, path);
 }
 

@@ -52,8 +52,19 @@ void Collector::addText(const DL_TextData& d) {
   if (!PlaneOf("TEXT", mirrored)) return;
   double angle = d.angle;  // dxflib hands TEXT angles in radians
   if (mirrored) origin.x = -origin.x, angle = std::numbers::pi - angle;
-  AddTextItem("TEXT", origin, d.height, d.xScaleFactor, angle, JustifyOfText(d.hJustification, d.vJustification),
-              PlainText(Decode(d.text)));
+  EntityStyle style = Style();
+  Record record = TextRecord(origin, SpecOf(d.height, d.xScaleFactor, angle,
+                                            JustifyOfText(d.hJustification, d.vJustification)).data(),
+                             PlainText(Decode(d.text)), style);
+  // Aligned (3) and fit (5) texts run from their first point to the second.
+  const bool two_points = (d.hJustification == 3 || d.hJustification == 5) && d.vJustification == 0;
+  if (two_points && std::isfinite(d.apx) && std::isfinite(d.apy)) {
+    vx::PutU16(record.data(), kHdrDxfFlags,
+               static_cast<std::uint16_t>(style.dxf_flags | (d.hJustification == 3 ? kDxfTextAligned : kDxfTextFit)));
+    vx::PutF64(record.data(), kTextSecondX, mirrored ? -d.apx : d.apx);
+    vx::PutF64(record.data(), kTextSecondY, d.apy);
+  }
+  AddRecord("TEXT", std::move(record));
 }
 
 // An ATTRIB after an INSERT is an attribute of that symbol instance; one on

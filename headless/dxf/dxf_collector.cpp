@@ -78,7 +78,12 @@ bool Collector::InModel() { return !paper_block_ && !getAttributes().isInPaperSp
 
 void Collector::Add(const char* type, Item item) {
   if (std::string_view(type) != "INSERT") insert_list_ = nullptr;
-  if (!InModel()) return;  // left uncounted, so the summary names it
+  if (!InModel()) {
+    // The drawing has one space; paper space holds sheets and viewports.
+    ++model_.converted[type];
+    ++model_.losses[std::string(type) + " in paper space (the drawing has model space only)"];
+    return;
+  }
   ++model_.converted[type];
   target_->push_back(std::move(item));
 }

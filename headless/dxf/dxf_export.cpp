@@ -120,16 +120,26 @@ std::map<std::string, int> WriteDxf(const Document& doc, const std::string& path
 
 }  // namespace
 
-void ExportDxf(const Document& doc, const std::string& path) {
-  const std::map<std::string, int> skipped = WriteDxf(doc, path);
-  if (skipped.empty()) return;
-  std::cerr << "DXF file \"" << path << "\": not written:";
-  const char* separator = " ";
-  for (const auto& [what, count] : skipped) {
-    std::cerr << separator << count << " " << what;
-    separator = ", ";
+void ExportDxf(const Document& doc, const std::string& path, bool strict) {
+  const std::string partial = path + ".vorlix-partial";
+  std::map<std::string, int> skipped;
+  try {
+    skipped = WriteDxf(doc, partial);
+  } catch (...) {
+    std::remove(partial.c_str());
+    throw;
   }
-  std::cerr << "\n";
+  std::string summary;
+  for (const auto& [what, count] : skipped) summary += (summary.empty() ? " " : ", ") + std::to_string(count) + " " + what;
+  if (strict && !skipped.empty()) {
+    std::remove(partial.c_str());
+    throw DxfLoss("DXF file \"" + path + "\" (--strict): not written:" + summary);
+  }
+  if (std::rename(partial.c_str(), path.c_str()) != 0) {
+    std::remove(partial.c_str());
+    throw BadInput("DXF file \"" + path + "\" cannot be written");
+  }
+  if (!skipped.empty()) std::cerr << "DXF file \"" << path << "\": not written:" << summary << "\n";
 }
 
 }  // namespace vxh

@@ -17,6 +17,8 @@ namespace {
 
 constexpr double kDegrees = 180 / std::numbers::pi;
 constexpr int kSolidLineStyle = 1;
+constexpr int kTextAlignedCode = 3;  // TEXT horizontal justification
+constexpr int kTextFitCode = 5;
 
 double F64(vx::Entity e, std::size_t at) { return vx::GetF64(e, at); }
 std::uint32_t SizeOf(vx::Entity e) { return vx::GetU32(e, vx::kHdrSize); }
@@ -202,8 +204,16 @@ void EntityWriter::WriteText(vx::Entity e, const DL_Attributes& a) {
                                        1, 1, 1.0, MTextOf(text), "STANDARD", angle), a);
     return;
   }
-  const DxfJustify j = DxfJustifyOf(justify);
-  dxf_.writeText(out_, DL_TextData(x, y, 0, x, y, 0, height, width > 0 ? width : 1.0, 0, j.horizontal, j.vertical,
+  DxfJustify j = DxfJustifyOf(justify);
+  double x2 = x, y2 = y;
+  // An aligned or fit text goes back to its two points while it has them.
+  const std::uint16_t flags = vx::GetU16(e, kHdrDxfFlags);
+  if ((flags & (kDxfTextAligned | kDxfTextFit)) != 0 && std::isfinite(F64(e, kTextSecondX)) &&
+      std::isfinite(F64(e, kTextSecondY)) && (F64(e, kTextSecondX) != x || F64(e, kTextSecondY) != y)) {
+    j = {(flags & kDxfTextAligned) != 0 ? kTextAlignedCode : kTextFitCode, 0};
+    x2 = F64(e, kTextSecondX), y2 = F64(e, kTextSecondY);
+  }
+  dxf_.writeText(out_, DL_TextData(x, y, 0, x2, y2, 0, height, width > 0 ? width : 1.0, 0, j.horizontal, j.vertical,
                                    text, "STANDARD", angle), a);  // dxflib writes TEXT angles in degrees itself
 }
 

@@ -78,14 +78,15 @@ DxfImport ReadDxf(const std::string& path) { return ReadDxfText(ReadFileBytes(pa
 
 std::string SkippedSummary(const DxfImport& import) {
   if (import.skipped.empty()) return "";
-  std::string text = "skipped";
+  std::string text = "not kept:";
   for (std::size_t i = 0; i < import.skipped.size(); ++i) text += (i == 0 ? " " : ", ") + import.skipped[i];
   return text;
 }
 
-std::unique_ptr<Document> ImportDxf(const std::string& path) {
+std::unique_ptr<Document> ImportDxf(const std::string& path, bool strict) {
   DxfImport import = ReadDxf(path);
   if (const std::string summary = SkippedSummary(import); !summary.empty()) {
+    if (strict) throw DxfLoss("DXF file \"" + path + "\" (--strict): " + summary);
     std::cerr << "DXF file \"" << path << "\": " << summary << "\n";
   }
   return std::move(import.doc);

@@ -33,6 +33,12 @@ inline constexpr std::uint16_t kDxfTraceFace = 0x0010;
 // file gave the foreground colour 7 or BYBLOCK.
 inline constexpr std::uint16_t kDxfColourForeground = 0x0020;
 inline constexpr std::uint16_t kDxfColourByBlock = 0x0040;
+// A TEXT fitted or aligned between two points: the second one is kept in
+// bytes 48 to 63 of the text record, which the pack leaves to the host.
+inline constexpr std::uint16_t kDxfTextAligned = 0x0080;
+inline constexpr std::uint16_t kDxfTextFit = 0x0100;
+inline constexpr std::size_t kTextSecondX = 48;  // double
+inline constexpr std::size_t kTextSecondY = 56;  // double
 
 // Header fields the DXF carries per entity.
 struct EntityStyle {

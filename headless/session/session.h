@@ -25,9 +25,10 @@ class Session {
   Session& operator=(const Session&) = delete;
 
   // Replaces the drawing by one read from a .kvd file. Throws BadInput.
-  void Open(const std::string& path);
+  // `strict`: a DXF file that would lose something throws DxfLoss.
+  void Open(const std::string& path, bool strict = false);
   // Writes the drawing. Throws BadInput when the file cannot be written.
-  void Save(const std::string& path);
+  void Save(const std::string& path, bool strict = false);
 
   // Runs a script to its end. Throws BadInput with "file:line:column: message"
   // for a token that does not fit, an unknown command, an unterminated quote

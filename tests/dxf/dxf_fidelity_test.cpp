@@ -92,6 +92,10 @@ INSTANTIATE_TEST_SUITE_P(
         FidelityCase{"texts_1251.dxf", {"13 characters code page 1252 cannot hold (kept as \\U+XXXX)"}, {}},
         FidelityCase{"hatches.dxf", {}, {}},
         FidelityCase{"dimensions_attributes.dxf", {"2 ATTDEF"}, {}},
+        FidelityCase{"texts_paper_space.dxf",
+                     {"1 LINE in paper space (the drawing has model space only)",
+                      "1 TEXT in paper space (the drawing has model space only)"},
+                     {}},
         FidelityCase{"staggered_hatch.dxf",
                      {"1 HATCH pattern line whose dashes shift from line to line (drawn without the shift)"}, {}}),
     [](const testing::TestParamInfo<FidelityCase>& info) {

@@ -68,7 +68,7 @@ TEST_F(EzdxfFileTest, EveryEntityLandsAsItsKind) {
 }
 
 TEST_F(EzdxfFileTest, WhatHasNoTwinIsReportedByCount) {
-  EXPECT_EQ(SkippedSummary(*import_), "skipped 1 XLINE");
+  EXPECT_EQ(SkippedSummary(*import_), "not kept: 1 XLINE");
 }
 
 TEST_F(EzdxfFileTest, LineKeepsItsLayerAndLineType) {

@@ -173,6 +173,23 @@ def dimension_attribute_file():
     doc.saveas(os.path.join(DATA, "dimensions_attributes.dxf"))
 
 
+def paper_space_and_text_file():
+    """Aligned and fit texts, styles named in mixed case, and entities on a
+    layout sheet, which the drawing (model space only) cannot hold."""
+    doc = ezdxf.new("R2013", setup=False)
+    doc.styles.add("Narrow", font="arial.ttf")
+    msp = doc.modelspace()
+    msp.add_text("Aligned", height=1.0).set_placement(
+        (0, 0), (10, 2), align=ezdxf.enums.TextEntityAlignment.ALIGNED)
+    msp.add_text("Fit", height=0.8, dxfattribs={"style": "Narrow"}).set_placement(
+        (0, 5), (8, 5), align=ezdxf.enums.TextEntityAlignment.FIT)
+    msp.add_text("Right", height=0.5).set_placement((5, 8), align=ezdxf.enums.TextEntityAlignment.BOTTOM_RIGHT)
+    sheet = doc.layout("Layout1")
+    sheet.add_line((0, 0), (100, 0))
+    sheet.add_text("Title", height=5).set_placement((10, 10))
+    doc.saveas(os.path.join(DATA, "texts_paper_space.dxf"))
+
+
 if __name__ == "__main__":
     os.makedirs(DATA, exist_ok=True)
     entities_file()
@@ -182,3 +199,4 @@ if __name__ == "__main__":
     hatch_file()
     staggered_hatch_file()
     dimension_attribute_file()
+    paper_space_and_text_file()
