@@ -91,6 +91,29 @@ void Collector::addAttribute(const DL_AttributeData& d) {
   (*target_)[insert_index_].attributes.push_back(std::move(item));
 }
 
+void Collector::AddAttributeDefinitions(const std::vector<AttributeDefinition>& definitions) {
+  for (const AttributeDefinition& d : definitions) {
+    const auto block = model_.blocks.find(UpperCase(Decode(d.block)));
+    if (block == model_.blocks.end() || block->first.rfind("*PAPER_SPACE", 0) == 0) continue;  // reported
+    const bool two_points = d.vertical != 0 || (d.horizontal != 0 && d.horizontal != 3 && d.horizontal != 5);
+    AttributeText a;
+    a.point = two_points ? d.second : d.point;
+    if ((d.horizontal == 3 || d.horizontal == 5) && d.vertical == 0) a.second = d.second;
+    a.value = PlainText(Decode(d.value));
+    a.tag = Decode(d.tag);
+    a.prompt = Decode(d.prompt);
+    a.flags = kAttrDefinition;
+    if (!Finite("ATTDEF", {a.point.x, a.point.y, a.second.x, a.second.y, d.height, d.width, d.angle})) continue;
+    Item item;
+    item.record = AttributeRecord(a, SpecOf(d.height, d.width, d.angle * std::numbers::pi / 180,
+                                            JustifyOfText(d.horizontal, d.vertical)).data(),
+                                  StyleOf(d.layer.empty() ? "0" : d.layer, d.colour, -1,
+                                          d.line_type.empty() ? "BYLAYER" : d.line_type));
+    block->second.items.push_back(std::move(item));
+    ++model_.converted["ATTDEF"];
+  }
+}
+
 void Collector::addMTextChunk(const std::string& text) { mtext_chunks_ += text; }
 
 void Collector::addMText(const DL_MTextData& d) {

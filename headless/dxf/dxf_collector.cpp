@@ -50,15 +50,19 @@ bool Collector::Finite(const char* type, std::initializer_list<double> values) {
   return true;
 }
 
+EntityStyle Collector::StyleOf(const std::string& layer, int colour, int true_colour, const std::string& line_type) {
+  EntityStyle style;
+  style.layer = tables_.Layer(Decode(layer));
+  style.line_style = tables_.LineStyle(Decode(line_type), style.layer, style.dxf_flags);
+  style.colour = HostColour(colour, true_colour);
+  if (style.colour == 0 && colour == kAciForeground) style.dxf_flags |= kDxfColourForeground;
+  if (style.colour == 0 && colour == kAciByBlock) style.dxf_flags |= kDxfColourByBlock;
+  return style;
+}
+
 EntityStyle Collector::Style() {
   const DL_Attributes a = getAttributes();
-  EntityStyle style;
-  style.layer = tables_.Layer(Decode(a.getLayer()));
-  style.line_style = tables_.LineStyle(Decode(a.getLinetype()), style.layer, style.dxf_flags);
-  style.colour = HostColour(a.getColor(), a.getColor24());
-  if (style.colour == 0 && a.getColor() == kAciForeground) style.dxf_flags |= kDxfColourForeground;
-  if (style.colour == 0 && a.getColor() == kAciByBlock) style.dxf_flags |= kDxfColourByBlock;
-  return style;
+  return StyleOf(a.getLayer(), a.getColor(), a.getColor24(), a.getLinetype());
 }
 
 bool Collector::PlaneOf(const char* type, bool& mirrored) {

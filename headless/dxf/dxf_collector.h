@@ -68,6 +68,8 @@ class Collector : public DL_CreationAdapter {
   void SetHatchPatterns(std::vector<std::vector<PatternLine>> patterns) { hatch_patterns_ = std::move(patterns); }
   // The blocks of the file's DIMENSIONs in file order, which dxflib skips.
   void SetDimensionBlocks(std::vector<DimensionBlock> blocks) { dimension_blocks_ = std::move(blocks); }
+  // ATTDEFs into their blocks, as attribute texts marked as definitions.
+  void AddAttributeDefinitions(const std::vector<AttributeDefinition>& definitions);
 
  private:
   struct Polyline {
@@ -108,6 +110,7 @@ class Collector : public DL_CreationAdapter {
   bool Finite(const char* type, std::initializer_list<double> values);
   void Fail(const std::string& problem);
   EntityStyle Style();
+  EntityStyle StyleOf(const std::string& layer, int colour, int true_colour, const std::string& line_type);
   // The entity's plane: false (and counted) when it is tilted out of the
   // drawing plane; mirrored when its normal points down.
   bool PlaneOf(const char* type, bool& mirrored);

@@ -66,6 +66,7 @@ DxfImport ReadDxfText(const std::string& bytes, const std::string& name) {
     DL_Dxf reader;
     if (!reader.in(stream, &collector)) throw BadInput("DXF file \"" + name + "\": dxflib cannot read it");
     collector.Finish();
+    collector.AddAttributeDefinitions(outline.attribute_definitions);
   }
   if (!model.error.empty()) throw BadInput(model.error);
   NoteDecoding(decoder, model);

@@ -95,6 +95,28 @@ void CheckNotBinary(const std::string& bytes, LineReader& r) {
 
 double Real(const std::string& value) { return std::strtod(value.c_str(), nullptr); }
 
+void TakeDefinitionValue(AttributeDefinition& d, int code, const std::string& value) {
+  switch (code) {
+    case 8: d.layer = value; break;
+    case 6: d.line_type = value; break;
+    case 62: d.colour = std::atoi(value.c_str()); break;
+    case 1: d.value = value; break;
+    case 2: d.tag = value; break;
+    case 3: d.prompt = value; break;
+    case 10: d.point.x = Real(value); break;
+    case 20: d.point.y = Real(value); break;
+    case 11: d.second.x = Real(value); break;
+    case 21: d.second.y = Real(value); break;
+    case 40: d.height = Real(value); break;
+    case 41: d.width = Real(value); break;
+    case 50: d.angle = Real(value); break;
+    case 70: d.flags = std::atoi(value.c_str()); break;
+    case 72: d.horizontal = std::atoi(value.c_str()); break;
+    case 74: d.vertical = std::atoi(value.c_str()); break;
+    default: break;
+  }
+}
+
 // Pattern definition lines of a HATCH: after the count (78), each line is an
 // angle (53), base point (43, 44), offset (45, 46), dash count (79) and dashes
 // (49).
@@ -144,7 +166,7 @@ DxfOutline ScanDxf(const std::string& bytes, const std::string& name) {
   LineReader r(bytes, name);
   CheckNotBinary(bytes, r);
   DxfOutline outline;
-  std::string section, previous_value, entity;
+  std::string section, previous_value, entity, block;
   int previous_code = -1;
   bool ended = false;
   PatternReader patterns;
@@ -159,6 +181,10 @@ DxfOutline ScanDxf(const std::string& bytes, const std::string& name) {
     if (previous_code == 9 && previous_value == "$DWGCODEPAGE") outline.code_page = value;
     if (IsRealCode(code)) CheckReal(r, value, entity);
     patterns.Take(code, value);
+    if (entity == "ATTDEF" && section == "BLOCKS" && !outline.attribute_definitions.empty()) {
+      TakeDefinitionValue(outline.attribute_definitions.back(), code, value);
+    }
+    if (entity == "BLOCK" && code == 2) block = value;
     if (entity == "DIMENSION" && !outline.dimension_blocks.empty()) {
       DimensionBlock& d = outline.dimension_blocks.back();
       if (code == 2) d.name = value;
@@ -172,6 +198,10 @@ DxfOutline ScanDxf(const std::string& bytes, const std::string& name) {
         patterns.Start(outline.hatch_patterns.back());
       }
       if (value == "DIMENSION" && (section == "ENTITIES" || section == "BLOCKS")) outline.dimension_blocks.emplace_back();
+      if (value == "ATTDEF" && section == "BLOCKS") {
+        outline.attribute_definitions.emplace_back();
+        outline.attribute_definitions.back().block = block;
+      }
       entity = value;
       if (value == "EOF") ended = true;
       else if (value == "ENDSEC") section.clear();

@@ -21,6 +21,16 @@ struct DimensionBlock {
   P2 definition;
 };
 
+// An ATTDEF of a block, its group values as the file has them (dxflib does
+// not read ATTDEFs).
+struct AttributeDefinition {
+  std::string block, layer, line_type, tag, prompt, value;
+  int colour = 256;
+  P2 point, second;
+  double height = 0, angle = 0, width = 1;  // angle in degrees
+  int horizontal = 0, vertical = 0, flags = 0;
+};
+
 struct DxfOutline {
   std::map<std::string, int> entity_types;  // in ENTITIES and BLOCKS, by type name
   bool utf8 = false;                        // AutoCAD 2007 (AC1021) and later
@@ -30,6 +40,7 @@ struct DxfOutline {
   // The block that draws each DIMENSION, in file order, with the definition
   // point that tells the DIMENSION dxflib hands over.
   std::vector<DimensionBlock> dimension_blocks;
+  std::vector<AttributeDefinition> attribute_definitions;
 };
 
 // Throws BadInput "DXF file "NAME": PROBLEM" naming the line.

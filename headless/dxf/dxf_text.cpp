@@ -92,6 +92,12 @@ class Iconv {
 
 }  // namespace
 
+std::string UpperCase(const std::string& text) {
+  std::string out = text;
+  for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return out;
+}
+
 bool InCp1252(unsigned cp) {
   if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return true;
   for (unsigned i = 0; i < 32; ++i) {

@@ -174,6 +174,11 @@ def scene_of(doc):
     scene = Scene()
     for e in doc.modelspace():
         add_entity(scene, e)
+        if e.dxftype() == "INSERT":
+            # The attribute definitions of the blocks that are referenced.
+            for d in doc.blocks.get(e.dxf.name).query("ATTDEF"):
+                scene.other.append(("attdef", e.dxf.name, d.dxf.tag, unescaped(d.dxf.text),
+                                    round(d.dxf.insert.x, 4), round(d.dxf.insert.y, 4), round(d.dxf.height, 4)))
     return scene
 
 
