@@ -25,7 +25,7 @@ INSTANTIATE_TEST_SUITE_P(
                     MTextCase{"EscapedBackslashAndBraces", "a\\\\b\\{c\\}", "a\\b{c}"},
                     MTextCase{"NonBreakingSpace", "a\\~b", "a b"},
                     MTextCase{"UnicodeEscape", "\\U+00B0C", "\xB0" "C"},
-                    MTextCase{"UnicodeWithout1252Twin", "\\U+4E2D", "?"},
+                    MTextCase{"UnicodeWithout1252TwinStaysAnEscape", "\\U+4E2D", "\\U+4E2D"},
                     MTextCase{"UnderlineToggles", "\\Lunder\\l", "under"},
                     MTextCase{"UnterminatedSwitch", "x\\H2.5", "x"},
                     MTextCase{"TrailingBackslash", "x\\", "x\\"}),
