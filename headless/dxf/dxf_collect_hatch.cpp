@@ -63,24 +63,17 @@ double CcwSweep(double a, double b) {
   return s;
 }
 
-void AddArcEdge(Outline& o, const DL_HatchEdgeData& e, bool elliptic) {
-  const P2 centre{e.cx, e.cy};
-  const P2 major = elliptic ? P2{e.mx, e.my} : P2{e.radius, 0};
-  const double ratio = elliptic ? e.ratio : 1.0;
+template <typename Edge>
+void AddArcEdge(Outline& o, const Edge& e) {
+  const P2 centre = e.centre, major = e.major;
+  const double ratio = e.ratio;
   // A clockwise edge gives its angles mirrored: it runs from -start to -end.
   const double a = e.ccw ? e.angle1 : -e.angle1, b = e.ccw ? e.angle2 : -e.angle2;
   const double sweep = e.ccw ? CcwSweep(a, b) : -CcwSweep(b, a);
   AddEllipticArc(o, centre, major, ratio, a, sweep);
 }
 
-void AddSplineEdge(Outline& o, const DL_HatchEdgeData& e) {
-  BSpline s;
-  s.degree = static_cast<int>(e.degree);
-  s.knots = e.knots;
-  for (const auto& c : e.controlPoints) {
-    if (c.size() >= 2) s.control.push_back({c[0], c[1]});
-  }
-  if (e.rational) s.weights = e.weights;
+void AddSplineEdge(Outline& o, const BSpline& s) {
   if (s.control.empty() || SplineProblem(s)[0] != '\0') return;
   if (!IsRational(s) && s.degree <= 3) {
     std::vector<P2> bezier = BezierOfSpline(s);
@@ -141,7 +134,30 @@ void Collector::addHatchLoop(const DL_HatchLoopData&) {
 
 void Collector::addHatchEdge(const DL_HatchEdgeData& e) {
   if (!hatch_.open || hatch_.loops.empty()) return;
-  hatch_.loops.back().push_back(e);
+  HatchEdge edge;
+  edge.type = e.type;
+  switch (e.type) {
+    case 0: edge.vertices = e.vertices; break;
+    case 1: edge.from = {e.x1, e.y1}, edge.to = {e.x2, e.y2}; break;
+    case 2:
+      edge.centre = {e.cx, e.cy}, edge.major = {e.radius, 0};
+      edge.angle1 = e.angle1, edge.angle2 = e.angle2, edge.ccw = e.ccw;
+      break;
+    case 3:
+      edge.centre = {e.cx, e.cy}, edge.major = {e.mx, e.my}, edge.ratio = e.ratio;
+      edge.angle1 = e.angle1, edge.angle2 = e.angle2, edge.ccw = e.ccw;
+      break;
+    case 4:
+      edge.spline.degree = static_cast<int>(e.degree);
+      edge.spline.knots = e.knots;
+      for (const auto& c : e.controlPoints) {
+        if (c.size() >= 2) edge.spline.control.push_back({c[0], c[1]});
+      }
+      if (e.rational) edge.spline.weights = e.weights;
+      break;
+    default: return;
+  }
+  hatch_.loops.back().push_back(std::move(edge));
 }
 
 void Collector::FlushHatch() {
@@ -155,13 +171,12 @@ void Collector::FlushHatch() {
   std::vector<Item> loops;
   for (const auto& edges : hatch_.loops) {
     Outline o;
-    for (const DL_HatchEdgeData& e : edges) {
+    for (const HatchEdge& e : edges) {
       switch (e.type) {
         case 0: o = PolylineOutline(e.vertices); break;
-        case 1: o.curved = true, AddLine(o, {e.x1, e.y1}, {e.x2, e.y2}); break;
-        case 2: o.curved = true, AddArcEdge(o, e, false); break;
-        case 3: o.curved = true, AddArcEdge(o, e, true); break;
-        case 4: o.curved = true, AddSplineEdge(o, e); break;
+        case 1: o.curved = true, AddLine(o, e.from, e.to); break;
+        case 2: case 3: o.curved = true, AddArcEdge(o, e); break;
+        case 4: o.curved = true, AddSplineEdge(o, e.spline); break;
         default: break;
       }
     }

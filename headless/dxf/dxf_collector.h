@@ -90,6 +90,18 @@ class Collector : public DL_CreationAdapter {
     std::vector<P2> fit;
   };
 
+  // The fields of a DL_HatchEdgeData its type sets (dxflib leaves the others
+  // unset, so the struct is not copied whole).
+  struct HatchEdge {
+    int type = 0;
+    P2 from, to;                 // line
+    P2 centre, major;            // arc (major.x the radius), elliptical arc
+    double ratio = 1, angle1 = 0, angle2 = 0;
+    bool ccw = true;
+    BSpline spline;              // spline
+    std::vector<std::vector<double>> vertices;  // polyline: x, y, bulge
+  };
+
   struct Hatch {
     bool open = false;
     bool skip = false;  // tilted or mirrored
@@ -97,7 +109,7 @@ class Collector : public DL_CreationAdapter {
     std::string pattern;
     EntityStyle style;
     std::vector<PatternLine> lines;
-    std::vector<std::vector<DL_HatchEdgeData>> loops;
+    std::vector<std::vector<HatchEdge>> loops;
   };
 
   // Closes a pending polyline or spline before anything else. (dxflib's
