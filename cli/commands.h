@@ -18,13 +18,14 @@ struct RunArgs {
   std::string frames;
   std::string registry;
   std::string transcript;
+  bool strict = false;  // a DXF --in or --out that would lose something fails
 };
 
 int Run(const RunArgs& args);
 int ListCommands();
 int About();
-int List(const std::string& drawing, bool json);
-int Render(const std::string& drawing, const std::string& out);
+int List(const std::string& drawing, bool json, bool strict);
+int Render(const std::string& drawing, const std::string& out, bool strict);
 int DialogPicture(const std::string& name, const std::string& out);
 
 }  // namespace vxcli

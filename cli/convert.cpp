@@ -7,10 +7,10 @@
 
 namespace vxcli {
 
-int Convert(const std::string& in, const std::string& out) {
+int Convert(const std::string& in, const std::string& out, bool strict) {
   return Guarded([&] {
     RequireOutputType(out, kDrawingTypes);
-    vxh::SaveDrawing(*vxh::LoadDrawing(in), out);
+    vxh::SaveDrawing(*vxh::LoadDrawing(in, strict), out, strict);
   });
 }
 

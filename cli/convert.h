@@ -6,6 +6,6 @@
 
 namespace vxcli {
 
-int Convert(const std::string& in, const std::string& out);
+int Convert(const std::string& in, const std::string& out, bool strict = false);
 
 }  // namespace vxcli

@@ -12,9 +12,9 @@
 
 namespace vxcli {
 
-int List(const std::string& drawing, bool json) {
+int List(const std::string& drawing, bool json, bool strict) {
   return Guarded([&] {
-    const std::unique_ptr<vxh::Document> document = vxh::LoadDrawing(drawing);
+    const std::unique_ptr<vxh::Document> document = vxh::LoadDrawing(drawing, strict);
     errno = 0;
     std::cout << (json ? ListJson(*document) : ListText(*document)) << std::flush;
     if (!std::cout)
@@ -22,10 +22,10 @@ int List(const std::string& drawing, bool json) {
   });
 }
 
-int Render(const std::string& drawing, const std::string& out) {
+int Render(const std::string& drawing, const std::string& out, bool strict) {
   return Guarded([&] {
     RequireOutputType(out, kPictureTypes);
-    WritePicture(*vxh::LoadDrawing(drawing), out);
+    WritePicture(*vxh::LoadDrawing(drawing, strict), out);
   });
 }
 

@@ -9,6 +9,8 @@
 
 namespace {
 
+constexpr const char* kStrictHelp = "Fail (exit 1, nothing written) when a DXF file read or written would lose something";
+
 void AddRun(CLI::App& app, vxcli::RunArgs& args, int& result) {
   CLI::App* run = app.add_subcommand("run", "Run scripts against a drawing");
   run->add_option("SCRIPT", args.scripts, "Script files, run in order")->required();
@@ -17,19 +19,23 @@ void AddRun(CLI::App& app, vxcli::RunArgs& args, int& result) {
   run->add_option("--frames", args.frames, "Folder for the preview frames of drags");
   run->add_option("--registry", args.registry, "Registry database file");
   run->add_option("--transcript", args.transcript, "Write the transcript to this file instead of stdout");
+  run->add_flag("--strict", args.strict, kStrictHelp);
   run->callback([&] { result = vxcli::Run(args); });
 }
 
-void AddDrawingCommands(CLI::App& app, std::string& drawing, std::string& out, bool& json, int& result) {
+void AddDrawingCommands(CLI::App& app, std::string& drawing, std::string& out, bool& json, bool& strict,
+                        int& result) {
   CLI::App* list = app.add_subcommand("list", "List the entities of a drawing");
   list->add_option("DRAWING", drawing, "Drawing file (.kvd or .dxf)")->required();
   list->add_flag("--json", json, "Write JSON instead of text (docs/list_json.md)");
-  list->callback([&] { result = vxcli::List(drawing, json); });
+  list->add_flag("--strict", strict, kStrictHelp);
+  list->callback([&] { result = vxcli::List(drawing, json, strict); });
 
   CLI::App* render = app.add_subcommand("render", "Draw a drawing as a picture");
   render->add_option("DRAWING", drawing, "Drawing file (.kvd or .dxf)")->required();
   render->add_option("--out", out, "Picture file (.png, .svg, .pdf)")->required();
-  render->callback([&] { result = vxcli::Render(drawing, out); });
+  render->add_flag("--strict", strict, kStrictHelp);
+  render->callback([&] { result = vxcli::Render(drawing, out, strict); });
 
   CLI::App* dialog = app.add_subcommand("dialog", "Draw one of the pack's dialogs as a picture");
   dialog->add_option("NAME", drawing, "Dialog resource name (DLGHATCHCMD, IDD_DLGDIST, ...)")->required();
@@ -37,11 +43,12 @@ void AddDrawingCommands(CLI::App& app, std::string& drawing, std::string& out, b
   dialog->callback([&] { result = vxcli::DialogPicture(drawing, out); });
 }
 
-void AddConvert(CLI::App& app, std::string& in, std::string& out, int& result) {
+void AddConvert(CLI::App& app, std::string& in, std::string& out, bool& strict, int& result) {
   CLI::App* convert = app.add_subcommand("convert", "Convert a drawing between .kvd and .dxf");
   convert->add_option("IN", in, "Drawing to read (.kvd or .dxf)")->required();
   convert->add_option("OUT", out, "Drawing to write (.kvd or .dxf)")->required();
-  convert->callback([&] { result = vxcli::Convert(in, out); });
+  convert->add_flag("--strict", strict, kStrictHelp);
+  convert->callback([&] { result = vxcli::Convert(in, out, strict); });
 }
 
 int UnknownSubcommand(const std::string& name) {
@@ -95,11 +102,11 @@ int main(int argc, char** argv) {
   int result = vxcli::kExitOk;
   vxcli::RunArgs run_args;
   std::string drawing, out, convert_in, convert_out, help_topic;
-  bool json = false;
+  bool json = false, strict = false;
 
   AddRun(app, run_args, result);
-  AddDrawingCommands(app, drawing, out, json, result);
-  AddConvert(app, convert_in, convert_out, result);
+  AddDrawingCommands(app, drawing, out, json, strict, result);
+  AddConvert(app, convert_in, convert_out, strict, result);
   app.add_subcommand("commands", "List the pack's commands")->callback([&] { result = vxcli::ListCommands(); });
   app.add_subcommand("about", "Show the pack's About text")->callback([&] { result = vxcli::About(); });
   vxcli::AddRegistryCommand(app, result);

@@ -48,12 +48,12 @@ void WritePicture(vxh::Document& document, const std::string& path) {
                  vxh::KindName(kind).c_str(), count == 1 ? "y" : "ies");
 }
 
-void WriteOutput(vxh::Session& session, const std::string& path) {
+void WriteOutput(vxh::Session& session, const std::string& path, bool strict) {
   RequireOutputType(path, kOutputTypes);
   if (IsPicture(path)) {
     WritePicture(session.Doc(), path);
   } else {
-    session.Save(path);
+    session.Save(path, strict);
   }
 }
 

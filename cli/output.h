@@ -26,6 +26,6 @@ void RequireOutputType(const std::string& path, const std::vector<std::string>& 
 bool IsPicture(const std::string& path);
 void WritePicture(vxh::Document& document, const std::string& path);
 // The session's drawing as a drawing file or a picture, by extension.
-void WriteOutput(vxh::Session& session, const std::string& path);
+void WriteOutput(vxh::Session& session, const std::string& path, bool strict = false);
 
 }  // namespace vxcli

@@ -43,10 +43,10 @@ void RunAll(const RunArgs& args) {
   std::ostream& transcript = transcript_file ? *transcript_file : std::cout;
   {
     vxh::Session session(transcript, {args.registry, args.frames});
-    if (!args.in.empty()) session.Open(args.in);
+    if (!args.in.empty()) session.Open(args.in, args.strict);
     for (const std::string& script : args.scripts) session.RunFile(script);
     // Only a run that went through to the end writes its drawing.
-    if (!args.out.empty()) WriteOutput(session, args.out);
+    if (!args.out.empty()) WriteOutput(session, args.out, args.strict);
   }
   errno = 0;
   if (transcript_file) {

@@ -109,7 +109,10 @@ inline constexpr std::size_t kCurArrowStyle = 209;   // u16
 // Layers (table 4).
 inline constexpr std::size_t kLayerColour = 6;  // u16 colour index
 inline constexpr std::size_t kNameFieldBytes = 32;  // name fields, NUL included
-inline constexpr std::uint32_t kLayerRecordBytes = kLayerName + kNameFieldBytes;
+// u16 line style number of the layer: what entities drawn "by layer" take.
+// Records written before it existed end at the name; they read as style 1.
+inline constexpr std::size_t kLayerLineStyle = kLayerName + kNameFieldBytes;
+inline constexpr std::uint32_t kLayerRecordBytes = kLayerLineStyle + 2;
 
 // Line styles (table 7): after the name, a dash count and the dashes (f32,
 // positive drawn, negative gap).

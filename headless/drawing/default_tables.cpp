@@ -13,6 +13,7 @@ namespace {
 
 constexpr float kQuarterTurn = 1.570796325f;
 constexpr float kEighthTurn = 0.7853981625f;
+constexpr std::uint16_t kSolidLineStyle = 1;  // "Solid", the first line style
 
 // Builds a table: header, records, terminator. Records are addressed by
 // offset while the buffer grows.
@@ -67,6 +68,7 @@ void Layers(SettingsTables& tables) {
   for (const Layer& layer : kLayers) {
     const std::size_t r = t.Add(vx::kLayerRecordBytes, id++);
     vx::PutU16(t.At(r), vx::kLayerColour, layer.colour);
+    vx::PutU16(t.At(r), vx::kLayerLineStyle, kSolidLineStyle);
     t.Name(r, vx::kLayerName, layer.name);
   }
   t.Install(tables, vx::kTableFirstRecord);

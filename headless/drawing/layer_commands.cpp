@@ -49,6 +49,7 @@ int AddLayer(Document& doc, const std::string& name) {
   vx::PutU32(record.data(), vx::kRecSize, vx::kLayerRecordBytes);
   vx::PutU16(record.data(), vx::kLayerId, static_cast<std::uint16_t>(id));
   vx::PutU16(record.data(), vx::kLayerColour, 7);
+  vx::PutU16(record.data(), vx::kLayerLineStyle, 1);  // "Solid"
   name.copy(reinterpret_cast<char*>(record.data() + vx::kLayerName), name.size());
   // Appending may move the table: the current offset is kept, the pointer is not.
   doc.Tables().AppendRecord(vx::kTableLayers, record);

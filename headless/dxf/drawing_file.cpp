@@ -19,13 +19,13 @@ bool IsDxfPath(const std::string& path) {
   return true;
 }
 
-std::unique_ptr<Document> LoadDrawing(const std::string& path) {
+std::unique_ptr<Document> LoadDrawing(const std::string& path, bool strict) {
   RequireReadableFile(path, "drawing file");
-  return IsDxfPath(path) ? ImportDxf(path) : LoadKvd(path);
+  return IsDxfPath(path) ? ImportDxf(path, strict) : LoadKvd(path);
 }
 
-void SaveDrawing(const Document& doc, const std::string& path) {
-  if (IsDxfPath(path)) ExportDxf(doc, path);
+void SaveDrawing(const Document& doc, const std::string& path, bool strict) {
+  if (IsDxfPath(path)) ExportDxf(doc, path, strict);
   else SaveKvd(doc, path);
 }
 

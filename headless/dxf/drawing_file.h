@@ -10,9 +10,11 @@ namespace vxh {
 class Document;
 
 bool IsDxfPath(const std::string& path);  // ".dxf" in any case
-// Throws BadInput naming the file and the problem.
-std::unique_ptr<Document> LoadDrawing(const std::string& path);
+// Throws BadInput naming the file and the problem. With `strict`, a DXF file
+// that would lose something in the conversion throws DxfLoss instead of
+// naming the loss on stderr (and nothing is written).
+std::unique_ptr<Document> LoadDrawing(const std::string& path, bool strict = false);
 // Writes through a temporary file beside the target; throws WriteFailure.
-void SaveDrawing(const Document& doc, const std::string& path);
+void SaveDrawing(const Document& doc, const std::string& path, bool strict = false);
 
 }  // namespace vxh

@@ -16,7 +16,7 @@ inline constexpr int kMaxBlockDepth = 64;
 inline constexpr std::size_t kMaxBuiltEntities = 2000000;
 
 // Throws BadInput naming the file and the problem. Instances of blocks the
-// file does not define are counted in the model's notes and left out.
+// file does not define are counted in the model's losses and left out.
 void BuildDrawing(ImportModel& model, Document& doc, const std::string& file_name);
 
 }  // namespace vxh::dxf

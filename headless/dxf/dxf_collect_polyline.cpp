@@ -52,7 +52,7 @@ void Collector::FlushPolyline() {
   polyline_.open = false;
   const char* type = polyline_.ended_by_seqend ? "POLYLINE" : "LWPOLYLINE";
   if (polyline_.skip) {
-    ++model_.notes[std::string(type) + " meshes and faces"];
+    ++model_.losses[std::string(type) + " meshes and faces"];
     // The entity is accounted for by the note.
     ++model_.converted[type];
     return;

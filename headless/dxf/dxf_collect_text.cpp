@@ -27,17 +27,21 @@ P2 AnchorOf(const DL_TextData& d) {
 
 }  // namespace
 
+Collector::TextSpec Collector::SpecOf(double height, double width, double angle, int justify) {
+  TextSpec spec{};
+  if (const std::uint8_t* defaults = CurrentRecord(doc_.Tables(), vx::kTableTextDefaults)) {
+    std::copy_n(defaults + vx::kTextDefaultsSpec, vx::kTextSpecBytes, spec.data());
+  }
+  if (height > 0) vx::PutF32(spec.data(), vx::kSpecHeight, static_cast<float>(height));
+  vx::PutF32(spec.data(), vx::kSpecWidth, static_cast<float>(width > 0 ? width : 1.0));
+  vx::PutF32(spec.data(), vx::kSpecAngle, static_cast<float>(std::remainder(angle, 2 * std::numbers::pi)));
+  vx::PutU8(spec.data(), vx::kSpecJustify, static_cast<std::uint8_t>(justify));
+  return spec;
+}
+
 void Collector::AddTextItem(const char* type, P2 origin, double height, double width, double angle, int justify,
                             const std::string& text) {
-  std::uint8_t spec[vx::kTextSpecBytes] = {};
-  if (const std::uint8_t* defaults = CurrentRecord(doc_.Tables(), vx::kTableTextDefaults)) {
-    std::copy_n(defaults + vx::kTextDefaultsSpec, vx::kTextSpecBytes, spec);
-  }
-  if (height > 0) vx::PutF32(spec, vx::kSpecHeight, static_cast<float>(height));
-  vx::PutF32(spec, vx::kSpecWidth, static_cast<float>(width > 0 ? width : 1.0));
-  vx::PutF32(spec, vx::kSpecAngle, static_cast<float>(std::remainder(angle, 2 * std::numbers::pi)));
-  vx::PutU8(spec, vx::kSpecJustify, static_cast<std::uint8_t>(justify));
-  AddRecord(type, TextRecord(origin, spec, text, Style()));
+  AddRecord(type, TextRecord(origin, SpecOf(height, width, angle, justify).data(), text, Style()));
 }
 
 void Collector::addText(const DL_TextData& d) {
@@ -48,16 +52,66 @@ void Collector::addText(const DL_TextData& d) {
   if (!PlaneOf("TEXT", mirrored)) return;
   double angle = d.angle;  // dxflib hands TEXT angles in radians
   if (mirrored) origin.x = -origin.x, angle = std::numbers::pi - angle;
-  AddTextItem("TEXT", origin, d.height, d.xScaleFactor, angle, JustifyOfText(d.hJustification, d.vJustification),
-              PlainText(Decode(d.text)));
+  EntityStyle style = Style();
+  Record record = TextRecord(origin, SpecOf(d.height, d.xScaleFactor, angle,
+                                            JustifyOfText(d.hJustification, d.vJustification)).data(),
+                             PlainText(Decode(d.text)), style);
+  // Aligned (3) and fit (5) texts run from their first point to the second.
+  const bool two_points = (d.hJustification == 3 || d.hJustification == 5) && d.vJustification == 0;
+  if (two_points && std::isfinite(d.apx) && std::isfinite(d.apy)) {
+    vx::PutU16(record.data(), kHdrDxfFlags,
+               static_cast<std::uint16_t>(style.dxf_flags | (d.hJustification == 3 ? kDxfTextAligned : kDxfTextFit)));
+    vx::PutF64(record.data(), kTextSecondX, mirrored ? -d.apx : d.apx);
+    vx::PutF64(record.data(), kTextSecondY, d.apy);
+  }
+  AddRecord("TEXT", std::move(record));
 }
 
+// An ATTRIB after an INSERT is an attribute of that symbol instance; one on
+// its own (a file's oddity) is a text.
 void Collector::addAttribute(const DL_AttributeData& d) {
   FlushPending();
   const P2 origin = AnchorOf(d);
   if (!Finite("ATTRIB", {origin.x, origin.y, d.height, d.xScaleFactor, d.angle})) return;
-  AddTextItem("ATTRIB", origin, d.height, d.xScaleFactor, d.angle,
-              JustifyOfText(d.hJustification, d.vJustification), PlainText(Decode(d.text)));
+  if (insert_list_ != target_ || insert_list_ == nullptr || insert_index_ >= target_->size()) {
+    AddTextItem("ATTRIB", origin, d.height, d.xScaleFactor, d.angle,
+                JustifyOfText(d.hJustification, d.vJustification), PlainText(Decode(d.text)));
+    return;
+  }
+  AttributeText a;
+  a.point = origin;
+  const bool two_points = (d.hJustification == 3 || d.hJustification == 5) && d.vJustification == 0;
+  if (two_points && std::isfinite(d.apx) && std::isfinite(d.apy)) a.second = {d.apx, d.apy};
+  a.value = PlainText(Decode(d.text));
+  a.tag = Decode(d.tag);
+  Item item;
+  item.record = AttributeRecord(a, SpecOf(d.height, d.xScaleFactor, d.angle,
+                                          JustifyOfText(d.hJustification, d.vJustification)).data(), Style());
+  ++model_.converted["ATTRIB"];
+  (*target_)[insert_index_].attributes.push_back(std::move(item));
+}
+
+void Collector::AddAttributeDefinitions(const std::vector<AttributeDefinition>& definitions) {
+  for (const AttributeDefinition& d : definitions) {
+    const auto block = model_.blocks.find(UpperCase(Decode(d.block)));
+    if (block == model_.blocks.end() || block->first.rfind("*PAPER_SPACE", 0) == 0) continue;  // reported
+    const bool two_points = d.vertical != 0 || (d.horizontal != 0 && d.horizontal != 3 && d.horizontal != 5);
+    AttributeText a;
+    a.point = two_points ? d.second : d.point;
+    if ((d.horizontal == 3 || d.horizontal == 5) && d.vertical == 0) a.second = d.second;
+    a.value = PlainText(Decode(d.value));
+    a.tag = Decode(d.tag);
+    a.prompt = Decode(d.prompt);
+    a.flags = kAttrDefinition;
+    if (!Finite("ATTDEF", {a.point.x, a.point.y, a.second.x, a.second.y, d.height, d.width, d.angle})) continue;
+    Item item;
+    item.record = AttributeRecord(a, SpecOf(d.height, d.width, d.angle * std::numbers::pi / 180,
+                                            JustifyOfText(d.horizontal, d.vertical)).data(),
+                                  StyleOf(d.layer.empty() ? "0" : d.layer, d.colour, -1,
+                                          d.line_type.empty() ? "BYLAYER" : d.line_type));
+    block->second.items.push_back(std::move(item));
+    ++model_.converted["ATTDEF"];
+  }
 }
 
 void Collector::addMTextChunk(const std::string& text) { mtext_chunks_ += text; }

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cmath>
 #include <numbers>
+#include <string_view>
 
 #include "headless/dxf/dxf_colour.h"
 #include "headless/dxf/dxf_text.h"
@@ -32,8 +33,8 @@ double NormalAngle(double a) {
 
 }  // namespace
 
-Collector::Collector(Document& doc, ImportModel& model, const std::string& file_name, bool utf8)
-    : doc_(doc), model_(model), file_name_(file_name), utf8_(utf8), tables_(doc), target_(&model.entities) {}
+Collector::Collector(Document& doc, ImportModel& model, const std::string& file_name, DxfDecoder& decoder)
+    : doc_(doc), model_(model), file_name_(file_name), decoder_(decoder), tables_(doc, model), target_(&model.entities) {}
 
 void Collector::Fail(const std::string& problem) {
   if (model_.error.empty()) model_.error = "DXF file \"" + file_name_ + "\": " + problem;
@@ -49,15 +50,19 @@ bool Collector::Finite(const char* type, std::initializer_list<double> values) {
   return true;
 }
 
-std::string Collector::Decode(const std::string& text) const { return utf8_ ? Utf8ToCp1252(text) : text; }
+EntityStyle Collector::StyleOf(const std::string& layer, int colour, int true_colour, const std::string& line_type) {
+  EntityStyle style;
+  style.layer = tables_.Layer(Decode(layer));
+  style.line_style = tables_.LineStyle(Decode(line_type), style.layer, style.dxf_flags);
+  style.colour = HostColour(colour, true_colour);
+  if (style.colour == 0 && colour == kAciForeground) style.dxf_flags |= kDxfColourForeground;
+  if (style.colour == 0 && colour == kAciByBlock) style.dxf_flags |= kDxfColourByBlock;
+  return style;
+}
 
 EntityStyle Collector::Style() {
   const DL_Attributes a = getAttributes();
-  EntityStyle style;
-  style.layer = tables_.Layer(Decode(a.getLayer()));
-  style.line_style = tables_.LineStyle(Decode(a.getLinetype()));
-  style.colour = HostColour(a.getColor(), a.getColor24());
-  return style;
+  return StyleOf(a.getLayer(), a.getColor(), a.getColor24(), a.getLinetype());
 }
 
 bool Collector::PlaneOf(const char* type, bool& mirrored) {
@@ -66,7 +71,7 @@ bool Collector::PlaneOf(const char* type, bool& mirrored) {
   mirrored = false;
   if (n == nullptr) return true;
   if (std::fabs(n[0]) > 1e-9 || std::fabs(n[1]) > 1e-9 || std::fabs(n[2]) < 1e-9) {
-    ++model_.notes[std::string(type) + " tilted out of the drawing plane"];
+    ++model_.losses[std::string(type) + " tilted out of the drawing plane"];
     return false;
   }
   mirrored = n[2] < 0;
@@ -76,7 +81,13 @@ bool Collector::PlaneOf(const char* type, bool& mirrored) {
 bool Collector::InModel() { return !paper_block_ && !getAttributes().isInPaperSpace(); }
 
 void Collector::Add(const char* type, Item item) {
-  if (!InModel()) return;  // left uncounted, so the summary names it
+  if (std::string_view(type) != "INSERT") insert_list_ = nullptr;
+  if (!InModel()) {
+    // The drawing has one space; paper space holds sheets and viewports.
+    ++model_.converted[type];
+    ++model_.losses[std::string(type) + " in paper space (the drawing has model space only)"];
+    return;
+  }
   ++model_.converted[type];
   target_->push_back(std::move(item));
 }
@@ -87,11 +98,15 @@ void Collector::AddRecord(const char* type, Record record) {
   Add(type, std::move(item));
 }
 
-void Collector::Finish() { FlushPending(); }
+void Collector::Finish() {
+  FlushPending();
+  tables_.Finish();
+}
 
 void Collector::FlushPending() {
   FlushPolyline();
   FlushSpline();
+  FlushHatch();
 }
 
 // ---- Tables and blocks ---------------------------------------------------------
@@ -99,7 +114,8 @@ void Collector::FlushPending() {
 void Collector::addLayer(const DL_LayerData& data) {
   FlushPending();
   const int colour = getAttributes().getColor();
-  tables_.DefineLayer(Decode(data.name), data.off || colour < 0, (data.flags & 1) != 0, std::abs(colour));
+  tables_.DefineLayer(Decode(data.name), data.off || colour < 0, (data.flags & 1) != 0, std::abs(colour),
+                      Decode(getAttributes().getLinetype()));
 }
 
 // dxflib hands a line type's dashes before the line type itself.
@@ -162,7 +178,8 @@ void Collector::addArc(const DL_ArcData& d) {
   AddRecord("ARC", ArcRecord({mirrored ? -d.cx : d.cx, d.cy}, d.radius, start, sweep, Style()));
 }
 
-void Collector::AddFaceOutline(const char* type, const double* x, const double* y, bool solid_order) {
+void Collector::AddFaceOutline(const char* type, const double* x, const double* y, bool solid_order,
+                               std::uint16_t face) {
   FlushPending();
   if (!Finite(type, {x[0], y[0], x[1], y[1], x[2], y[2], x[3], y[3]})) return;
   // SOLID and TRACE list their corners as 1, 2, 4, 3 around the outline.
@@ -175,14 +192,40 @@ void Collector::AddFaceOutline(const char* type, const double* x, const double* 
   if (outline.size() > 1 && outline.back().x == outline.front().x && outline.back().y == outline.front().y) {
     outline.pop_back();
   }
-  AddRecord(type, PolyRecord(vx::kKindPolygon, outline, Style()));
+  EntityStyle style = Style();
+  if (face != 0) {
+    // SOLID and TRACE are filled; their outline is no line of the drawing.
+    style.dxf_flags |= face | kDxfHatchOnly;
+    style.fill_style = tables_.FillStyle("SOLID", {});
+  }
+  AddRecord(type, PolyRecord(vx::kKindPolygon, outline, style));
 }
 
-void Collector::addSolid(const DL_SolidData& d) { AddFaceOutline("SOLID", d.x, d.y, true); }
-void Collector::addTrace(const DL_TraceData& d) { AddFaceOutline("TRACE", d.x, d.y, true); }
-void Collector::add3dFace(const DL_3dFaceData& d) { AddFaceOutline("3DFACE", d.x, d.y, false); }
+void Collector::addSolid(const DL_SolidData& d) { AddFaceOutline("SOLID", d.x, d.y, true, kDxfSolidFace); }
+void Collector::addTrace(const DL_TraceData& d) {
+  AddFaceOutline("TRACE", d.x, d.y, true, kDxfSolidFace | kDxfTraceFace);
+}
+void Collector::add3dFace(const DL_3dFaceData& d) { AddFaceOutline("3DFACE", d.x, d.y, false, 0); }
 
 // ---- Block references ---------------------------------------------------------------
+
+// A DIMENSION shows the block it names; the block is in drawing coordinates.
+void Collector::AddDimension(const DL_DimensionData& d) {
+  FlushPending();
+  const auto same = [&](const DimensionBlock& b) {
+    return std::fabs(b.definition.x - d.dpx) <= 1e-9 * std::max(1.0, std::fabs(d.dpx)) &&
+           std::fabs(b.definition.y - d.dpy) <= 1e-9 * std::max(1.0, std::fabs(d.dpy));
+  };
+  while (next_dimension_ < dimension_blocks_.size() && !same(dimension_blocks_[next_dimension_])) ++next_dimension_;
+  if (next_dimension_ >= dimension_blocks_.size()) return;  // left uncounted: reported
+  const std::string name = dimension_blocks_[next_dimension_++].name;
+  if (name.empty()) return;
+  Item item;
+  item.block = Upper(Decode(name));
+  item.block_as_group = true;
+  item.record = GroupRecord(Style());
+  Add("DIMENSION", std::move(item));
+}
 
 void Collector::addInsert(const DL_InsertData& d) {
   FlushPending();
@@ -207,6 +250,10 @@ void Collector::addInsert(const DL_InsertData& d) {
                         s * d.sx,        c * d.sy,         0, d.ipy + s * ox + c * oy,
                         0,               0,                d.sz, 0};
       item.record = SymbolRecord(Decode(d.name), item.placement, style);
+      if (row == 0 && col == 0 && InModel()) {
+        insert_list_ = target_;
+        insert_index_ = target_->size();
+      }
       Add("INSERT", std::move(item));
     }
   }

@@ -4,13 +4,16 @@
 
 #include <dxflib/dl_creationadapter.h>
 
+#include <array>
 #include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "headless/dxf/dxf_geometry.h"
 #include "headless/dxf/dxf_import_model.h"
+#include "headless/dxf/dxf_structure.h"
 #include "headless/dxf/dxf_tables_import.h"
+#include "headless/dxf/dxf_text.h"
 
 namespace vxh {
 class Document;
@@ -20,7 +23,7 @@ namespace vxh::dxf {
 
 class Collector : public DL_CreationAdapter {
  public:
-  Collector(Document& doc, ImportModel& model, const std::string& file_name, bool utf8);
+  Collector(Document& doc, ImportModel& model, const std::string& file_name, DxfDecoder& decoder);
 
   // Ends whatever entity is still open; call after dxflib has read the file.
   void Finish();
@@ -50,6 +53,23 @@ class Collector : public DL_CreationAdapter {
   void addAttribute(const DL_AttributeData& data) override;
   void addMTextChunk(const std::string& text) override;
   void addMText(const DL_MTextData& data) override;
+  void addDimAlign(const DL_DimensionData& d, const DL_DimAlignedData&) override { AddDimension(d); }
+  void addDimLinear(const DL_DimensionData& d, const DL_DimLinearData&) override { AddDimension(d); }
+  void addDimRadial(const DL_DimensionData& d, const DL_DimRadialData&) override { AddDimension(d); }
+  void addDimDiametric(const DL_DimensionData& d, const DL_DimDiametricData&) override { AddDimension(d); }
+  void addDimAngular(const DL_DimensionData& d, const DL_DimAngular2LData&) override { AddDimension(d); }
+  void addDimAngular3P(const DL_DimensionData& d, const DL_DimAngular3PData&) override { AddDimension(d); }
+  void addDimOrdinate(const DL_DimensionData& d, const DL_DimOrdinateData&) override { AddDimension(d); }
+  void addHatch(const DL_HatchData& data) override;
+  void addHatchLoop(const DL_HatchLoopData& data) override;
+  void addHatchEdge(const DL_HatchEdgeData& data) override;
+
+  // Pattern lines of the file's HATCHes in file order, which dxflib skips.
+  void SetHatchPatterns(std::vector<std::vector<PatternLine>> patterns) { hatch_patterns_ = std::move(patterns); }
+  // The blocks of the file's DIMENSIONs in file order, which dxflib skips.
+  void SetDimensionBlocks(std::vector<DimensionBlock> blocks) { dimension_blocks_ = std::move(blocks); }
+  // ATTDEFs into their blocks, as attribute texts marked as definitions.
+  void AddAttributeDefinitions(const std::vector<AttributeDefinition>& definitions);
 
  private:
   struct Polyline {
@@ -70,37 +90,72 @@ class Collector : public DL_CreationAdapter {
     std::vector<P2> fit;
   };
 
+  // The fields of a DL_HatchEdgeData its type sets (dxflib leaves the others
+  // unset, so the struct is not copied whole).
+  struct HatchEdge {
+    int type = 0;
+    P2 from, to;                 // line
+    P2 centre, major;            // arc (major.x the radius), elliptical arc
+    double ratio = 1, angle1 = 0, angle2 = 0;
+    bool ccw = true;
+    BSpline spline;              // spline
+    std::vector<std::vector<double>> vertices;  // polyline: x, y, bulge
+  };
+
+  struct Hatch {
+    bool open = false;
+    bool skip = false;  // tilted or mirrored
+    bool solid = false;
+    std::string pattern;
+    EntityStyle style;
+    std::vector<PatternLine> lines;
+    std::vector<std::vector<HatchEdge>> loops;
+  };
+
   // Closes a pending polyline or spline before anything else. (dxflib's
   // endSection comes at every entity, so it cannot end one.)
   void FlushPending();
   void FlushPolyline();
   void FlushSpline();
+  void FlushHatch();
 
   bool Finite(const char* type, std::initializer_list<double> values);
   void Fail(const std::string& problem);
   EntityStyle Style();
+  EntityStyle StyleOf(const std::string& layer, int colour, int true_colour, const std::string& line_type);
   // The entity's plane: false (and counted) when it is tilted out of the
   // drawing plane; mirrored when its normal points down.
   bool PlaneOf(const char* type, bool& mirrored);
   bool InModel();
   void Add(const char* type, Item item);
   void AddRecord(const char* type, Record record);
-  void AddFaceOutline(const char* type, const double* x, const double* y, bool solid_order);
+  void AddFaceOutline(const char* type, const double* x, const double* y, bool solid_order, std::uint16_t face);
+  void AddDimension(const DL_DimensionData& d);
+  using TextSpec = std::array<std::uint8_t, vx::kTextSpecBytes>;
+  TextSpec SpecOf(double height, double width, double angle, int justify);
   void AddTextItem(const char* type, P2 origin, double height, double width, double angle, int justify,
                    const std::string& text);
-  std::string Decode(const std::string& text) const;
+  std::string Decode(const std::string& text) { return decoder_.Decode(text); }
   void BuildPolyline(const Polyline& p);
   void BuildSpline(const Spline& s);
 
   Document& doc_;
   ImportModel& model_;
   std::string file_name_;
-  bool utf8_;
+  DxfDecoder& decoder_;
   TableImport tables_;
   std::vector<Item>* target_;
   bool paper_block_ = false;
   Polyline polyline_;
   Spline spline_;
+  Hatch hatch_;
+  std::vector<std::vector<PatternLine>> hatch_patterns_;
+  std::size_t next_hatch_ = 0;
+  std::vector<DimensionBlock> dimension_blocks_;
+  std::size_t next_dimension_ = 0;
+  // The INSERT that ATTRIBs which follow belong to: an index into target_.
+  std::vector<Item>* insert_list_ = nullptr;
+  std::size_t insert_index_ = 0;
   std::vector<double> dashes_;  // of the line type dxflib hands next
   std::string mtext_chunks_;
 };

@@ -33,7 +33,7 @@ void WriteLineTypes(DL_Dxf& dxf, DL_WriterA& out, const Document& doc) {
   out.tableLinetypes(static_cast<int>(styles.size()) + 3);
   dxf.writeLinetype(out, DL_LinetypeData("BYBLOCK", "", 0, 0, 0.0));
   dxf.writeLinetype(out, DL_LinetypeData("BYLAYER", "", 0, 0, 0.0));
-  dxf.writeLinetype(out, DL_LinetypeData("CONTINUOUS", "Solid line", 0, 0, 0.0));
+  dxf.writeLinetype(out, DL_LinetypeData(dxf::kContinuous, "Solid line", 0, 0, 0.0));
   for (auto& [name, dashes] : styles) {
     double length = 0;
     for (double d : dashes) length += std::fabs(d);
@@ -43,7 +43,7 @@ void WriteLineTypes(DL_Dxf& dxf, DL_WriterA& out, const Document& doc) {
   out.tableEnd();
 }
 
-void WriteLayers(DL_Dxf& dxf, DL_WriterA& out, const Document& doc) {
+void WriteLayers(DL_Dxf& dxf, DL_WriterA& out, const Document& doc, const dxf::EntityWriter& names) {
   std::vector<const std::uint8_t*> layers;
   ForEachRecord(doc.Tables(), vx::kTableLayers, [&](const std::uint8_t* r) { layers.push_back(r); });
   out.tableLayers(static_cast<int>(layers.size()));
@@ -54,16 +54,18 @@ void WriteLayers(DL_Dxf& dxf, DL_WriterA& out, const Document& doc) {
     dxf.writeLayer(out,
                    DL_LayerData(reinterpret_cast<const char*>(r + vx::kLayerName),
                                 (flags & vx::kLayerFrozen) ? kLayerFrozen : 0, hidden),
-                   DL_Attributes("", colour >= 1 && colour <= 255 ? colour : 7, -1, -1, "CONTINUOUS"));
+                   DL_Attributes("", colour >= 1 && colour <= 255 ? colour : 7, -1, -1,
+                                 names.LineType(dxf::LayerLineStyle(r))));
   }
   out.tableEnd();
 }
 
-void WriteTables(DL_Dxf& dxf, DL_WriterA& out, const Document& doc, const std::vector<dxf::SymbolBlock>& blocks) {
+void WriteTables(DL_Dxf& dxf, DL_WriterA& out, const Document& doc, const dxf::EntityWriter& names,
+                 const std::vector<dxf::SymbolBlock>& blocks) {
   out.sectionTables();
   dxf.writeVPort(out);
   WriteLineTypes(dxf, out, doc);
-  WriteLayers(dxf, out, doc);
+  WriteLayers(dxf, out, doc, names);
   out.tableStyle(1);
   dxf.writeStyle(out, DL_StyleData("STANDARD", 0, 0.0, 1.0, 0.0, 0, 2.5, "txt", ""));
   out.tableEnd();
@@ -87,7 +89,9 @@ void WriteBlocks(DL_Dxf& dxf, DL_WriterA& out, dxf::EntityWriter& writer, const 
   }
   for (const dxf::SymbolBlock& b : blocks) {
     dxf.writeBlock(out, DL_BlockData(b.dxf_name, 0, 0.0, 0.0, 0.0));
+    writer.SetWritingBlock(true);
     if (b.members != nullptr) writer.WriteList(*b.members);
+    writer.SetWritingBlock(false);
     dxf.writeEndBlock(out, b.dxf_name);
   }
   out.sectionEnd();
@@ -104,13 +108,12 @@ std::map<std::string, int> WriteDxf(const Document& doc, const std::string& path
   out->dxfString(9, "$DWGCODEPAGE");
   out->dxfString(3, "ANSI_1252");
   out->sectionEnd();
-  WriteTables(dxf, *out, doc, blocks);
+  WriteTables(dxf, *out, doc, writer, blocks);
   WriteBlocks(dxf, *out, writer, blocks);
   out->sectionEntities();
   writer.WriteList(doc.Work());
   out->sectionEnd();
-  dxf.writeObjects(*out);
-  dxf.writeObjectsEnd(*out);
+  dxf::WriteObjects(*out);
   out->dxfEOF();
   out->close();
   return writer.Skipped();
@@ -118,17 +121,24 @@ std::map<std::string, int> WriteDxf(const Document& doc, const std::string& path
 
 }  // namespace
 
-void ExportDxf(const Document& doc, const std::string& path) {
-  std::map<std::string, int> skipped;
-  WriteThroughTemporary(path, [&](const std::string& temporary) { skipped = WriteDxf(doc, temporary); });
-  if (skipped.empty()) return;
-  std::cerr << "DXF file \"" << path << "\": not written:";
-  const char* separator = " ";
-  for (const auto& [what, count] : skipped) {
-    std::cerr << separator << count << " " << what;
-    separator = ", ";
+void ExportDxf(const Document& doc, const std::string& path, bool strict) {
+  std::string summary;
+  bool refused = false;
+  try {
+    WriteThroughTemporary(path, [&](const std::string& temporary) {
+      const std::map<std::string, int> skipped = WriteDxf(doc, temporary);
+      for (const auto& [what, count] : skipped) {
+        summary += (summary.empty() ? " " : ", ") + std::to_string(count) + " " + what;
+      }
+      // Thrown inside the write, so the temporary goes and the target stays.
+      refused = strict && !skipped.empty();
+      if (refused) throw std::runtime_error("a loss with --strict");
+    });
+  } catch (const WriteFailure&) {
+    if (refused) throw DxfLoss("DXF file \"" + path + "\" (--strict): not written:" + summary);
+    throw;
   }
-  std::cerr << "\n";
+  if (!summary.empty()) std::cerr << "DXF file \"" << path << "\": not written:" << summary << "\n";
 }
 
 }  // namespace vxh

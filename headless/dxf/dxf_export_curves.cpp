@@ -80,25 +80,4 @@ void EntityWriter::WriteCurve(vx::Entity e, const DL_Attributes& a) {
   ++skipped_["curve of an unknown type or too few points"];
 }
 
-// DXF INSERTs scale along the block's own axes and then rotate; a sheared
-// instance transform has no INSERT and is written without its shear.
-void EntityWriter::WriteInsert(vx::Entity e, const DL_Attributes& a) {
-  const std::string name(reinterpret_cast<const char*>(e + vx::kSymName));
-  const auto block = blocks_.find(name);
-  if (block == blocks_.end()) return;
-  double m[12];
-  for (int i = 0; i < 12; ++i) m[i] = vx::GetF64(e, vx::kSymMatrix + 8 * i);
-  const double sx = std::hypot(m[0], m[4]);
-  if (!(sx > 0)) {
-    ++skipped_["symbol with a singular transform"];
-    return;
-  }
-  const double angle = std::atan2(m[4], m[0]);
-  const double sy = (m[0] * m[5] - m[1] * m[4]) / sx;
-  const double shear = (m[0] * m[1] + m[4] * m[5]) / sx;
-  if (std::fabs(shear) > 1e-9 * std::max(sx, std::fabs(sy))) ++skipped_["shear of a symbol instance"];
-  const double sz = m[10] != 0 ? m[10] : 1.0;
-  dxf_.writeInsert(out_, DL_InsertData(block->second, m[3], m[7], m[11], sx, sy, sz, angle * kDegrees, 1, 1, 0, 0), a);
-}
-
 }  // namespace vxh::dxf

@@ -5,6 +5,7 @@
 #include "headless/drawing/settings_tables.h"
 #include "headless/dxf/dxf_colour.h"
 #include "headless/dxf/dxf_export_writer.h"
+#include "headless/dxf/dxf_records.h"
 #include "headless/dxf/dxf_text.h"
 #include "host/entity_layout.h"
 #include "host/record.h"
@@ -16,6 +17,8 @@ namespace {
 
 constexpr double kDegrees = 180 / std::numbers::pi;
 constexpr int kSolidLineStyle = 1;
+constexpr int kTextAlignedCode = 3;  // TEXT horizontal justification
+constexpr int kTextFitCode = 5;
 
 double F64(vx::Entity e, std::size_t at) { return vx::GetF64(e, at); }
 std::uint32_t SizeOf(vx::Entity e) { return vx::GetU32(e, vx::kHdrSize); }
@@ -66,22 +69,51 @@ EntityWriter::EntityWriter(DL_Dxf& dxf, DL_WriterA& out, const Document& doc,
     : dxf_(dxf), out_(out), doc_(doc), blocks_(blocks) {
   ForEachRecord(doc.Tables(), vx::kTableLayers, [&](const std::uint8_t* r) {
     layers_[vx::GetU16(r, vx::kLayerId)] = reinterpret_cast<const char*>(r + vx::kLayerName);
+    layer_styles_[vx::GetU16(r, vx::kLayerId)] = LayerLineStyle(r);
   });
   ForEachRecord(doc.Tables(), vx::kTableLineStyles, [&](const std::uint8_t* r) {
     line_styles_[vx::GetU16(r, vx::kLStyleNumber)] = reinterpret_cast<const char*>(r + vx::kLStyleName);
   });
+  ReadFillStyles(doc);
+}
+
+int LayerLineStyle(const std::uint8_t* layer) {
+  if (vx::GetU32(layer, vx::kRecSize) < vx::kLayerLineStyle + 2) return kSolidLineStyle;
+  return vx::GetU16(layer, vx::kLayerLineStyle);
+}
+
+std::string EntityWriter::LineType(int style) const {
+  if (style == kSolidLineStyle) return kContinuous;
+  const auto found = line_styles_.find(style);
+  return found == line_styles_.end() ? kContinuous : found->second;
+}
+
+// "By layer" and "by block" are written back while the entity's style is
+// still the one they gave; a style changed since is the entity's own.
+std::string EntityWriter::LineTypeOf(vx::Entity e) const {
+  const int style = vx::GetU16(e, vx::kHdrLineStyle);
+  const std::uint16_t flags = vx::GetU16(e, kHdrDxfFlags);
+  const auto layer_style = layer_styles_.find(vx::GetU16(e, vx::kHdrLayer));
+  if ((flags & kDxfLineTypeByLayer) != 0 && layer_style != layer_styles_.end() && layer_style->second == style) {
+    return "BYLAYER";
+  }
+  if ((flags & kDxfLineTypeByBlock) != 0 && style == kSolidLineStyle) return "BYBLOCK";
+  return LineType(style);
 }
 
 DL_Attributes EntityWriter::AttributesOf(vx::Entity e) const {
   const auto layer = layers_.find(vx::GetU16(e, vx::kHdrLayer));
-  const int style = vx::GetU16(e, vx::kHdrLineStyle);
-  const auto line_style = line_styles_.find(style);
-  std::string linetype = "BYLAYER";
-  if (style == kSolidLineStyle) linetype = "CONTINUOUS";
-  else if (line_style != line_styles_.end()) linetype = line_style->second;
+  const std::string linetype = LineTypeOf(e);
   const std::uint32_t colour = vx::GetU32(e, vx::kHdrAttr6) & 0xFFFFFF;
-  const int aci = colour == 0 ? kAciByLayer : AciNearest(RgbOfHost(colour));
-  const int true_colour = colour == 0 ? -1 : static_cast<int>(RgbOfHost(colour));
+  const std::uint16_t flags = vx::GetU16(e, kHdrDxfFlags);
+  const int pen = (flags & kDxfColourForeground) != 0 ? kAciForeground
+                  : (flags & kDxfColourByBlock) != 0  ? kAciByBlock
+                                                      : kAciByLayer;
+  const int aci = colour == 0 ? pen : AciNearest(RgbOfHost(colour));
+  // A colour that is an index's own is written as the index alone, as the
+  // file that gave it had it.
+  const bool indexed = colour == 0 || RgbOfAci(aci) == RgbOfHost(colour);
+  const int true_colour = indexed ? -1 : static_cast<int>(RgbOfHost(colour));
   return DL_Attributes(layer == layers_.end() ? "0" : layer->second, aci, true_colour, -1, linetype);
 }
 
@@ -92,6 +124,11 @@ void EntityWriter::WriteList(const EntityList& list) {
 void EntityWriter::Write(const EntityList& list, vx::Entity e) {
   const int kind = vx::GetI8(e, vx::kHdrKind);
   const DL_Attributes a = AttributesOf(e);
+  if (WriteFace(e, a)) return;
+  if (const FillInfo* fill = FillOf(e); fill != nullptr && (IsLoop(e) || kind == vx::kKindGroup)) {
+    WriteHatch(list, e, *fill, a);
+    if ((vx::GetU16(e, kHdrDxfFlags) & kDxfHatchOnly) != 0) return;
+  }
   switch (kind) {
     case vx::kKindPoint:
       dxf_.writePoint(out_, DL_PointData(F64(e, vx::kPointX), F64(e, vx::kPointY), F64(e, vx::kPointZ)), a);
@@ -116,7 +153,12 @@ void EntityWriter::Write(const EntityList& list, vx::Entity e) {
     }
     case vx::kKindEllipse: WriteEllipse(e, a, false); return;
     case vx::kKindEllipticalArc: WriteEllipse(e, a, true); return;
-    case vx::kKindSymbol: WriteInsert(e, a); return;
+    case vx::kKindSymbol: WriteInsert(list, e, a); return;
+    case vx::kKindAttribute:
+      if (vx::GetU32(e, vx::kHdrSize) < kAttrTextStart) break;
+      if ((vx::GetU16(e, vx::kAttrFlags) & kAttrDefinition) != 0) WriteAttribute(e, a, nullptr);
+      else if (!writing_block_) ++skipped_["attribute outside a symbol instance"];
+      return;
     case vx::kKindCurvePath:
     case vx::kKindClosedCurve: WriteCurve(e, a); return;
     case vx::kKindBezier: {
@@ -162,8 +204,16 @@ void EntityWriter::WriteText(vx::Entity e, const DL_Attributes& a) {
                                        1, 1, 1.0, MTextOf(text), "STANDARD", angle), a);
     return;
   }
-  const DxfJustify j = DxfJustifyOf(justify);
-  dxf_.writeText(out_, DL_TextData(x, y, 0, x, y, 0, height, width > 0 ? width : 1.0, 0, j.horizontal, j.vertical,
+  DxfJustify j = DxfJustifyOf(justify);
+  double x2 = x, y2 = y;
+  // An aligned or fit text goes back to its two points while it has them.
+  const std::uint16_t flags = vx::GetU16(e, kHdrDxfFlags);
+  if ((flags & (kDxfTextAligned | kDxfTextFit)) != 0 && std::isfinite(F64(e, kTextSecondX)) &&
+      std::isfinite(F64(e, kTextSecondY)) && (F64(e, kTextSecondX) != x || F64(e, kTextSecondY) != y)) {
+    j = {(flags & kDxfTextAligned) != 0 ? kTextAlignedCode : kTextFitCode, 0};
+    x2 = F64(e, kTextSecondX), y2 = F64(e, kTextSecondY);
+  }
+  dxf_.writeText(out_, DL_TextData(x, y, 0, x2, y2, 0, height, width > 0 ? width : 1.0, 0, j.horizontal, j.vertical,
                                    text, "STANDARD", angle), a);  // dxflib writes TEXT angles in degrees itself
 }
 

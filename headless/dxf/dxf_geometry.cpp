@@ -146,4 +146,17 @@ bool IsClampedUniform(const BSpline& s) {
   return true;
 }
 
+PatternLine PatternLineOf(double degrees, P2 origin, P2 offset, std::vector<double> dashes) {
+  PatternLine line;
+  line.angle = degrees * std::numbers::pi / 180;
+  line.origin = origin;
+  const double c = std::cos(line.angle), s = std::sin(line.angle);
+  const double across = -offset.x * s + offset.y * c, along = offset.x * c + offset.y * s;
+  // Lines spaced by -d are the lines spaced by d; the shift turns with them.
+  line.spacing = std::fabs(across);
+  line.shift = across < 0 ? -along : along;
+  line.dashes = std::move(dashes);
+  return line;
+}
+
 }  // namespace vxh::dxf

@@ -11,6 +11,19 @@ struct P2 {
   double x = 0, y = 0;
 };
 
+// A hatch pattern family in drawing units: angle in radians, a base point,
+// the distance between lines, the shift of the dashes from one line to the
+// next (which the host's families cannot hold) and the dashes.
+struct PatternLine {
+  double angle = 0;
+  P2 origin;
+  double spacing = 0;
+  double shift = 0;
+  std::vector<double> dashes;
+};
+// A DXF pattern line: angle in degrees, the offset from one line to the next.
+PatternLine PatternLineOf(double degrees, P2 origin, P2 offset, std::vector<double> dashes);
+
 // The arc a polyline segment with a bulge describes (bulge = tan(sweep / 4),
 // positive counter-clockwise). Sweep in radians, signed.
 struct BulgeArc {

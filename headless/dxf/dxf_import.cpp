@@ -12,6 +12,7 @@
 #include "headless/dxf/dxf_collector.h"
 #include "headless/dxf/dxf_file.h"
 #include "headless/dxf/dxf_structure.h"
+#include "headless/dxf/dxf_text.h"
 #include "headless/host_error.h"
 
 namespace vxh {
@@ -35,8 +36,18 @@ std::vector<std::string> Skipped(const dxf::DxfOutline& outline, const dxf::Impo
     const int left = count - (converted == model.converted.end() ? 0 : converted->second);
     if (left > 0) skipped.push_back(std::to_string(left) + " " + type);
   }
-  for (const auto& [note, count] : model.notes) skipped.push_back(std::to_string(count) + " " + note);
+  for (const auto& [note, count] : model.losses) skipped.push_back(std::to_string(count) + " " + note);
   return skipped;
+}
+
+void NoteDecoding(const dxf::DxfDecoder& decoder, dxf::ImportModel& model) {
+  if (decoder.Escaped() > 0) {
+    model.losses["characters code page 1252 cannot hold (kept as \\U+XXXX)"] += decoder.Escaped();
+  }
+  if (decoder.Lost() > 0) model.losses["characters that are not text or beyond \\U+FFFF (became '?')"] += decoder.Lost();
+  if (!decoder.UnknownCodePage().empty()) {
+    ++model.losses["unknown code page \"" + decoder.UnknownCodePage() + "\" (read as 1252)"];
+  }
 }
 
 }  // namespace
@@ -46,14 +57,19 @@ DxfImport ReadDxfText(const std::string& bytes, const std::string& name) {
   DxfImport result;
   result.doc = std::make_unique<Document>();
   dxf::ImportModel model;
+  dxf::DxfDecoder decoder(outline.utf8, outline.code_page);
   {
-    dxf::Collector collector(*result.doc, model, name, outline.utf8);
+    dxf::Collector collector(*result.doc, model, name, decoder);
+    collector.SetHatchPatterns(outline.hatch_patterns);
+    collector.SetDimensionBlocks(outline.dimension_blocks);
     std::istringstream stream(bytes);
     DL_Dxf reader;
     if (!reader.in(stream, &collector)) throw BadInput("DXF file \"" + name + "\": dxflib cannot read it");
     collector.Finish();
+    collector.AddAttributeDefinitions(outline.attribute_definitions);
   }
   if (!model.error.empty()) throw BadInput(model.error);
+  NoteDecoding(decoder, model);
   dxf::BuildDrawing(model, *result.doc, name);
   result.skipped = Skipped(outline, model);
   return result;
@@ -63,14 +79,15 @@ DxfImport ReadDxf(const std::string& path) { return ReadDxfText(ReadFileBytes(pa
 
 std::string SkippedSummary(const DxfImport& import) {
   if (import.skipped.empty()) return "";
-  std::string text = "skipped";
+  std::string text = "not kept:";
   for (std::size_t i = 0; i < import.skipped.size(); ++i) text += (i == 0 ? " " : ", ") + import.skipped[i];
   return text;
 }
 
-std::unique_ptr<Document> ImportDxf(const std::string& path) {
+std::unique_ptr<Document> ImportDxf(const std::string& path, bool strict) {
   DxfImport import = ReadDxf(path);
   if (const std::string summary = SkippedSummary(import); !summary.empty()) {
+    if (strict) throw DxfLoss("DXF file \"" + path + "\" (--strict): " + summary);
     std::cerr << "DXF file \"" << path << "\": " << summary << "\n";
   }
   return std::move(import.doc);

@@ -18,6 +18,11 @@ struct Item {
   std::vector<Item> members;  // a group's pieces
   std::string block;          // a symbol instance: the block (upper-case) that gives its members
   InstanceMatrix placement{}; // the instance transform before the block's base point is applied
+  // The block's entities are the members of a group (a DIMENSION) rather
+  // than of a symbol instance; those on layer "0" or drawn BYBLOCK take the
+  // group's layer, colour and line type, as they showed in the file.
+  bool block_as_group = false;
+  std::vector<Item> attributes;  // a symbol instance's ATTRIBs, in drawing coordinates
 };
 
 struct Block {
@@ -29,7 +34,9 @@ struct ImportModel {
   std::map<std::string, Block> blocks;  // by upper-case name
   std::vector<Item> entities;
   std::map<std::string, int> converted;  // DXF entity type -> entities turned into records
-  std::map<std::string, int> notes;      // other things left out, by description
+  // What the drawing cannot hold as the file has it, by description ("HATCH
+  // pattern line ...", "layer "X" renamed "Y""), with the number of times.
+  std::map<std::string, int> losses;
   std::string error;                     // the first problem found; the import fails with it
 };
 

@@ -1,6 +1,7 @@
 #include "headless/dxf/dxf_records.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "host/entity_layout.h"
 #include "host/record.h"
@@ -27,6 +28,8 @@ Record NewRecord(int kind, std::uint32_t size, const EntityStyle& style) {
   vx::PutU32(r.data(), vx::kHdrAttr6, style.colour);
   vx::PutU16(r.data(), vx::kHdrLineStyle, style.line_style);
   vx::PutU16(r.data(), vx::kHdrLayer, style.layer);
+  vx::PutU16(r.data(), kHdrDxfFlags, style.dxf_flags);
+  vx::PutU16(r.data(), vx::kHdrFillStyle, style.fill_style);
   return r;
 }
 
@@ -111,6 +114,44 @@ Record TextRecord(P2 origin, const std::uint8_t* spec, const std::string& text, 
   std::copy_n(spec, vx::kTextSpecBytes, r.begin() + vx::kTextSpec);
   std::copy(body.begin(), body.end(), r.begin() + vx::kTextString);
   return r;
+}
+
+Record AttributeRecord(const AttributeText& a, const std::uint8_t* spec, const EntityStyle& style) {
+  const auto cut = [](const std::string& s) { return s.substr(0, s.find('\0')); };
+  const std::string value = cut(a.value), tag = cut(a.tag), prompt = cut(a.prompt);
+  const std::size_t tag_at = kAttrTextStart + value.size() + 1, prompt_at = tag_at + tag.size() + 1;
+  Record r = NewRecord(vx::kKindAttribute, static_cast<std::uint32_t>(prompt_at + prompt.size() + 1), style);
+  vx::PutU16(r.data(), vx::kAttrFlags, a.flags);
+  vx::PutU32(r.data(), vx::kAttrPart1, static_cast<std::uint32_t>(tag_at));
+  vx::PutU32(r.data(), vx::kAttrPart2, static_cast<std::uint32_t>(prompt_at));
+  vx::PutU32(r.data(), vx::kAttrStringOffset, static_cast<std::uint32_t>(kAttrTextStart));
+  PutP2(r, vx::kAttrX, a.point);
+  std::copy_n(spec, vx::kTextSpecBytes, r.begin() + kAttrSpec);
+  PutP2(r, kAttrX2, a.second);
+  std::copy(value.begin(), value.end(), r.begin() + kAttrTextStart);
+  std::copy(tag.begin(), tag.end(), r.begin() + static_cast<std::ptrdiff_t>(tag_at));
+  std::copy(prompt.begin(), prompt.end(), r.begin() + static_cast<std::ptrdiff_t>(prompt_at));
+  return r;
+}
+
+// Offsets that point outside the record read as no text.
+AttributeText AttributeTextOf(const std::uint8_t* record) {
+  const std::uint32_t size = vx::GetU32(record, vx::kHdrSize);
+  const auto text_at = [&](std::size_t field) {
+    const std::uint32_t at = vx::GetU32(record, field);
+    if (at == 0 || at >= size) return std::string();
+    const auto* s = reinterpret_cast<const char*>(record + at);
+    return std::string(s, strnlen(s, size - at));
+  };
+  AttributeText a;
+  if (size < kAttrTextStart) return a;
+  a.flags = vx::GetU16(record, vx::kAttrFlags);
+  a.point = {vx::GetF64(record, vx::kAttrX), vx::GetF64(record, vx::kAttrY)};
+  a.second = {vx::GetF64(record, kAttrX2), vx::GetF64(record, kAttrY2)};
+  a.value = text_at(vx::kAttrStringOffset);
+  a.tag = text_at(vx::kAttrPart1);
+  a.prompt = text_at(vx::kAttrPart2);
+  return a;
 }
 
 Record GroupRecord(const EntityStyle& style) { return NewRecord(vx::kKindGroup, vx::kGroupSize, style); }

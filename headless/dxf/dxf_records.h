@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "headless/dxf/dxf_geometry.h"
+#include "host/entity_layout.h"
 
 namespace vxh::dxf {
 
@@ -15,11 +16,37 @@ using Record = std::vector<std::uint8_t>;
 // the translation.
 using InstanceMatrix = std::array<double, 12>;
 
+// The header word at 18, which the pack leaves to the host, keeps what a DXF
+// entity had that the header's other fields cannot say. Same-as copies it
+// with the line style, so a copied style stays "by layer".
+inline constexpr std::size_t kHdrDxfFlags = vx::kHdrUnused18;  // u16
+// The line style is the layer's (BYLAYER) or the block reference's (BYBLOCK);
+// written back so while the style still is the layer's.
+inline constexpr std::uint16_t kDxfLineTypeByLayer = 0x0001;
+inline constexpr std::uint16_t kDxfLineTypeByBlock = 0x0002;
+// A filled boundary read from a HATCH: the file drew no outline around it.
+inline constexpr std::uint16_t kDxfHatchOnly = 0x0004;
+// A filled outline read from a SOLID or a TRACE, written back as one.
+inline constexpr std::uint16_t kDxfSolidFace = 0x0008;
+inline constexpr std::uint16_t kDxfTraceFace = 0x0010;
+// The default pen (colour 0) stands for BYLAYER unless one of these says the
+// file gave the foreground colour 7 or BYBLOCK.
+inline constexpr std::uint16_t kDxfColourForeground = 0x0020;
+inline constexpr std::uint16_t kDxfColourByBlock = 0x0040;
+// A TEXT fitted or aligned between two points: the second one is kept in
+// bytes 48 to 63 of the text record, which the pack leaves to the host.
+inline constexpr std::uint16_t kDxfTextAligned = 0x0080;
+inline constexpr std::uint16_t kDxfTextFit = 0x0100;
+inline constexpr std::size_t kTextSecondX = 48;  // double
+inline constexpr std::size_t kTextSecondY = 56;  // double
+
 // Header fields the DXF carries per entity.
 struct EntityStyle {
   std::uint16_t layer = 0;
   std::uint16_t line_style = 1;
   std::uint32_t colour = 0;  // 0x00BBGGRR, 0 the default pen
+  std::uint16_t dxf_flags = 0;
+  std::uint16_t fill_style = 0;
 };
 
 Record NewRecord(int kind, std::uint32_t size, const EntityStyle& style);
@@ -37,6 +64,27 @@ Record EllipticalArcRecord(P2 centre, double major, double minor, double rotatio
 Record CurveRecord(int kind, std::uint8_t type, const std::vector<P2>& points, const EntityStyle& style);
 Record TextRecord(P2 origin, const std::uint8_t* spec, const std::string& text, const EntityStyle& style);
 Record GroupRecord(const EntityStyle& style);
+
+// Attribute-like text (kind 37) as the DXF reader makes it from an ATTRIB:
+// after the fixed fields the pack knows (flags, part offsets, string offset,
+// point), the text specification, the second point of aligned and fit texts,
+// then from kAttrTextStart the value, the tag and the prompt, each ended by
+// NUL (the string offset points at the value, part 1 at the tag, part 2 at
+// the prompt).
+inline constexpr std::size_t kAttrSpec = 62;        // 23-byte text specification
+inline constexpr std::size_t kAttrCacheFlag = 85;   // u8, 0 after every change
+inline constexpr std::size_t kAttrX2 = 86;          // second point, doubles
+inline constexpr std::size_t kAttrY2 = 94;
+inline constexpr std::size_t kAttrTextStart = 118;  // where a new string goes
+// Flags word at 32 beside the pack's no-transform bit.
+inline constexpr std::uint16_t kAttrDefinition = 0x0100;  // an ATTDEF of a block
+struct AttributeText {
+  P2 point, second;
+  std::string value, tag, prompt;
+  std::uint16_t flags = 0;
+};
+Record AttributeRecord(const AttributeText& a, const std::uint8_t* spec, const EntityStyle& style);
+AttributeText AttributeTextOf(const std::uint8_t* record);
 Record SymbolRecord(const std::string& name, const InstanceMatrix& m, const EntityStyle& style);
 
 inline constexpr std::size_t kMaxVertexCount = 0xFFFF;

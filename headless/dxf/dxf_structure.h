@@ -6,6 +6,9 @@
 
 #include <map>
 #include <string>
+#include <vector>
+
+#include "headless/dxf/dxf_geometry.h"
 
 namespace vxh::dxf {
 
@@ -13,9 +16,31 @@ namespace vxh::dxf {
 inline constexpr std::size_t kMaxLineBytes = 1023;
 inline constexpr int kMaxGroupCode = 1071;
 
+struct DimensionBlock {
+  std::string name;  // as the file has it
+  P2 definition;
+};
+
+// An ATTDEF of a block, its group values as the file has them (dxflib does
+// not read ATTDEFs).
+struct AttributeDefinition {
+  std::string block, layer, line_type, tag, prompt, value;
+  int colour = 256;
+  P2 point, second;
+  double height = 0, angle = 0, width = 1;  // angle in degrees
+  int horizontal = 0, vertical = 0, flags = 0;
+};
+
 struct DxfOutline {
   std::map<std::string, int> entity_types;  // in ENTITIES and BLOCKS, by type name
   bool utf8 = false;                        // AutoCAD 2007 (AC1021) and later
+  std::string code_page;                    // $DWGCODEPAGE, as the file names it
+  // Pattern lines of every HATCH in file order (dxflib does not read them).
+  std::vector<std::vector<PatternLine>> hatch_patterns;
+  // The block that draws each DIMENSION, in file order, with the definition
+  // point that tells the DIMENSION dxflib hands over.
+  std::vector<DimensionBlock> dimension_blocks;
+  std::vector<AttributeDefinition> attribute_definitions;
 };
 
 // Throws BadInput "DXF file "NAME": PROBLEM" naming the line.

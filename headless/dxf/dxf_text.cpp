@@ -1,7 +1,14 @@
 #include "headless/dxf/dxf_text.h"
 
+#include <iconv.h>
+
+#include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
+#include <cstdint>
+#include <cstring>
+#include <vector>
 
 namespace vxh::dxf {
 
@@ -45,7 +52,59 @@ void AppendStacked(const std::string& body, std::string& out) {
   for (char c : body) out += (c == '^' || c == '#') ? '/' : c;
 }
 
+constexpr std::size_t kEscapeBytes = 7;  // \U+XXXX
+
+// Code points that are no characters: a byte kept as it is, and a
+// character lost on the way.
+constexpr unsigned kRawByte = 0x110000;
+constexpr unsigned kLostCharacter = 0x220000;
+
+bool PlainAscii(const std::string& text) {
+  for (char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80 || c == '\\') return false;
+  }
+  return true;
+}
+
+// "ANSI_1251" -> "CP1251"; DWGCODEPAGE names the Windows code pages.
+std::string IconvName(const std::string& code_page) {
+  std::string upper;
+  for (char c : code_page) upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  if (upper.rfind("ANSI_", 0) == 0) return "CP" + upper.substr(5);
+  if (upper.rfind("DOS", 0) == 0) return "CP" + upper.substr(3);
+  return upper;
+}
+
+class Iconv {
+ public:
+  explicit Iconv(const std::string& from) : handle_(iconv_open("UTF-32LE", from.c_str())) {}
+  ~Iconv() {
+    if (Usable()) iconv_close(handle_);
+  }
+  Iconv(const Iconv&) = delete;
+  Iconv& operator=(const Iconv&) = delete;
+  bool Usable() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
+  iconv_t Handle() const { return handle_; }
+
+ private:
+  iconv_t handle_;
+};
+
 }  // namespace
+
+std::string UpperCase(const std::string& text) {
+  std::string out = text;
+  for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return out;
+}
+
+bool InCp1252(unsigned cp) {
+  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return true;
+  for (unsigned i = 0; i < 32; ++i) {
+    if (kCp1252High[i] == cp && cp != 0) return true;
+  }
+  return false;
+}
 
 char Cp1252Of(unsigned cp) {
   if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
@@ -55,20 +114,113 @@ char Cp1252Of(unsigned cp) {
   return '?';
 }
 
-std::string Utf8ToCp1252(const std::string& text) {
-  std::string out;
+DxfDecoder::DxfDecoder(bool utf8, const std::string& code_page) : utf8_(utf8) {
+  if (utf8 || code_page.empty()) return;
+  const std::string name = IconvName(code_page);
+  if (name == "CP1252") return;
+  if (Iconv(name).Usable()) iconv_name_ = name;
+  else unknown_ = code_page;
+}
+
+void DxfDecoder::Append(unsigned cp, std::string& out) {
+  if (cp == kLostCharacter) {
+    out += '?';
+    ++lost_;
+  } else if (cp >= kRawByte) {
+    out += static_cast<char>(cp - kRawByte);
+  } else if (InCp1252(cp)) {
+    out += Cp1252Of(cp);
+  } else if (cp <= 0xFFFF) {
+    char escape[kEscapeBytes + 1];
+    std::snprintf(escape, sizeof escape, "\\U+%04X", cp);
+    out += escape;
+    ++escaped_;
+  } else {
+    out += '?';
+    ++lost_;
+  }
+}
+
+std::vector<unsigned> DxfDecoder::FromUtf8(const std::string& text) const {
+  std::vector<unsigned> out;
+  out.reserve(text.size());
   for (std::size_t i = 0; i < text.size();) {
     const auto lead = static_cast<unsigned char>(text[i]);
     const std::size_t n = SequenceLength(lead);
-    if (n == 0 || i + n > text.size()) {
-      out += '?';
+    bool whole = n != 0 && i + n <= text.size();
+    for (std::size_t k = 1; whole && k < n; ++k) whole = (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80;
+    if (!whole) {
+      out.push_back(kLostCharacter);
       ++i;
       continue;
     }
     unsigned cp = n == 1 ? lead : lead & (0x7F >> n);
     for (std::size_t k = 1; k < n; ++k) cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-    out += Cp1252Of(cp);
+    out.push_back(cp);
     i += n;
+  }
+  return out;
+}
+
+std::vector<unsigned> DxfDecoder::FromCodePage(const std::string& text) const {
+  Iconv conv(iconv_name_);
+  std::vector<unsigned> out;
+  std::vector<char> buffer(4 * text.size() + 4);
+  char* in = const_cast<char*>(text.data());
+  std::size_t in_left = text.size();
+  while (in_left > 0) {
+    char* to = buffer.data();
+    std::size_t to_left = buffer.size();
+    const std::size_t done = iconv(conv.Handle(), &in, &in_left, &to, &to_left);
+    for (const char* p = buffer.data(); p + 4 <= to; p += 4) {
+      std::uint32_t cp = 0;
+      std::memcpy(&cp, p, 4);
+      out.push_back(cp);
+    }
+    if (done == static_cast<std::size_t>(-1) && in_left > 0) {
+      // A byte the code page does not define.
+      out.push_back(kLostCharacter);
+      ++in;
+      --in_left;
+    }
+  }
+  return out;
+}
+
+// Bytes 1252 leaves undefined stay the bytes they are.
+std::vector<unsigned> DxfDecoder::From1252(const std::string& text) {
+  std::vector<unsigned> out;
+  out.reserve(text.size());
+  for (char c : text) {
+    const auto b = static_cast<unsigned char>(c);
+    const unsigned cp = b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : b;
+    out.push_back(cp == 0 ? kRawByte + b : cp);
+  }
+  return out;
+}
+
+std::string DxfDecoder::Decode(const std::string& text) {
+  if (PlainAscii(text)) return text;
+  const std::vector<unsigned> cps = utf8_ ? FromUtf8(text) : !iconv_name_.empty() ? FromCodePage(text) : From1252(text);
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < cps.size(); ++i) {
+    // \U+XXXX spells a character in a file of any version.
+    const bool escape = cps[i] == '\\' && i + kEscapeBytes <= cps.size() && (cps[i + 1] == 'U' || cps[i + 1] == 'u') &&
+                        cps[i + 2] == '+' && std::all_of(cps.begin() + i + 3, cps.begin() + i + 7, [](unsigned c) {
+                          return c < 0x80 && std::isxdigit(static_cast<int>(c));
+                        });
+    if (!escape) {
+      Append(cps[i], out);
+      continue;
+    }
+    unsigned cp = 0;
+    for (std::size_t k = 3; k < kEscapeBytes; ++k) {
+      const auto c = static_cast<char>(cps[i + k]);
+      cp = 16 * cp + static_cast<unsigned>(std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : std::toupper(c) - 'A' + 10);
+    }
+    Append(cp, out);
+    i += kEscapeBytes - 1;
   }
   return out;
 }
@@ -113,7 +265,9 @@ std::string PlainMText(const std::string& text) {
     } else if (code == '\\' || code == '{' || code == '}') {
       out += code;
     } else if ((code == 'U' || code == 'u') && i + 1 < text.size() && text[i + 1] == '+' && HexDigits(text, i + 2, 4)) {
-      out += Cp1252Of(static_cast<unsigned>(std::strtoul(text.substr(i + 2, 4).c_str(), nullptr, 16)));
+      const auto cp = static_cast<unsigned>(std::strtoul(text.substr(i + 2, 4).c_str(), nullptr, 16));
+      if (InCp1252(cp)) out += Cp1252Of(cp);
+      else out += "\\U+" + text.substr(i + 2, 4);
       i += 5;
     } else if (code == 'S' || TakesArgument(code)) {
       const std::size_t end = text.find(';', i + 1);

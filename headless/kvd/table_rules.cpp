@@ -1,5 +1,6 @@
 #include "headless/kvd/table_rules.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "host/record.h"
@@ -56,7 +57,9 @@ std::string RecordViolation(int number, const std::uint8_t* record, std::uint32_
   if (size < shape.least) {
     return "a record of " + std::to_string(size) + " bytes is shorter than " + std::to_string(shape.least);
   }
-  if (shape.name != 0 && std::memchr(record + shape.name, 0, size - shape.name) == nullptr) {
+  // A name ends inside its field: the layer's line style follows the name.
+  if (shape.name != 0 &&
+      std::memchr(record + shape.name, 0, std::min<std::size_t>(size - shape.name, vx::kNameFieldBytes)) == nullptr) {
     return "a record's name has no NUL inside the record";
   }
   if (number == vx::kTableFillStyles && record[vx::kFillType] == vx::kFillTypeLineFamilies) {

@@ -33,9 +33,9 @@ Session::Session(std::ostream& transcript, SessionOptions options) {
 
 Session::~Session() = default;
 
-void Session::Open(const std::string& path) { impl_->core.ReplaceDocument(LoadDrawing(path)); }
+void Session::Open(const std::string& path, bool strict) { impl_->core.ReplaceDocument(LoadDrawing(path, strict)); }
 
-void Session::Save(const std::string& path) { SaveDrawing(impl_->core.Doc(), path); }
+void Session::Save(const std::string& path, bool strict) { SaveDrawing(impl_->core.Doc(), path, strict); }
 
 void Session::RunFile(const std::string& path) {
   const std::vector<std::uint8_t> bytes = ReadInputFile(path, "script");

@@ -25,11 +25,11 @@ class Session {
   Session& operator=(const Session&) = delete;
 
   // Replaces the drawing by one read from a .kvd or .dxf file. Throws
-  // BadInput.
-  void Open(const std::string& path);
+  // BadInput. `strict`: a DXF file that would lose something throws DxfLoss.
+  void Open(const std::string& path, bool strict = false);
   // Writes the drawing through a temporary file beside it. Throws
   // WriteFailure when the file cannot be written.
-  void Save(const std::string& path);
+  void Save(const std::string& path, bool strict = false);
 
   // Runs a script to its end. Throws BadInput when the file cannot be read,
   // and with "file:line:column: message"

@@ -25,7 +25,7 @@ INSTANTIATE_TEST_SUITE_P(
                     MTextCase{"EscapedBackslashAndBraces", "a\\\\b\\{c\\}", "a\\b{c}"},
                     MTextCase{"NonBreakingSpace", "a\\~b", "a b"},
                     MTextCase{"UnicodeEscape", "\\U+00B0C", "\xB0" "C"},
-                    MTextCase{"UnicodeWithout1252Twin", "\\U+4E2D", "?"},
+                    MTextCase{"UnicodeWithout1252TwinStaysAnEscape", "\\U+4E2D", "\\U+4E2D"},
                     MTextCase{"UnderlineToggles", "\\Lunder\\l", "under"},
                     MTextCase{"UnterminatedSwitch", "x\\H2.5", "x"},
                     MTextCase{"TrailingBackslash", "x\\", "x\\"}),
@@ -37,11 +37,42 @@ TEST(PlainTextTest, ControlCodesBecomeCharacters) {
   EXPECT_EQ(PlainText("50%"), "50%");
 }
 
-TEST(Utf8ToCp1252Test, MapsWhat1252HoldsAndMarksTheRest) {
-  EXPECT_EQ(Utf8ToCp1252("caf\xC3\xA9"), "caf\xE9");
-  EXPECT_EQ(Utf8ToCp1252("\xE2\x82\xAC" "5"), "\x80" "5");  // euro sign
-  EXPECT_EQ(Utf8ToCp1252("\xE4\xB8\xAD"), "?");
-  EXPECT_EQ(Utf8ToCp1252("\xC3"), "?");  // cut sequence
+struct DecodeCase {
+  bool utf8;
+  const char* code_page;
+  std::string in, out;
+  int escaped, lost;
+};
+
+class DxfDecoderTest : public testing::TestWithParam<DecodeCase> {};
+
+TEST_P(DxfDecoderTest, GivesCodePage1252AndCountsWhatItCannotHold) {
+  const DecodeCase& c = GetParam();
+  DxfDecoder decoder(c.utf8, c.code_page);
+  EXPECT_EQ(decoder.Decode(c.in), c.out);
+  EXPECT_EQ(decoder.Escaped(), c.escaped);
+  EXPECT_EQ(decoder.Lost(), c.lost);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    All, DxfDecoderTest,
+    testing::Values(
+        DecodeCase{true, "", "caf\xC3\xA9", "caf\xE9", 0, 0},
+        DecodeCase{true, "", "\xE2\x82\xAC" "5", "\x80" "5", 0, 0},              // euro sign
+        DecodeCase{true, "", "\xD0\x96", "\\U+0416", 1, 0},                    // Cyrillic Zhe
+        DecodeCase{true, "", "\xF0\x9F\x98\x80", "?", 0, 1},                   // beyond 16 bits
+        DecodeCase{true, "", "\xC3", "?", 0, 1},                                // cut sequence
+        DecodeCase{true, "", "a\\U+00e9b", "a\xE9" "b", 0, 0},                  // escape of a 1252 character
+        DecodeCase{false, "ANSI_1252", "\\U+041f\xB0", "\\U+041F\xB0", 1, 0},  // kept, counted
+        DecodeCase{false, "ANSI_1252", "\x81", "\x81", 0, 0},                    // undefined byte stays
+        DecodeCase{false, "ANSI_1251", "\xCF\xEB\xE0\xED", "\\U+041F\\U+043B\\U+0430\\U+043D", 4, 0},
+        DecodeCase{false, "ANSI_1251", "\xB0 \\U+00C4", "\xB0 \xC4", 0, 0},
+        DecodeCase{false, "", "\\U+12", "\\U+12", 0, 0}));                      // not an escape
+
+TEST(DxfDecoderTest, UnknownCodePageReadsAs1252AndIsNamed) {
+  DxfDecoder decoder(false, "ANSI_99999");
+  EXPECT_EQ(decoder.Decode("\xE9"), "\xE9");
+  EXPECT_EQ(decoder.UnknownCodePage(), "ANSI_99999");
 }
 
 struct JustifyCase {
