@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "text/case_rules.h"
 #include "text/number_rules.h"
 
 namespace vx {
@@ -16,15 +17,9 @@ bool SameByte(char a, char b, bool ignore_case) {
 
 }  // namespace
 
-std::uint8_t CaseFold(std::uint8_t byte) {
-  if (byte >= 'a' && byte <= 'z') return static_cast<std::uint8_t>(byte - 'a' + 'A');
-  switch (byte) {
-    case 0xE5: return 0xC5;
-    case 0xE4: return 0xC4;
-    case 0xF6: return 0xD6;
-    default: return byte;
-  }
-}
+// The fold of a comparison is the upper case of the case commands: the same
+// letters of the code page.
+std::uint8_t CaseFold(std::uint8_t byte) { return ToUpper(byte); }
 
 std::optional<std::size_t> FindText(std::string_view text, std::string_view search, bool ignore_case) {
   if (search.empty() || search.size() > text.size()) return std::nullopt;
