@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "headless/ascii_case.h"
 #include "headless/drawing/document.h"
 #include "headless/drawing/settings_tables.h"
 #include "headless/dxf/dxf_collector.h"
@@ -23,6 +24,13 @@ P2 AnchorOf(const DL_TextData& d) {
   const bool first_point =
       (d.hJustification == 0 || d.hJustification == 3 || d.hJustification == 5) && d.vJustification == 0;
   return first_point ? P2{d.ipx, d.ipy} : P2{d.apx, d.apy};
+}
+
+// The drawing keeps one font set for texts; a text of another style keeps
+// its place, size and string but not its font, so the reader is told.
+void NoteTextStyle(ImportModel& model, const char* type, const std::string& style) {
+  if (style.empty() || SameIgnoringCase(style, "Standard")) return;
+  ++model.losses[std::string(type) + " text style \"" + style + "\" (drawn in the drawing's text font)"];
 }
 
 }  // namespace
@@ -46,6 +54,7 @@ void Collector::AddTextItem(const char* type, P2 origin, double height, double w
 
 void Collector::addText(const DL_TextData& d) {
   FlushPending();
+  NoteTextStyle(model_, "TEXT", d.style);
   bool mirrored = false;
   P2 origin = AnchorOf(d);
   if (!Finite("TEXT", {origin.x, origin.y, d.height, d.xScaleFactor, d.angle})) return;
@@ -71,6 +80,7 @@ void Collector::addText(const DL_TextData& d) {
 // its own (a file's oddity) is a text.
 void Collector::addAttribute(const DL_AttributeData& d) {
   FlushPending();
+  NoteTextStyle(model_, "ATTRIB", d.style);
   const P2 origin = AnchorOf(d);
   if (!Finite("ATTRIB", {origin.x, origin.y, d.height, d.xScaleFactor, d.angle})) return;
   if (insert_list_ != target_ || insert_list_ == nullptr || insert_index_ >= target_->size()) {
@@ -118,6 +128,7 @@ void Collector::addMTextChunk(const std::string& text) { mtext_chunks_ += text; 
 
 void Collector::addMText(const DL_MTextData& d) {
   FlushPending();
+  NoteTextStyle(model_, "MTEXT", d.style);
   const std::string whole = mtext_chunks_ + d.text;
   mtext_chunks_.clear();
   if (!Finite("MTEXT", {d.ipx, d.ipy, d.dirx, d.diry, d.height, d.angle})) return;
