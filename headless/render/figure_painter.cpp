@@ -81,11 +81,18 @@ void FigurePainter::Outline(const Shape& shape, const EntityLook& look, const Ma
 }
 
 // The hatch lines are laid in the entity's coordinates over its box and cut
-// to its outline by an even-odd clip, so islands stay clear.
+// to its outline by an even-odd clip, so islands stay clear. A fill style
+// without line families is a solid fill (a DXF SOLID or solid HATCH).
 void FigurePainter::Hatch(const Shape& shape, const EntityLook& look, const Matrix& placement) {
   PathBuilder outline(cr_, ToPicture(placement));
   outline.AddShape(shape);
   if (!outline.Usable()) return cairo_new_path(cr_);
+  if (look.fill->solid) {
+    SetColour(cr_, look.colour);
+    cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_EVEN_ODD);
+    cairo_fill_preserve(cr_);
+    return Stroke(look, look.width, true);
+  }
   cairo_save(cr_);
   cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_EVEN_ODD);
   cairo_clip(cr_);

@@ -107,6 +107,7 @@ std::optional<FillPattern> ReadFillPattern(const std::uint8_t* record) {
   const float scale = vx::GetF32(data, vx::kFillDataScale);
   pattern.scale = scale > 0 && std::isfinite(scale) ? scale : 1.0;
   const std::uint32_t count = vx::GetU32(data, vx::kFillDataCount);
+  pattern.solid = count == 0;
   std::size_t at = vx::kFillDataFamilies;
   for (std::uint32_t k = 0; k < count; ++k) {
     std::optional<FillFamily> family = ReadFamily(data + at, room - at);

@@ -21,6 +21,9 @@ struct FillFamily {
 struct FillPattern {
   double scale = 1;
   std::vector<FillFamily> families;
+  // A style that names no family at all fills its area solid; one whose
+  // families cannot be read draws what it can, never a solid block.
+  bool solid = false;
 };
 
 // None unless the record is a line-family fill style whose data lies inside

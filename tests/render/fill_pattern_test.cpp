@@ -77,6 +77,18 @@ TEST(FillPattern, FamiliesRunningPastTheRecordAreLeftOut) {
   EXPECT_FALSE(ReadFillPattern(other_type.data()));
 }
 
+TEST(FillPattern, OnlyAStyleWithoutFamiliesIsSolid) {
+  EXPECT_TRUE(ReadFillPattern(FillRecord({}).data())->solid);
+  EXPECT_FALSE(ReadFillPattern(FillRecord({{0, 0, 0, 1, {}}}).data())->solid);
+  // Regression guard: families that cannot be read never turn into a solid block.
+  auto unreadable = FillRecord({{0, 0, 0, 1, {1, -1}}});
+  vx::PutI32(unreadable.data() + unreadable.size() - 8 - vx::kFamilyFixedBytes, vx::kFamDashCount, 1000);
+  const auto pattern = ReadFillPattern(unreadable.data());
+  ASSERT_TRUE(pattern);
+  EXPECT_TRUE(pattern->families.empty());
+  EXPECT_FALSE(pattern->solid);
+}
+
 TEST(FillPattern, HorizontalLinesAtEverySpacingAcrossTheBox) {
   const auto pattern = ReadFillPattern(FillRecord({{0, 0, 0.5f, 2, {}}}).data());
   const auto segments = HatchSegments(*pattern, Square(10));
