@@ -27,5 +27,6 @@ int About();
 int List(const std::string& drawing, bool json, bool strict);
 int Render(const std::string& drawing, const std::string& out, bool strict);
 int DialogPicture(const std::string& name, const std::string& out);
+int MenuPicture(const std::string& file, const std::string& out);
 
 }  // namespace vxcli

@@ -41,6 +41,11 @@ void AddDrawingCommands(CLI::App& app, std::string& drawing, std::string& out, b
   dialog->add_option("NAME", drawing, "Dialog resource name (DLGHATCHCMD, IDD_DLGDIST, ...)")->required();
   dialog->add_option("--out", out, "Picture file (.png, .svg)")->required();
   dialog->callback([&] { result = vxcli::DialogPicture(drawing, out); });
+
+  CLI::App* menu = app.add_subcommand("menu", "Draw the popup menu of a command menu file (VXCMENU) as a picture");
+  menu->add_option("FILE", drawing, "Command menu file: one \"label:command\" line per item")->required();
+  menu->add_option("--out", out, "Picture file (.png, .svg)")->required();
+  menu->callback([&] { result = vxcli::MenuPicture(drawing, out); });
 }
 
 void AddConvert(CLI::App& app, std::string& in, std::string& out, bool& strict, int& result) {

@@ -197,13 +197,18 @@ bool EndsWith(const std::string& text, const std::string& end) {
 void DrawDialogPicture(const DialogTemplate& d, const std::string& path) {
   const double width = d.width * kPixelsPerUnitX + 2 * kBorder;
   const double height = d.height * kPixelsPerUnitY + kTitleHeight + 2 * kBorder;
+  WriteInterfacePicture(path, width, height, [&](cairo_t* cr) { Draw(cr, d, width, height); });
+}
+
+void WriteInterfacePicture(const std::string& path, double width, double height,
+                           const std::function<void(cairo_t*)>& draw) {
   const bool svg = EndsWith(path, ".svg");
-  if (!svg && !EndsWith(path, ".png")) throw BadInput("a dialog picture is a .png or .svg file, not " + path);
+  if (!svg && !EndsWith(path, ".png")) throw BadInput("a picture of the interface is a .png or .svg file, not " + path);
   cairo_surface_t* surface =
       svg ? cairo_svg_surface_create(path.c_str(), width, height)
           : cairo_image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(width), static_cast<int>(height));
   cairo_t* cr = cairo_create(surface);
-  Draw(cr, d, width, height);
+  draw(cr);
   cairo_destroy(cr);
   cairo_status_t status = CAIRO_STATUS_SUCCESS;
   if (!svg) status = cairo_surface_write_to_png(surface, path.c_str());
