@@ -11,6 +11,7 @@
 #include "host/settings_layout.h"
 #include "layers/layers_commands.h"
 #include "layers/same_as_script.h"
+#include "text/text_editor.h"
 
 namespace vx {
 
@@ -104,9 +105,11 @@ std::string PolygonScript(Entity e) {
 
 // The text editor that a text pattern is loaded into is not part of the
 // pack yet; until it is, a text pattern takes over its attributes only.
-std::string TextScript(Entity) {
-  FormSt("VXSAMEAS for texts is not available yet", -1, "Message", kBoxMessage);
-  return "";
+// The picked text's style and string go into the text editor, which then
+// opens on them.
+std::string TextScript(Entity e) {
+  LoadTextIntoEditor(e);
+  return "VXTEXT;";
 }
 
 std::string SymbolScriptOf(Entity e) {

@@ -7,5 +7,9 @@ void IncrementCommand();  // VXTINC
 void ReplaceCommand();    // VXTREPLACE
 void CaseCommand();       // VXTCASE
 void SequenceCommand();   // VXTSEQ
+void NewTextCommand();           // VXTEXT
+void NewTextMultilineCommand();  // VXTEXTML
+void NewTextBoxCommand();        // VXTEXTB
+void NewTextCircleCommand();     // VXTEXTC
 
 }  // namespace vx

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "host/entity_layout.h"
+#include "host/host_api.h"
 #include "host/kv_types.h"
 #include "host/prompt_record.h"
 #include "text/text_candidates.h"
@@ -54,6 +56,35 @@ struct CaseSettings {
   int pick = kPickQuick;
 };
 
+// Placement flags of PlaceText.
+inline constexpr int kPlaceMovesEdited = 0x1;  // the placement moves the edited text
+inline constexpr int kPlaceKeepsSpec = 0x2;    // the template keeps its own text spec
+
+// Surround modes.
+inline constexpr int kSurroundNone = 0;
+inline constexpr int kSurroundBox = 1;
+inline constexpr int kSurroundCircle = 2;
+
+// The prompt flag added once a text has been placed; the preview passes it to
+// the host's cursor snapping.
+inline constexpr int kPromptPlacedOnce = 2;
+
+// The text editor and its placement (the template itself hangs off the pack
+// state).
+struct TextEditorState {
+  int multiline = 0;
+  int surround = kSurroundNone;
+  int placement_flags = 0;
+  int prompt_flags = kReqAcceptNumber;
+  int shortcuts_disabled = 0;
+  std::uint8_t last_defaults[kTextSpecBytes] = {};
+  double last_cursor[2] = {};
+  std::uint32_t last_key_time = 0;
+  int ignore_next_number = 0;
+  DList* edited_list = nullptr;
+  Entity edited = nullptr;  // the text a placement moves
+};
+
 struct TextCommand;
 
 struct TextState {
@@ -65,6 +96,7 @@ struct TextState {
   ReplaceSettings replace;
   SequenceSettings sequence;
   CaseSettings text_case;
+  TextEditorState editor;
 };
 
 // The text part of the loaded pack's state.

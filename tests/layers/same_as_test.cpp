@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -102,7 +103,7 @@ TEST_F(SameAs, EachKindStartsItsCommand) {
       {"POLY;100,0;125.98,15;120.98,23.66;95,8.66;;", "112.99,7.5", "> POLY", "0,0;1,0;1,1;;"},
       {"POLY;200,0;210,0;205,8;;", "205,0", "> POLY", "0,0;1,0;1,1;;"},
       {"CIRP;300,0;305,0", "305,0", "> CIRP", "20,20;25,20"},
-      {"TEXT;400,0;Hello", "401,0.5", "", ""},
+      {"TEXT;400,0;Hello", "401,0.5", "> VXTEXT", "{press ok};410,0;<esc>"},
   };
   for (const ScriptCase& c : cases) {
     Run(std::string(c.draw));
@@ -133,9 +134,11 @@ TEST_F(SameAs, AGroupOrANewDrawingPickDoesNothing) {
   for (const std::string& line : TranscriptLines()) EXPECT_TRUE(line.rfind("> ", 0) != 0 || line == "> VXSAMEAS");
 }
 
-TEST_F(SameAs, ATextSaysItsEditorIsNotThereYet) {
-  Run("TEXT;0,0;Hello;VXSAMEAS;1,0.5");
-  EXPECT_EQ(LastLines(1)[0], "[Message] VXSAMEAS for texts is not available yet");
+TEST_F(SameAs, ATextOpensTheTextEditorOnItsString) {
+  Run("TEXT;0,0;Hello;VXSAMEAS;1,0.5;{press ok};10,10;<esc>");
+  EXPECT_EQ(Entities().size(), 2u);
+  const std::vector<std::string> lines = TranscriptLines();
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "> VXTEXT"), lines.end());
 }
 
 TEST_F(SameAs, ASymbolStartsTheInsertionOfThatSymbol) {

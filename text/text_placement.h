@@ -1,0 +1,22 @@
+// Placing the text template with the mouse: the prompt, its preview and
+// what each answer does.
+#pragma once
+
+#include <cstdint>
+
+#include "host/kv_types.h"
+
+namespace vx {
+
+// Starts the placement prompt with the template as it is (kPlaceMovesEdited,
+// kPlaceKeepsSpec).
+void PlaceText(int flags);
+
+// The surround entity of the mode around a placed text, added to the working
+// list; nothing in mode none.
+void AddSurround(const std::uint8_t* text, int mode);
+
+// Applies a style key to the template (style_keys.cpp).
+void ApplyStyleKey(std::uint8_t key);
+
+}  // namespace vx
