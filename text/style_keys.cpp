@@ -23,7 +23,7 @@ constexpr std::array<std::uint8_t, 21> kFarTable = {11, 13, 15, 9, 4, 10, 16, 18
 constexpr std::uint8_t kLastNormalCode = 8;
 
 // Justification keys: the new code from a normal one; far on and off.
-bool Justify(std::uint8_t key, int& code, bool& far) {
+bool Justify(std::uint8_t key, int& code, bool& far_side) {
   switch (key) {
     case 'L': code = 3 * (code / 3); return true;
     case 'C': code = 3 * (code / 3) + 1; return true;
@@ -31,8 +31,8 @@ bool Justify(std::uint8_t key, int& code, bool& far) {
     case 'B': code = code % 3; return true;
     case 'M': code = code % 3 + 3; return true;
     case 'T': code = code % 3 + 6; return true;
-    case 'F': far = true; return true;
-    case 'N': far = false; return true;
+    case 'F': far_side = true; return true;
+    case 'N': far_side = false; return true;
     default: return false;
   }
 }
@@ -59,13 +59,13 @@ bool StepKey(std::uint8_t key, char* string, std::size_t capacity) {
 
 bool JustifyOrStyle(std::uint8_t key, TextFormatBlock spec) {
   int code = spec.Justification();
-  bool far = false;
+  bool far_side = false;
   if (code > kLastNormalCode) {
-    far = true;
+    far_side = true;
     code = kFarTable[code % kFarTable.size()];
   }
-  if (Justify(key, code, far)) {
-    spec.SetJustification(static_cast<std::uint8_t>(far ? kFarTable[code] : code));
+  if (Justify(key, code, far_side)) {
+    spec.SetJustification(static_cast<std::uint8_t>(far_side ? kFarTable[code] : code));
   } else if (const std::uint8_t bit = StyleBitOf(key)) {
     spec.SetStyleBits(spec.StyleBits() ^ bit);
   } else {

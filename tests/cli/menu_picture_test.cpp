@@ -30,7 +30,7 @@ class MenuPicture : public testing::TestWithParam<MenuCase> {};
 // Every item is a row and every separator a thinner rule, whatever the line
 // endings; a line with an empty label adds nothing.
 TEST_P(MenuPicture, HasARowPerItemAndARulePerSeparator) {
-  const std::string dir = ScratchDir("menu-picture");
+  const std::string dir = ScratchDir(std::string("menu-picture-") + GetParam().name);
   WriteFile(dir + "/menu.txt", GetParam().file);
   const CliResult r = RunCli("menu " + dir + "/menu.txt --out " + dir + "/menu.png");
   ASSERT_EQ(r.status, 0) << r.out;
