@@ -34,20 +34,24 @@ void CasePicked(int status);
 void AskCase() { AskQuickPick(kPickPrompt, kPickFlagsNoNumber, &CasePicked); }
 void CaseSelected(int);
 
-const TextCommand kCase{
-    .matches = &Matches,
-    .change = &ConvertTextCase,
-    .pick_change = &ConvertTextCase,
-    .no_match_message = kNoMatch,
-    .drops_changed = true,
-    .key_hook = false,
-    .ask_point = &AskCase,
-    .selection_prompt = kSelectPrompt,
-    .selected = &CaseSelected,
-};
+// The command's part of the shared frame, made where it is used so that the
+// pack keeps no table of its own outside the state object.
+TextCommand CaseFrame() {
+  return {
+      .matches = &Matches,
+      .change = &ConvertTextCase,
+      .pick_change = &ConvertTextCase,
+      .no_match_message = kNoMatch,
+      .drops_changed = true,
+      .key_hook = false,
+      .ask_point = &AskCase,
+      .selection_prompt = kSelectPrompt,
+      .selected = &CaseSelected,
+  };
+}
 
-void CasePicked(int status) { QuickPickAnswered(kCase, status); }
-void CaseSelected(int) { SelectionAnswered(kCase); }
+void CasePicked(int status) { QuickPickAnswered(CaseFrame(), status); }
+void CaseSelected(int) { SelectionAnswered(CaseFrame()); }
 
 void BindCase(Dlg* d) {
   CaseSettings& s = Settings();
@@ -71,7 +75,7 @@ Entity ConvertTextCase(DList* list, Entity record, Entity context) {
 
 void CaseCommand() {
   if (!RunTextDialog("DLG_VXTCASE", nullptr, &BindCase)) return CmdEnd();
-  StartTextCommand(kCase, Settings().pick);
+  StartTextCommand(CaseFrame(), Settings().pick);
 }
 
 }  // namespace vx

@@ -64,7 +64,7 @@ bool RunTextDialog(const char* resource, DlgInit init, void (*bind)(Dlg* dialog)
 
 void StartTextCommand(const TextCommand& command, int pick_mode) {
   TextState& text = Text();
-  text.running = &command;
+  text.running = command;
   if (pick_mode != kPickQuick) {
     ReqData(kReqSelect, nullptr, command.selection_prompt, kModeSelectEntities, command.selected, 0, 0);
     return;
@@ -105,7 +105,7 @@ void AskQuickPick(const void* prompt, int flags, Continuation next) {
 void EndTextCommand() {
   TextState& text = Text();
   ClearCandidates(text.candidates);
-  text.running = nullptr;
+  text.running = {};
   CmdEnd();
 }
 

@@ -63,19 +63,23 @@ void KeyPressed(std::uint8_t key) {
 
 void IncrementSelected(int);
 
-const TextCommand kIncrement{
-    .matches = &HasDigit,
-    .change = &AddValue,
-    .pick_change = &AddAtClick,
-    .ask_point = &AskIncrement,
-    .typed_number = &ValueTyped,
-    .key_pressed = &KeyPressed,
-    .selection_prompt = kSelectPrompt,
-    .selected = &IncrementSelected,
-};
+// The command's part of the shared frame, made where it is used so that the
+// pack keeps no table of its own outside the state object.
+TextCommand IncrementFrame() {
+  return {
+      .matches = &HasDigit,
+      .change = &AddValue,
+      .pick_change = &AddAtClick,
+      .ask_point = &AskIncrement,
+      .typed_number = &ValueTyped,
+      .key_pressed = &KeyPressed,
+      .selection_prompt = kSelectPrompt,
+      .selected = &IncrementSelected,
+  };
+}
 
-void IncrementPicked(int status) { QuickPickAnswered(kIncrement, status); }
-void IncrementSelected(int) { SelectionAnswered(kIncrement); }
+void IncrementPicked(int status) { QuickPickAnswered(IncrementFrame(), status); }
+void IncrementSelected(int) { SelectionAnswered(IncrementFrame()); }
 
 void BindIncrement(Dlg* d) {
   IncrementSettings& s = Settings();
@@ -99,7 +103,7 @@ Entity IncrementText(DList* list, Entity record, bool decrement, Entity context)
 
 void IncrementCommand() {
   if (!RunTextDialog("DLG_VXTINC", nullptr, &BindIncrement)) return CmdEnd();
-  StartTextCommand(kIncrement, Settings().pick);
+  StartTextCommand(IncrementFrame(), Settings().pick);
 }
 
 }  // namespace vx

@@ -80,21 +80,25 @@ void KeyPressed(std::uint8_t key) {
 
 void ReplaceSelected(int);
 
-const TextCommand kReplace{
-    .matches = &Matches,
-    .change = &ReplaceText,
-    .pick_change = &ReplaceText,
-    .no_match_message = kNoMatch,
-    .drops_changed = true,
-    .ask_point = &AskReplace,
-    .typed_number = &NumberTyped,
-    .key_pressed = &KeyPressed,
-    .selection_prompt = kSelectPrompt,
-    .selected = &ReplaceSelected,
-};
+// The command's part of the shared frame, made where it is used so that the
+// pack keeps no table of its own outside the state object.
+TextCommand ReplaceFrame() {
+  return {
+      .matches = &Matches,
+      .change = &ReplaceText,
+      .pick_change = &ReplaceText,
+      .no_match_message = kNoMatch,
+      .drops_changed = true,
+      .ask_point = &AskReplace,
+      .typed_number = &NumberTyped,
+      .key_pressed = &KeyPressed,
+      .selection_prompt = kSelectPrompt,
+      .selected = &ReplaceSelected,
+  };
+}
 
-void ReplacePicked(int status) { QuickPickAnswered(kReplace, status); }
-void ReplaceSelected(int) { SelectionAnswered(kReplace); }
+void ReplacePicked(int status) { QuickPickAnswered(ReplaceFrame(), status); }
+void ReplaceSelected(int) { SelectionAnswered(ReplaceFrame()); }
 
 void BindReplace(Dlg* d) {
   ReplaceSettings& s = Settings();
@@ -119,7 +123,7 @@ Entity ReplaceText(DList* list, Entity record, Entity context) {
 
 void ReplaceCommand() {
   if (!RunTextDialog("DLG_VXTREPLACE", nullptr, &BindReplace)) return CmdEnd();
-  StartTextCommand(kReplace, Settings().pick);
+  StartTextCommand(ReplaceFrame(), Settings().pick);
 }
 
 }  // namespace vx

@@ -46,7 +46,8 @@ constexpr int kFindTextWidth = 60;
 constexpr int kFindNumber = 0;
 constexpr int kFindString = 1;
 
-constexpr const char* kNumberEntries[] = {"1st number", "2nd number", "3rd number", "2nd last number", "Last number"};
+// Characters, not pointers: the table needs no relocation.
+constexpr char kNumberEntries[][16] = {"1st number", "2nd number", "3rd number", "2nd last number", "Last number"};
 
 SequenceSettings& Settings() { return Text().sequence; }
 
@@ -86,24 +87,28 @@ void KeyPressed(std::uint8_t key) {
 
 void SequenceSelected(int);
 
-const TextCommand kSequence{
-    .matches = &HasSequenceTarget,
-    .change = &WriteSequenceNumber,
-    .pick_change = &WriteSequenceNumber,
-    .skip_frozen = true,
-    .release_unmatched = true,
-    .ask_point = &AskSequence,
-    .typed_number = &NextTyped,
-    .key_pressed = &KeyPressed,
-    .selection_prompt = kSelectPrompt,
-    .selected = &SequenceSelected,
-};
+// The command's part of the shared frame, made where it is used so that the
+// pack keeps no table of its own outside the state object.
+TextCommand SequenceFrame() {
+  return {
+      .matches = &HasSequenceTarget,
+      .change = &WriteSequenceNumber,
+      .pick_change = &WriteSequenceNumber,
+      .skip_frozen = true,
+      .release_unmatched = true,
+      .ask_point = &AskSequence,
+      .typed_number = &NextTyped,
+      .key_pressed = &KeyPressed,
+      .selection_prompt = kSelectPrompt,
+      .selected = &SequenceSelected,
+  };
+}
 
-void SequencePicked(int status) { QuickPickAnswered(kSequence, status); }
+void SequencePicked(int status) { QuickPickAnswered(SequenceFrame(), status); }
 
 // The selected texts are numbered in the chosen order, each once.
 void SequenceSelected(int) {
-  CollectCandidates(kSequence, kWalkSelected);
+  CollectCandidates(SequenceFrame(), kWalkSelected);
   GetWorkDL()->UndoMark();
   CandidateList& candidates = Text().candidates;
   for (std::size_t i : SequenceOrder(candidates, Settings().sort)) {
@@ -178,7 +183,7 @@ void SequenceCommand() {
   const bool ok = RunTextDialog("DLG_VXTSEQ", &InitSequenceDialog, &BindSequence);
   Settings().next = Settings().start;
   if (!ok) return CmdEnd();
-  StartTextCommand(kSequence, Settings().pick);
+  StartTextCommand(SequenceFrame(), Settings().pick);
 }
 
 }  // namespace vx

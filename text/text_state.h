@@ -10,6 +10,7 @@
 #include "host/kv_types.h"
 #include "host/prompt_record.h"
 #include "text/text_candidates.h"
+#include "text/text_command.h"
 
 namespace vx {
 
@@ -85,11 +86,9 @@ struct TextEditorState {
   Entity edited = nullptr;  // the text a placement moves
 };
 
-struct TextCommand;
-
 struct TextState {
   CandidateList candidates;
-  const TextCommand* running = nullptr;  // the command whose rule the walks apply
+  TextCommand running{};  // the command whose rule the walks apply
   double point[2] = {};                  // the quick-pick answer; a typed number in [0]
   PromptRecord prompt;
   IncrementSettings increment;

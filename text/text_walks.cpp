@@ -19,7 +19,7 @@ constexpr std::intptr_t kNested = 1;
 // Applying walk over the selection: on a visible layer and selected.
 constexpr int kWalkApply = kWalkSelectedVisible;
 
-const TextCommand& Running() { return *Text().running; }
+const TextCommand& Running() { return Text().running; }
 
 void Descend(DList* list, Entity e, WalkCallback visit) {
   const int kind = GetI8(e, kHdrKind);
@@ -69,12 +69,12 @@ int ApplyVisit(DList* list, Entity e, std::intptr_t a, std::intptr_t b) {
 void CollectCandidates(const TextCommand& command, int filter) {
   TextState& text = Text();
   ClearCandidates(text.candidates);
-  text.running = &command;
+  text.running = command;
   GetWorkDL()->Walk(&CollectVisit, filter, 0, kTopLevel);
 }
 
 void ApplyToSelection(const TextCommand& command) {
-  Text().running = &command;
+  Text().running = command;
   GetWorkDL()->Walk(&ApplyVisit, kWalkApply, 0, kTopLevel);
 }
 
