@@ -7,6 +7,7 @@
 #include "frame/not_available.h"
 #include "hatch/hatch_commands.h"
 #include "layers/layers_commands.h"
+#include "measure/measure_commands.h"
 #include "script/script_commands.h"
 #include "text/text_commands.h"
 #include "transform/transform_commands.h"
@@ -31,8 +32,8 @@ const std::array<CommandEntry, kCommandCount> kCommands = {{
     {"VXMTRIM", &MultiTrimCommand, true},
     {"VXCUT", &CutCommand, true},
     {"VXSAMEAS", &SameAsCommand, true},
-    Pending<9>("VXDIMSCALE"),
-    Pending<10>("VXDIMSCALENOW"),
+    {"VXDIMSCALE", &DimScaleCommand, true},
+    {"VXDIMSCALENOW", &DimScaleNowCommand, true},
     {"VXGROUP1", &Group1Command, true},
     {"VXMOVE", &MoveCommand, true},
     {"VXCOPY", &CopyCommand, true},
@@ -69,7 +70,7 @@ const std::array<CommandEntry, kCommandCount> kCommands = {{
     {"VXHATCHOPT", &HatchOptCommand, true},
     Pending<45>("VXDIST"),
     Pending<46>("VXLENGTH"),
-    Pending<47>("VXDIMA"),
+    {"VXDIMA", &ArcDimensionCommand, true},
     {"VXLOGFILEINIT", &LogFileInitCommand, true},
     {"VXLOGFILEWRITE", &LogFileWriteCommand, true},
     {"VXGVD", &RealVariableCommand, true},

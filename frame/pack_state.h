@@ -8,6 +8,7 @@
 #include "hatch/hatch_state.h"
 #include "host/win_api.h"
 #include "layers/layers_state.h"
+#include "measure/measure_state.h"
 #include "script/script_state.h"
 #include "text/text_state.h"
 #include "transform/transform_state.h"
@@ -43,6 +44,8 @@ struct PackState {
   TextState text;
   // Cut settings, boundary records and the detail copy; the multi trim.
   CutFamilyState cut;
+  // The dimension scale table and the arc dimension under construction.
+  MeasureState measure;
   // Variable names, menu and log file names of the script utilities.
   ScriptState script;
 };

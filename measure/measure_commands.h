@@ -1,0 +1,10 @@
+// Handlers of the measuring and dimensioning commands.
+#pragma once
+
+namespace vx {
+
+void DimScaleCommand();
+void DimScaleNowCommand();
+void ArcDimensionCommand();
+
+}  // namespace vx

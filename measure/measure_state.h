@@ -1,0 +1,42 @@
+// What the measuring commands keep: the dimension scale table and the arc
+// dimension's leaders and record, both for the life of the library.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "host/entity_layout.h"
+#include "transform/transform_state.h"
+
+namespace vx {
+
+inline constexpr int kDimScaleEntries = 8;
+
+// Bound to the dialog's tick boxes and factor edits, so an int and a float.
+struct DimScaleEntry {
+  int on = 1;
+  float factor = 1.0f;
+};
+
+struct DimScaleState {
+  std::array<DimScaleEntry, kDimScaleEntries> entries{{
+      {1, 1.0f}, {1, 2.0f}, {1, 0.3125f}, {1, 1.0f}, {1, 0.9f}, {1, 0.4f}, {1, 0.9f}, {1, 0.4f},
+  }};
+  float scale = 0;  // the dialog's scale factor, taken afresh on every run
+};
+
+struct ArcDimState {
+  Vec2 p1{};
+  Vec2 p2{};
+  double a1 = 0;
+  double a2 = 0;
+  Vec3 scratch{};  // angle prompts and the arc placement answer here
+  std::array<std::uint8_t, kDimArcSize> record{};
+};
+
+struct MeasureState {
+  DimScaleState scale;
+  ArcDimState arc;
+};
+
+}  // namespace vx
