@@ -7,5 +7,6 @@ void IncrementCommand();  // VXTINC
 void ReplaceCommand();    // VXTREPLACE
 void CaseCommand();       // VXTCASE
 void SequenceCommand();   // VXTSEQ
+void TextExplodeCommand();  // VXTEXTEXPL
 
 }  // namespace vx
