@@ -373,5 +373,65 @@ TEST_F(TextExplode, TextsInUnknownFontsStay) {
   EXPECT_EQ(Strings(), (std::vector<std::string>{"keep"}));
 }
 
+TEST_F(TextExplode, CommandExplodesGroupMembersLeavesSymbolsAndUndoesInOneStep) {
+  AddStyledText(Work(), 0, 0, "top", kDejaVu);
+  vx::DList* group = AddGroup(Work());
+  AddStyledText(group, 0, 20, "in group", kSimplex);
+  vx::DList* symbol = AddSymbol(Work(), Placement(0, 40, 0));
+  AddStyledText(symbol, 0, 0, "in symbol", kDejaVu);
+  Run("VXTEXTEXPL;all");
+  EXPECT_EQ(Strings(), (std::vector<std::string>{"in symbol"}));
+  const Exploded out = Collect();
+  EXPECT_EQ(out.kinds[vx::kKindGlyphContainer], 3);  // t, o, p
+  EXPECT_GT(out.kinds[vx::kKindLine], 10);
+  EXPECT_EQ(out.kinds[vx::kKindSymbol], 1);
+  const std::vector<std::string> lines = TranscriptLines();
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "? Text explode - select entities (h - help):"), lines.end());
+  Run("UNDO");
+  EXPECT_EQ(Strings(), (std::vector<std::string>{"top", "in group", "in symbol"}));
+  EXPECT_EQ(Collect().kinds[vx::kKindLine], 0);
+}
+
+TEST_F(TextExplode, CancelledSelectionChangesNothing) {
+  AddStyledText(Work(), 0, 0, "top", kDejaVu);
+  Run("VXTEXTEXPL;<esc>");
+  EXPECT_EQ(Strings(), (std::vector<std::string>{"top"}));
+}
+
+// The exploded outlines and the rendered text cover the same pixels: each
+// inked pixel of one picture has ink within a pixel in the other. Two marks
+// far out fix the picture's frame, so both pictures share one scale.
+TEST_F(TextExplode, ExplodedTextsOverlayTheRenderedTexts) {
+  for (std::uint16_t font : {kSimplex, kDejaVu}) {
+    Work()->Walk([](vx::DList* l, vx::Entity e, std::intptr_t, std::intptr_t) {
+      l->Remove(e);
+      return 0;
+    }, vx::kWalkAll);
+    Add(Work(), geotest::Line(-5, -10, -5, -9.9));
+    Add(Work(), geotest::Line(95, 30, 95, 30.1));
+    // Outlined TrueType text draws its outlines, not a fill, as the explode does.
+    AddStyledText(Work(), 40, 5, "Wab gy", font, 1, 1.5f, font == kDejaVu ? vx::kStyleOutline : 0, 0.2f);
+    const std::string dir = ::testing::TempDir();
+    const std::string before = dir + "/explode_before_" + std::to_string(font) + ".png";
+    const std::string after = dir + "/explode_after_" + std::to_string(font) + ".png";
+    vxh::RenderDrawing(session.Doc(), before);
+    ExplodeAll();
+    vxh::RenderDrawing(session.Doc(), after);
+    const rendertest::Picture a(before), b(after);
+    ASSERT_TRUE(a.Ok() && b.Ok());
+    ASSERT_EQ(a.Width(), b.Width());
+    int inked = 0, unmatched_a = 0, unmatched_b = 0;
+    for (int y = 0; y < a.Height(); ++y) {
+      for (int x = 0; x < a.Width(); ++x) {
+        if (a.Ink(x, y) > 128) ++inked, unmatched_a += b.InkNear(x, y, 1) < 32;
+        if (b.Ink(x, y) > 128) unmatched_b += a.InkNear(x, y, 1) < 32;
+      }
+    }
+    EXPECT_GT(inked, 200) << "font " << font;
+    EXPECT_LT(unmatched_a, inked / 100 + 2) << "font " << font;
+    EXPECT_LT(unmatched_b, inked / 100 + 2) << "font " << font;
+  }
+}
+
 }  // namespace
 }  // namespace vxh::testing
