@@ -56,7 +56,7 @@ const std::array<CommandEntry, kCommandCount> kCommands = {{
     {"VXTCASE", &CaseCommand, true},
     {"VXTSEQ", &SequenceCommand, true},
     {"VXATTREXPL", &AttributeExplodeCommand, true},
-    Pending<33>("VXTEXTEXPL"),
+    {"VXTEXTEXPL", &TextExplodeCommand, true},
     {"VXFRONT", &FrontCommand, true},
     {"VXBACK", &BackCommand, true},
     Pending<36>("VXHATCH"),

@@ -11,5 +11,6 @@ void NewTextCommand();           // VXTEXT
 void NewTextMultilineCommand();  // VXTEXTML
 void NewTextBoxCommand();        // VXTEXTB
 void NewTextCircleCommand();     // VXTEXTC
+void TextExplodeCommand();  // VXTEXTEXPL
 
 }  // namespace vx
