@@ -61,7 +61,7 @@ const std::array<CommandEntry, kCommandCount> kCommands = {{
     {"VXBACK", &BackCommand, true},
     Pending<36>("VXHATCH"),
     Pending<37>("VXHATCHSCAN"),
-    Pending<38>("VXHATCHSMART"),
+    {"VXHATCHSMART", &HatchSmartCommand, true},
     {"VXHATCHSTANDARD", &HatchStandardCommand, true},
     {"VXHATCHLAST", &HatchLastCommand, true},
     Pending<41>("VXHEXPLODE"),

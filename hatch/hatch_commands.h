@@ -8,5 +8,6 @@ void HatchLastCommand();      // VXHATCHLAST
 void HatchOptSelCommand();    // VXHATCHOPTSEL
 void HatchOptModCommand();    // VXHATCHOPTMOD
 void HatchOptCommand();       // VXHATCHOPT
+void HatchSmartCommand();     // VXHATCHSMART
 
 }  // namespace vx

@@ -28,12 +28,6 @@ void BuildRotations(double angle, Rotations& r) {
   BuildRotation(kRightAngle - angle, r.into);
 }
 
-std::uint16_t LineStyleNumber(std::string_view name) {
-  const std::string text(name);
-  const std::uint8_t* style = FindLStyleName(text.c_str());
-  return style != nullptr ? GetU16(style, kLStyleNumber) : 0;
-}
-
 // A point rotated about the origin by the host's current transformation.
 void RotatePoint(double angle, double* point) {
   CTMI2();
@@ -182,6 +176,12 @@ long FillPatFilePattern(DList* dest, FillContext& context, Entity source) {
 }
 
 }  // namespace
+
+std::uint16_t LineStyleNumber(std::string_view name) {
+  const std::string text(name);
+  const std::uint8_t* style = FindLStyleName(text.c_str());
+  return style != nullptr ? GetU16(style, kLStyleNumber) : 0;
+}
 
 long HatchPattern(DList* dest, FillContext& context, Entity source) {
   long added = 0;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "hatch/fill_context.h"
 #include "host/kv_types.h"
@@ -18,5 +19,8 @@ inline constexpr double kRightAngle = 1.570796325;
 // current ones). Frees the PAT pattern list at the end. Returns the number of
 // lines added.
 long HatchPattern(DList* dest, FillContext& context, Entity source);
+
+// The number of the host's line style with this name; 0 when there is none.
+std::uint16_t LineStyleNumber(std::string_view name);
 
 }  // namespace vx

@@ -43,6 +43,7 @@ struct HatchState {
   PatList patterns;
   DList* boundary = nullptr;  // "~HatchBorder.kvd" while a fill command runs
   HatchOptionAnswers answers;
+  double smart_point[2] = {0, 0};  // VXHATCHSMART: the point picked in the area
 };
 
 // The hatch part of the loaded pack's state.

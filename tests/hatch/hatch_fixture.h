@@ -32,11 +32,17 @@ inline std::filesystem::path ScratchFolder(std::string name) {
   return dir;
 }
 
+// In a namespace of its own: the transform tests have a Segment of another
+// layout in vxh::testing, and two classes of one name in one program let the
+// linker mix their vector code (a read past the end under the sanitizer).
+namespace hatch_lines {
 struct Segment {
   double x1, y1, x2, y2;
   std::uint16_t style;
   double Length() const { return std::hypot(x2 - x1, y2 - y1); }
 };
+}  // namespace hatch_lines
+using hatch_lines::Segment;
 
 // The scratch folder and registry path, made before the session that uses them.
 struct ScratchRegistry {

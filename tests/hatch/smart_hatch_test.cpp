@@ -1,0 +1,310 @@
+// The smart hatch: only the area around the picked point is hatched.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "hatch/hatch_layout.h"
+#include "headless/session/key_state.h"
+#include "host/host_api.h"
+#include "host/win_api.h"
+#include "tests/geometry/entity_records.h"
+#include "tests/hatch/hatch_fixture.h"
+
+namespace vxh::testing {
+namespace {
+
+constexpr double kVertical = 1.570796325;  // hatch lines run along y, the sweep along x
+constexpr double kHorizontal = 0;          // hatch lines run along x, the sweep along y
+constexpr double kDistance = 0.25;
+
+struct Rect {
+  double x0, y0, x1, y1;
+  bool Holds(double x, double y, double slack = 1e-9) const {
+    return x >= x0 - slack && x <= x1 + slack && y >= y0 - slack && y <= y1 + slack;
+  }
+  bool Inside(double x, double y) const { return x > x0 && x < x1 && y > y0 && y < y1; }
+  double Area() const { return (x1 - x0) * (y1 - y0); }
+};
+
+struct AreaCase {
+  const char* label;
+  const char* drawing;
+  const char* point;
+  double angle;
+  std::vector<Rect> within;   // every line lies in one of these
+  std::vector<Rect> outside;  // and no line's middle lies inside one of these
+  double area;                // lines add up to area / distance
+  double sample_error;        // within this many lines
+};
+
+class SmartAreaTest : public HatchSession, public ::testing::WithParamInterface<AreaCase> {};
+
+TEST_P(SmartAreaTest, HatchesOnlyTheAreaAroundThePoint) {
+  const AreaCase& c = GetParam();
+  UseSettings(LineSettings(kDistance, c.angle));
+  Run(std::string(c.drawing) + ";VXHATCHSMART;all;" + c.point);
+  const std::vector<Segment> lines = HatchLines();
+  ASSERT_FALSE(lines.empty());
+  for (const Segment& s : lines) {
+    const double mx = (s.x1 + s.x2) / 2, my = (s.y1 + s.y2) / 2;
+    const bool held = std::any_of(c.within.begin(), c.within.end(),
+                                  [&](const Rect& r) { return r.Holds(s.x1, s.y1) && r.Holds(s.x2, s.y2); });
+    EXPECT_TRUE(held) << "(" << s.x1 << "," << s.y1 << ")-(" << s.x2 << "," << s.y2 << ")";
+    for (const Rect& r : c.outside) EXPECT_FALSE(r.Inside(mx, my)) << mx << "," << my;
+    EXPECT_GT(s.Length(), kDistance / 10);
+  }
+  EXPECT_NEAR(TotalLength(lines), c.area / kDistance, c.sample_error * 10);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Areas, SmartAreaTest,
+    ::testing::Values(
+        AreaCase{
+            "OverlapOfTwoRectangles", "BOX;0,0;10,10;BOX;5,5;15,15", "7,7", kVertical, {{5, 5, 10, 10}}, {}, 25, 1},
+        AreaCase{"OverlapAtFortyFive", "BOX;0,0;10,10;BOX;5,5;15,15", "7,7", 0.7853981625, {{5, 5, 10, 10}}, {}, 25, 2},
+        // Outside every boundary, the box around them bounds the area.
+        AreaCase{"OutsideBoundedByTheBox",
+                 "BOX;0,0;4,4;BOX;6,6;10,10",
+                 "8,2",
+                 kVertical,
+                 {{0, 0, 10, 10}},
+                 {{0, 0, 4, 4}, {6, 6, 10, 10}},
+                 68,
+                 2},
+        AreaCase{"TheHoleOfABoxWithAHole", "BOX;0,0;10,10;BOX;3,3;7,7", "5,5", kVertical, {{3, 3, 7, 7}}, {}, 16, 1},
+        AreaCase{"TheRingOfABoxWithAHole",
+                 "BOX;0,0;10,10;BOX;3,3;7,7",
+                 "1,1",
+                 kVertical,
+                 {{0, 0, 10, 10}},
+                 {{3, 3, 7, 7}},
+                 84,
+                 2},
+        // The thin strip under the line is narrower than distance / 10.
+        AreaCase{"SliversAreNeverPartOfAnArea",
+                 "BOX;0,0;10,10;LINE;0,0.01;10,0.01;;",
+                 "5,5",
+                 kVertical,
+                 {{0, 0.01, 10, 10}},
+                 {},
+                 99.9,
+                 1}),
+    [](const ::testing::TestParamInfo<AreaCase>& info) { return std::string(info.param.label); });
+
+class SmartHatch : public HatchSession {
+ protected:
+  std::size_t RunAndCount(const std::string& script) {
+    Run(script);
+    return Entities().size();
+  }
+};
+
+// A point in no area adds nothing: inside a sliver, or near only the last
+// scan line (x = 10), whose segments are never tested against the point.
+TEST_F(SmartHatch, APointInNoTestedAreaAddsNothing) {
+  UseSettings(LineSettings(kDistance, kVertical));
+  Run("BOX;0,0;10,10;LINE;0,0.01;10,0.01;;");
+  for (const char* point : {"5,0.005", "9.95,5", "20,20"}) {
+    Run("VXHATCHSMART;all;" + std::string(point));
+    EXPECT_EQ(Entities().size(), 2u) << point;
+  }
+  Run("VXHATCHSMART;all;9.8,5");
+  EXPECT_EQ(Entities().size(), 3u);
+  // Scan lines 0.25 to 9.75: the ones lying on the left and right edges are
+  // cut off from the inside by those edges.
+  const std::vector<Segment> lines = HatchLines();
+  ASSERT_EQ(lines.size(), 39u);
+  EXPECT_DOUBLE_EQ(lines.front().x1, 0.25);
+  EXPECT_DOUBLE_EQ(lines.back().x1, 9.75);
+}
+
+// A point just inside a wall lies within half a distance of the scan line on
+// the wall's far side; that segment is not the point's area.
+TEST_F(SmartHatch, ASegmentBeyondAWallDoesNotClaimThePoint) {
+  UseSettings(LineSettings(kDistance, kVertical));
+  Run("BOX;1.1,0;10,10;BOX;0,0;12,12;VXHATCHSMART;all;1.15,5");
+  const std::vector<Segment> lines = HatchLines();
+  ASSERT_FALSE(lines.empty());
+  for (const Segment& s : lines) EXPECT_GE(std::min(s.x1, s.x2), 1.1);
+}
+
+TEST_F(SmartHatch, EscapeAtEitherPromptOrDuringTheSweepAddsNothing) {
+  UseSettings(LineSettings(kDistance, kVertical));
+  EXPECT_EQ(RunAndCount("BOX;0,0;10,10;VXHATCHSMART;<esc>"), 1u);
+  EXPECT_EQ(RunAndCount("VXHATCHSMART;all;<esc>"), 1u);
+  SetKeyHeld(VK_ESCAPE, true);
+  EXPECT_EQ(RunAndCount("VXHATCHSMART;all;5,5"), 1u);
+  SetKeyHeld(VK_ESCAPE, false);
+  const std::vector<std::string> t = TranscriptLines();
+  EXPECT_NE(std::find(t.begin(), t.end(), "~ Hatching... (press ESC to cancel)"), t.end());
+}
+
+// Offsets that leave the first scan line no room would stand the sweep still.
+TEST_F(SmartHatch, StepsThatDoNotAdvanceAreRefused) {
+  struct Bad {
+    double distance, offset2;
+  };
+  for (const Bad& bad : {Bad{0.25, 0.25}, Bad{0.25, 0.5}, Bad{0.25, 0}, Bad{0.25, -0.1}, Bad{0, 0}, Bad{-1, 0},
+                         Bad{NAN, 0}, Bad{INFINITY, 0}}) {
+    vx::HatchSettings s = LineSettings(bad.distance, kVertical);
+    s.SetScaleOffsets(false);
+    if (bad.offset2 != 0 || bad.distance == 0.25) {
+      s.SetScanOn(1, true);
+      s.SetScanOffset(1, bad.offset2);
+    }
+    UseSettings(s);
+    if (Entities().empty()) Run("BOX;0,0;10,10");
+    Run("VXHATCHSMART;all;5,5");
+    EXPECT_EQ(Entities().size(), 1u) << bad.distance << " " << bad.offset2;
+    EXPECT_EQ(TranscriptLines().back(),
+              "[Error] Error: The hatch distance must be larger than the scan line offsets together\\n\\nExiting...");
+  }
+}
+
+// The first scan position is a multiple of the distance; left of the origin
+// the line at the first multiple inside the box is not left out.
+TEST_F(SmartHatch, LeftOfTheOriginTheFirstScanLineInsideTheBoxIsKept) {
+  UseSettings(LineSettings(kDistance, kVertical));
+  Run("BOX;-9.575,0;-5,4;VXHATCHSMART;all;-7,2");
+  std::vector<double> xs;
+  for (const Segment& s : HatchLines()) xs.push_back(s.x1);
+  std::sort(xs.begin(), xs.end());
+  ASSERT_EQ(xs.size(), 18u);  // -9.5 to -5.25; x = -5 lies on the right edge
+  EXPECT_DOUBLE_EQ(xs.front(), -9.5);
+}
+
+TEST_F(SmartHatch, ASecondScanLineAddsItsShiftedLinesInTheArea) {
+  vx::HatchSettings s = LineSettings(1, kVertical);
+  s.SetScanOn(1, true);
+  s.SetScanOffset(1, 0.25);
+  UseSettings(s);
+  Run("BOX;0,0;4,4;VXHATCHSMART;all;2,2");
+  std::vector<double> xs;
+  for (const Segment& s2 : HatchLines()) xs.push_back(s2.x1);
+  std::sort(xs.begin(), xs.end());
+  const std::vector<double> expected = {0.25, 1, 1.25, 2, 2.25, 3, 3.25};
+  ASSERT_EQ(xs.size(), expected.size());
+  for (std::size_t i = 0; i < xs.size(); ++i) EXPECT_NEAR(xs[i], expected[i], 1e-9);
+}
+
+std::vector<std::vector<std::uint8_t>> Snapshot(EntityList& list) {
+  std::vector<std::vector<std::uint8_t>> out;
+  list.ForEach([&](vx::Entity e) {
+    out.emplace_back(e, e + vx::GetU32(e, vx::kHdrSize));
+    if (EntityList* members = list.Members(e)) {
+      for (auto& member : Snapshot(*members)) out.push_back(std::move(member));
+    }
+  });
+  return out;
+}
+
+TEST_F(SmartHatch, UndoRestoresTheDrawingByteForByte) {
+  UseSettings(LineSettings(kDistance, 0.7853981625));
+  Run("BOX;0,0;3,3;CIRP;1.5,1.5;1,0;SELECT;all");
+  const auto before = Snapshot(session.Doc().Work());
+  Run("VXHATCHSMART;all;0.2,0.2");
+  ASSERT_EQ(Entities().size(), 3u);
+  EXPECT_FALSE(HatchLines().empty());
+  Run("UNDO");
+  EXPECT_EQ(Snapshot(session.Doc().Work()), before);
+}
+
+// ---- the same lines as the regular hatch for one closed polygon -----------------------------------
+
+std::vector<Segment> Normalised(std::vector<Segment> lines, double min_length) {
+  std::vector<Segment> out;
+  for (Segment s : lines) {
+    if (s.Length() <= min_length) continue;
+    if (std::make_pair(s.x1, s.y1) > std::make_pair(s.x2, s.y2)) {
+      std::swap(s.x1, s.x2);
+      std::swap(s.y1, s.y2);
+    }
+    out.push_back(s);
+  }
+  std::sort(out.begin(), out.end(), [](const Segment& a, const Segment& b) {
+    return std::make_pair(a.x1 + a.y1 * 1e-3, a.y1) < std::make_pair(b.x1 + b.y1 * 1e-3, b.y1);
+  });
+  return out;
+}
+
+bool Same(const Segment& a, const Segment& b, double tolerance) {
+  return std::fabs(a.x1 - b.x1) < tolerance && std::fabs(a.y1 - b.y1) < tolerance &&
+         std::fabs(a.x2 - b.x2) < tolerance && std::fabs(a.y2 - b.y2) < tolerance;
+}
+
+class SmartEqualsRegular : public HatchSession {
+ protected:
+  void AddPolygon(const std::vector<std::pair<double, double>>& vertices) {
+    vx::DList* work = vx::GetWorkDL();
+    const geotest::Record r = geotest::Poly(vx::kKindPolygon, vertices);
+    work->Commit(work->AddRecord(r.data()));
+  }
+};
+
+class StarPolygon : public SmartEqualsRegular, public ::testing::WithParamInterface<int> {};
+
+TEST_P(StarPolygon, SmartEqualsRegularWithThePointInside) {
+  const int trial = GetParam();
+  std::mt19937 rng(20261207 + trial);
+  std::uniform_real_distribution<double> unit(0, 1);
+  {
+    const int n = 5 + static_cast<int>(unit(rng) * 10);
+    std::vector<std::pair<double, double>> vertices;
+    for (int i = 0; i < n; ++i) {
+      const double a = 2 * std::numbers::pi * (i + 0.3 * unit(rng)) / n;
+      const double r = 5 * (0.6 + 0.4 * unit(rng));
+      vertices.emplace_back(10 + r * std::cos(a), 10 + r * std::sin(a));
+    }
+    const double angle = trial % 4 == 0 ? kVertical : unit(rng) * 3.14159265;
+    const double distance = 0.15 + 0.2 * unit(rng);
+    UseSettings(LineSettings(distance, angle));
+    AddPolygon(vertices);
+    Run("VXHATCHSTANDARD;all");
+    // Lines shorter than distance / 10 are never part of a smart area.
+    const std::vector<Segment> regular = Normalised(HatchLines(), distance / 10);
+    ASSERT_FALSE(regular.empty());
+    const Segment longest = *std::max_element(
+        regular.begin(), regular.end(), [](const Segment& a, const Segment& b) { return a.Length() < b.Length(); });
+    Run("UNDO");
+    ASSERT_EQ(Entities().size(), 1u);
+    const std::string point =
+        std::to_string((longest.x1 + longest.x2) / 2) + "," + std::to_string((longest.y1 + longest.y2) / 2);
+    Run("VXHATCHSMART;all;" + point);
+    const std::vector<Segment> smart = Normalised(HatchLines(), 0);
+    ASSERT_EQ(smart.size(), regular.size()) << "trial " << trial;
+    std::vector<bool> used(smart.size(), false);
+    for (const Segment& r : regular) {
+      bool matched = false;
+      for (std::size_t k = 0; k < smart.size() && !matched; ++k) {
+        if (!used[k] && Same(r, smart[k], 1e-6)) used[k] = matched = true;
+      }
+      EXPECT_TRUE(matched) << "trial " << trial << ": (" << r.x1 << "," << r.y1 << ")-(" << r.x2 << "," << r.y2 << ")";
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Random, StarPolygon, ::testing::Range(0, 60));
+
+// Scan lines across both arms meet the bottom's segments, so the arms are one area.
+TEST_F(SmartEqualsRegular, AUIsJoinedThroughItsBottom) {
+  UseSettings(LineSettings(kDistance, kHorizontal));
+  AddPolygon({{0, 0}, {9, 0}, {9, 9}, {6, 9}, {6, 3}, {3, 3}, {3, 9}, {0, 9}});
+  Run("VXHATCHSMART;all;1.5,7");
+  const std::vector<Segment> lines = HatchLines();
+  const Rect gap{3, 3, 6, 9};
+  for (const Segment& s : lines) {
+    EXPECT_TRUE((Rect{0, 0, 9, 9}.Holds(s.x1, s.y1) && Rect{0, 0, 9, 9}.Holds(s.x2, s.y2)));
+    EXPECT_FALSE(gap.Inside((s.x1 + s.x2) / 2, (s.y1 + s.y2) / 2));
+  }
+  EXPECT_NEAR(TotalLength(lines), 63 / kDistance, 20);
+  EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
+                          [](const Segment& s) { return std::min(s.x1, s.x2) > 5.9 && s.y1 > 3.1; }));
+}
+
+}  // namespace
+}  // namespace vxh::testing
