@@ -11,5 +11,7 @@ void NewTextCommand();           // VXTEXT
 void NewTextMultilineCommand();  // VXTEXTML
 void NewTextBoxCommand();        // VXTEXTB
 void NewTextCircleCommand();     // VXTEXTC
+void TextEditCommand();          // VXTEDIT
+void TextEditDebugCommand();     // VXTEDITDBG
 
 }  // namespace vx

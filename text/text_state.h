@@ -83,6 +83,7 @@ struct TextEditorState {
   int ignore_next_number = 0;
   DList* edited_list = nullptr;
   Entity edited = nullptr;  // the text a placement moves
+  int edit_debug = 0;       // the text edit command shows each step in a message box
 };
 
 struct TextCommand;
