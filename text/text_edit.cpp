@@ -73,6 +73,8 @@ void StartEdit(DList* list, Entity record) {
   ShowChanges();
   const int result = MyTextEdit(record);
   if (result == kEditNotHandled) {
+    // Without a template the command has already ended after its message.
+    if (TextTemplate() == nullptr) return;
     Debug(kNotHandledMessage);
     GetWorkDL()->UndoMark();
     if (EEdit(record) != 0) return;
