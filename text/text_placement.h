@@ -20,6 +20,9 @@ void WriteIntoEdited(std::uint8_t* templ, bool new_point);
 // list; nothing in mode none.
 void AddSurround(const std::uint8_t* text, int mode);
 
+// The help dialog on the template's spec (text_help.cpp).
+void RunTextHelpDialog();
+
 // Applies a style key to the template (style_keys.cpp).
 void ApplyStyleKey(std::uint8_t key);
 
