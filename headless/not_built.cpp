@@ -11,7 +11,6 @@ extern "C" {
 
 // ---- Entities ---------------------------------------------------------------
 int KVAPI EStretch(Entity, const double*, const double*) { vxh::NotBuilt("EStretch"); }
-int KVAPI EEdit(Entity) { vxh::NotBuilt("EEdit"); }
 
 // ---- Geometry of texts and cursor snapping --------------------------------
 

@@ -90,6 +90,8 @@ void ApplyStyleKey(std::uint8_t key) {
     Text().editor.shortcuts_disabled = 1;
   } else if (key == 'K') {
     if (std::uint8_t* record = MakeFirstTextDefaultsCurrent()) std::memcpy(record + kTextDefaultsSpec, spec, kTextSpecBytes);
+  } else if (key == 'H') {
+    RunTextHelpDialog();
   } else if (key == 'D') {
     if (const std::uint8_t* record = TextDefaultsRecord()) std::memcpy(spec, record + kTextDefaultsSpec, kTextSpecBytes);
   } else {

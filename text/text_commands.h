@@ -12,5 +12,7 @@ void NewTextMultilineCommand();  // VXTEXTML
 void NewTextBoxCommand();        // VXTEXTB
 void NewTextCircleCommand();     // VXTEXTC
 void TextExplodeCommand();  // VXTEXTEXPL
+void TextEditCommand();          // VXTEDIT
+void TextEditDebugCommand();     // VXTEDITDBG
 
 }  // namespace vx

@@ -28,6 +28,9 @@ enum Control : int {
   kInsertCopyButton = 1010,
 };
 
+// The host's text-spec dialog on a given spec rather than on its defaults.
+constexpr int kTextSpecDialogOwn = 2;
+
 TextEditorState& Editor() { return Text().editor; }
 
 void ShowEditBox(Dlg* d, int shown, int hidden) {
@@ -91,7 +94,43 @@ void TextDialogCommand(int surround) {
   PlaceText(0);
 }
 
+// The dialog for a text of the drawing: the template holds its spec and string.
+int EditTextProperties(Dlg*, int) {
+  TSpecDialog(TextTemplate() + kTextSpec, kTextSpecDialogOwn);
+  return 0;
+}
+
+// A string the template cannot hold whole is not offered for editing.
+bool StringFitsTemplate(Entity text) {
+  const std::uint32_t size = GetU32(text, kHdrSize);
+  if (size <= kTextString) return false;
+  const std::size_t room = size - kTextString;
+  const std::size_t length = strnlen(reinterpret_cast<const char*>(text + kTextString), room);
+  return length < room && length < kTemplateStringMax;
+}
+
 }  // namespace
+
+int MyTextEdit(Entity text) {
+  std::uint8_t* templ = TextTemplateOrMessage();
+  if (templ == nullptr) {
+    CmdEnd();
+    return kEditNotHandled;
+  }
+  if (GetI8(text, kHdrKind) != kKindText || !StringFitsTemplate(text)) return kEditNotHandled;
+  CopyTextIntoTemplate(templ, text);
+  Editor().multiline = std::strchr(reinterpret_cast<const char*>(templ + kTextString), '\r') != nullptr;
+  Dlg* d = DefDlg("DLGTEX", 0, 0, &SwitchEditBox, 0, 0);
+  BindEditor(d, &EditTextProperties);
+  // Bound without a routine, both buttons close the dialog with their own id.
+  __BTNCTL(d, kNewPositionButton, nullptr, nullptr);
+  __BTNCTL(d, kInsertCopyButton, nullptr, nullptr);
+  InstallMouseHook();
+  const int result = Dialog(d, PackRegistration().module, 0);
+  RemoveMouseHook();
+  RelDlg(d);
+  return RightClickSeen() ? kIdOk : result;
+}
 
 void NewTextCommand() { TextDialogCommand(kSurroundNone); }
 

@@ -12,4 +12,13 @@ void PlaceTextString(const char* string);
 // editor's (the same-as command).
 void LoadTextIntoEditor(Entity text);
 
+// What MyTextEdit returns besides OK (1) and cancel (any other value).
+inline constexpr int kEditNotHandled = -1;  // not a text the pack's dialog takes
+inline constexpr int kEditNewPosition = 1009;
+inline constexpr int kEditInsertCopy = 1010;
+
+// The text dialog on a text of the drawing; the template takes what the user
+// typed.
+int MyTextEdit(Entity text);
+
 }  // namespace vx

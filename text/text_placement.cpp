@@ -144,7 +144,8 @@ void AddPlacedText(std::uint8_t* templ) {
 
 void EndPlacement() { CmdEnd(); }
 
-// The edited text takes the template; without a new point it keeps its own.
+}  // namespace
+
 void WriteIntoEdited(std::uint8_t* templ, bool new_point) {
   TextEditorState& e = Editor();
   DList* list = e.edited_list != nullptr ? e.edited_list : GetWorkDL();
@@ -164,6 +165,8 @@ void WriteIntoEdited(std::uint8_t* templ, bool new_point) {
   EDraw(0, record);
   ShowChanges();
 }
+
+namespace {
 
 void KeyAnswered(std::uint8_t* templ) {
   const std::uint8_t key = LastKey();

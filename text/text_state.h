@@ -70,6 +70,17 @@ inline constexpr int kSurroundCircle = 2;
 // the host's cursor snapping.
 inline constexpr int kPromptPlacedOnce = 2;
 
+// What the help dialog of the placement shows: the justification split into
+// its parts, and the spec fields it edits.
+struct TextHelpChoices {
+  int horizontal = 0;  // 0 left, 1 center, 2 right
+  int vertical = 0;    // 0 bottom, 1 middle, 2 top
+  int far_side = 0;
+  int style = 0;
+  float height = 0;
+  float angle = 0;
+};
+
 // The text editor and its placement (the template itself hangs off the pack
 // state).
 struct TextEditorState {
@@ -84,6 +95,8 @@ struct TextEditorState {
   int ignore_next_number = 0;
   DList* edited_list = nullptr;
   Entity edited = nullptr;  // the text a placement moves
+  TextHelpChoices help;
+  int edit_debug = 0;       // the text edit command shows each step in a message box
 };
 
 struct TextState {

@@ -100,13 +100,29 @@ void ChangeRadio(vx::Dlg& d, ControlState& state, int id, const std::optional<st
   state.checked = true;
 }
 
+// A script types Enter into a multi-line box as the two characters \n; the
+// box stores it as CR LF, the line break of its texts.
+std::string TypedIntoMultiline(const std::string& typed) {
+  std::string text;
+  for (std::size_t i = 0; i < typed.size(); ++i) {
+    if (typed[i] == '\\' && i + 1 < typed.size() && typed[i + 1] == 'n') {
+      text += "\r\n";
+      ++i;
+    } else {
+      text += typed[i];
+    }
+  }
+  return text;
+}
+
 void ChangeEdit(vx::Dlg& d, ControlState& state, int id, const std::optional<std::string>& value) {
   if (!value) throw BadInput(ControlName(d, id) + " is an edit: give its text (" + std::to_string(id) + "=TEXT)");
   if ((state.tpl->style & kEsReadOnly) != 0) throw BadInput(ControlName(d, id) + " is read-only");
+  const std::string text = (state.tpl->style & kEsMultiline) != 0 ? TypedIntoMultiline(*value) : *value;
   if (state.binding.kind == BindingKind::kEdit) {
-    WriteField(state.binding, *value, ControlName(d, id));
+    WriteField(state.binding, text, ControlName(d, id));
   } else {
-    state.text = *value;
+    state.text = text;
   }
 }
 

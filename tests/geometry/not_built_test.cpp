@@ -13,7 +13,6 @@ namespace {
 TEST(NotBuilt, OperationsNotBuiltYetFailNamingThemselves) {
   const std::vector<std::pair<std::string, std::function<void()>>> calls = {
       {"EStretch", [] { vx::EStretch(nullptr, nullptr, nullptr); }},
-      {"EEdit", [] { vx::EEdit(nullptr); }},
   };
   for (const auto& [name, call] : calls) {
     try {

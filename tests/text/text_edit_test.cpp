@@ -1,0 +1,136 @@
+// VXTEXTML and VXTEDIT driven by scripts: line breaks typed in the multi-line
+// box, editing, moving and copying picked texts, what is offered, undo.
+#include "headless/host_error.h"
+#include "host/entity_layout.h"
+#include "host/record.h"
+#include "tests/text/text_fixture.h"
+
+namespace vxh::testing {
+namespace {
+
+class TextEdit : public TextTest {
+ protected:
+  std::vector<vx::Entity> Texts() {
+    std::vector<vx::Entity> out;
+    Work()->Walk(&Collect, vx::kWalkAll, reinterpret_cast<std::intptr_t>(&out), 0);
+    return out;
+  }
+  static int Collect(vx::DList* list, vx::Entity e, std::intptr_t a, std::intptr_t) {
+    auto* out = reinterpret_cast<std::vector<vx::Entity>*>(a);
+    if (vx::GetI8(e, vx::kHdrKind) == vx::kKindText) out->push_back(e);
+    if (vx::GetI8(e, vx::kHdrKind) == vx::kKindGroup)
+      if (vx::DList* members = list->MemberList(e)) members->Walk(&Collect, vx::kWalkAll, a, 0);
+    return 0;
+  }
+  static double X(vx::Entity t) { return vx::GetF64(t, vx::kTextX); }
+  static double Y(vx::Entity t) { return vx::GetF64(t, vx::kTextY); }
+  bool TranscriptHas(const std::string& line) {
+    for (const std::string& l : TranscriptLines())
+      if (l.find(line) != std::string::npos) return true;
+    return false;
+  }
+};
+
+TEST_F(TextEdit, EnterInTheMultiLineBoxPlacesOneTextWithCrLfAndReopensThere) {
+  Run(R"(VXTEXTML;{1001="Line 1\nLine 2"; press ok};5,5;<esc>)");
+  ASSERT_EQ(Texts().size(), 1u);
+  EXPECT_EQ(Strings(), (std::vector<std::string>{"Line 1\r\nLine 2"}));
+  EXPECT_EQ(vx::GetU32(Texts()[0], vx::kHdrSize), vx::TextSize(14));
+  Run(R"(VXTEXT;{1007=0; press cancel};VXTEDIT;5,5;{1001="A\nB\nC"; press ok};<esc>)");
+  EXPECT_EQ(Strings(), (std::vector<std::string>{"A\r\nB\r\nC"}));
+}
+
+TEST_F(TextEdit, AReopenedTextWithLineBreaksHasTheSingleLineBoxHidden) {
+  AddText(0, 0, "A\r\nB");
+  const std::string error = ErrorOf<BadInput>("VXTEDIT;0,0;{1000=X; press ok}");
+  EXPECT_NE(error.find("1000"), std::string::npos) << error;
+}
+
+TEST_F(TextEdit, OneLineEditedIntoTwoGrowsTheRecordInPlace) {
+  AddText(10, 20, "One");
+  Run(R"(VXTEDIT;11,20;{1007; 1001="One\nTwo"; press ok};<esc>)");
+  const auto texts = Texts();
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_EQ(Strings(), (std::vector<std::string>{"One\r\nTwo"}));
+  EXPECT_EQ(vx::GetU32(texts[0], vx::kHdrSize), vx::TextSize(8));
+  EXPECT_DOUBLE_EQ(X(texts[0]), 10.0);
+  Run("UNDO");
+  EXPECT_EQ(Strings(), (std::vector<std::string>{"One"}));
+}
+
+TEST_F(TextEdit, TheLoopTakesTheNearestTextEachTimeUntilEscape) {
+  AddText(0, 0, "Left");
+  AddText(100, 0, "Right");
+  Run("VXTEDIT;98,1;{1000=R2; press ok};1,1;{1000=L2; press ok};50,50;{press cancel};<esc>");
+  EXPECT_EQ(Strings(), (std::vector<std::string>{"L2", "R2"}));
+}
+
+TEST_F(TextEdit, NewPositionMovesTheTextAndEnterKeepsItsOrigin) {
+  AddText(10, 20, "Moved");
+  AddText(50, 50, "Kept");
+  Run("VXTEDIT;10,20;{press 1009};70,80");
+  Run("VXTEDIT;50,50;{1000=Kept2; press 1009};;");
+  const auto texts = Texts();
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(Strings(), (std::vector<std::string>{"Moved", "Kept2"}));
+  EXPECT_DOUBLE_EQ(X(texts[0]), 70.0);
+  EXPECT_DOUBLE_EQ(Y(texts[0]), 80.0);
+  EXPECT_DOUBLE_EQ(X(texts[1]), 50.0);
+  EXPECT_DOUBLE_EQ(Y(texts[1]), 50.0);
+  Run("UNDO;UNDO");
+  EXPECT_EQ(Strings(), (std::vector<std::string>{"Moved", "Kept"}));
+  EXPECT_DOUBLE_EQ(X(Texts()[0]), 10.0);
+}
+
+TEST_F(TextEdit, InsertCopyPlacesCopiesAndLeavesTheOriginal) {
+  AddText(10, 20, "Orig");
+  Run("VXTEDIT;10,20;{1000=Copy; press 1010};30,30;40,40;<esc>");
+  EXPECT_EQ(Strings(), (std::vector<std::string>{"Orig", "Copy", "Copy"}));
+  Run("UNDO");
+  EXPECT_EQ(Strings(), (std::vector<std::string>{"Orig", "Copy"}));
+}
+
+TEST_F(TextEdit, TextsInGroupsAreOfferedAndTextsInSymbolsAreNot) {
+  AddText(AddSymbol(Work(), Placement(0, 0, 0)), 0, 0, "InSymbol");
+  AddText(AddGroup(Work()), 100, 0, "InGroup");
+  Run("VXTEDIT;1,0;{1000=Edited; press ok};<esc>");
+  EXPECT_EQ(Strings(), (std::vector<std::string>{"InSymbol", "Edited"}));
+}
+
+TEST_F(TextEdit, AnAttributeGoesToTheHostEditorAfterMessageTwoAndTheLoopGoesOn) {
+  const std::string attr = "Tag";
+  Add(Work(), AttributeRecord(200, 150, attr, 0, 0, 5, 5));
+  Run("VXTEDITDBG;5,5;<esc>");
+  const auto lines = TranscriptLines();
+  std::vector<std::string> messages;
+  for (const std::string& l : lines)
+    if (l.rfind("[", 0) == 0) messages.push_back(l);
+  ASSERT_EQ(messages.size(), 3u);
+  EXPECT_EQ(messages[0], "[Message] 01: Found pEntRec");
+  EXPECT_EQ(messages[1], "[Message] 02: Error in MyTextEdit - calling normal EEdit");
+  EXPECT_NE(messages[2].find("host editor is not available"), std::string::npos) << messages[2];
+  // The host's editor did nothing, so the pick is asked again.
+  int prompts = 0;
+  for (const std::string& l : lines) prompts += l.find("Select text to edit: ") != std::string::npos;
+  EXPECT_EQ(prompts, 2);
+}
+
+TEST_F(TextEdit, DebugMessagesNameWhatTheDialogReturned) {
+  AddText(0, 0, "T");
+  const struct {
+    const char* answer;
+    const char* message;
+  } cases[] = {
+      {"{press ok}", "03: MyTextEdit returned OK"},
+      {"{press cancel}", "03: MyTextEdit was cancelled"},
+      {"{press 1010};<esc>", "03: MyTextEdit returned copy button"},
+      {"{press 1009};<esc>", "03: MyTextEdit returned move button"},
+  };
+  for (const auto& c : cases) {
+    Run(std::string("VXTEDITDBG;0,0;") + c.answer + ";<esc>;<esc>");
+    EXPECT_TRUE(TranscriptHas(c.message)) << c.answer;
+  }
+}
+
+}  // namespace
+}  // namespace vxh::testing
