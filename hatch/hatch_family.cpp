@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "hatch/extents_box.h"
 #include "hatch/family_position.h"
 #include "hatch/fill_limits.h"
 #include "hatch/hatch_line.h"
@@ -15,15 +16,6 @@ namespace vx {
 
 namespace {
 
-struct Box {
-  double min_x, min_y, max_x, max_y;
-};
-
-bool ReadBox(const std::uint8_t* box, Box& out) {
-  if (GetU32(box, kBoxValid) == 0) return false;
-  out = {GetF64(box, kBoxMinX), GetF64(box, kBoxMinY), GetF64(box, kBoxMaxX), GetF64(box, kBoxMaxY)};
-  return std::isfinite(out.min_x) && std::isfinite(out.min_y) && std::isfinite(out.max_x) && std::isfinite(out.max_y);
-}
 
 // A dash pattern that never moves along the line cannot be laid out; such a
 // family is drawn continuous (dots with no gaps between them are a line).
@@ -107,8 +99,8 @@ long HatchFamily(DList* dest, const LineFamily& family, FillContext& context) {
   const double spacing = family.spacing * family.scale;
   const double shift = family.shift * family.scale;
   const auto period = static_cast<float>(family.period * family.scale);
-  Box box{};
-  if (!ReadBox(context.box, box)) return 0;
+  ExtentsBox box{};
+  if (!ReadExtentsBox(context.box, box)) return 0;
   FamilyStart start;
   if (!PlaceFirstLine(family.origin_x, family.origin_y, spacing, shift, box.min_x, start)) return 0;
   if ((box.max_x - start.x) / spacing > fill::kMaxScanLines) return 0;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "hatch/boundary.h"
+#include "hatch/extents_box.h"
 #include "hatch/fill_limits.h"
 #include "hatch/hatch_commands.h"
 #include "hatch/hatch_pattern.h"
@@ -25,15 +26,6 @@ namespace {
 constexpr const char* kAreaListName = "~HatchEntities.kvd";
 constexpr int kPointRequestFlags = 0x400000;
 
-struct Box {
-  double min_x, min_y, max_x, max_y;
-};
-
-bool ReadBox(const std::uint8_t* box, Box& out) {
-  if (GetU32(box, kBoxValid) == 0) return false;
-  out = {GetF64(box, kBoxMinX), GetF64(box, kBoxMinY), GetF64(box, kBoxMaxX), GetF64(box, kBoxMaxY)};
-  return std::isfinite(out.min_x) && std::isfinite(out.min_y) && std::isfinite(out.max_x) && std::isfinite(out.max_y);
-}
 
 int DrawOne(DList*, Entity entity, std::intptr_t, std::intptr_t) {
   EDraw(0, entity);
@@ -68,7 +60,7 @@ void PlaceScanLine(FillContext& context, const ScanLine& scan, std::uint16_t sty
 }
 
 // Returns false when Escape stopped the sweep.
-bool Sweep(FillContext& context, const Box& box, const SmartSteps& steps, const double* point, SmartAreas& areas) {
+bool Sweep(FillContext& context, const ExtentsBox& box, const SmartSteps& steps, const double* point, SmartAreas& areas) {
   const double distance = Hatch().prepared.Distance();
   const int total = static_cast<int>((box.max_x - box.min_x) / distance);
   ProgressMsg("Hatching... (press ESC to cancel)");
@@ -148,8 +140,8 @@ void Fill(DList* work, DList* boundary, DList* area_list, const SmartSteps& step
   TRNP2(point);
   double back[16];
   BuildRotation(angle - kRightAngle, back);
-  Box box{};
-  if (!ReadBox(extents, box)) return;
+  ExtentsBox box{};
+  if (!ReadExtentsBox(extents, box)) return;
   FillContext context(boundary, extents);
   SmartAreas areas(boundary);
   if (!Sweep(context, box, steps, point, areas) || !areas.Found()) return;

@@ -141,17 +141,6 @@ TEST_F(RegularHatch, WithNothingStoredTheDefaultsHatchAtFortyFiveDegrees) {
   EXPECT_NE(std::find(t.begin(), t.end(), "? Regular hatch - pick entities:"), t.end());
 }
 
-std::vector<std::vector<std::uint8_t>> Snapshot(EntityList& list) {
-  std::vector<std::vector<std::uint8_t>> out;
-  list.ForEach([&](vx::Entity e) {
-    out.emplace_back(e, e + vx::GetU32(e, vx::kHdrSize));
-    if (EntityList* members = list.Members(e)) {
-      for (auto& member : Snapshot(*members)) out.push_back(std::move(member));
-    }
-  });
-  return out;
-}
-
 TEST_F(RegularHatch, UndoRestoresTheDrawingByteForByte) {
   Run("BOX;0,0;3,3;CIRP;1.5,1.5;1,0;SELECT;all");
   const auto before = Snapshot(session.Doc().Work());

@@ -44,6 +44,19 @@ struct Segment {
 }  // namespace hatch_lines
 using hatch_lines::Segment;
 
+// Every record of a list, members after their container, for byte-for-byte
+// comparisons of a drawing before and after.
+inline std::vector<std::vector<std::uint8_t>> Snapshot(EntityList& list) {
+  std::vector<std::vector<std::uint8_t>> out;
+  list.ForEach([&](vx::Entity e) {
+    out.emplace_back(e, e + vx::GetU32(e, vx::kHdrSize));
+    if (EntityList* members = list.Members(e)) {
+      for (auto& member : Snapshot(*members)) out.push_back(std::move(member));
+    }
+  });
+  return out;
+}
+
 // The scratch folder and registry path, made before the session that uses them.
 struct ScratchRegistry {
   ScratchRegistry()

@@ -192,17 +192,6 @@ TEST_F(SmartHatch, ASecondScanLineAddsItsShiftedLinesInTheArea) {
   for (std::size_t i = 0; i < xs.size(); ++i) EXPECT_NEAR(xs[i], expected[i], 1e-9);
 }
 
-std::vector<std::vector<std::uint8_t>> Snapshot(EntityList& list) {
-  std::vector<std::vector<std::uint8_t>> out;
-  list.ForEach([&](vx::Entity e) {
-    out.emplace_back(e, e + vx::GetU32(e, vx::kHdrSize));
-    if (EntityList* members = list.Members(e)) {
-      for (auto& member : Snapshot(*members)) out.push_back(std::move(member));
-    }
-  });
-  return out;
-}
-
 TEST_F(SmartHatch, UndoRestoresTheDrawingByteForByte) {
   UseSettings(LineSettings(kDistance, 0.7853981625));
   Run("BOX;0,0;3,3;CIRP;1.5,1.5;1,0;SELECT;all");
