@@ -64,7 +64,7 @@ const std::array<CommandEntry, kCommandCount> kCommands = {{
     {"VXHATCHSMART", &HatchSmartCommand, true},
     {"VXHATCHSTANDARD", &HatchStandardCommand, true},
     {"VXHATCHLAST", &HatchLastCommand, true},
-    Pending<41>("VXHEXPLODE"),
+    {"VXHEXPLODE", &HatchExplodeCommand, true},
     {"VXHATCHOPTSEL", &HatchOptSelCommand, true},
     {"VXHATCHOPTMOD", &HatchOptModCommand, true},
     {"VXHATCHOPT", &HatchOptCommand, true},

@@ -9,5 +9,6 @@ void HatchOptSelCommand();    // VXHATCHOPTSEL
 void HatchOptModCommand();    // VXHATCHOPTMOD
 void HatchOptCommand();       // VXHATCHOPT
 void HatchSmartCommand();     // VXHATCHSMART
+void HatchExplodeCommand();   // VXHEXPLODE
 
 }  // namespace vx
