@@ -68,7 +68,7 @@ const std::array<CommandEntry, kCommandCount> kCommands = {{
     {"VXHATCHOPTSEL", &HatchOptSelCommand, true},
     {"VXHATCHOPTMOD", &HatchOptModCommand, true},
     {"VXHATCHOPT", &HatchOptCommand, true},
-    Pending<45>("VXDIST"),
+    {"VXDIST", &DistanceCommand, true},
     Pending<46>("VXLENGTH"),
     {"VXDIMA", &ArcDimensionCommand, true},
     {"VXLOGFILEINIT", &LogFileInitCommand, true},

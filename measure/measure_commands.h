@@ -6,5 +6,6 @@ namespace vx {
 void DimScaleCommand();
 void DimScaleNowCommand();
 void ArcDimensionCommand();
+void DistanceCommand();
 
 }  // namespace vx

@@ -34,8 +34,17 @@ struct ArcDimState {
   std::array<std::uint8_t, kDimArcSize> record{};
 };
 
+// The distance's start point is the next run's default, so it outlives the
+// command; the four values are bound to the dialog's edits.
+struct DistanceState {
+  Vec2 start{};
+  Vec2 end{};
+  std::array<double, 4> values{};  // distance, difference X, difference Y, angle
+};
+
 struct MeasureState {
   DimScaleState scale;
+  DistanceState distance;
   ArcDimState arc;
 };
 
