@@ -69,7 +69,7 @@ const std::array<CommandEntry, kCommandCount> kCommands = {{
     {"VXHATCHOPTMOD", &HatchOptModCommand, true},
     {"VXHATCHOPT", &HatchOptCommand, true},
     {"VXDIST", &DistanceCommand, true},
-    Pending<46>("VXLENGTH"),
+    {"VXLENGTH", &LengthCommand, true},
     {"VXDIMA", &ArcDimensionCommand, true},
     {"VXLOGFILEINIT", &LogFileInitCommand, true},
     {"VXLOGFILEWRITE", &LogFileWriteCommand, true},

@@ -7,5 +7,6 @@ void DimScaleCommand();
 void DimScaleNowCommand();
 void ArcDimensionCommand();
 void DistanceCommand();
+void LengthCommand();
 
 }  // namespace vx
