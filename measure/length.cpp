@@ -17,6 +17,8 @@ namespace vx {
 
 namespace {
 
+void PickGiven(int status);
+
 constexpr char kPickPrompt[] = "Length of entity [select multiple]:";
 constexpr char kSelectPrompt[] = "Select entities to measure (h = help):";
 constexpr char kNoLength[] = "Picked entity does not support length calculation";
@@ -98,7 +100,12 @@ void SelectionGiven(int status) {
   ShowLength();
 }
 
+void AskPick() { ReqData(kReqPick, &State().picked, kPickPrompt, kModePick, PickGiven, 0, 0); }
+
+// A pick that reaches nothing has no entity to ask about: the prompt comes
+// again.
 void PickGiven(int status) {
+  if (status == 0 && State().picked == nullptr) return AskPick();
   if (status == 2) return void(ReqData(kReqSelect, nullptr, kSelectPrompt, kModePick, SelectionGiven, 0, 0));
   if (status != 0) return CmdEnd();
   LengthState& s = State();
@@ -123,7 +130,8 @@ void LengthCommand() {
   LengthState& s = State();
   s.total = 0;
   s.ignored = 0;
-  ReqData(kReqPick, &s.picked, kPickPrompt, kModePick, PickGiven, 0, 0);
+  s.picked = nullptr;
+  AskPick();
 }
 
 }  // namespace vx

@@ -83,6 +83,13 @@ TEST_F(LengthCommand, APickWithoutLengthIsAnErrorAndMarksNothing) {
   EXPECT_EQ(SelectedCount(), 0);
 }
 
+TEST_F(LengthCommand, APickOnNothingAsksAgain) {
+  Run(std::string(kDrawing) + "VXLENGTH;500,500;15,20;{press 1060};50,50;<esc>");
+  const std::vector<std::string> texts = Texts();
+  ASSERT_EQ(texts.size(), 2u) << transcript.str();
+  EXPECT_NEAR(std::strtod(texts[1].c_str(), nullptr), 50, 1e-3);
+}
+
 TEST_F(LengthCommand, EscapeAtTheFirstPromptEnds) {
   Run(std::string(kDrawing) + "VXLENGTH;<esc>");
   EXPECT_EQ(TranscriptLines().back(), "= <esc>");
