@@ -31,7 +31,6 @@ constexpr int kAsText = 1060;
 constexpr int kIgnoredCount = 1058;
 constexpr int kIgnoredLine = 1061;
 constexpr int kEditWidth = 25;
-constexpr int kWalkSelectedForLength = 0x11000;
 constexpr std::size_t kFormattedBytes = 128;
 
 LengthState& State() { return Pack().measure.length; }
@@ -95,7 +94,7 @@ int AddLength(DList* list, Entity e, std::intptr_t, std::intptr_t) {
 
 void SelectionGiven(int status) {
   if (status != 0) return CmdEnd();
-  GetWorkDL()->Walk(AddLength, kWalkSelectedForLength);
+  GetWorkDL()->Walk(AddLength, kWalkSelectedVisible);
   ShowChanges();
   ShowLength();
 }
