@@ -6,5 +6,7 @@ namespace vx {
 void DimScaleCommand();
 void DimScaleNowCommand();
 void ArcDimensionCommand();
+void DistanceCommand();
+void LengthCommand();
 
 }  // namespace vx

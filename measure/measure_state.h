@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "host/entity_layout.h"
+#include "host/kv_types.h"
 #include "transform/transform_state.h"
 
 namespace vx {
@@ -34,8 +35,26 @@ struct ArcDimState {
   std::array<std::uint8_t, kDimArcSize> record{};
 };
 
+// The distance's start point is the next run's default, so it outlives the
+// command; the four values are bound to the dialog's edits.
+struct DistanceState {
+  Vec2 start{};
+  Vec2 end{};
+  std::array<double, 4> values{};  // distance, difference X, difference Y, angle
+};
+
+// The length's picked entity is the pick request's buffer; the ignored count
+// is read by the dialog's init routine.
+struct LengthState {
+  Entity picked = nullptr;
+  double total = 0;
+  std::int32_t ignored = 0;
+};
+
 struct MeasureState {
   DimScaleState scale;
+  DistanceState distance;
+  LengthState length;
   ArcDimState arc;
 };
 
