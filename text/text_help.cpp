@@ -90,7 +90,7 @@ int ToggleStyle(Dlg* d, int control) {
   return 0;
 }
 
-// The current record of the host's text defaults takes the spec; which
+// The current record of the host's text defaults takes the text format block; which
 // record is current stays as it is.
 int Keep(Dlg*, int) {
   Compose(TemplateSpec());

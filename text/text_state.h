@@ -71,7 +71,7 @@ inline constexpr int kSurroundCircle = 2;
 inline constexpr int kPromptPlacedOnce = 2;
 
 // What the help dialog of the placement shows: the justification split into
-// its parts, and the spec fields it edits.
+// its parts, and the text format block fields it edits.
 struct TextHelpChoices {
   int horizontal = 0;  // 0 left, 1 center, 2 right
   int vertical = 0;    // 0 bottom, 1 middle, 2 top
