@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "host/record.h"
 #include "host/win_api.h"
 
@@ -23,8 +25,11 @@ class TempHostFolder {
     const char* old = std::getenv("VORLIX_HOME");
     if (old != nullptr) old_ = old;
     had_old_ = old != nullptr;
+    // The process id too: tests run in parallel processes, and the sanitizers
+    // give every process the same addresses.
     path_ = std::filesystem::temp_directory_path() /
-            ("vorlix-fonts-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+            ("vorlix-fonts-" + std::to_string(::getpid()) + "-" +
+             std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
              std::to_string(reinterpret_cast<std::uintptr_t>(this)));
     std::filesystem::remove_all(path_);
     setenv("VORLIX_HOME", path_.c_str(), 1);
