@@ -13,6 +13,7 @@
 #include "host/drawing_list.h"
 #include "host/entity_layout.h"
 #include "host/host_api.h"
+#include "host/message_boxes.h"
 #include "host/record.h"
 #include "transform/transform_requests.h"
 
@@ -30,7 +31,6 @@ constexpr char kPickBoundary[] = "Pick a closed boundary entity:";
 constexpr std::intptr_t kModePickBoundary = 7;
 constexpr char kWrongKind[] = "The picked entity must be a circle or a polygon\n\nPlease pick another entity.";
 constexpr char kNoCopyList[] = "Error: Couldn't create temporary drawing list 1\n\nExiting...";
-constexpr char kErrorTitle[] = "Error";
 constexpr char kCopyListName[] = "~CopyDL.kvd";
 constexpr int kTempList = 2;
 
@@ -45,7 +45,7 @@ void Cut() {
   if (copy) {
     s.copy_list = CreateDList(kCopyListName, kTempList);
     if (s.copy_list == nullptr) {
-      FormSt(kNoCopyList, -1, kErrorTitle, kBoxError);
+      ShowError(kNoCopyList);
       return EndRedrawingSelection();
     }
   }
@@ -99,7 +99,7 @@ void BoundaryPicked(int status) {
   if (status != kStatusAnswered) return EndRedrawingSelection();
   const int kind = s.picked != nullptr ? GetI8(s.picked, kHdrKind) : 0;
   if (kind != kKindCircle && kind != kKindPolygon) {
-    FormSt(kWrongKind, -1, kErrorTitle, kBoxError);
+    ShowError(kWrongKind);
     return AskBoundaryPick();
   }
   s.boundary = s.picked;

@@ -4,6 +4,7 @@
 
 #include "frame/command_table.h"
 #include "host/host_api.h"
+#include "host/message_boxes.h"
 
 namespace vx {
 
@@ -12,7 +13,7 @@ void ShowNotAvailable(std::size_t slot) {
   const std::string_view name = kCommands.at(slot - 1).name;
   std::snprintf(text, sizeof text, "%.*s is not available yet", static_cast<int>(name.size()),
                 name.data());
-  FormSt(text, -1, "Message", kBoxMessage);
+  ShowMessage(text);
   CmdEnd();
 }
 

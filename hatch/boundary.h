@@ -12,6 +12,8 @@ namespace vx {
 // The temporary boundary list of a fill command.
 inline constexpr const char* kBoundaryListName = "~HatchBorder.kvd";
 inline constexpr int kTempListMode = 2;
+// What every fill method says when the boundary list cannot be made.
+inline constexpr char kNoBoundaryListText[] = "Error: Couldn't create temporary drawing list 1\n\nExiting...";
 
 // Walk callback: a = the rotation into hatch space (16 doubles) or 0, b = the
 // extents box. Copies plain geometry into the boundary list (HatchState),

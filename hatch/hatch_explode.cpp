@@ -12,6 +12,7 @@
 #include "host/drawing_list.h"
 #include "host/entity_layout.h"
 #include "host/host_api.h"
+#include "host/message_boxes.h"
 #include "host/record.h"
 #include "host/settings_layout.h"
 
@@ -107,7 +108,7 @@ void Picked(int status) {
   }
   DList* boundary = CreateDList(kBoundaryListName, kTempListMode);
   if (boundary == nullptr) {
-    FormSt("Error: Couldn't create temporary drawing list 1\n\nExiting...", -1, "Error", kBoxError);
+    ShowError(kNoBoundaryListText);
     CmdEnd();
     return;
   }

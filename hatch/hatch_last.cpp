@@ -7,6 +7,7 @@
 #include "hatch/hatch_state.h"
 #include "hatch/hatch_storage.h"
 #include "host/host_api.h"
+#include "host/message_boxes.h"
 
 namespace vx {
 
@@ -35,7 +36,7 @@ void HatchLastCommand() {
   }
   char text[80];
   std::snprintf(text, sizeof text, "The stored hatch method %d is not one of 0, 1 and 2", static_cast<int>(method));
-  FormSt(text, -1, "Message", kBoxMessage);
+  ShowMessage(text);
   CmdEnd();
 }
 

@@ -16,6 +16,7 @@
 #include "hatch/smart_steps.h"
 #include "host/entity_layout.h"
 #include "host/host_api.h"
+#include "host/message_boxes.h"
 #include "host/record.h"
 #include "host/win_api.h"
 
@@ -157,19 +158,18 @@ void PointPicked(int status) {
   SmartSteps steps;
   if (!BuildSmartSteps(Hatch().prepared, &LineStyleNumber, steps)) {
     RedrawPicked(work);
-    FormSt("Error: The hatch distance must be larger than the scan line offsets together\n\nExiting...", -1, "Error",
-           kBoxError);
+    ShowError("Error: The hatch distance must be larger than the scan line offsets together\n\nExiting...");
     return EndCommand();
   }
   DList* boundary = CreateDList(kBoundaryListName, kTempListMode);
   if (boundary == nullptr) {
-    FormSt("Error: Couldn't create temporary drawing list 1\n\nExiting...", -1, "Error", kBoxError);
+    ShowError(kNoBoundaryListText);
     return EndCommand();
   }
   DList* area_list = CreateDList(kAreaListName, kTempListMode);
   if (area_list == nullptr) {
     boundary->Release();
-    FormSt("Error: Couldn't create temporary drawing list 2\n\nExiting...", -1, "Error", kBoxError);
+    ShowError("Error: Couldn't create temporary drawing list 2\n\nExiting...");
     return EndCommand();
   }
   Hatch().boundary = boundary;

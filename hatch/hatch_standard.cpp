@@ -9,6 +9,7 @@
 #include "hatch/hatch_storage.h"
 #include "host/entity_layout.h"
 #include "host/host_api.h"
+#include "host/message_boxes.h"
 #include "host/record.h"
 
 namespace vx {
@@ -46,7 +47,7 @@ void Picked(int status) {
   std::uint8_t box[kBoxBytes] = {};
   DList* boundary = CreateDList(kBoundaryListName, kTempListMode);
   if (boundary == nullptr) {
-    FormSt("Error: Couldn't create temporary drawing list 1\n\nExiting...", -1, "Error", kBoxError);
+    ShowError(kNoBoundaryListText);
     CmdEnd();
     return;
   }

@@ -4,6 +4,7 @@
 
 #include "frame/pack_state.h"
 #include "host/host_api.h"
+#include "host/message_boxes.h"
 #include "layers/layer_table.h"
 #include "layers/layers_commands.h"
 
@@ -24,7 +25,7 @@ void FilterGiven(int status) {
   LayersState& s = Pack().layers;
   if (status != kStatusAnswered) return CmdEnd();
   if (std::strlen(s.filter_answer) >= kLayerFilterBytes) {
-    FormSt("A layer filter has at most 127 characters", -1, "Error", kBoxError);
+    ShowError("A layer filter has at most 127 characters");
     return CmdEnd();
   }
   std::strcpy(s.filter, s.filter_answer);

@@ -7,6 +7,7 @@
 #include "frame/pack_state.h"
 #include "host/entity_layout.h"
 #include "host/host_api.h"
+#include "host/message_boxes.h"
 #include "host/record.h"
 #include "host/settings_layout.h"
 #include "layers/layers_commands.h"
@@ -115,7 +116,7 @@ std::string TextScript(Entity e) {
 std::string SymbolScriptOf(Entity e) {
   const std::optional<std::string> name = SymbolName(e);
   if (name) return SymbolScript(*name);
-  FormSt("The symbol's name does not end inside its record", -1, "Error", kBoxError);
+  ShowError("The symbol's name does not end inside its record");
   return "";
 }
 

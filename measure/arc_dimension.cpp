@@ -4,6 +4,7 @@
 #include "frame/pack_state.h"
 #include "host/entity_layout.h"
 #include "host/host_api.h"
+#include "host/message_boxes.h"
 #include "host/record.h"
 #include "host/settings_layout.h"
 #include "measure/arc_geometry.h"
@@ -22,8 +23,6 @@ constexpr char kArcPrompt[] = "Place dimension arc:";
 constexpr char kTextPrompt[] = "Place text [default pos]:";
 constexpr char kNoDirection[] = "No direction found.\r\n\r\nPlease pick angle towards center";
 constexpr char kParallel[] = "Center calculation failed - make sure the lines are not parallel";
-constexpr char kWarningTitle[] = "Warning";
-constexpr char kErrorTitle[] = "Error";
 
 constexpr double kConstructionLength = 100.0;
 constexpr std::uint8_t kCentreFound = 3;
@@ -106,7 +105,7 @@ void PlaceArc() {
   PConv2(s.p2.data(), kConstructionLength, s.a2, end2);
   double centre[2];
   if (IntL2(s.p1.data(), end1, s.p2.data(), end2, centre) == 0) {
-    ShowBox(kParallel, kErrorTitle, kBoxError);
+    ShowBox(kParallel, kTitleError, kBoxError);
     return CmdEnd();
   }
   std::uint8_t* r = Record();
@@ -146,7 +145,7 @@ void Angle2Given(int status) {
 
 // Without a line under the pick the user gives the direction instead.
 void AskAngle(const Vec2& leader, const char* prompt, Continuation next) {
-  ShowBox(kNoDirection, kWarningTitle, kBoxWarning);
+  ShowBox(kNoDirection, kTitleWarning, kBoxWarning);
   SetCursorOrg2(leader[0], leader[1]);
   ReqData(kReqPoint2, State().scratch.data(), prompt, kModeRubberLine, next, kReqAcceptNumber, 0);
 }

@@ -8,6 +8,7 @@
 #include "frame/pack_state.h"
 #include "host/entity_layout.h"
 #include "host/host_api.h"
+#include "host/message_boxes.h"
 #include "host/prompt_record.h"
 #include "host/win_api.h"
 #include "measure/measure_commands.h"
@@ -22,7 +23,6 @@ void PickGiven(int status);
 constexpr char kPickPrompt[] = "Length of entity [select multiple]:";
 constexpr char kSelectPrompt[] = "Select entities to measure (h = help):";
 constexpr char kNoLength[] = "Picked entity does not support length calculation";
-constexpr char kErrorTitle[] = "Error";
 constexpr char kValueOnly[] = "!01";
 constexpr char kTemplate[] = "IDD_DLGLENGTH";
 constexpr std::intptr_t kModePick = 7;
@@ -111,7 +111,7 @@ void PickGiven(int status) {
   const std::optional<double> length = LengthOf(s.picked);
   if (!length) {
     InstallMouseHook();
-    FormSt(kNoLength, -1, kErrorTitle, kBoxError);
+    ShowError(kNoLength);
     RemoveMouseHook();
     return CmdEnd();
   }

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "host/host_api.h"
+#include "host/message_boxes.h"
 #include "host/win_api.h"
 #include "script/menu_file.h"
 #include "script/script_commands.h"
@@ -47,7 +48,7 @@ bool TakeCommand(std::string_view data, UINT chosen) {
   if (command.empty()) return false;
   ScriptState& s = State();
   if (command.size() >= sizeof s.command) {
-    FormSt(kTooLong, -1, "Warning", kBoxWarning);
+    ShowWarning(kTooLong);
     return false;
   }
   std::memcpy(s.command, command.data(), command.size());

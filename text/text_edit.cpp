@@ -6,6 +6,7 @@
 #include "host/entity_layout.h"
 #include "host/host_api.h"
 #include "host/layer_helpers.h"
+#include "host/message_boxes.h"
 #include "host/record.h"
 #include "text/text_access.h"
 #include "text/text_commands.h"
@@ -30,7 +31,7 @@ constexpr char kCancelMessage[] = "03: MyTextEdit was cancelled";
 TextEditorState& Editor() { return Text().editor; }
 
 void Debug(const char* text) {
-  if (Editor().edit_debug) FormSt(text, -1, "Message", kBoxMessage);
+  if (Editor().edit_debug) ShowMessage(text);
 }
 
 // Texts inside symbol instances belong to the symbol and are not offered;

@@ -5,6 +5,7 @@
 #include "frame/mouse_hook.h"
 #include "frame/pack_state.h"
 #include "host/drawing_list.h"
+#include "host/message_boxes.h"
 #include "host/win_api.h"
 #include "text/text_access.h"
 #include "text/text_walks.h"
@@ -111,7 +112,7 @@ void EndTextCommand() {
 
 void ShowTextMessage(const char* text) {
   InstallMouseHook();
-  FormSt(text, -1, "Message", kBoxMessage);
+  ShowMessage(text);
   RemoveMouseHook();
 }
 

@@ -5,6 +5,7 @@
 
 #include "frame/pack_state.h"
 #include "host/host_api.h"
+#include "host/message_boxes.h"
 #include "host/record.h"
 #include "host/settings_layout.h"
 
@@ -18,7 +19,7 @@ std::uint8_t* TextTemplate() {
 
 std::uint8_t* TextTemplateOrMessage() {
   std::uint8_t* templ = TextTemplate();
-  if (templ == nullptr) FormSt(kNoMemoryText, -1, "Error", kBoxError);
+  if (templ == nullptr) ShowError(kNoMemoryText);
   return templ;
 }
 
