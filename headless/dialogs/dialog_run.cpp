@@ -14,6 +14,7 @@
 #include "headless/script/event.h"
 #include "headless/session/session_core.h"
 #include "headless/win/windows.h"
+#include "headless/win/windows_state.h"
 #include "headless/text_encoding.h"
 
 namespace vxh::dialogs {
@@ -47,8 +48,8 @@ void Press(vx::Dlg& d, int id) {
 // The dialog as the modal window that keys and close messages reach.
 class DialogWindow : public win::ModalWindow {
  public:
-  explicit DialogWindow(vx::Dlg& d) : d_(d) { win::PushModal(this); }
-  ~DialogWindow() override { win::PopModal(this); }
+  DialogWindow(win::WindowsState& windows, vx::Dlg& d) : windows_(windows), d_(d) { win::PushModal(windows_, this); }
+  ~DialogWindow() override { win::PopModal(windows_, this); }
   DialogWindow(const DialogWindow&) = delete;
   DialogWindow& operator=(const DialogWindow&) = delete;
 
@@ -64,6 +65,7 @@ class DialogWindow : public win::ModalWindow {
   void OnClose() override { Close(d_, vx::kIdCancel); }
 
  private:
+  win::WindowsState& windows_;
   vx::Dlg& d_;
 };
 
@@ -151,7 +153,7 @@ extern "C" int KVAPI Dialog(vx::Dlg* dialog, void*, int) {
   d.focus = 0;
   if (d.init != nullptr) d.init(&d);
   SetFirstFocus(d);
-  DialogWindow window(d);
+  DialogWindow window(session.Host().windows, d);
   session.Log().DialogOpens(d.tpl->title);
   PaintOwnerDrawn(d);
   while (!d.closed) {

@@ -16,6 +16,7 @@
 #include "headless/script/event.h"
 #include "headless/script/token.h"
 #include "headless/session/command_protocol.h"
+#include "headless/session/host_state.h"
 #include "headless/session/pending_request.h"
 #include "headless/session/progress_bar.h"
 #include "headless/session/session.h"
@@ -41,6 +42,7 @@ class SessionCore {
   Document& Doc() { return *doc_; }
   void ReplaceDocument(std::unique_ptr<Document> doc);
   Transcript& Log() { return log_; }
+  HostState& Host() { return host_; }
   ViewState& View() { return view_; }
   const SessionOptions& Options() const { return options_; }
 
@@ -110,6 +112,8 @@ class SessionCore {
 
   std::ostream& out_;
   Transcript log_;
+  HostState host_;
+  char module_handle_ = 0;  // the headless host has no modules; the pack only stores this
   SessionOptions options_;
   std::unique_ptr<Document> doc_;
   CommandProtocol protocol_;
