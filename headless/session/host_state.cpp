@@ -12,4 +12,12 @@ dialogs::DialogTable& dialogs::RunningDialogs(const char* operation) {
   return SessionCore::Active(operation).Host().dialogs;
 }
 
+screen::ScreenState& screen::RunningScreen(const char* operation) {
+  return SessionCore::Active(operation).Host().screen;
+}
+
+MatrixStack& RunningMatrixStack(const char* operation) { return SessionCore::Active(operation).Host().matrices; }
+
+hostcmd::CommandMemory& hostcmd::Memory(const char* command) { return SessionCore::Active(command).Host().commands; }
+
 }  // namespace vxh

@@ -28,7 +28,6 @@ SessionCore::SessionCore(std::ostream& transcript, SessionOptions options)
   doc_ = std::make_unique<Document>();
   view_.SetView(kDefaultView);
   host_path_ = DefaultHostPath();
-  ResetHostCommandMemory();
   g_active = this;
   try {
     InstalledPack().attach(&module_handle_);

@@ -115,7 +115,7 @@ void SessionCore::Move(double x, double y) {
   if (!pending_ || win::TopModal(host_.windows) != nullptr) return;
   if (const vx::DragRoutine drag = pending_->Drag(); drag != nullptr) {
     drag(view_.DragView());
-    screen::WriteNewFrames(options_.frames_dir, view_.view);
+    screen::WriteNewFrames(host_.screen, options_.frames_dir, view_.view);
   }
 }
 
