@@ -18,6 +18,8 @@ screen::ScreenState& screen::RunningScreen(const char* operation) {
 
 MatrixStack& RunningMatrixStack(const char* operation) { return SessionCore::Active(operation).Host().matrices; }
 
+script::ModalInput& script::RunningModalInput(const char* operation) { return SessionCore::Active(operation); }
+
 hostcmd::CommandMemory& hostcmd::Memory(const char* command) { return SessionCore::Active(command).Host().commands; }
 
 }  // namespace vxh

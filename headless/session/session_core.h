@@ -14,21 +14,22 @@
 #include <vector>
 
 #include "headless/script/event.h"
+#include "headless/script/modal_input.h"
 #include "headless/script/token.h"
 #include "headless/session/command_protocol.h"
 #include "headless/session/host_state.h"
-#include "headless/session/pending_request.h"
+#include "headless/script/pending_request.h"
 #include "headless/session/progress_bar.h"
 #include "headless/session/session.h"
-#include "headless/session/transcript.h"
-#include "headless/session/view_state.h"
+#include "headless/script/transcript.h"
+#include "headless/script/view_state.h"
 #include "host/win_api.h"
 
 namespace vxh {
 
 class Document;
 
-class SessionCore {
+class SessionCore : public script::ModalInput {
  public:
   SessionCore(std::ostream& transcript, SessionOptions options);
   ~SessionCore();
@@ -41,7 +42,7 @@ class SessionCore {
 
   Document& Doc() { return *doc_; }
   void ReplaceDocument(std::unique_ptr<Document> doc);
-  Transcript& Log() { return log_; }
+  Transcript& Log() override { return log_; }
   HostState& Host() { return host_; }
   ViewState& View() { return view_; }
   const SessionOptions& Options() const { return options_; }
@@ -65,18 +66,12 @@ class SessionCore {
   std::optional<std::string> Variable(std::string_view name) const;
   const std::string& HostPath() const { return host_path_; }
 
-  // Modal windows (dialogs, popup menus, file dialogs) read the script's next
-  // tokens themselves, while the command that opened them waits. A BadInput
-  // naming `waiting` when the script ends first.
-  script::Token NextModalToken(const std::string& waiting);
-  // The next event that answers a modal window: one of `answers` or <esc>.
-  // Input events on the way (keys, mouse, held keys, view) are delivered as
-  // usual; any other token is a BadInput.
-  script::Event NextModalEvent(const std::string& waiting, std::initializer_list<script::EventKind> answers);
-  // A key, mouse or key-state event, delivered as Windows would deliver it.
-  void DeliverEvent(const script::Event& event);
-  // A text token with its variables expanded.
-  std::string ExpandText(const script::Token& token) const;
+  // What modal windows read from the script (script/modal_input.h).
+  script::Token NextModalToken(const std::string& waiting) override;
+  script::Event NextModalEvent(const std::string& waiting,
+                               std::initializer_list<script::EventKind> answers) override;
+  void DeliverEvent(const script::Event& event) override;
+  std::string ExpandText(const script::Token& token) const override;
 
  private:
   void Dispatch(const script::Token& token);
@@ -134,12 +129,7 @@ class SessionCore {
   ProgressBar bar_;
 };
 
-// An event without arguments (<enter>, <rclick>, ...).
-inline script::Event EventOf(script::EventKind kind) {
-  script::Event event;
-  event.kind = kind;
-  return event;
-}
+using script::EventOf;
 
 // The host folder with a trailing separator: VORLIX_HOME, else
 // ~/.local/share/vorlix/.

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "headless/host_error.h"
-#include "headless/session/view_state.h"
+#include "headless/script/view_state.h"
 #include "headless/win/clock.h"
 #include "headless/win/windows_state.h"
 #include "host/win_api.h"

@@ -6,7 +6,7 @@
 
 #include "headless/host_error.h"
 #include "headless/script/event.h"
-#include "headless/session/session_core.h"
+#include "headless/script/modal_input.h"
 #include "headless/win/windows_state.h"
 
 namespace vxh::win {
@@ -46,7 +46,7 @@ UINT ChosenId(const std::vector<MenuItem>& items, int n) {
 
 int Track(HMENU menu, UINT flags, HWND owner) {
   const std::vector<MenuItem>& items = Items(RunningWindows("TrackPopupMenu"), menu, "TrackPopupMenu");
-  SessionCore& session = SessionCore::Active("TrackPopupMenu");
+  script::ModalInput& session = script::RunningModalInput("TrackPopupMenu");
   session.Log().Prompt("menu: " + DescribeMenu(items));
   const script::Event event = session.NextModalEvent("the popup menu", {script::EventKind::kMenu});
   if (event.kind != script::EventKind::kMenu) {
@@ -88,7 +88,8 @@ HMENU CreatePopupMenu() {
 
 BOOL InsertMenuItemA(HMENU menu, UINT item, BOOL by_position, const MENUITEMINFOA* info) {
   if (info == nullptr) return FALSE;
-  std::vector<vxh::win::MenuItem>& items = vxh::win::Items(vxh::win::RunningWindows("InsertMenuItemA"), menu, "InsertMenuItemA");
+  vxh::win::WindowsState& state = vxh::win::RunningWindows("InsertMenuItemA");
+  std::vector<vxh::win::MenuItem>& items = vxh::win::Items(state, menu, "InsertMenuItemA");
   const std::size_t at = vxh::win::InsertPosition(items, item, by_position);
   items.insert(items.begin() + static_cast<std::ptrdiff_t>(at), vxh::win::ItemFrom(*info));
   return TRUE;

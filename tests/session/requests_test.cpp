@@ -4,7 +4,7 @@
 #include "headless/host_error.h"
 #include "headless/win/key_state.h"
 #include "headless/win/windows_state.h"
-#include "headless/session/pending_request.h"
+#include "headless/script/pending_request.h"
 #include "host/prompt_record.h"
 #include "host/win_api.h"
 #include "tests/session/fake_pack.h"

@@ -5,7 +5,7 @@
 
 #include "frame/pack_state.h"
 #include "headless/screen/screen_log.h"
-#include "headless/session/view_state.h"
+#include "headless/script/view_state.h"
 #include "host/settings_layout.h"
 #include "text/text_access.h"
 #include "text/text_walks.h"
