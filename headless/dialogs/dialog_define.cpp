@@ -1,5 +1,5 @@
-// Defining and releasing dialogs: DefDlg, RelDlg and the window handles of
-// dialogs and their controls.
+// Defining and releasing dialogs: DefDlg (and the host's own dialogs), RelDlg
+// and the window handles of dialogs and their controls.
 #include <memory>
 #include <set>
 #include <string>
@@ -47,6 +47,24 @@ vx::Dlg* DialogOfWindow(HWND window, int* control) {
   return nullptr;
 }
 
+vx::Dlg* DefineDialog(const DialogTemplate& tpl, vx::DlgInit init) {
+  auto dialog = std::make_unique<vx::Dlg>();
+  dialog->tpl = &tpl;
+  dialog->init = init;
+  dialog->window = win::NewWindow(win::MainWindow());
+  for (const ControlTemplate& c : tpl.controls) {
+    if (c.id == kNoId) continue;
+    ControlState& state = dialog->controls[c.id];
+    state.tpl = &c;
+    state.window = win::NewWindow(dialog->window);
+    state.enabled = !c.Disabled();
+    state.visible = c.Visible();
+    state.text = c.text;
+  }
+  g_live.insert(dialog.get());
+  return dialog.release();
+}
+
 }  // namespace vxh::dialogs
 
 namespace vx {
@@ -65,21 +83,7 @@ Dlg* KVAPI DefDlg(const char* resource, int, int, DlgInit init, int, int) {
   if (resource == nullptr) throw vxh::HostFault("DefDlg: no resource name");
   const vxh::dialogs::DialogTemplate* tpl = vxh::dialogs::FindDialogTemplate(resource);
   if (tpl == nullptr) throw vxh::HostFault(std::string("DefDlg: the pack's resources have no dialog ") + resource);
-  auto dialog = std::make_unique<Dlg>();
-  dialog->tpl = tpl;
-  dialog->init = init;
-  dialog->window = vxh::win::NewWindow(vxh::win::MainWindow());
-  for (const vxh::dialogs::ControlTemplate& c : tpl->controls) {
-    if (c.id == vxh::dialogs::kNoId) continue;
-    vxh::dialogs::ControlState& state = dialog->controls[c.id];
-    state.tpl = &c;
-    state.window = vxh::win::NewWindow(dialog->window);
-    state.enabled = !c.Disabled();
-    state.visible = c.Visible();
-    state.text = c.text;
-  }
-  vxh::dialogs::g_live.insert(dialog.get());
-  return dialog.release();
+  return vxh::dialogs::DefineDialog(*tpl, init);
 }
 
 void KVAPI RelDlg(Dlg* dialog) {

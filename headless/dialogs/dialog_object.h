@@ -74,6 +74,10 @@ vx::Dlg* DialogOfWindow(HWND window, int* control);
 // never released its own (a session ends).
 void ReleaseAllDialogs();
 
+// A dialog of the template, as DefDlg makes one; the host's own dialogs
+// (its editor) are made here too. Released with RelDlg.
+vx::Dlg* DefineDialog(const DialogTemplate& tpl, vx::DlgInit init);
+
 // A HostFault when the pointer is not a live dialog.
 vx::Dlg& LiveDialog(vx::Dlg* dialog, const char* operation);
 
