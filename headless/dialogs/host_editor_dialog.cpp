@@ -25,8 +25,11 @@ constexpr char kAngleMessage[] = "The angle must be a number.";
 // What the dialog's controls are bound to while it runs.
 struct EditorFields {
   explicit EditorFields(const TextFields& f)
-      : tag(Buffer(f.tag.value_or(""))), prompt(Buffer(f.prompt.value_or(""))), text(Buffer(f.text)),
-        height(f.height.value_or(0)), angle(f.angle.value_or(0)) {}
+      : tag(Buffer(f.tag.value_or(""))),
+        prompt(Buffer(f.prompt.value_or(""))),
+        text(Buffer(f.text)),
+        height(f.height.value_or(0)),
+        angle(f.angle.value_or(0)) {}
 
   static std::vector<char> Buffer(const std::string& s) {
     std::vector<char> b(kHostEditLimit + 1, '\0');

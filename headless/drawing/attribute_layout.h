@@ -14,10 +14,11 @@
 
 namespace vxh {
 
-inline constexpr std::size_t kAttrTagOffset = vx::kAttrPart1;          // u32, 0 = no tag
-inline constexpr std::size_t kAttrPromptOffset = vx::kAttrPart2;       // u32, 0 = no prompt
+inline constexpr std::size_t kAttrTagOffset = vx::kAttrPart1;           // u32, 0 = no tag
+inline constexpr std::size_t kAttrPromptOffset = vx::kAttrPart2;        // u32, 0 = no prompt
 inline constexpr std::size_t kAttrValueOffset = vx::kAttrStringOffset;  // u32, 0 = no value
-inline constexpr std::size_t kAttrX2 = 62;          // second point, doubles
+
+inline constexpr std::size_t kAttrX2 = 62;  // second point, doubles
 inline constexpr std::size_t kAttrY2 = 70;
 inline constexpr std::size_t kAttrCacheFlag = 94;   // u8, 0 after every change
 inline constexpr std::size_t kAttrSpec = 95;        // 23-byte text format block

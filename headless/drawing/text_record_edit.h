@@ -12,9 +12,9 @@
 namespace vxh {
 
 struct TextFields {
-  std::string text;  // an attribute's value
-  std::optional<std::string> tag, prompt;     // attributes only
-  std::optional<float> height, angle;         // radians; records with a text format block
+  std::string text;                        // an attribute's value
+  std::optional<std::string> tag, prompt;  // attributes only
+  std::optional<float> height, angle;      // radians; records with a text format block
 };
 
 // Texts, text-like entities and attributes.

@@ -54,7 +54,8 @@ extern "C" int KVAPI EEdit(Entity entity) {
   if (node->owner == nullptr) throw vxh::HostFault("EEdit: the entity is in no drawing list");
   const int kind = GetI8(entity, kHdrKind);
   if (!vxh::HostEditorTakes(kind)) {
-    Warn(session, "The host editor edits texts, text-like entities and attributes, not this " + vxh::KindName(kind) + ".");
+    Warn(session,
+         "The host editor edits texts, text-like entities and attributes, not this " + vxh::KindName(kind) + ".");
     return kNothingDone;
   }
   const vxh::TextFieldsOrProblem read = vxh::ReadTextFields(entity);

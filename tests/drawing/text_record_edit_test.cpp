@@ -86,8 +86,8 @@ TEST(HostEditorRecord, AnAttributeEditedIsTheAttributeBuiltWithTheNewFields) {
 // bytes move with what follows them.
 Record MixedAttribute() {
   Record r = geotest::Blank(vx::kKindAttribute, kAttrTextStart);
-  const std::string tail = std::string("P?\0", 3) + "\x01\x02" + std::string("TAG\0", 4) + std::string("val\0", 4) +
-                           "\x07\x08\x09";
+  const std::string tail =
+      std::string("P?\0", 3) + "\x01\x02" + std::string("TAG\0", 4) + std::string("val\0", 4) + "\x07\x08\x09";
   r.insert(r.end(), tail.begin(), tail.end());
   vx::PutU32(r.data(), vx::kHdrSize, static_cast<std::uint32_t>(r.size()));
   vx::PutU32(r.data(), kAttrPromptOffset, kAttrTextStart);
@@ -106,12 +106,10 @@ TEST(HostEditorRecord, StringsInAnyOrderChangeInPlaceAndTheHostBytesMoveWithThem
     TextFields fields;
     std::string tail;
   } cases[] = {
-      {"longer value", Fields("value!", "TAG", "P?", 0, 0),
-       std::string("P?\0\x01\x02TAG\0value!\0\x07\x08\x09", 19)},
+      {"longer value", Fields("value!", "TAG", "P?", 0, 0), std::string("P?\0\x01\x02TAG\0value!\0\x07\x08\x09", 19)},
       {"shorter prompt moves the others down", Fields("val", "TAG", "", 0, 0),
        std::string("\0\x01\x02TAG\0val\0\x07\x08\x09", 14)},
-      {"longer tag", Fields("val", "LONGTAG", "P?", 0, 0),
-       std::string("P?\0\x01\x02LONGTAG\0val\0\x07\x08\x09", 20)},
+      {"longer tag", Fields("val", "LONGTAG", "P?", 0, 0), std::string("P?\0\x01\x02LONGTAG\0val\0\x07\x08\x09", 20)},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -188,12 +186,11 @@ TEST(HostEditorRecord, AShortAttributeHasNoHeightOrAngle) {
 
 TEST(HostEditorRecord, TextsTakeTheirStringHeightAndAngleAndTextLikeEntitiesTheirString) {
   const Record text = geotest::Text(1, 2, 2.5f, 0.8f, 0, "Old");
-  EXPECT_EQ(WithTextFields(text.data(), {"Line 1\r\nLine 2", {}, {}, 5.0f, 0.5f}),
-            [] {
-              Record expected = geotest::Text(1, 2, 5.0f, 0.8f, 0.5f, "Line 1\r\nLine 2");
-              expected[vx::kTextCacheFlag] = 0;
-              return expected;
-            }());
+  EXPECT_EQ(WithTextFields(text.data(), {"Line 1\r\nLine 2", {}, {}, 5.0f, 0.5f}), [] {
+    Record expected = geotest::Text(1, 2, 5.0f, 0.8f, 0.5f, "Line 1\r\nLine 2");
+    expected[vx::kTextCacheFlag] = 0;
+    return expected;
+  }());
   Record like = geotest::Blank(vx::kKindTextLike, vx::TextLikeSize(3));
   std::memcpy(like.data() + vx::kTextLikeString, "abc", 3);
   like[vx::kTextLikeCacheFlag] = 1;
@@ -212,8 +209,8 @@ TEST(HostEditorRecord, TextsTakeTheirStringHeightAndAngleAndTextLikeEntitiesThei
 
 TEST(HostEditorRecord, TakesTextBearingKindsOnly) {
   for (int kind = -128; kind < 128; ++kind)
-    EXPECT_EQ(HostEditorTakes(kind),
-              kind == vx::kKindText || kind == vx::kKindTextLike || kind == vx::kKindAttribute) << kind;
+    EXPECT_EQ(HostEditorTakes(kind), kind == vx::kKindText || kind == vx::kKindTextLike || kind == vx::kKindAttribute)
+        << kind;
 }
 
 }  // namespace

@@ -33,9 +33,8 @@ class HostEditor : public TextTest {
     std::vector<Record> out;
     session.Doc().Work().ForEach([&](vx::Entity e) {
       out.push_back(Bytes(e));
-      if (EntityList* members = session.Doc().Work().Members(e)) members->ForEach([&](vx::Entity m) {
-        out.push_back(Bytes(m));
-      });
+      if (EntityList* members = session.Doc().Work().Members(e))
+        members->ForEach([&](vx::Entity m) { out.push_back(Bytes(m)); });
     });
     return out;
   }
@@ -118,8 +117,7 @@ TEST_F(HostEditor, AnAttributeWhoseStringsDoNotFitIsNamedAndLeftAlone) {
   vx::PutU32(e, kAttrTagOffset, 5000);
   const std::vector<Record> before = Drawing();
   Run("VXTEDIT;0,0;<esc>");
-  EXPECT_EQ(Count("[Warning] The host editor cannot edit this attribute: Its tag does not lie inside the record."),
-            1);
+  EXPECT_EQ(Count("[Warning] The host editor cannot edit this attribute: Its tag does not lie inside the record."), 1);
   EXPECT_EQ(Count("Select text to edit: "), 2);
   EXPECT_EQ(Drawing(), before);
 }

@@ -103,9 +103,9 @@ TEST_F(TextEdit, AnAttributeGoesToTheHostEditorAfterMessageTwo) {
   std::vector<std::string> seen;
   for (const std::string& l : TranscriptLines())
     if (l.rfind("[", 0) == 0 || l.rfind("{ ", 0) == 0) seen.push_back(l);
-  EXPECT_EQ(seen, (std::vector<std::string>{"[Message] 01: Found pEntRec",
-                                            "[Message] 02: Error in MyTextEdit - calling normal EEdit",
-                                            "{ Edit Text"}));
+  EXPECT_EQ(seen,
+            (std::vector<std::string>{"[Message] 01: Found pEntRec",
+                                      "[Message] 02: Error in MyTextEdit - calling normal EEdit", "{ Edit Text"}));
 }
 
 TEST_F(TextEdit, DebugMessagesNameWhatTheDialogReturned) {
