@@ -1,5 +1,5 @@
-// Defining and releasing dialogs: DefDlg, RelDlg and the window handles of
-// dialogs and their controls.
+// Defining and releasing dialogs: DefDlg (and the host's own dialogs), RelDlg
+// and the window handles of dialogs and their controls.
 #include <memory>
 #include <string>
 
@@ -37,6 +37,25 @@ vx::Dlg* DialogOfWindow(HWND window, int* control) {
   return nullptr;
 }
 
+vx::Dlg* DefineDialog(const DialogTemplate& tpl, vx::DlgInit init) {
+  auto dialog = std::make_unique<vx::Dlg>();
+  dialog->tpl = &tpl;
+  dialog->init = init;
+  win::WindowsState& windows = win::RunningWindows("DefDlg");
+  dialog->window = win::NewWindow(windows, win::MainWindow(windows));
+  for (const ControlTemplate& c : tpl.controls) {
+    if (c.id == kNoId) continue;
+    ControlState& state = dialog->controls[c.id];
+    state.tpl = &c;
+    state.window = win::NewWindow(windows, dialog->window);
+    state.enabled = !c.Disabled();
+    state.visible = c.Visible();
+    state.text = c.text;
+  }
+  RunningDialogs("DefDlg").Add(dialog.get());
+  return dialog.release();
+}
+
 }  // namespace vxh::dialogs
 
 namespace vx {
@@ -55,22 +74,7 @@ Dlg* KVAPI DefDlg(const char* resource, int, int, DlgInit init, int, int) {
   if (resource == nullptr) throw vxh::HostFault("DefDlg: no resource name");
   const vxh::dialogs::DialogTemplate* tpl = vxh::dialogs::FindDialogTemplate(resource);
   if (tpl == nullptr) throw vxh::HostFault(std::string("DefDlg: the pack's resources have no dialog ") + resource);
-  auto dialog = std::make_unique<Dlg>();
-  dialog->tpl = tpl;
-  dialog->init = init;
-  vxh::win::WindowsState& windows = vxh::win::RunningWindows("DefDlg");
-  dialog->window = vxh::win::NewWindow(windows, vxh::win::MainWindow(windows));
-  for (const vxh::dialogs::ControlTemplate& c : tpl->controls) {
-    if (c.id == vxh::dialogs::kNoId) continue;
-    vxh::dialogs::ControlState& state = dialog->controls[c.id];
-    state.tpl = &c;
-    state.window = vxh::win::NewWindow(windows, dialog->window);
-    state.enabled = !c.Disabled();
-    state.visible = c.Visible();
-    state.text = c.text;
-  }
-  vxh::dialogs::RunningDialogs("DefDlg").Add(dialog.get());
-  return dialog.release();
+  return vxh::dialogs::DefineDialog(*tpl, init);
 }
 
 void KVAPI RelDlg(Dlg* dialog) {

@@ -72,6 +72,10 @@ namespace vxh::dialogs {
 // the running session's dialogs.
 vx::Dlg* DialogOfWindow(HWND window, int* control);
 
+// A dialog of the template, as DefDlg makes one; the host's own dialogs
+// (its editor) are made here too. Released with RelDlg.
+vx::Dlg* DefineDialog(const DialogTemplate& tpl, vx::DlgInit init);
+
 // A HostFault when the pointer is not one of the running session's dialogs.
 vx::Dlg& LiveDialog(vx::Dlg* dialog, const char* operation);
 

@@ -186,6 +186,11 @@ void SessionCore::EndCommand() {
   bar_.Finish();
 }
 
+void SessionCore::HostTookOverCommand() {
+  if (!protocol_.Running()) return;
+  EndCommand();
+}
+
 void SessionCore::Progress(std::string_view text) {
   log_.Progress(text);
   bar_.Start(Cp1252ToUtf8(text));

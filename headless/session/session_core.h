@@ -56,6 +56,9 @@ class SessionCore : public script::ModalInput {
   // Host operations.
   void Request(PendingRequest request);  // ReqData
   void EndCommand();                     // CmdEnd
+  // The host's own editor took over from the running command (EEdit): the
+  // command is over, and returns without a request or CmdEnd of its own.
+  void HostTookOverCommand();
   // A message box; a question (yes/no) takes <yes> or <no> when that is the
   // next token, else its default. Returns the answer (6, 7) or 1.
   int MessageBox(std::string_view text, std::string_view title, int style);
