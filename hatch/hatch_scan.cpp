@@ -2,7 +2,9 @@
 // one point request with a drag routine (scan_paint.h); a mouse hook ends
 // the request when the button goes up, and Escape between strokes keeps
 // everything painted as one group.
+#include <cmath>
 #include <cstdint>
+#include <numbers>
 
 #include "hatch/boundary.h"
 #include "hatch/extents_box.h"
@@ -28,7 +30,7 @@ constexpr const char* kStrokePrompt = "Drag over areas to hatch (CTRL = remove, 
 // The host's selection mode for the scan hatch's pick.
 constexpr std::intptr_t kScanSelectMode = 8;
 constexpr int kPointRequestFlags = 0x400000;
-constexpr double kQuarterTurn = 2 * kRightAngle;
+constexpr double kQuarterTurn = std::numbers::pi / 2;
 constexpr WPARAM kEscapeCharacter = 27;
 
 void Stroke(int status);
@@ -63,19 +65,22 @@ void RemoveButtonUpHook() {
   s.hook = nullptr;
 }
 
-int CopyOne(DList*, Entity entity, std::intptr_t target, std::intptr_t) {
-  reinterpret_cast<DList*>(target)->CopyIn(entity);
+// Copies an entity of the boundary list into the cross list, turned.
+int CopyTurned(DList*, Entity entity, std::intptr_t target, std::intptr_t turn) {
+  ETran(reinterpret_cast<DList*>(target)->CopyIn(entity), reinterpret_cast<const double*>(turn));
   return 0;
 }
 
 // The crosshatch's probes run along x in hatch space; a quarter turn more
 // makes them vertical, and a probe at y = p becomes the scan line x = -p
-// with x as its coordinate along.
+// with x as its coordinate along. The turn's matrix holds only 0 and +-1,
+// rounded so that the turned coordinates are exact (cos of a quarter turn
+// is not quite 0 in floating point).
 void TurnCrossList(DList* boundary, DList* cross) {
-  boundary->Walk(&CopyOne, kWalkAll, reinterpret_cast<std::intptr_t>(cross));
-  std::uint8_t box[kBoxBytes] = {};
-  FillContext turned(cross, box);
-  RotateBoundary(turned, kQuarterTurn);
+  double turn[16];
+  BuildRotation(kQuarterTurn, turn);
+  for (double& v : turn) v = std::round(v);
+  boundary->Walk(&CopyTurned, kWalkAll, reinterpret_cast<std::intptr_t>(cross), reinterpret_cast<std::intptr_t>(turn));
 }
 
 void StartGroup(DList* work, ScanPaintState& s) {
