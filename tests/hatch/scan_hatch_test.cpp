@@ -11,6 +11,7 @@
 #include "host/host_api.h"
 #include "host/win_api.h"
 #include "tests/hatch/hatch_fixture.h"
+#include "tests/hatch/strokes.h"
 
 namespace vxh::testing {
 namespace {
@@ -18,19 +19,7 @@ namespace {
 constexpr double kVertical = 1.570796325;  // hatch lines run along y; strokes along x sweep them
 constexpr double kDistance = 0.5;
 
-struct P {
-  double x, y;
-};
-
-std::string PointText(P p) { return std::to_string(p.x) + "," + std::to_string(p.y); }
-
-// One stroke: the button goes down at the first point, the cursor moves
-// through the others and the button goes up at the last.
-std::string Stroke(const std::vector<P>& points) {
-  std::string s = "<down " + PointText(points.front()) + ">;";
-  for (std::size_t i = 1; i + 1 < points.size(); ++i) s += "<move " + PointText(points[i]) + ">;";
-  return s + "<up " + PointText(points.back()) + ">;";
-}
+using P = StrokePoint;
 
 std::vector<double> SortedX(const std::vector<Segment>& lines) {
   std::vector<double> xs;
