@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "headless/win/hook_chain.h"
+#include "headless/win/windows_state.h"
 #include "host/host_api.h"
 #include "host/win_api.h"
 #include "tests/hatch/hatch_fixture.h"
@@ -148,7 +149,7 @@ TEST_F(ScanHatch, EscapeWithNothingPaintedKeepsAnEmptyGroupAsOneUndoStep) {
   Run("VXHATCHSCAN;all;<move 5,5>;<esc>");
   ASSERT_EQ(Entities().size(), 2u);
   EXPECT_TRUE(HatchLines().empty());
-  EXPECT_FALSE(win::AnyHookInstalled(WH_MOUSE));
+  EXPECT_FALSE(win::AnyHookInstalled(win::RunningWindows("the test"), WH_MOUSE));
   Run("UNDO");
   EXPECT_EQ(Snapshot(session.Doc().Work()), before);
 }
@@ -159,7 +160,7 @@ TEST_F(ScanHatch, OnlyADraggedCursorPaints) {
   Vertical();
   Run("BOX;0,0;10,10;VXHATCHSCAN;all;<move 0.2,5>;<move 9.8,5>;<down 1.2,5>;<move 2.2,5>;<up 2.2,5>;<move 9.8,5>;"
       "<move 0.2,5>;<esc>");
-  EXPECT_FALSE(win::AnyHookInstalled(WH_MOUSE));
+  EXPECT_FALSE(win::AnyHookInstalled(win::RunningWindows("the test"), WH_MOUSE));
   ExpectNear(SortedX(HatchLines()), {1.5, 2});
 }
 
