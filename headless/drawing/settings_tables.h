@@ -17,6 +17,11 @@
 namespace vxh {
 
 class Document;
+class SettingsTables;
+
+// The running session's drawing tables, or null outside a session (defined
+// with the session's host state).
+SettingsTables* RunningTablesOrNull();
 
 class SettingsTables {
  public:

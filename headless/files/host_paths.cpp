@@ -1,13 +1,22 @@
 #include "headless/files/host_paths.h"
 
-#include "headless/session/session_core.h"
+#include <cstdlib>
+
 #include "headless/text_encoding.h"
 
 namespace vxh {
 
-std::string HostFolder() {
-  if (const SessionCore* session = SessionCore::ActiveOrNull()) return session->HostPath();
-  return DefaultHostPath();
+std::string DefaultHostPath() {
+  std::string path;
+  if (const char* home = std::getenv("VORLIX_HOME"); home != nullptr && *home != '\0') {
+    path = home;
+  } else if (const char* user = std::getenv("HOME"); user != nullptr && *user != '\0') {
+    path = std::string(user) + "/.local/share/vorlix/";
+  } else {
+    path = "./";
+  }
+  if (path.back() != '/' && path.back() != '\\') path += '/';
+  return path;
 }
 
 std::string ResolveHostName(std::string_view cp1252_name) {

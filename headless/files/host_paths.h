@@ -9,7 +9,12 @@
 
 namespace vxh {
 
-// The running session's host folder, or the default one outside a session.
+// VORLIX_HOME, else ~/.local/share/vorlix/, ending in a slash: what a session
+// takes as its host folder when it starts.
+std::string DefaultHostPath();
+
+// The running session's host folder, or the default one outside a session
+// (defined with the session's host state).
 std::string HostFolder();
 
 std::string ResolveHostName(std::string_view cp1252_name);

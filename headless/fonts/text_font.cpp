@@ -2,9 +2,7 @@
 
 #include <cstring>
 
-#include "headless/drawing/document.h"
 #include "headless/drawing/settings_tables.h"
-#include "headless/session/session_core.h"
 #include "host/record.h"
 #include "host/settings_layout.h"
 
@@ -22,9 +20,9 @@ TextFont FromRecord(const std::uint8_t* record) {
 }  // namespace
 
 TextFont FontOfText(int font_number) {
-  SessionCore* session = SessionCore::ActiveOrNull();
-  if (session == nullptr) return {vx::kFontStroke, kDefaultStrokeFont};
-  SettingsTables& tables = session->Doc().Tables();
+  SettingsTables* running = RunningTablesOrNull();
+  if (running == nullptr) return {vx::kFontStroke, kDefaultStrokeFont};
+  SettingsTables& tables = *running;
   if (const std::uint8_t* record = FindRecordById(tables, vx::kTableFonts, font_number)) return FromRecord(record);
   if (const std::uint8_t* record = CurrentRecord(tables, vx::kTableFonts)) return FromRecord(record);
   return {vx::kFontStroke, kDefaultStrokeFont};

@@ -3,12 +3,12 @@
 // RegOpenKeyExA, RegEnumValueA, RegDeleteValueA and RegCloseKey. The
 // headless registry holds the current user's hive only.
 #include <cstring>
-#include <set>
+#include <optional>
 #include <string>
 
 #include "headless/geometry/checked_pointer.h"
+#include "headless/registry/open_keys.h"
 #include "headless/registry/registry_store.h"
-#include "headless/session/session_core.h"
 #include "host/host_api.h"
 #include "host/win_api.h"
 
@@ -17,34 +17,21 @@ namespace {
 constexpr LSTATUS kErrorInvalidHandle = 6;
 constexpr LSTATUS kErrorInvalidParameter = 87;
 
-vxh::registry::Store ActiveStore() {
-  const vxh::SessionCore* session = vxh::SessionCore::ActiveOrNull();
-  return vxh::registry::Store(vxh::registry::ResolvePath(session != nullptr ? session->Options().registry_path : ""));
+vxh::registry::Store ActiveStore(const char* operation) {
+  return vxh::registry::Store(vxh::registry::ResolvePath(vxh::registry::RunningRegistry(operation).path));
 }
 
 bool IsCurrentUser(std::uintptr_t root) { return root == vx::kCurrentUser; }
 
-// An open key: what RegOpenKeyExA hands out until RegCloseKey.
-struct OpenKey {
-  std::string path;
-};
-
-std::set<OpenKey*>& LiveKeys() {
-  static std::set<OpenKey*> keys;
-  return keys;
-}
-
-OpenKey* Lookup(HKEY key) {
-  auto* open = reinterpret_cast<OpenKey*>(key);
-  return LiveKeys().count(open) != 0 ? open : nullptr;
+const std::string* OpenPath(HKEY key, const char* operation) {
+  return vxh::registry::RunningRegistry(operation).keys.PathOf(key);
 }
 
 // The path of a key given as a root or an open key, or none.
-const std::string* BasePath(HKEY key) {
-  static const std::string kRoot;
-  if (key == HKEY_CURRENT_USER) return &kRoot;
-  const OpenKey* open = Lookup(key);
-  return open != nullptr ? &open->path : nullptr;
+std::optional<std::string> BasePath(HKEY key) {
+  if (key == HKEY_CURRENT_USER) return std::string();
+  const std::string* open = OpenPath(key, "RegOpenKeyExA");
+  return open != nullptr ? std::optional<std::string>(*open) : std::nullopt;
 }
 
 const vx::RegRequest& CheckedRequest(const vx::RegRequest* request, const char* operation) {
@@ -66,7 +53,7 @@ extern "C" {
 int KVAPI RMGetValue(RegRequest* request) {
   const RegRequest& r = CheckedRequest(request, "RMGetValue");
   if (!IsCurrentUser(r.root)) return 0;
-  const std::optional<vxh::registry::Value> value = ActiveStore().Get(r.key, r.name);
+  const std::optional<vxh::registry::Value> value = ActiveStore("RMGetValue").Get(r.key, r.name);
   if (!value || value->data.size() != r.size) return 0;
   if (r.size != 0) std::memcpy(r.data, value->data.data(), r.size);
   return 1;
@@ -78,7 +65,7 @@ int KVAPI RMSetValue(RegRequest* request) {
   const auto* bytes = static_cast<const std::uint8_t*>(r.data);
   const std::vector<std::uint8_t> data = r.size != 0 ? std::vector<std::uint8_t>(bytes, bytes + r.size)
                                                      : std::vector<std::uint8_t>();
-  ActiveStore().Set(r.key, r.name, r.type, data);
+  ActiveStore("RMSetValue").Set(r.key, r.name, r.type, data);
   return 1;
 }
 
@@ -91,29 +78,27 @@ extern "C" {
 LSTATUS RegOpenKeyExA(HKEY key, LPCSTR sub_key, DWORD, REGSAM, HKEY* result) {
   if (result == nullptr) return kErrorInvalidParameter;
   *result = nullptr;
-  const std::string* base = BasePath(key);
-  if (base == nullptr) return kErrorInvalidHandle;
+  const std::optional<std::string> base = BasePath(key);
+  if (!base) return kErrorInvalidHandle;
   const std::string path = vxh::registry::NormalizeKey(*base + "\\" + (sub_key != nullptr ? sub_key : ""));
-  if (path.empty() || !ActiveStore().KeyExists(path)) return ERROR_FILE_NOT_FOUND;
-  auto* open = new OpenKey{path};
-  LiveKeys().insert(open);
-  *result = reinterpret_cast<HKEY>(open);
+  if (path.empty() || !ActiveStore("RegOpenKeyExA").KeyExists(path)) return ERROR_FILE_NOT_FOUND;
+  *result = vxh::registry::RunningRegistry("RegOpenKeyExA").keys.Open(path);
   return ERROR_SUCCESS;
 }
 
 LSTATUS RegEnumValueA(HKEY key, DWORD index, LPSTR name, LPDWORD name_size, LPDWORD, LPDWORD type,
                       LPBYTE data, LPDWORD data_size) {
-  const OpenKey* open = Lookup(key);
+  const std::string* open = OpenPath(key, "RegEnumValueA");
   if (open == nullptr) return kErrorInvalidHandle;
   if (name == nullptr || name_size == nullptr) return kErrorInvalidParameter;
-  const vxh::registry::Store store = ActiveStore();
-  const std::optional<std::string> found = store.NameAt(open->path, index);
+  const vxh::registry::Store store = ActiveStore("RegEnumValueA");
+  const std::optional<std::string> found = store.NameAt(*open, index);
   if (!found) return ERROR_NO_MORE_ITEMS;
   if (found->size() + 1 > *name_size) return ERROR_MORE_DATA;
   std::memcpy(name, found->c_str(), found->size() + 1);
   *name_size = static_cast<DWORD>(found->size());
   if (type == nullptr && data_size == nullptr) return ERROR_SUCCESS;
-  const std::optional<vxh::registry::Value> value = store.Get(open->path, *found);
+  const std::optional<vxh::registry::Value> value = store.Get(*open, *found);
   if (!value) return ERROR_NO_MORE_ITEMS;  // deleted by another process meanwhile
   if (type != nullptr) *type = value->type;
   if (data_size == nullptr) return ERROR_SUCCESS;
@@ -126,19 +111,15 @@ LSTATUS RegEnumValueA(HKEY key, DWORD index, LPSTR name, LPDWORD name_size, LPDW
 }
 
 LSTATUS RegDeleteValueA(HKEY key, LPCSTR name) {
-  const OpenKey* open = Lookup(key);
+  const std::string* open = OpenPath(key, "RegDeleteValueA");
   if (open == nullptr) return kErrorInvalidHandle;
   if (name == nullptr) return kErrorInvalidParameter;
-  return ActiveStore().Delete(open->path, name) ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
+  return ActiveStore("RegDeleteValueA").Delete(*open, name) ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
 }
 
 LSTATUS RegCloseKey(HKEY key) {
   if (key == HKEY_CURRENT_USER) return ERROR_SUCCESS;
-  OpenKey* open = Lookup(key);
-  if (open == nullptr) return kErrorInvalidHandle;
-  LiveKeys().erase(open);
-  delete open;
-  return ERROR_SUCCESS;
+  return vxh::registry::RunningRegistry("RegCloseKey").keys.Close(key) ? ERROR_SUCCESS : kErrorInvalidHandle;
 }
 
 }  // extern "C"

@@ -4,8 +4,6 @@
 
 #include <cairo.h>
 
-#include <memory>
-
 #include "headless/geometry/matrix.h"
 #include "headless/render/figure_painter.h"
 #include "headless/render/picture_frame.h"
@@ -16,8 +14,6 @@ namespace vxh {
 
 class EntityPainter {
  public:
-  // Looks come from the running session's drawing, else a new drawing's tables.
-  EntityPainter(cairo_t* cr, const PictureFrame& frame);
   EntityPainter(cairo_t* cr, const PictureFrame& frame, const PictureStyles& styles);
   ~EntityPainter();
 
@@ -26,7 +22,6 @@ class EntityPainter {
   bool Paint(vx::Entity entity, const Matrix& placement = Identity());
 
  private:
-  std::unique_ptr<PictureStyles> own_styles_;
   const PictureStyles& styles_;
   PictureFrame frame_;
   FigurePainter painter_;

@@ -112,7 +112,8 @@ std::string FramePath(const std::string& dir, std::size_t number) {
   return (std::filesystem::path(dir) / name).string();
 }
 
-void WriteFrameSvg(const Frame& frame, const script::ViewSpec& view, const std::string& path) {
+void WriteFrameSvg(const Frame& frame, const script::ViewSpec& view, const PictureStyles& styles,
+                   const std::string& path) {
   const PictureFrame f = ViewFrame(view);
   SurfacePtr surface(cairo_svg_surface_create(path.c_str(), f.width, f.height), cairo_surface_destroy);
   RequireWritten(surface.get(), path);
@@ -120,7 +121,7 @@ void WriteFrameSvg(const Frame& frame, const script::ViewSpec& view, const std::
   cairo_set_source_rgb(cr.get(), 1, 1, 1);
   cairo_paint(cr.get());
   cairo_set_line_width(cr.get(), kLineWidth);
-  EntityPainter painter(cr.get(), f);
+  EntityPainter painter(cr.get(), f, styles);
   for (const Primitive& p : frame.primitives) PaintPrimitive(cr.get(), f, painter, p);
   PaintCursor(cr.get(), f, frame.cursor);
   cr.reset();
@@ -128,7 +129,8 @@ void WriteFrameSvg(const Frame& frame, const script::ViewSpec& view, const std::
   RequireWritten(surface.get(), path);
 }
 
-void WriteNewFrames(ScreenState& screen, const std::string& dir, const script::ViewSpec& view) {
+void WriteNewFrames(ScreenState& screen, const std::string& dir, const script::ViewSpec& view,
+                    const SettingsTables& tables) {
   const std::vector<Frame>& frames = screen.Frames();
   std::size_t& written = screen.WrittenFrames();
   if (written > frames.size()) written = 0;  // the frames were forgotten
@@ -138,7 +140,9 @@ void WriteNewFrames(ScreenState& screen, const std::string& dir, const script::V
   }
   std::error_code error;
   std::filesystem::create_directories(dir, error);
-  for (; written < frames.size(); ++written) WriteFrameSvg(frames[written], view, FramePath(dir, written + 1));
+  const PictureStyles styles(tables);
+  for (; written < frames.size(); ++written)
+    WriteFrameSvg(frames[written], view, styles, FramePath(dir, written + 1));
 }
 
 }  // namespace vxh::screen

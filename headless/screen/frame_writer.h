@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 
+#include "headless/render/picture_styles.h"
 #include "headless/screen/screen_log.h"
 #include "headless/script/event.h"
 
@@ -16,10 +17,13 @@ std::string FramePath(const std::string& dir, std::size_t number);
 
 // Draws one frame as the view shows it. Throws BadInput when the file cannot
 // be written.
-void WriteFrameSvg(const Frame& frame, const script::ViewSpec& view, const std::string& path);
+void WriteFrameSvg(const Frame& frame, const script::ViewSpec& view, const PictureStyles& styles,
+                   const std::string& path);
 
 // Writes the frames finished since the last call (numbered on from there);
 // nothing when dir is empty. A new session starts counting at 1.
-void WriteNewFrames(ScreenState& screen, const std::string& dir, const script::ViewSpec& view);
+// Entities take their looks from the drawing's tables.
+void WriteNewFrames(ScreenState& screen, const std::string& dir, const script::ViewSpec& view,
+                    const SettingsTables& tables);
 
 }  // namespace vxh::screen

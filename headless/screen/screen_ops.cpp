@@ -9,7 +9,7 @@
 #include "headless/geometry/entity_access.h"
 #include "headless/host_error.h"
 #include "headless/screen/screen_log.h"
-#include "headless/session/session_core.h"
+#include "headless/script/view_state.h"
 #include "host/drag_view.h"
 #include "host/entity_layout.h"
 #include "host/host_api.h"
@@ -101,8 +101,7 @@ void DrawSetting(vx::DragView*, const int* value) {
 
 void EndDragFrame(vx::DragView* view, const char* operation) {
   Required(view, operation, "view");
-  SessionCore& session = SessionCore::Active(operation);
-  session.Host().screen.EndFrame(vx::ViewWidth(view), vx::ViewHeight(view), session.View().cursor);
+  RunningScreen(operation).EndFrame(vx::ViewWidth(view), vx::ViewHeight(view), CurrentViewState().cursor);
 }
 
 constexpr vx::GDraw2 kDraw2{&DrawLine<2>, &DrawCircle<2>, &DrawText<2>, &DrawSetting<2>};

@@ -1,16 +1,12 @@
-// The cursor, its origin and the host resources reached through RscAdr.
+// The cursor, its origin, its snap and the host resources reached through
+// RscAdr.
 #include <string>
 
+#include "headless/cursor/snap_settings.h"
 #include "headless/host_error.h"
 #include "headless/session/session_core.h"
 #include "headless/win/windows.h"
 #include "host/host_api.h"
-
-namespace vxh {
-
-ViewState& CurrentViewState() { return SessionCore::Active("the view").View(); }
-
-}  // namespace vxh
 
 namespace vx {
 
@@ -20,6 +16,12 @@ extern "C" void KVAPI SetCursorOrg2(double x, double y) {
 
 extern "C" void KVAPI SetCursorOrg3(double x, double y, double z) {
   vxh::SessionCore::Active("SetCursorOrg3").View().origin = {x, y, z};
+}
+
+extern "C" void KVAPI ProcCsrSnap(int mode) {
+  vxh::SessionCore& session = vxh::SessionCore::Active("ProcCsrSnap");
+  std::array<double, 3>& cursor = session.View().cursor;
+  cursor = vxh::SnapPoint(cursor, mode, session.Host().snap_grid);
 }
 
 extern "C" void* KVAPI RscAdr(int resource) {

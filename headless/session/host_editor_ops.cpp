@@ -1,5 +1,5 @@
 // EEdit: the host's own editor of texts, text-like entities and attributes
-// (headless/dialogs/host_editor_dialog.h). An edit is one undo step through
+// (headless/session/host_editor_dialog.h). An edit is one undo step through
 // the list that holds the record, as any change of the drawing. A non-zero
 // result says the host's editor took the edit over: it has changed the record
 // and ended the command that called it, which returns without a request or
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "headless/dialogs/host_editor_dialog.h"
+#include "headless/session/host_editor_dialog.h"
 #include "headless/drawing/entity_list.h"
 #include "headless/drawing/entity_node.h"
 #include "headless/drawing/text_record_edit.h"

@@ -2,6 +2,10 @@
 // they look the session up; the engines below take the state they use.
 #include "headless/session/host_state.h"
 
+#include "headless/drawing/document.h"
+#include "headless/drawing/settings_tables.h"
+#include "headless/files/host_paths.h"
+#include "headless/script/view_state.h"
 #include "headless/session/session_core.h"
 
 namespace vxh {
@@ -19,6 +23,22 @@ screen::ScreenState& screen::RunningScreen(const char* operation) {
 MatrixStack& RunningMatrixStack(const char* operation) { return SessionCore::Active(operation).Host().matrices; }
 
 script::ModalInput& script::RunningModalInput(const char* operation) { return SessionCore::Active(operation); }
+
+ViewState& CurrentViewState() { return SessionCore::Active("the view").View(); }
+
+std::string HostFolder() {
+  if (const SessionCore* session = SessionCore::ActiveOrNull()) return session->HostPath();
+  return DefaultHostPath();
+}
+
+SettingsTables* RunningTablesOrNull() {
+  if (SessionCore* session = SessionCore::ActiveOrNull()) return &session->Doc().Tables();
+  return nullptr;
+}
+
+registry::RegistryState& registry::RunningRegistry(const char* operation) {
+  return SessionCore::Active(operation).Host().registry;
+}
 
 hostcmd::CommandMemory& hostcmd::Memory(const char* command) { return SessionCore::Active(command).Host().commands; }
 

@@ -1,7 +1,7 @@
 // Everything the headless host remembers for the session beyond the drawing
 // and the script: the Windows services' state, the dialogs defined, the
-// screen's record, the matrix stack, the snap grid and the host commands'
-// memory. The session owns one, made with it and gone with it, so that a
+// screen's record, the matrix stack, the snap grid, the host commands'
+// memory and the registry's open keys. The session owns one, made with it and gone with it, so that a
 // session starts as a freshly started host would and nothing is reset by hand.
 #pragma once
 
@@ -9,6 +9,7 @@
 
 #include "headless/dialogs/dialog_table.h"
 #include "headless/geometry/matrix_stack.h"
+#include "headless/registry/open_keys.h"
 #include "headless/screen/screen_log.h"
 #include "headless/session/host_command_memory.h"
 #include "headless/win/windows_state.h"
@@ -23,6 +24,7 @@ struct HostState {
   MatrixStack matrices;
   std::optional<double> snap_grid;  // while snapping is on
   hostcmd::CommandMemory commands;
+  registry::RegistryState registry;
 };
 
 }  // namespace vxh

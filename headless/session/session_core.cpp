@@ -1,5 +1,7 @@
 #include "headless/session/session_core.h"
 
+#include "headless/files/host_paths.h"
+
 #include <cstdlib>
 
 #include "headless/drawing/document.h"
@@ -28,6 +30,7 @@ SessionCore::SessionCore(std::ostream& transcript, SessionOptions options)
   doc_ = std::make_unique<Document>();
   view_.SetView(kDefaultView);
   host_path_ = DefaultHostPath();
+  host_.registry.path = options_.registry_path;
   g_active = this;
   try {
     InstalledPack().attach(&module_handle_);
@@ -216,19 +219,6 @@ std::optional<std::string> SessionCore::Variable(std::string_view name) const {
   const auto it = variables_.find(UpperCase(name));
   if (it == variables_.end()) return std::nullopt;
   return it->second;
-}
-
-std::string DefaultHostPath() {
-  std::string path;
-  if (const char* home = std::getenv("VORLIX_HOME"); home != nullptr && *home != '\0') {
-    path = home;
-  } else if (const char* user = std::getenv("HOME"); user != nullptr && *user != '\0') {
-    path = std::string(user) + "/.local/share/vorlix/";
-  } else {
-    path = "./";
-  }
-  if (path.back() != '/' && path.back() != '\\') path += '/';
-  return path;
 }
 
 }  // namespace vxh

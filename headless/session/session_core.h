@@ -134,8 +134,4 @@ class SessionCore : public script::ModalInput {
 
 using script::EventOf;
 
-// The host folder with a trailing separator: VORLIX_HOME, else
-// ~/.local/share/vorlix/.
-std::string DefaultHostPath();
-
 }  // namespace vxh

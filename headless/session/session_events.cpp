@@ -1,6 +1,7 @@
 // Scripted events and message boxes.
 #include <algorithm>
 
+#include "headless/drawing/document.h"
 #include "headless/host_error.h"
 #include "headless/screen/frame_writer.h"
 #include "headless/win/key_state.h"
@@ -8,7 +9,6 @@
 #include "headless/text_encoding.h"
 #include "headless/win/key_names.h"
 #include "headless/win/windows.h"
-#include "headless/text_encoding.h"
 #include "host/host_api.h"
 #include "host/win_api.h"
 
@@ -115,7 +115,7 @@ void SessionCore::Move(double x, double y) {
   if (!pending_ || win::TopModal(host_.windows) != nullptr) return;
   if (const vx::DragRoutine drag = pending_->Drag(); drag != nullptr) {
     drag(view_.DragView());
-    screen::WriteNewFrames(host_.screen, options_.frames_dir, view_.view);
+    screen::WriteNewFrames(host_.screen, options_.frames_dir, view_.view, doc_->Tables());
   }
 }
 

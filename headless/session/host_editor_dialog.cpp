@@ -1,4 +1,4 @@
-#include "headless/dialogs/host_editor_dialog.h"
+#include "headless/session/host_editor_dialog.h"
 
 #include <algorithm>
 #include <cmath>
