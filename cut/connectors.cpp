@@ -4,14 +4,13 @@
 
 #include "host/entity_layout.h"
 #include "host/host_api.h"
+#include "host/pack_constants.h"
 #include "host/record.h"
 
 namespace vx {
 
 namespace {
 
-// A quarter turn with the pack's own pi, 3.14159265.
-constexpr double kQuarterTurn = 1.570796325;
 
 Point2 Centre(Entity c) { return {GetF64(c, kCircleX), GetF64(c, kCircleY)}; }
 
@@ -32,7 +31,7 @@ std::vector<Connector> CircleConnectors(Entity b, Entity t) {
   const double alpha = _ASIN((r2 - r1) / d);
   const double theta = Angle(p1, p2);
   std::vector<Connector> out;
-  for (const double phi : {theta + alpha + kQuarterTurn, theta - alpha - kQuarterTurn})
+  for (const double phi : {theta + alpha + kRightAngle, theta - alpha - kRightAngle})
     out.push_back({OnCircle(c1, r1, phi), OnCircle(c2, r2, phi)});
   return out;
 }

@@ -6,13 +6,12 @@
 
 #include "hatch/fill_context.h"
 #include "host/kv_types.h"
+#include "host/pack_constants.h"
 
 namespace vx {
 
-// The pack's right angle: hatch space is the drawing turned by
-// (kRightAngle - family angle), and back by its negative.
-inline constexpr double kRightAngle = 1.570796325;
-
+// Hatch space is the drawing turned by (kRightAngle - family angle), and
+// back by its negative.
 // Fills the boundary of the context (in hatch space for the angle of the
 // prepared hatch settings) with the pattern named by the hatch options,
 // adding the lines to `dest`; `source` gives their attributes (none: the

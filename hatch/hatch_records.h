@@ -9,11 +9,10 @@
 #include <string_view>
 
 #include "hatch/hatch_layout.h"
+#include "host/pack_constants.h"
 
 namespace vx {
 
-// The pack's value of pi: typed angles and the record defaults use it.
-inline constexpr double kPackPi = 3.14159265;
 // Degrees to radians. The factor is taken first so that 45 degrees gives
 // exactly the default angle below; (45 * kPackPi) / 180 lands one bit lower.
 inline constexpr double kDegrees = kPackPi / 180;

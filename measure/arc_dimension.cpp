@@ -122,7 +122,7 @@ void PlaceArc() {
 // The angle prompt's answer: a typed number is degrees, a point gives the
 // direction from the leader point.
 std::optional<double> AngleAnswer(int status, const Vec2& leader) {
-  if (status == 3) return State().scratch[0] * kDimPi / 180;
+  if (status == 3) return State().scratch[0] * kPackPi / 180;
   if (status == 0) return Angle(leader.data(), State().scratch.data());
   return std::nullopt;
 }

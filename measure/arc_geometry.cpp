@@ -24,7 +24,7 @@ struct Side {
 Side SideOf(const double* centre, const Vec2& leader, double direction) {
   const double length = std::hypot(leader[0] - centre[0], leader[1] - centre[1]);
   if (length > kShortestLeader) return {length, Angle(centre, leader.data())};
-  return {length, _ANorm(direction + kDimPi)};
+  return {length, _ANorm(direction + kPackPi)};
 }
 
 bool CounterClockwiseContains(double start, double end, double a) {

@@ -4,12 +4,13 @@
 
 #include <cstdint>
 
+#include "host/pack_constants.h"
 #include "measure/measure_state.h"
 
 namespace vx {
 
-inline constexpr double kDimPi = 3.14159265;
-inline constexpr double kDimTwoPi = 6.2831853;
+inline constexpr double kDimTwoPi = 2 * kPackPi;
+static_assert(kDimTwoPi == 6.2831853);
 
 // Stores radius, start, sweep and the two leader lengths for the arc
 // through `placed` into the record (its centre already set).

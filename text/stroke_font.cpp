@@ -1,3 +1,4 @@
+#include "host/pack_constants.h"
 #include "text/stroke_font.h"
 
 #include "host/record.h"
@@ -7,8 +8,7 @@ namespace vx {
 
 namespace {
 
-constexpr double kPi = 3.14159265;
-constexpr double kAngleUnit = kPi / 128;
+constexpr double kAngleUnit = kPackPi / 128;
 constexpr std::uint8_t kLowBits = 0x7F;
 constexpr std::size_t kPlainRecordBytes = 2;
 constexpr int kTurn = 256;

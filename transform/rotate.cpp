@@ -4,6 +4,7 @@
 #include "frame/pack_state.h"
 #include "host/drag_view.h"
 #include "host/host_api.h"
+#include "host/pack_constants.h"
 #include "transform/angle_snap.h"
 #include "transform/drag_drawing.h"
 #include "transform/drag_feedback.h"
@@ -20,7 +21,6 @@ constexpr char kReferencePrompt[] = "Rotate reference point: ";
 constexpr char kRotateToPrompt[] = "Rotate to (SHIFT = 15\xB0 snap): ";
 // A typed angle points this far from the origin.
 constexpr double kTypedDirectionLength = 1.0;
-constexpr double kPackPi = 3.14159265;
 
 RotateState& State() { return Pack().transform.rotate; }
 

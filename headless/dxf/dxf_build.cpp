@@ -7,6 +7,7 @@
 #include "headless/drawing/entity_node.h"
 #include "headless/drawing/settings_tables.h"
 #include "headless/host_error.h"
+#include "headless/tolerances.h"
 #include "host/entity_layout.h"
 #include "host/record.h"
 
@@ -44,7 +45,7 @@ bool ToBlockCoordinates(const Record& instance, P2& p) {
   double m[8];
   for (int i = 0; i < 8; ++i) m[i] = vx::GetF64(instance.data(), vx::kSymMatrix + 8 * i);
   const double det = m[0] * m[5] - m[1] * m[4];
-  if (!(std::fabs(det) > 1e-300)) return false;
+  if (!(std::fabs(det) > tol::kTiny)) return false;
   const double x = p.x - m[3], y = p.y - m[7];
   p = {(m[5] * x - m[1] * y) / det, (-m[4] * x + m[0] * y) / det};
   return true;

@@ -12,6 +12,7 @@
 #include <numbers>
 
 #include "headless/dxf/dxf_collector.h"
+#include "headless/tolerances.h"
 #include "host/entity_layout.h"
 
 namespace vxh::dxf {
@@ -24,7 +25,7 @@ constexpr int kSplinePeriodic = 2;
 
 bool SamePoint(P2 a, P2 b) {
   const double scale = std::max({1.0, std::fabs(a.x), std::fabs(a.y)});
-  return std::fabs(a.x - b.x) <= 1e-9 * scale && std::fabs(a.y - b.y) <= 1e-9 * scale;
+  return std::fabs(a.x - b.x) <= tol::kDxfRelative * scale && std::fabs(a.y - b.y) <= tol::kDxfRelative * scale;
 }
 
 int CurveKind(bool closed, const std::vector<P2>& points) {
@@ -40,13 +41,13 @@ void Collector::addEllipse(const DL_EllipseData& d) {
   if (!Finite("ELLIPSE", {d.cx, d.cy, d.mx, d.my, d.ratio, d.angle1, d.angle2})) return;
   if (!PlaneOf("ELLIPSE", mirrored)) return;
   const double major = std::hypot(d.mx, d.my);
-  if (!(major > 0) || !(d.ratio > 0) || d.ratio > 1 + 1e-9) return;
+  if (!(major > 0) || !(d.ratio > 0) || d.ratio > 1 + tol::kDxfRelative) return;
   const double rotation = std::atan2(d.my, d.mx);
   const double minor = major * std::min(d.ratio, 1.0);
   const double two_pi = 2 * std::numbers::pi;
   double sweep = std::fmod(d.angle2 - d.angle1, two_pi);
   if (sweep < 0) sweep += two_pi;
-  const bool full = sweep < 1e-12 || two_pi - sweep < 1e-12;
+  const bool full = sweep < tol::kDxfSweepAngle || two_pi - sweep < tol::kDxfSweepAngle;
   if (full) {
     AddRecord("ELLIPSE", EllipseRecord({d.cx, d.cy}, major, minor, rotation, Style()));
     return;

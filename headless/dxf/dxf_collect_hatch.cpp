@@ -10,6 +10,7 @@
 #include <numbers>
 
 #include "headless/dxf/dxf_collector.h"
+#include "headless/tolerances.h"
 #include "host/entity_layout.h"
 #include "host/record.h"
 
@@ -43,7 +44,7 @@ void AddEllipticArc(Outline& o, P2 centre, P2 major, double ratio, double t0, do
   const auto tangent = [&](double t) {
     return P2{-major.x * std::sin(t) + minor.x * std::cos(t), -major.y * std::sin(t) + minor.y * std::cos(t)};
   };
-  const int pieces = std::max(1, static_cast<int>(std::ceil(std::fabs(sweep) / kQuarterTurn - 1e-9)));
+  const int pieces = std::max(1, static_cast<int>(std::ceil(std::fabs(sweep) / kQuarterTurn - tol::kDxfQuarterCount)));
   const double step = sweep / pieces;
   const double k = 4.0 / 3.0 * std::tan(step / 4);
   for (int i = 0; i < pieces; ++i) {
@@ -59,7 +60,7 @@ void AddEllipticArc(Outline& o, P2 centre, P2 major, double ratio, double t0, do
 // Counter-clockwise sweep from a to b, in (0, 2 pi].
 double CcwSweep(double a, double b) {
   double s = std::fmod(b - a, 2 * std::numbers::pi);
-  if (s <= 1e-12) s += 2 * std::numbers::pi;
+  if (s <= tol::kDxfSweepAngle) s += 2 * std::numbers::pi;
   return s;
 }
 

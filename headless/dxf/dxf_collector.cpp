@@ -7,6 +7,7 @@
 
 #include "headless/dxf/dxf_colour.h"
 #include "headless/dxf/dxf_text.h"
+#include "headless/tolerances.h"
 #include "host/entity_layout.h"
 
 namespace vxh::dxf {
@@ -70,7 +71,8 @@ bool Collector::PlaneOf(const char* type, bool& mirrored) {
   const double* n = e == nullptr ? nullptr : e->getDirection();
   mirrored = false;
   if (n == nullptr) return true;
-  if (std::fabs(n[0]) > 1e-9 || std::fabs(n[1]) > 1e-9 || std::fabs(n[2]) < 1e-9) {
+  if (std::fabs(n[0]) > tol::kDxfNormalAxis || std::fabs(n[1]) > tol::kDxfNormalAxis ||
+      std::fabs(n[2]) < tol::kDxfNormalAxis) {
     ++model_.losses[std::string(type) + " tilted out of the drawing plane"];
     return false;
   }
@@ -213,8 +215,8 @@ void Collector::add3dFace(const DL_3dFaceData& d) { AddFaceOutline("3DFACE", d.x
 void Collector::AddDimension(const DL_DimensionData& d) {
   FlushPending();
   const auto same = [&](const DimensionBlock& b) {
-    return std::fabs(b.definition.x - d.dpx) <= 1e-9 * std::max(1.0, std::fabs(d.dpx)) &&
-           std::fabs(b.definition.y - d.dpy) <= 1e-9 * std::max(1.0, std::fabs(d.dpy));
+    return std::fabs(b.definition.x - d.dpx) <= tol::kDxfRelative * std::max(1.0, std::fabs(d.dpx)) &&
+           std::fabs(b.definition.y - d.dpy) <= tol::kDxfRelative * std::max(1.0, std::fabs(d.dpy));
   };
   while (next_dimension_ < dimension_blocks_.size() && !same(dimension_blocks_[next_dimension_])) ++next_dimension_;
   if (next_dimension_ >= dimension_blocks_.size()) return;  // left uncounted: reported

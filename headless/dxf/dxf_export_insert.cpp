@@ -8,6 +8,7 @@
 #include "headless/dxf/dxf_export_writer.h"
 #include "headless/dxf/dxf_records.h"
 #include "headless/dxf/dxf_text.h"
+#include "headless/tolerances.h"
 #include "host/entity_layout.h"
 #include "host/record.h"
 
@@ -86,7 +87,7 @@ void EntityWriter::WriteInsert(const EntityList& list, vx::Entity e, const DL_At
   const double angle = std::atan2(m[4], m[0]);
   const double sy = (m[0] * m[5] - m[1] * m[4]) / sx;
   const double shear = (m[0] * m[1] + m[4] * m[5]) / sx;
-  if (std::fabs(shear) > 1e-9 * std::max(sx, std::fabs(sy))) ++skipped_["shear of a symbol instance"];
+  if (std::fabs(shear) > tol::kDxfRelative * std::max(sx, std::fabs(sy))) ++skipped_["shear of a symbol instance"];
   const double sz = m[10] != 0 ? m[10] : 1.0;
   const std::vector<vx::Entity> attributes = AttributeMembers(list.Members(e));
   out_.entity("INSERT");

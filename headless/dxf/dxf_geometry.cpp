@@ -1,4 +1,5 @@
 #include "headless/dxf/dxf_geometry.h"
+#include "headless/tolerances.h"
 
 #include <cmath>
 #include <numbers>
@@ -141,7 +142,7 @@ bool IsClampedUniform(const BSpline& s) {
   const double step = (u[n] - u[p]) / static_cast<double>(n - p);
   for (std::size_t i = p + 1; i < n; ++i) {
     const double expected = u[p] + step * static_cast<double>(i - p);
-    if (std::fabs(u[i] - expected) > 1e-9 * std::fabs(u[n] - u[p])) return false;
+    if (std::fabs(u[i] - expected) > tol::kDxfRelative * std::fabs(u[n] - u[p])) return false;
   }
   return true;
 }

@@ -8,6 +8,7 @@
 #include "headless/drawing/settings_tables.h"
 #include "headless/dxf/dxf_records.h"
 #include "headless/host_error.h"
+#include "headless/tolerances.h"
 #include "host/record.h"
 #include "host/settings_layout.h"
 
@@ -104,7 +105,7 @@ bool ShiftMatters(const PatternLine& l) {
   for (double d : l.dashes) period += std::fabs(d);
   if (!(period > 0)) return false;
   const double rest = std::fabs(std::remainder(l.shift, period));
-  return rest > 1e-9 * std::max(1.0, period);
+  return rest > tol::kDxfRelative * std::max(1.0, period);
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "headless/geometry/tolerances.h"
+#include "headless/tolerances.h"
 
 namespace vxh {
 

@@ -5,7 +5,7 @@
 #include "headless/geometry/box.h"
 #include "headless/geometry/checked_pointer.h"
 #include "headless/geometry/plane.h"
-#include "headless/geometry/tolerances.h"
+#include "headless/tolerances.h"
 #include "host/host_api.h"
 
 namespace vx {

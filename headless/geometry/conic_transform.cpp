@@ -7,7 +7,7 @@
 #include "headless/drawing/loose_record.h"
 #include "headless/geometry/curve_records.h"
 #include "headless/geometry/entity_access.h"
-#include "headless/geometry/tolerances.h"
+#include "headless/tolerances.h"
 #include "host/entity_layout.h"
 #include "host/record.h"
 

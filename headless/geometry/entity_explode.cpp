@@ -13,7 +13,7 @@
 #include "headless/geometry/entity_access.h"
 #include "headless/geometry/piece_records.h"
 #include "headless/geometry/shape_of.h"
-#include "headless/geometry/tolerances.h"
+#include "headless/tolerances.h"
 #include "host/entity_layout.h"
 #include "host/host_api.h"
 

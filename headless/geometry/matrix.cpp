@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "headless/geometry/tolerances.h"
+#include "headless/tolerances.h"
 
 namespace vxh {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "headless/geometry/tolerances.h"
+#include "headless/tolerances.h"
 
 namespace vxh {
 

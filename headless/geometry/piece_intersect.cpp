@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "headless/geometry/meeting_solvers.h"
-#include "headless/geometry/tolerances.h"
+#include "headless/tolerances.h"
 
 namespace vxh {
 

@@ -1,4 +1,5 @@
 #include "headless/render/path_builder.h"
+#include "headless/tolerances.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,11 +12,9 @@ namespace {
 // distance from the ellipse stays below 3e-4 of its radius.
 constexpr double kQuarterTurn = kTwoPi / 4;
 constexpr int kMostArcSegments = 64;
-// Pieces closer than this (relative to their size) join.
-constexpr double kJoinRelative = 1e-9;
 
 bool Joins(const P2& a, const P2& b, double size) {
-  return std::fabs(a.x - b.x) <= kJoinRelative * size && std::fabs(a.y - b.y) <= kJoinRelative * size;
+  return std::fabs(a.x - b.x) <= tol::kJoinRelative * size && std::fabs(a.y - b.y) <= tol::kJoinRelative * size;
 }
 
 double SizeOf(const Piece& piece) { return std::fmax(piece.Bounds().Size(), 1.0); }

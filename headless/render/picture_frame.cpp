@@ -1,4 +1,5 @@
 #include "headless/render/picture_frame.h"
+#include "headless/tolerances.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,7 +13,6 @@ constexpr double kMarginPixels = 16;
 // The narrow side of a drawing is shown at least this part of the wide one.
 constexpr double kNarrowestSide = 0.05;
 constexpr double kEmptyWindow = 10;
-constexpr double kSmallestSpan = 1e-9;
 
 Box2 Shown(const Box2& extents) {
   if (extents.Empty() || !std::isfinite(extents.x0) || !std::isfinite(extents.y0) || !std::isfinite(extents.x1) ||
@@ -20,7 +20,7 @@ Box2 Shown(const Box2& extents) {
     return {0, 0, kEmptyWindow, kEmptyWindow};
   Box2 b = extents;
   const double wide = std::max(b.x1 - b.x0, b.y1 - b.y0);
-  const double least = wide < kSmallestSpan ? kEmptyWindow : wide * kNarrowestSide;
+  const double least = wide < tol::kSmallestSpan ? kEmptyWindow : wide * kNarrowestSide;
   const auto widen = [least](double& lo, double& hi) {
     if (hi - lo >= least) return;
     const double mid = lo / 2 + hi / 2;

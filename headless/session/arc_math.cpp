@@ -1,4 +1,5 @@
 #include "headless/session/arc_math.h"
+#include "headless/tolerances.h"
 
 #include <cmath>
 #include <numbers>
@@ -7,9 +8,6 @@ namespace vxh {
 
 namespace {
 
-// Relative size of the cross product below which three points count as
-// lying on one line.
-constexpr double kCollinearTolerance = 1e-12;
 
 double Normalised(double angle) {
   const double turn = 2 * std::numbers::pi;
@@ -23,7 +21,7 @@ std::optional<ArcFit> ArcThroughPoints(double ax, double ay, double mx, double m
   const double ux = mx - ax, uy = my - ay, vx = bx - ax, vy = by - ay;
   const double cross = ux * vy - uy * vx;
   const double scale = std::hypot(ux, uy) * std::hypot(vx, vy);
-  if (scale == 0 || std::fabs(cross) <= kCollinearTolerance * scale) return std::nullopt;
+  if (scale == 0 || std::fabs(cross) <= tol::kCollinearRelative * scale) return std::nullopt;
   // Circumcentre relative to a.
   const double u2 = ux * ux + uy * uy, v2 = vx * vx + vy * vy;
   const double ox = (vy * u2 - uy * v2) / (2 * cross);

@@ -7,6 +7,7 @@
 #include "headless/geometry/entity_pick.h"
 #include "headless/geometry/shape_of.h"
 #include "headless/host_error.h"
+#include "headless/tolerances.h"
 
 namespace vxh {
 
@@ -61,7 +62,7 @@ std::optional<Outline> OutlineOf(const std::uint8_t* r) {
     const std::optional<Shape> shape = ShapeOf(entity, "pick");
     if (!shape) return std::nullopt;
     Outline o;
-    for (const auto& chain : shape->Chains(kOutlineChordRelative * shape->Bounds().Size())) {
+    for (const auto& chain : shape->Chains(tol::kOutlineChordRelative * shape->Bounds().Size())) {
       o.chains.emplace_back();
       for (const P2& p : chain) o.chains.back().push_back({p.x, p.y});
       // A point entity is one point, not a segment of no length.

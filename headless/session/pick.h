@@ -26,8 +26,6 @@ struct Outline {
   std::vector<std::vector<std::array<double, 2>>> chains;
 };
 
-// Chords of curved outlines stay within this fraction of the entity's size.
-inline constexpr double kOutlineChordRelative = 1e-4;
 
 // Nothing for kinds the provisional picker does not know or a record too
 // short for its kind.

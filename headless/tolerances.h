@@ -1,5 +1,7 @@
-// Every tolerance of the geometry kernel, in one place. Exact comparisons that
-// are deliberate (shared vertices, parameters 0 and 1) are marked where made.
+// Every tolerance of the headless host, in one place: the geometry kernel's,
+// the DXF reader's and writer's, the pictures' and the picks'. Exact
+// comparisons that are deliberate (shared vertices, parameters 0 and 1) are
+// marked where made. Angles are in radians.
 #pragma once
 
 namespace vxh::tol {
@@ -72,5 +74,44 @@ inline constexpr double kPolishDamping = 1e-12;
 // Guards against dividing by a size or leading coefficient that has
 // underflowed: not a tolerance of the geometry, only of the arithmetic.
 inline constexpr double kTiny = 1e-300;
+
+}  // namespace vxh::tol
+
+// DXF files: values that other programs wrote with their own rounding.
+namespace vxh::tol {
+
+// Coordinates, knots, shears and dash periods equal within this fraction of
+// their size (at least 1) are equal: a spline's knots evenly spaced, a block
+// reference's base point, a closed curve's ends, a pattern shift of whole
+// periods, an ellipse ratio of at most 1.
+inline constexpr double kDxfRelative = 1e-9;
+
+// An extrusion direction whose x and y stay below this (and whose z does not)
+// is the drawing plane's normal.
+inline constexpr double kDxfNormalAxis = 1e-9;
+
+// An arc sweep (radians) within this of none or of a full turn is a full
+// turn; a sweep this far below a whole number of quarter turns needs no
+// further piece.
+inline constexpr double kDxfSweepAngle = 1e-12;
+inline constexpr double kDxfQuarterCount = 1e-9;
+
+}  // namespace vxh::tol
+
+// Pictures and picks.
+namespace vxh::tol {
+
+// A drawing's extents narrower than this are shown as an empty window.
+inline constexpr double kSmallestSpan = 1e-9;
+
+// Pieces of a path closer than this (relative to their size) join.
+inline constexpr double kJoinRelative = 1e-9;
+
+// Chords of curved outlines stay within this fraction of the entity's size.
+inline constexpr double kOutlineChordRelative = 1e-4;
+
+// Three points whose cross product is below this (relative to the squared
+// size) lie on one line.
+inline constexpr double kCollinearRelative = 1e-12;
 
 }  // namespace vxh::tol
