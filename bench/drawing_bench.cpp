@@ -12,12 +12,12 @@
 #include "host/drawing_list.h"
 #include "host/entity_layout.h"
 #include "host/record.h"
-#include "bench/bench_records.h"
+#include "tests/support/records.h"
 
 namespace {
 
 void Fill(vx::DList* list, int count) {
-  std::vector<std::uint8_t> line = vxbench::LineRecord(0, 0, 0, 0);
+  std::vector<std::uint8_t> line = vxtest::Line(0, 0, 0, 0);
   for (int i = 0; i < count; ++i) {
     vx::PutF64(line.data(), vx::kLineX1, i);
     list->AddRecord(line.data());

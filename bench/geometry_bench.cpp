@@ -10,39 +10,30 @@
 #include "host/entity_layout.h"
 #include "host/host_api.h"
 #include "host/record.h"
-#include "bench/bench_records.h"
+#include "tests/support/records.h"
 
 namespace {
 
-using vxbench::LineRecord;
 
 std::vector<std::uint8_t> Star(int vertices) {
-  std::vector<std::uint8_t> r(vx::PolySize(static_cast<std::uint32_t>(vertices)), 0);
-  vx::PutU32(r.data(), vx::kHdrSize, static_cast<std::uint32_t>(r.size()));
-  vx::PutI8(r.data(), vx::kHdrKind, vx::kKindPolygon);
-  vx::PutU16(r.data(), vx::kPolyCount, static_cast<std::uint16_t>(vertices));
+  std::vector<std::pair<double, double>> points;
   for (int i = 0; i < vertices; ++i) {
     const double a = 6.283185307179586 * i / vertices, radius = i % 2 == 0 ? 100 : 90;
-    vx::PutF64(r.data(), vx::kPolyVertices + 16 * i, radius * std::cos(a));
-    vx::PutF64(r.data(), vx::kPolyVertices + 16 * i + 8, radius * std::sin(a));
+    points.emplace_back(radius * std::cos(a), radius * std::sin(a));
   }
-  return r;
+  return vxtest::Poly(vx::kKindPolygon, points);
 }
 
 void BM_FindAllIntsLineWith10000VertexPolygon(benchmark::State& state) {
   auto polygon = Star(10000);
-  auto line = LineRecord(-200, 3, 200, 7);
+  auto line = vxtest::Line(-200, 3, 200, 7);
   double* points = nullptr;
   for (auto _ : state) benchmark::DoNotOptimize(vx::FindAllInts(line.data(), polygon.data(), &points));
 }
 BENCHMARK(BM_FindAllIntsLineWith10000VertexPolygon)->Unit(benchmark::kMicrosecond);
 
 void BM_EGetPointOnEllipse(benchmark::State& state) {
-  std::vector<std::uint8_t> e(vx::kEllipseSize, 0);
-  vx::PutU32(e.data(), vx::kHdrSize, vx::kEllipseSize);
-  vx::PutI8(e.data(), vx::kHdrKind, vx::kKindEllipse);
-  vx::PutF64(e.data(), vx::kEllipseMajor, 5);
-  vx::PutF64(e.data(), vx::kEllipseMinor, 2);
+  std::vector<std::uint8_t> e = vxtest::Ellipse(0, 0, 5, 2, 0);
   double t = 0.3, out[2];
   for (auto _ : state) {
     benchmark::DoNotOptimize(vx::EGet(e.data(), vx::kQueryPointAt, &t, out));
@@ -51,7 +42,7 @@ void BM_EGetPointOnEllipse(benchmark::State& state) {
 BENCHMARK(BM_EGetPointOnEllipse)->Iterations(1000000);
 
 void BM_EGetParamOnLine(benchmark::State& state) {
-  auto line = LineRecord(0, 0, 10, 3);
+  auto line = vxtest::Line(0, 0, 10, 3);
   const double p[2] = {4, 1};
   double t = 0;
   for (auto _ : state) benchmark::DoNotOptimize(vx::EGet(line.data(), vx::kQueryParamOf, p, &t));
@@ -59,7 +50,7 @@ void BM_EGetParamOnLine(benchmark::State& state) {
 BENCHMARK(BM_EGetParamOnLine)->Iterations(1000000);
 
 void BM_ETranLine(benchmark::State& state) {
-  auto line = LineRecord(0, 0, 10, 3);
+  auto line = vxtest::Line(0, 0, 10, 3);
   double m[16];
   vxh::StoreMatrix(vxh::RotationZ(1e-6), m);
   for (auto _ : state) benchmark::DoNotOptimize(vx::ETran(line.data(), m));

@@ -11,7 +11,7 @@
 #include <sstream>
 #include <vector>
 
-#include "bench/bench_records.h"
+#include "tests/support/records.h"
 #include "hatch/boundary.h"
 #include "hatch/hatch_pattern.h"
 #include "hatch/hatch_state.h"
@@ -32,17 +32,13 @@ constexpr int kHoles = 20;
 constexpr double kRadius = 50;
 
 Record OuterPolygon() {
-  Record r(vx::PolySize(kOuterVertices));
-  vx::PutU32(r.data(), vx::kHdrSize, vx::PolySize(kOuterVertices));
-  vx::PutI8(r.data(), vx::kHdrKind, vx::kKindPolygon);
-  vx::PutU16(r.data(), vx::kPolyCount, kOuterVertices);
+  std::vector<std::pair<double, double>> rim;
   for (int i = 0; i < kOuterVertices; ++i) {
     const double a = 2 * M_PI * i / kOuterVertices;
     const double radius = kRadius * (1 + 0.03 * std::sin(37 * a));  // a wavy rim
-    vx::PutF64(r.data(), vx::kPolyVertices + 16 * i, radius * std::cos(a));
-    vx::PutF64(r.data(), vx::kPolyVertices + 16 * i + 8, radius * std::sin(a));
+    rim.emplace_back(radius * std::cos(a), radius * std::sin(a));
   }
-  return r;
+  return vxtest::Poly(vx::kKindPolygon, rim);
 }
 
 std::vector<Record> Boundary() {
@@ -50,7 +46,7 @@ std::vector<Record> Boundary() {
   for (int h = 0; h < kHoles; ++h) {
     const double a = 2 * M_PI * h / kHoles;
     const double d = h % 2 == 0 ? 20 : 35;
-    out.push_back(vxbench::CircleRecord(d * std::cos(a), d * std::sin(a), 3));
+    out.push_back(vxtest::Circle(d * std::cos(a), d * std::sin(a), 3));
   }
   return out;
 }

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/bench_records.h"
+#include "tests/support/records.h"
 #include "headless/drawing/document.h"
 #include "headless/kvd/kvd_file.h"
 #include "host/record.h"
@@ -20,7 +20,7 @@ const std::string kFile = "/tmp/vorlix_kvd_bench.kvd";
 
 std::unique_ptr<vxh::Document> MillionLines() {
   auto doc = std::make_unique<vxh::Document>();
-  std::vector<std::uint8_t> line = vxbench::LineRecord(0, 0, 1, 1);
+  std::vector<std::uint8_t> line = vxtest::Line(0, 0, 1, 1);
   for (int i = 0; i < kLines; ++i) {
     vx::PutF64(line.data(), vx::kLineX1, i);
     doc->WorkDL()->AddRecord(line.data());

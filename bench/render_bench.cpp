@@ -9,19 +9,17 @@
 #include "headless/render/render.h"
 #include "host/entity_layout.h"
 #include "host/record.h"
-#include "bench/bench_records.h"
+#include "tests/support/records.h"
 
 namespace {
 
-using vxbench::LineRecord;
-using vxbench::CircleRecord;
 
 void BM_Render100kToPng(benchmark::State& state) {
   vxh::Document doc;
   for (int i = 0; i < 50000; ++i) {
     const double x = i % 250, y = i / 250;
-    doc.Work().Append(LineRecord(x, y, x + 0.8, y + 0.6).data());
-    doc.Work().Append(CircleRecord(x + 0.5, y + 0.5, 0.3).data());
+    doc.Work().Append(vxtest::Line(x, y, x + 0.8, y + 0.6).data());
+    doc.Work().Append(vxtest::Circle(x + 0.5, y + 0.5, 0.3).data());
   }
   const std::string path = (std::filesystem::temp_directory_path() / "vorlix-bench.png").string();
   for (auto _ : state) vxh::RenderDrawing(doc, path);

@@ -21,7 +21,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/bench_records.h"
+#include "tests/support/records.h"
 #include "headless/session/session.h"
 #include "host/entity_layout.h"
 #include "host/host_api.h"
@@ -72,7 +72,7 @@ struct PlanBench {
     for (int i = 0; i <= kRooms; ++i) {
       for (int j = 0; j < kRooms; ++j) {
         const double at = kRoom * i, from = kRoom * j - kOvershoot, to = kRoom * (j + 1) + kOvershoot;
-        for (const auto& r : {vxbench::LineRecord(at, from, at, to), vxbench::LineRecord(from, at, to, at)}) {
+        for (const auto& r : {vxtest::Line(at, from, at, to), vxtest::Line(from, at, to, at)}) {
           work->Commit(work->AddRecord(r.data()));
           ++walls;
         }

@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-#include "bench/bench_records.h"
+#include "tests/support/records.h"
 #include "frame/pack_state.h"
 #include "headless/drawing/document.h"
 #include "headless/session/session.h"
@@ -21,7 +21,7 @@ struct Texts {
     vxh::EntityList& work = session.Doc().Work();
     for (int i = 0; i < count; ++i) {
       const double x = (i * 7919) % 1000, y = (i * 104729) % 1000;
-      work.Append(vxbench::TextRecord(x, y, "Pos " + std::to_string(i)).data());
+      work.Append(vxtest::Text(x, y, 2.5f, 1.0f, 0, "Pos " + std::to_string(i)).data());
     }
   }
   void Run(const std::string& script) {

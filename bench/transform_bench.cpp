@@ -11,6 +11,7 @@
 #include "headless/screen/screen_log.h"
 #include "headless/session/session.h"
 #include "headless/session/session_core.h"
+#include "tests/support/records.h"
 #include "host/entity_layout.h"
 #include "host/record.h"
 #include "transform/drag_drawing.h"
@@ -22,15 +23,8 @@ namespace {
 // A session whose drawing holds `count` selected lines.
 struct SelectedLines {
   explicit SelectedLines(int count) : session(transcript) {
-    std::vector<std::uint8_t> line(vx::kLineSize, 0);
-    vx::PutU32(line.data(), vx::kHdrSize, vx::kLineSize);
-    vx::PutI8(line.data(), vx::kHdrKind, vx::kKindLine);
     vxh::EntityList& work = session.Doc().Work();
-    for (int i = 0; i < count; ++i) {
-      vx::PutF64(line.data(), vx::kLineX1, i);
-      vx::PutF64(line.data(), vx::kLineX2, i + 1.0);
-      work.SetSelected(work.Append(line.data()), true);
-    }
+    for (int i = 0; i < count; ++i) work.SetSelected(work.Append(vxtest::Line(i, 0, i + 1.0, 0).data()), true);
   }
   std::ostringstream transcript;
   vxh::Session session;

@@ -13,12 +13,12 @@
 #include "headless/kvd/kvd_file.h"
 #include "host/settings_layout.h"
 #include "tests/cli/cli_runner.h"
-#include "tests/geometry/entity_records.h"
+#include "tests/support/records.h"
 
 namespace vxtest {
 namespace {
 
-using geotest::Record;
+using vxtest::Record;
 
 constexpr std::uint32_t kRedPen = 0x0000FF;  // 0x00BBGGRR
 constexpr std::uint16_t kDashed = 2;         // a new drawing's line style 2
@@ -26,7 +26,7 @@ constexpr std::uint16_t kDashed = 2;         // a new drawing's line style 2
 // A symbol placed at (3, 4), turned a quarter turn, scaled 2 along its x
 // axis and 3 (or -3, mirrored) along its y axis.
 Record Symbol(const std::string& name, bool mirrored) {
-  Record r = geotest::Blank(vx::kKindSymbol, vx::SymbolSize(static_cast<std::uint32_t>(name.size())));
+  Record r = vxtest::Blank(vx::kKindSymbol, vx::SymbolSize(static_cast<std::uint32_t>(name.size())));
   constexpr std::size_t kRow = 32;
   vx::PutF64(r.data(), vx::kSymMatrix, 0);                       // x axis: (0, 2)
   vx::PutF64(r.data(), vx::kSymMatrix + kRow, 2);
@@ -43,19 +43,19 @@ std::string SampleDrawing(const std::string& dir) {
   const int walls = vxh::AddLayer(doc, "Walls");
   vx::PutU16(vxh::FindRecordById(doc.Tables(), vx::kTableLayers, walls), vx::kLayerColour, 5);
   vx::DList* work = doc.WorkDL();
-  Record line = geotest::Line(0, 0, 10, 0);
+  Record line = vxtest::Line(0, 0, 10, 0);
   vx::PutU16(line.data(), vx::kHdrLayer, static_cast<std::uint16_t>(walls));
   vx::PutU32(line.data(), vx::kHdrAttr6, kRedPen);
   vx::PutU16(line.data(), vx::kHdrLineStyle, kDashed);
   const Record records[] = {
       line,
-      geotest::Ellipse(1, 2, 5, 3, 0.25),
-      geotest::EllipticalArc(1, 2, 5, 3, 0.25, 0.5, 1.5),
-      geotest::Curve(vx::kKindCurvePath, vx::kCurveSpline, {{0, 0}, {1, 2}, {3, 1}}),
-      geotest::Bezier({{0, 0}, {1, 1}, {2, 1}, {3, 0}}),
+      vxtest::Ellipse(1, 2, 5, 3, 0.25),
+      vxtest::EllipticalArc(1, 2, 5, 3, 0.25, 0.5, 1.5),
+      vxtest::Curve(vx::kKindCurvePath, vx::kCurveSpline, {{0, 0}, {1, 2}, {3, 1}}),
+      vxtest::Bezier({{0, 0}, {1, 1}, {2, 1}, {3, 0}}),
       Symbol("DOOR", false),
       Symbol("WINDOW", true),
-      geotest::Text(5, 6, 2.5f, 1, 0, "Room \"1\"", 0),
+      vxtest::Text(5, 6, 2.5f, 1, 0, "Room \"1\"", 0),
   };
   for (const Record& r : records) work->AddRecord(r.data());
   const std::string path = dir + "/sample.kvd";

@@ -12,7 +12,7 @@
 #include "host/entity_layout.h"
 #include "host/host_api.h"
 #include "host/record.h"
-#include "tests/geometry/entity_records.h"
+#include "tests/support/records.h"
 #include "tests/transform/transform_fixture.h"
 
 namespace vxh::testing {
@@ -26,7 +26,7 @@ class CutTest : public TransformTest {
     return out;
   }
 
-  vx::Entity Add(const geotest::Record& r) { return session.Doc().WorkDL()->AddRecord(r.data()); }
+  vx::Entity Add(const vxtest::Record& r) { return session.Doc().WorkDL()->AddRecord(r.data()); }
 
   // The kernel's length of an entity, as the pieces are measured against it.
   static double LengthOf(vx::Entity e) {

@@ -71,7 +71,7 @@ TEST_F(Cut, DeleteIsOneUndoStepThatRestoresTheDrawingByteForByte) {
 }
 
 TEST_F(Cut, AnArcCutByABoxLosesItsInsideAndThePiecesKeepItsLength) {
-  const vx::Entity arc = Add(geotest::Arc(0, 0, 5, 0, 3.14159265358979));
+  const vx::Entity arc = Add(vxtest::Arc(0, 0, 5, 0, 3.14159265358979));
   const double whole = 5 * 3.14159265358979;
   (void)arc;
   Run("VXCUT;{1040; press ok};all;-2,-1;2,10");
@@ -130,15 +130,15 @@ TEST_F(Cut, EntitiesOnHiddenOrFrozenLayersAndTheBoundaryItselfStayAsTheyWere) {
 }
 
 TEST_F(Cut, ASymbolIsKeptOrDiscardedWholeByItsInsertionPoint) {
-  geotest::Record symbol = geotest::Blank(vx::kKindSymbol, vx::SymbolSize(1));
+  vxtest::Record symbol = vxtest::Blank(vx::kKindSymbol, vx::SymbolSize(1));
   const double m[12] = {1, 0, 0, 4, 0, 1, 0, 0, 0, 0, 1, 0};
   for (int i = 0; i < 12; ++i) vx::PutF64(symbol.data(), vx::kSymMatrix + 8 * i, m[i]);
   symbol[vx::kSymName] = 'S';
   const vx::Entity inside = Add(symbol);
-  session.Doc().WorkDL()->MakeMemberList(inside)->AddRecord(geotest::Line(0, 0, 10, 0).data());
+  session.Doc().WorkDL()->MakeMemberList(inside)->AddRecord(vxtest::Line(0, 0, 10, 0).data());
   vx::PutF64(symbol.data(), vx::kSymInsertX, 20);
   const vx::Entity outside = Add(symbol);
-  session.Doc().WorkDL()->MakeMemberList(outside)->AddRecord(geotest::Line(-20, 0, -10, 0).data());
+  session.Doc().WorkDL()->MakeMemberList(outside)->AddRecord(vxtest::Line(-20, 0, -10, 0).data());
   // The circle about (5, 0) of radius 3 crosses both symbols' lines; the
   // first is inserted at (4, 0), inside, the second at (20, 0), outside.
   Run("VXCUT;{1049=0; press ok};all;5,0;8,0");
@@ -163,9 +163,9 @@ TEST_F(Cut, ACircleCrossedAtItsStartIsStillCutInTwo) {
 }
 
 TEST_F(Cut, OpaqueEntitiesAreLeftAloneAndTextsGoWholeByTheirOrigin) {
-  Add(geotest::Blank(vx::kKindOpaque, vx::kGroupSize));
-  Add(geotest::Text(4, 0, 2, 1, 0, "CROSSING"));
-  Add(geotest::Text(-6, 0, 2, 1, 0, "CROSSING"));
+  Add(vxtest::Blank(vx::kKindOpaque, vx::kGroupSize));
+  Add(vxtest::Text(4, 0, 2, 1, 0, "CROSSING"));
+  Add(vxtest::Text(-6, 0, 2, 1, 0, "CROSSING"));
   Run("VXCUT;{1049=0; press ok};all;5,0;8,0");
   const std::vector<vx::Entity> left = Entities();
   ASSERT_EQ(left.size(), 2u) << "the text starting inside the circle went";
@@ -202,9 +202,9 @@ TEST_F(Cut, TheRadiusPromptDrawsTheCircleFollowingTheCursor) {
 }
 
 TEST_F(Cut, AGroupIsCutThroughItsMembers) {
-  vx::DList* members = session.Doc().WorkDL()->MakeMemberList(Add(geotest::Blank(vx::kKindGroup, vx::kGroupSize)));
-  members->AddRecord(geotest::Line(0, 0, 10, 0).data());
-  members->AddRecord(geotest::Line(0, 5, 10, 5).data());
+  vx::DList* members = session.Doc().WorkDL()->MakeMemberList(Add(vxtest::Blank(vx::kKindGroup, vx::kGroupSize)));
+  members->AddRecord(vxtest::Line(0, 0, 10, 0).data());
+  members->AddRecord(vxtest::Line(0, 5, 10, 5).data());
   Run("VXCUT;{1049=0; press ok};all;5,0;7,0");
   std::vector<Segment> left;
   members->Walk(

@@ -87,8 +87,8 @@ TEST_F(MultiTrim, ACircleCrossedAtItsStartKeepsTheHalfOnTheKeptSide) {
 }
 
 TEST_F(MultiTrim, TextsAndOpaqueEntitiesAreNeverSplit) {
-  Add(geotest::Text(0, 0, 2, 1, 0, "ACROSS"));
-  Add(geotest::Blank(vx::kKindOpaque, vx::kGroupSize));
+  Add(vxtest::Text(0, 0, 2, 1, 0, "ACROSS"));
+  Add(vxtest::Blank(vx::kKindOpaque, vx::kGroupSize));
   const std::vector<std::uint8_t> before = Records();
   Run("VXMTRIM;all;4,-5;4,5;8,0");
   EXPECT_EQ(Records(), before);

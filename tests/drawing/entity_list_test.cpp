@@ -13,9 +13,6 @@ namespace vxh {
 namespace {
 
 using testing::AddLines;
-using testing::GroupRecord;
-using testing::LineRecord;
-using testing::TextRecord;
 using testing::WalkOrder;
 
 TEST(EntityListTest, WalkReturnsTheFirstNonZeroCallbackResultAndStopsThere) {
@@ -39,7 +36,7 @@ TEST(EntityListTest, MemberListIsNullUntilMadeAndThenStaysTheSame) {
   Document doc;
   vx::DList* work = doc.WorkDL();
   vx::Entity line = AddLines(work, 1)[0];
-  vx::Entity group = work->AddRecord(GroupRecord().data());
+  vx::Entity group = work->AddRecord(vxtest::Group().data());
   EXPECT_EQ(work->MemberList(line), nullptr);
   EXPECT_EQ(work->MemberList(group), nullptr);
   vx::DList* members = work->MakeMemberList(group);
@@ -52,7 +49,7 @@ TEST(EntityListTest, MemberListIsNullUntilMadeAndThenStaysTheSame) {
 TEST(EntityListTest, TextRecordFollowsItsTextThroughResize) {
   Document doc;
   vx::DList* work = doc.WorkDL();
-  vx::Entity text = work->AddRecord(TextRecord("start").data());
+  vx::Entity text = work->AddRecord(vxtest::BareText("start").data());
   for (const std::string& s : std::vector<std::string>{"", "a much longer text than before", "mid", std::string(300, 'x')}) {
     const std::uint32_t size = vx::TextSize(static_cast<std::uint32_t>(s.size()));
     vx::PutF64(text, vx::kTextX, 7.5);
@@ -70,7 +67,7 @@ TEST(EntityListTest, TextRecordFollowsItsTextThroughResize) {
 TEST(EntityListTest, CommitRefusesARecordWhoseSizeFieldWasChangedInPlace) {
   Document doc;
   vx::DList* work = doc.WorkDL();
-  vx::Entity text = work->AddRecord(TextRecord("abc").data());
+  vx::Entity text = work->AddRecord(vxtest::BareText("abc").data());
   vx::PutU32(text, vx::kHdrSize, vx::TextSize(10));
   EXPECT_THROW(work->Commit(text), HostFault);
 }
@@ -90,7 +87,7 @@ TEST(EntityListTest, WalkFiltersCombineSelectionAndLayerState) {
                         {0, true, true},       {999, false, false}};
   double x = 1;
   for (const Spec& s : specs) {
-    vx::Entity e = work->AddRecord(LineRecord(x++, 0, 0, 0, static_cast<std::uint16_t>(s.layer)).data());
+    vx::Entity e = work->AddRecord(vxtest::OnLayer(vxtest::Line(x++, 0, 0, 0), static_cast<std::uint16_t>(s.layer)).data());
     if (s.selected) work->Commit(e);
     if (s.removed) work->Remove(e);
   }
@@ -149,7 +146,7 @@ int FreeResizeOrAppend(vx::DList* list, vx::Entity e, std::intptr_t visits, std:
   reinterpret_cast<std::vector<double>*>(visits)->push_back(vx::GetF64(e, vx::kLineX1));
   switch (static_cast<int>(vx::GetF64(e, vx::kLineX1))) {
     case 1: list->Free(e); break;                             // the current one
-    case 2: list->AddRecord(LineRecord(99, 0, 0, 0).data()); break;
+    case 2: list->AddRecord(vxtest::Line(99, 0, 0, 0).data()); break;
     case 3: list->Resize(e, vx::kLineSize); break;            // moves the record
     case 4: list->Remove(e); break;
     default: break;
@@ -172,10 +169,10 @@ TEST(EntityListTest, WalkSurvivesChangesMadeByItsCallback) {
 TEST(EntityListTest, CopyInCopiesMemberListsDeeplyAndUnselected) {
   Document doc;
   vx::DList* work = doc.WorkDL();
-  vx::Entity group = work->AddRecord(GroupRecord().data());
+  vx::Entity group = work->AddRecord(vxtest::Group().data());
   vx::DList* members = work->MakeMemberList(group);
   AddLines(members, 2, 10);
-  vx::Entity inner = members->AddRecord(GroupRecord().data());
+  vx::Entity inner = members->AddRecord(vxtest::Group().data());
   AddLines(members->MakeMemberList(inner), 3, 20);
   work->Commit(group);
 

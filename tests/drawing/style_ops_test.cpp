@@ -49,7 +49,7 @@ TEST_F(StyleOpsTest, StyleLookupsAndSettingsOfNewEntities) {
   vx::SetCurFStyle(3);
   vx::SetCurLayer(4);
   vx::DList* work = vx::GetWorkDL();
-  vx::Entity line = work->AddRecord(testing::LineRecord(0, 0, 1, 1).data());
+  vx::Entity line = work->AddRecord(vxtest::Line(0, 0, 1, 1).data());
   vx::SetCStuff(line);
   EXPECT_EQ(vx::GetU16(line, vx::kHdrLineStyle), 5);
   EXPECT_EQ(vx::GetU16(line, vx::kHdrFillStyle), 3);
@@ -65,8 +65,8 @@ TEST_F(StyleOpsTest, TemporaryListsTagsAndSelection) {
   ASSERT_NE(temp, nullptr);
   EXPECT_STREQ(temp->file_name, "~CopyDL.kvd");
   vx::DList* work = vx::GetWorkDL();
-  vx::Entity a = work->AddRecord(testing::LineRecord(1, 0, 0, 0).data());
-  vx::Entity b = work->AddRecord(testing::LineRecord(2, 0, 0, 0).data());
+  vx::Entity a = work->AddRecord(vxtest::Line(1, 0, 0, 0).data());
+  vx::Entity b = work->AddRecord(vxtest::Line(2, 0, 0, 0).data());
   work->Commit(a);
   work->Commit(b);
   vx::SetNewTag(a);

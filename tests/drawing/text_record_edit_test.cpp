@@ -13,7 +13,7 @@
 #include "headless/dxf/dxf_records.h"
 #include "host/entity_layout.h"
 #include "host/record.h"
-#include "tests/geometry/entity_records.h"
+#include "tests/support/records.h"
 
 namespace vxh {
 namespace {
@@ -85,7 +85,7 @@ TEST(HostEditorRecord, AnAttributeEditedIsTheAttributeBuiltWithTheNewFields) {
 // and after its strings: each string changes where it stands and those
 // bytes move with what follows them.
 Record MixedAttribute() {
-  Record r = geotest::Blank(vx::kKindAttribute, kAttrTextStart);
+  Record r = vxtest::Blank(vx::kKindAttribute, kAttrTextStart);
   const std::string tail =
       std::string("P?\0", 3) + "\x01\x02" + std::string("TAG\0", 4) + std::string("val\0", 4) + "\x07\x08\x09";
   r.insert(r.end(), tail.begin(), tail.end());
@@ -170,11 +170,11 @@ TEST(HostEditorRecord, AnAttributeWhoseStringsDoNotFitIsRefusedWithItsReason) {
   unended.back() = 'x';
   vx::PutU32(unended.data(), kAttrValueOffset, static_cast<std::uint32_t>(unended.size() - 1));
   EXPECT_FALSE(ReadTextFields(unended.data()).fields);
-  EXPECT_FALSE(ReadTextFields(geotest::Blank(vx::kKindAttribute, vx::kAttrFixedBytes - 1).data()).fields);
+  EXPECT_FALSE(ReadTextFields(vxtest::Blank(vx::kKindAttribute, vx::kAttrFixedBytes - 1).data()).fields);
 }
 
 TEST(HostEditorRecord, AShortAttributeHasNoHeightOrAngle) {
-  Record r = geotest::Blank(vx::kKindAttribute, vx::kAttrFixedBytes + 3);
+  Record r = vxtest::Blank(vx::kKindAttribute, vx::kAttrFixedBytes + 3);
   r[vx::kAttrFixedBytes] = 'A';
   vx::PutU32(r.data(), kAttrValueOffset, vx::kAttrFixedBytes);
   const TextFieldsOrProblem read = ReadTextFields(r.data());
@@ -185,13 +185,13 @@ TEST(HostEditorRecord, AShortAttributeHasNoHeightOrAngle) {
 }
 
 TEST(HostEditorRecord, TextsTakeTheirStringHeightAndAngleAndTextLikeEntitiesTheirString) {
-  const Record text = geotest::Text(1, 2, 2.5f, 0.8f, 0, "Old");
+  const Record text = vxtest::Text(1, 2, 2.5f, 0.8f, 0, "Old");
   EXPECT_EQ(WithTextFields(text.data(), {"Line 1\r\nLine 2", {}, {}, 5.0f, 0.5f}), [] {
-    Record expected = geotest::Text(1, 2, 5.0f, 0.8f, 0.5f, "Line 1\r\nLine 2");
+    Record expected = vxtest::Text(1, 2, 5.0f, 0.8f, 0.5f, "Line 1\r\nLine 2");
     expected[vx::kTextCacheFlag] = 0;
     return expected;
   }());
-  Record like = geotest::Blank(vx::kKindTextLike, vx::TextLikeSize(3));
+  Record like = vxtest::Blank(vx::kKindTextLike, vx::TextLikeSize(3));
   std::memcpy(like.data() + vx::kTextLikeString, "abc", 3);
   like[vx::kTextLikeCacheFlag] = 1;
   const TextFieldsOrProblem read = ReadTextFields(like.data());

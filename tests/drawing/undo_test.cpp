@@ -13,9 +13,6 @@ namespace vxh {
 namespace {
 
 using testing::AddLines;
-using testing::GroupRecord;
-using testing::LineRecord;
-using testing::TextRecord;
 using testing::WalkOrder;
 
 std::vector<std::uint8_t> Snapshot(const Document& doc) { return EncodeKvd(doc, true); }
@@ -31,10 +28,10 @@ struct Drawing {
   Drawing() {
     lines = AddLines(work, 4);
     work->Remove(lines[3]);
-    group = work->AddRecord(GroupRecord().data());
+    group = work->AddRecord(vxtest::Group().data());
     members = work->MakeMemberList(group);
     AddLines(members, 3, 10);
-    work->AddRecord(TextRecord("label").data());
+    work->AddRecord(vxtest::BareText("label").data());
   }
 };
 
@@ -64,7 +61,7 @@ struct Change {
 
 const std::vector<Change>& Changes() {
   static const std::vector<Change> changes = {
-      {"add record", [](Drawing& d) { d.work->Commit(d.work->AddRecord(LineRecord(5, 5, 6, 6).data())); }},
+      {"add record", [](Drawing& d) { d.work->Commit(d.work->AddRecord(vxtest::Line(5, 5, 6, 6).data())); }},
       {"new record", [](Drawing& d) {
          vx::Entity e = d.work->NewRecord(vx::kKindCircle, vx::kCircleSize);
          vx::PutF64(e, vx::kCircleR, 3);
@@ -88,10 +85,10 @@ const std::vector<Change>& Changes() {
       {"copy in", [](Drawing& d) { d.work->CopyIn(d.group); }},
       {"member changes", [](Drawing& d) {
          d.members->Free(FirstOf(d.members));
-         d.members->AddRecord(LineRecord(50, 0, 0, 0).data());
+         d.members->AddRecord(vxtest::Line(50, 0, 0, 0).data());
        }},
       {"new group with members", [](Drawing& d) {
-         vx::Entity g = d.work->AddRecord(GroupRecord().data());
+         vx::Entity g = d.work->AddRecord(vxtest::Group().data());
          AddLines(d.work->MakeMemberList(g), 2, 70);
          d.work->PlaceBefore(g, d.lines[1]);
        }},
@@ -212,7 +209,7 @@ TEST(UndoTest, ACopyFreedAtOnceLeavesNoTraceInTheOpenStep) {
   const std::vector<std::uint8_t> before = Snapshot(d.doc);
   const std::size_t steps_before = d.doc.Journal().UndoableSteps();
   d.work->UndoMark();
-  vx::Entity line = d.work->AddRecord(testing::LineRecord(1, 2, 3, 4).data());
+  vx::Entity line = d.work->AddRecord(vxtest::Line(1, 2, 3, 4).data());
   d.work->Commit(line);
   const std::vector<std::uint8_t> after_add = Snapshot(d.doc);
   for (int frame = 0; frame < 1000; ++frame) d.work->Free(d.work->CopyIn(line));

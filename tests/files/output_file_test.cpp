@@ -16,7 +16,7 @@
 #include "headless/dxf/drawing_file.h"
 #include "headless/host_error.h"
 #include "tests/cli/cli_runner.h"
-#include "tests/geometry/entity_records.h"
+#include "tests/support/records.h"
 
 namespace vxh {
 namespace {
@@ -35,7 +35,7 @@ std::vector<std::string> FilesIn(const std::string& dir) {
 
 std::unique_ptr<Document> DrawingOfLines(int count) {
   auto doc = std::make_unique<Document>();
-  for (int i = 0; i < count; ++i) doc->WorkDL()->AddRecord(geotest::Line(0, i, 10, i).data());
+  for (int i = 0; i < count; ++i) doc->WorkDL()->AddRecord(vxtest::Line(0, i, 10, i).data());
   return doc;
 }
 

@@ -11,6 +11,7 @@
 #include "host/host_api.h"
 #include "host/record.h"
 #include "tests/fonts/font_test_support.h"
+#include "tests/support/records.h"
 
 namespace {
 
@@ -212,9 +213,7 @@ TEST_F(TextMetrics, EXCheckUsesTheSameBox) {
 }
 
 TEST_F(TextMetrics, ARecordThatIsNotATextIsAHostFault) {
-  std::vector<std::uint8_t> line(64, 0);
-  vx::PutU32(line.data(), vx::kHdrSize, 64);
-  vx::PutU8(line.data(), vx::kHdrKind, vx::kKindLine);
+  const vxtest::Record line = vxtest::Line(0, 0, 1, 1);
   EXPECT_THROW(vx::LenText2(line.data()), vxh::HostFault);
   EXPECT_THROW(vx::LenText2(nullptr), vxh::HostFault);
 }

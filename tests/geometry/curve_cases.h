@@ -9,9 +9,9 @@
 
 #include "headless/drawing/loose_record.h"
 #include "host/host_api.h"
-#include "tests/geometry/entity_records.h"
+#include "tests/support/records.h"
 
-namespace geotest {
+namespace vxtest {
 
 struct NamedRecord {
   std::string name;
@@ -71,4 +71,4 @@ inline double LengthOf(vx::Entity e) {
   return length;
 }
 
-}  // namespace geotest
+}  // namespace vxtest

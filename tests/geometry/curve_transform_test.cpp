@@ -12,7 +12,7 @@
 
 namespace {
 
-using namespace geotest;
+using namespace vxtest;
 
 struct NamedMatrix {
   const char* name;

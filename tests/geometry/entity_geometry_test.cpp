@@ -10,12 +10,12 @@
 #include "host/entity_layout.h"
 #include "host/host_api.h"
 #include "host/record.h"
-#include "tests/geometry/entity_records.h"
+#include "tests/support/records.h"
 
 namespace {
 
 using namespace vx;
-using geotest::Record;
+using vxtest::Record;
 
 constexpr double kPi = 3.14159265358979323846;
 
@@ -68,12 +68,12 @@ void ExpectRecordsNear(const Record& actual, const Record& expected, const std::
 
 TEST(ETran, TransformThenInverseGivesTheRecordBack) {
   const std::vector<std::pair<std::string, Record>> records = {
-      {"line", geotest::Line(1, 2, 30, -4)},
-      {"path", geotest::Poly(kKindPath, {{0, 0}, {5, 1}, {7, 9}})},
-      {"polygon", geotest::Poly(kKindPolygon, {{0, 0}, {4, 0}, {4, 3}, {0, 3}, {0, 0}})},
-      {"circle", geotest::Circle(3, 4, 2)},
-      {"arc", geotest::Arc(-1, 2, 3, 0.5, 2.0)},
-      {"text", geotest::Text(1, 1, 2.5f, 0.8f, 0.3f, "ABC")},
+      {"line", vxtest::Line(1, 2, 30, -4)},
+      {"path", vxtest::Poly(kKindPath, {{0, 0}, {5, 1}, {7, 9}})},
+      {"polygon", vxtest::Poly(kKindPolygon, {{0, 0}, {4, 0}, {4, 3}, {0, 3}, {0, 0}})},
+      {"circle", vxtest::Circle(3, 4, 2)},
+      {"arc", vxtest::Arc(-1, 2, 3, 0.5, 2.0)},
+      {"text", vxtest::Text(1, 1, 2.5f, 0.8f, 0.3f, "ABC")},
   };
   for (const auto& m : SimilarityMatrices()) {
     const auto inverse = vxh::Inverse(m);
@@ -88,7 +88,7 @@ TEST(ETran, TransformThenInverseGivesTheRecordBack) {
 }
 
 TEST(ETran, MirrorKeepsTheArcSweepPositiveAndItsEndsOnTheImage) {
-  Record arc = geotest::Arc(0, 0, 1, 0, kPi / 2);  // from (1,0) to (0,1)
+  Record arc = vxtest::Arc(0, 0, 1, 0, kPi / 2);  // from (1,0) to (0,1)
   const vxh::Matrix mirror = vxh::Scaling(-1, 1, 1);
   ETran(arc.data(), mirror.data());
   EXPECT_DOUBLE_EQ(GetF64(arc.data(), kArcSweep), kPi / 2);
@@ -97,7 +97,7 @@ TEST(ETran, MirrorKeepsTheArcSweepPositiveAndItsEndsOnTheImage) {
 }
 
 TEST(ETran, TextHeightFollowsTheScaleAndTheAngleTheRotation) {
-  Record text = geotest::Text(1, 0, 2, 0.8f, 0, "X");
+  Record text = vxtest::Text(1, 0, 2, 0.8f, 0, "X");
   const vxh::Matrix m = vxh::Compose(vxh::Scaling(3, 3, 3), vxh::RotationZ(kPi / 2));
   ETran(text.data(), m.data());
   EXPECT_NEAR(GetF64(text.data(), kTextX), 0, 1e-12);
@@ -110,7 +110,7 @@ TEST(ETran, TextHeightFollowsTheScaleAndTheAngleTheRotation) {
 
 TEST(ETran, ACircleThatIsNotAHostRecordCannotBecomeAnEllipse) {
   const vxh::Matrix stretch = vxh::Scaling(2, 1, 1);
-  Record circle = geotest::Circle(0, 0, 1);
+  Record circle = vxtest::Circle(0, 0, 1);
   EXPECT_THROW(ETran(circle.data(), stretch.data()), vxh::HostFault);
 }
 
@@ -123,14 +123,14 @@ struct ExtentsCase {
 
 TEST(EXCheck, BoxesOfSimpleKinds) {
   const std::vector<ExtentsCase> cases = {
-      {"line", geotest::Line(3, -1, -2, 4), {-2, -1}, {3, 4}},
-      {"polygon", geotest::Poly(kKindPolygon, {{0, 0}, {4, 1}, {2, 5}}), {0, 0}, {4, 5}},
-      {"circle", geotest::Circle(1, 1, 2), {-1, -1}, {3, 3}},
-      {"quarter arc", geotest::Arc(0, 0, 2, 0, kPi / 2), {0, 0}, {2, 2}},
-      {"arc over the top", geotest::Arc(0, 0, 2, kPi / 4, kPi / 2), {-std::sqrt(2.0), std::sqrt(2.0)},
+      {"line", vxtest::Line(3, -1, -2, 4), {-2, -1}, {3, 4}},
+      {"polygon", vxtest::Poly(kKindPolygon, {{0, 0}, {4, 1}, {2, 5}}), {0, 0}, {4, 5}},
+      {"circle", vxtest::Circle(1, 1, 2), {-1, -1}, {3, 3}},
+      {"quarter arc", vxtest::Arc(0, 0, 2, 0, kPi / 2), {0, 0}, {2, 2}},
+      {"arc over the top", vxtest::Arc(0, 0, 2, kPi / 4, kPi / 2), {-std::sqrt(2.0), std::sqrt(2.0)},
        {std::sqrt(2.0), 2}},
-      {"arc across zero", geotest::Arc(0, 0, 1, 3 * kPi / 2, kPi), {0, -1}, {1, 1}},
-      {"clockwise arc", geotest::Arc(0, 0, 1, kPi / 2, -kPi / 2), {0, 0}, {1, 1}},
+      {"arc across zero", vxtest::Arc(0, 0, 1, 3 * kPi / 2, kPi), {0, -1}, {1, 1}},
+      {"clockwise arc", vxtest::Arc(0, 0, 1, kPi / 2, -kPi / 2), {0, 0}, {1, 1}},
   };
   for (const auto& c : cases) {
     std::uint8_t box[kBoxBytes] = {};
@@ -146,8 +146,8 @@ TEST(EXCheck, BoxesOfSimpleKinds) {
 
 TEST(EXCheck, WidensABoxThatIsAlreadyValid) {
   std::uint8_t box[kBoxBytes] = {};
-  Record a = geotest::Line(0, 0, 1, 1);
-  Record b = geotest::Circle(10, 10, 1);
+  Record a = vxtest::Line(0, 0, 1, 1);
+  Record b = vxtest::Circle(10, 10, 1);
   EXCheck(a.data(), box);
   EXCheck(b.data(), box);
   EXPECT_EQ(GetF64(box, kBoxMinX), 0);
@@ -156,9 +156,9 @@ TEST(EXCheck, WidensABoxThatIsAlreadyValid) {
 
 TEST(EXCheck, TextBoxGrowsWithLengthAndFollowsJustification) {
   std::uint8_t left[kBoxBytes] = {}, right[kBoxBytes] = {}, longer[kBoxBytes] = {};
-  Record l = geotest::Text(10, 0, 2, 1, 0, "ABCD", 0);
-  Record r = geotest::Text(10, 0, 2, 1, 0, "ABCD", 2);
-  Record g = geotest::Text(10, 0, 2, 1, 0, "ABCDABCD", 0);
+  Record l = vxtest::Text(10, 0, 2, 1, 0, "ABCD", 0);
+  Record r = vxtest::Text(10, 0, 2, 1, 0, "ABCD", 2);
+  Record g = vxtest::Text(10, 0, 2, 1, 0, "ABCDABCD", 0);
   EXCheck(l.data(), left);
   EXCheck(r.data(), right);
   EXCheck(g.data(), longer);
@@ -169,7 +169,7 @@ TEST(EXCheck, TextBoxGrowsWithLengthAndFollowsJustification) {
 }
 
 TEST(EXCheck, ShortRecordIsAHostFaultNotACrash) {
-  Record path = geotest::Poly(kKindPath, {{0, 0}, {1, 1}});
+  Record path = vxtest::Poly(kKindPath, {{0, 0}, {1, 1}});
   PutU16(path.data(), kPolyCount, 500);
   std::uint8_t box[kBoxBytes] = {};
   EXPECT_THROW(EXCheck(path.data(), box), vxh::HostFault);
@@ -178,14 +178,14 @@ TEST(EXCheck, ShortRecordIsAHostFaultNotACrash) {
 TEST(EInfo, ClosedAndContainerFlags) {
   struct Case { Record record; int expected; };
   const std::vector<Case> cases = {
-      {geotest::Line(0, 0, 1, 1), kInfoPlain},
-      {geotest::Poly(kKindPath, {{0, 0}, {1, 1}}), kInfoPlain},
-      {geotest::Poly(kKindPolygon, {{0, 0}, {1, 1}, {1, 0}}), kInfoPlain | kInfoClosed},
-      {geotest::Circle(0, 0, 1), kInfoPlain | kInfoClosed},
-      {geotest::Arc(0, 0, 1, 0, 1), kInfoPlain},
-      {geotest::Blank(kKindEllipse, kEllipseSize), kInfoPlain | kInfoClosed},
-      {geotest::Blank(kKindGroup, kGroupSize), 0x10},
-      {geotest::Blank(kKindContainer, 36), 0x10},
+      {vxtest::Line(0, 0, 1, 1), kInfoPlain},
+      {vxtest::Poly(kKindPath, {{0, 0}, {1, 1}}), kInfoPlain},
+      {vxtest::Poly(kKindPolygon, {{0, 0}, {1, 1}, {1, 0}}), kInfoPlain | kInfoClosed},
+      {vxtest::Circle(0, 0, 1), kInfoPlain | kInfoClosed},
+      {vxtest::Arc(0, 0, 1, 0, 1), kInfoPlain},
+      {vxtest::Blank(kKindEllipse, kEllipseSize), kInfoPlain | kInfoClosed},
+      {vxtest::Blank(kKindGroup, kGroupSize), 0x10},
+      {vxtest::Blank(kKindContainer, 36), 0x10},
   };
   for (const auto& c : cases) {
     Record r = c.record;
@@ -208,13 +208,13 @@ std::array<double, 2> PointAt(Record& r, double t) {
 
 TEST(EGet, PointAtAndParameterOfAreInverse) {
   std::vector<std::pair<std::string, Record>> records = {
-      {"line", geotest::Line(-3, 7, 12, 1)},
-      {"steep line", geotest::Line(0, 0, 1, 40)},
-      {"path", geotest::Poly(kKindPath, {{0, 0}, {5, 0}, {5, 5}, {9, 8}})},
-      {"polygon", geotest::Poly(kKindPolygon, {{0, 0}, {4, 0}, {4, 3}})},
-      {"circle", geotest::Circle(2, 2, 3)},
-      {"arc", geotest::Arc(2, 2, 3, 5.5, 2.0)},
-      {"clockwise arc", geotest::Arc(0, 0, 1, 1.0, -2.5)},
+      {"line", vxtest::Line(-3, 7, 12, 1)},
+      {"steep line", vxtest::Line(0, 0, 1, 40)},
+      {"path", vxtest::Poly(kKindPath, {{0, 0}, {5, 0}, {5, 5}, {9, 8}})},
+      {"polygon", vxtest::Poly(kKindPolygon, {{0, 0}, {4, 0}, {4, 3}})},
+      {"circle", vxtest::Circle(2, 2, 3)},
+      {"arc", vxtest::Arc(2, 2, 3, 5.5, 2.0)},
+      {"clockwise arc", vxtest::Arc(0, 0, 1, 1.0, -2.5)},
   };
   for (auto& [name, r] : records) {
     for (double t : {0.0, 0.1, 0.37, 0.5, 0.93}) {
@@ -225,16 +225,16 @@ TEST(EGet, PointAtAndParameterOfAreInverse) {
 }
 
 TEST(EGet, EndsAreExact) {
-  Record line = geotest::Line(0.1, 0.7, 3.3, -9.1);
+  Record line = vxtest::Line(0.1, 0.7, 3.3, -9.1);
   EXPECT_EQ(ParamOf(line, 0.1, 0.7), 0.0);
   EXPECT_EQ(ParamOf(line, 3.3, -9.1), 1.0);
   const auto end = PointAt(line, 1);
   EXPECT_EQ(end[0], 3.3);
   EXPECT_EQ(end[1], -9.1);
-  Record path = geotest::Poly(kKindPath, {{0.1, 0.2}, {1.7, 0.3}, {2.9, 4.1}});
+  Record path = vxtest::Poly(kKindPath, {{0.1, 0.2}, {1.7, 0.3}, {2.9, 4.1}});
   EXPECT_EQ(ParamOf(path, 2.9, 4.1), 1.0);
   EXPECT_EQ(PointAt(path, 1)[0], 2.9);
-  Record arc = geotest::Arc(1, 1, 2, 0.3, 1.9);
+  Record arc = vxtest::Arc(1, 1, 2, 0.3, 1.9);
   const auto a0 = PointAt(arc, 0);
   const auto a1 = PointAt(arc, 1);
   EXPECT_EQ(ParamOf(arc, a0[0], a0[1]), 0.0);
@@ -246,7 +246,7 @@ TEST(EGet, LineParameterOfAPointOnTheLineEqualsP2TL2) {
   std::uniform_real_distribution<double> coord(-500, 500), u(0, 1);
   for (int i = 0; i < 500; ++i) {
     const double a[2] = {coord(rng), coord(rng)}, b[2] = {coord(rng), coord(rng)};
-    Record line = geotest::Line(a[0], a[1], b[0], b[1]);
+    Record line = vxtest::Line(a[0], a[1], b[0], b[1]);
     double p[2];
     T2PL2(u(rng), a, b, p);
     EXPECT_EQ(ParamOf(line, p[0], p[1]), P2TL2(p, a, b));
@@ -254,12 +254,12 @@ TEST(EGet, LineParameterOfAPointOnTheLineEqualsP2TL2) {
 }
 
 TEST(EGet, NearestPointOffTheEntity) {
-  Record line = geotest::Line(0, 0, 10, 0);
+  Record line = vxtest::Line(0, 0, 10, 0);
   EXPECT_DOUBLE_EQ(ParamOf(line, 3, 4), 0.3);
   EXPECT_DOUBLE_EQ(ParamOf(line, 15, 4), 1.5);  // the infinite line's parameter
-  Record path = geotest::Poly(kKindPath, {{0, 0}, {10, 0}, {10, 10}});
+  Record path = vxtest::Poly(kKindPath, {{0, 0}, {10, 0}, {10, 10}});
   EXPECT_DOUBLE_EQ(ParamOf(path, 12, 5), 0.75);
-  Record arc = geotest::Arc(0, 0, 1, 0, kPi / 2);
+  Record arc = vxtest::Arc(0, 0, 1, 0, kPi / 2);
   EXPECT_GT(ParamOf(arc, -1, 0.2), 1);   // past the end
   EXPECT_LT(ParamOf(arc, 1, -0.2), 0);   // before the start
 }
@@ -267,11 +267,11 @@ TEST(EGet, NearestPointOffTheEntity) {
 TEST(EGet, Lengths) {
   struct Case { Record record; double length; };
   std::vector<Case> cases = {
-      {geotest::Line(0, 0, 3, 4), 5},
-      {geotest::Poly(kKindPath, {{0, 0}, {3, 4}, {3, 10}}), 11},
-      {geotest::Poly(kKindPolygon, {{0, 0}, {3, 0}, {3, 4}}), 12},
-      {geotest::Circle(0, 0, 2), 4 * kPi},
-      {geotest::Arc(0, 0, 2, 1, -1.5), 3},
+      {vxtest::Line(0, 0, 3, 4), 5},
+      {vxtest::Poly(kKindPath, {{0, 0}, {3, 4}, {3, 10}}), 11},
+      {vxtest::Poly(kKindPolygon, {{0, 0}, {3, 0}, {3, 4}}), 12},
+      {vxtest::Circle(0, 0, 2), 4 * kPi},
+      {vxtest::Arc(0, 0, 2, 1, -1.5), 3},
   };
   for (auto& c : cases) {
     double length = -1;
@@ -281,14 +281,14 @@ TEST(EGet, Lengths) {
 }
 
 TEST(EGet, KindsWithoutALengthAreRefusedAndUnknownQueriesFault) {
-  Record text = geotest::Text(0, 0, 1, 1, 0, "A");
-  Record group = geotest::Blank(kKindGroup, kGroupSize);
+  Record text = vxtest::Text(0, 0, 1, 1, 0, "A");
+  Record group = vxtest::Blank(kKindGroup, kGroupSize);
   double out = 0;
   EXPECT_EQ(EGet(text.data(), kQueryLength, nullptr, &out), 0);
   EXPECT_EQ(EGet(group.data(), kQueryLength, nullptr, &out), 0);
-  Record short_ellipse = geotest::Blank(kKindEllipse, kEllipseSize - 8);
+  Record short_ellipse = vxtest::Blank(kKindEllipse, kEllipseSize - 8);
   EXPECT_THROW(EGet(short_ellipse.data(), kQueryLength, nullptr, &out), vxh::HostFault);
-  Record line = geotest::Line(0, 0, 1, 0);
+  Record line = vxtest::Line(0, 0, 1, 0);
   EXPECT_THROW(EGet(line.data(), 7, nullptr, &out), vxh::HostFault);
 }
 

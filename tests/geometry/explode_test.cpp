@@ -11,7 +11,7 @@
 
 namespace {
 
-using namespace geotest;
+using namespace vxtest;
 
 struct Collected {
   std::vector<Record> pieces;

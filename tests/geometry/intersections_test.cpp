@@ -13,7 +13,7 @@
 
 namespace {
 
-using namespace geotest;
+using namespace vxtest;
 
 struct Pair {
   std::string name;

@@ -10,7 +10,7 @@
 #include "host/host_api.h"
 #include "host/record.h"
 #include "host/settings_layout.h"
-#include "tests/geometry/entity_records.h"
+#include "tests/support/records.h"
 #include "tests/session/session_fixture.h"
 
 namespace {
@@ -25,7 +25,7 @@ class ScreenLogTest : public vxh::testing::SessionTest {
 TEST_F(ScreenLogTest, DragCallsAreRecordedAsOneFramePerCursorHandBack) {
   double view_bytes[2] = {200, 100};
   auto* view = reinterpret_cast<vx::DragView*>(view_bytes);
-  geotest::Record line = geotest::Line(0, 0, 1, 1);
+  vxtest::Record line = vxtest::Line(0, 0, 1, 1);
   const double a[3] = {0, 0, 0}, b[3] = {5, 5, 0};
   const int zero = 0;
   vx::EDrawM(view, line.data());
@@ -46,7 +46,7 @@ TEST_F(ScreenLogTest, DragCallsAreRecordedAsOneFramePerCursorHandBack) {
 }
 
 TEST_F(ScreenLogTest, CountersAndTheWindowRecord) {
-  geotest::Record line = geotest::Line(0, 0, 1, 1);
+  vxtest::Record line = vxtest::Line(0, 0, 1, 1);
   vx::EDraw(0, line.data());
   vx::EDraw(0, line.data());
   vx::EErase(0, line.data());

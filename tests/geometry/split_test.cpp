@@ -11,7 +11,7 @@
 
 namespace {
 
-using namespace geotest;
+using namespace vxtest;
 
 class SplitEveryKind : public ::testing::TestWithParam<NamedRecord> {};
 

@@ -12,6 +12,7 @@
 #include "headless/win/windows_state.h"
 #include "host/win_api.h"
 #include "tests/hatch/hatch_fixture.h"
+#include "tests/support/records.h"
 
 namespace vxh::testing {
 namespace {
@@ -177,15 +178,13 @@ TEST_F(RegularHatch, ScanLinesTwoAndFourAddShiftedFamiliesInTheirStyles) {
 TEST_F(RegularHatch, ANestedGroupIsBoundaryWithAllItsMembers) {
   UseSettings(LineSettings(0.25, kRightAngle));
   vx::DList* work = session.Doc().WorkDL();
-  std::uint8_t group[vx::kGroupSize] = {};
-  vx::PutU32(group, vx::kHdrSize, vx::kGroupSize);
-  vx::PutI8(group, vx::kHdrKind, vx::kKindGroup);
+  const vxtest::Record group = vxtest::Group();
   Run("BOX;0,0;4,4;BOX;1,1;2,2");
   const std::vector<vx::Entity> boxes = Entities();
-  vx::Entity outer = work->AddRecord(group);
+  vx::Entity outer = work->AddRecord(group.data());
   vx::DList* outer_members = work->MakeMemberList(outer);
   outer_members->CopyIn(boxes[0]);
-  vx::Entity inner = outer_members->AddRecord(group);
+  vx::Entity inner = outer_members->AddRecord(group.data());
   work->Remove(boxes[0]);
   vx::DList* inner_members = outer_members->MakeMemberList(inner);
   inner_members->CopyIn(boxes[1]);

@@ -10,13 +10,13 @@
 #include "hatch/hatch_pattern.h"
 #include "hatch/hatch_state.h"
 #include "host/host_api.h"
-#include "tests/geometry/entity_records.h"
+#include "tests/support/records.h"
 #include "tests/hatch/hatch_fixture.h"
 
 namespace vxh::testing {
 namespace {
 
-using geotest::Record;
+using vxtest::Record;
 
 std::vector<Record> RandomBoundary(std::mt19937& rng) {
   std::uniform_int_distribution<int> grid(0, 40);
@@ -25,14 +25,14 @@ std::vector<Record> RandomBoundary(std::mt19937& rng) {
   const int shapes = std::uniform_int_distribution<int>(2, 6)(rng);
   for (int s = 0; s < shapes; ++s) {
     switch (std::uniform_int_distribution<int>(0, 4)(rng)) {
-      case 0: out.push_back(geotest::Line(at(), at(), at(), at())); break;
-      case 1: out.push_back(geotest::Circle(at(), at(), 0.5 + grid(rng) * 0.1)); break;
-      case 2: out.push_back(geotest::Arc(at(), at(), 0.5 + grid(rng) * 0.1, grid(rng) * 0.2, grid(rng) * 0.15)); break;
+      case 0: out.push_back(vxtest::Line(at(), at(), at(), at())); break;
+      case 1: out.push_back(vxtest::Circle(at(), at(), 0.5 + grid(rng) * 0.1)); break;
+      case 2: out.push_back(vxtest::Arc(at(), at(), 0.5 + grid(rng) * 0.1, grid(rng) * 0.2, grid(rng) * 0.15)); break;
       default: {
         std::vector<std::pair<double, double>> points;
         const int n = std::uniform_int_distribution<int>(3, 12)(rng);
         for (int i = 0; i < n; ++i) points.emplace_back(at(), at());
-        out.push_back(geotest::Poly(s % 2 == 0 ? vx::kKindPolygon : vx::kKindPath, points));
+        out.push_back(vxtest::Poly(s % 2 == 0 ? vx::kKindPolygon : vx::kKindPath, points));
       }
     }
   }

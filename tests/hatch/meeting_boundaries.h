@@ -7,12 +7,12 @@
 #include <utility>
 #include <vector>
 
-#include "tests/geometry/entity_records.h"
+#include "tests/support/records.h"
 #include "tests/hatch/geos_region.h"
 
 namespace vxh::testing {
 
-using geotest::Record;
+using vxtest::Record;
 
 inline constexpr double kTau = 2 * std::numbers::pi;
 // Points per full turn of the reference rings: chords within 5e-6 of the radius.
@@ -52,14 +52,13 @@ inline Affine Placement(double angle, double sx, double sy, double dx, double dy
 }
 
 inline Record SymbolRecord(const Affine& a) {
-  Record r = geotest::Blank(vx::kKindSymbol, vx::SymbolSize(1));
+  Record r = vxtest::Blank(vx::kKindSymbol, vx::SymbolSize(1));
   const double rows[12] = {a.m[0], a.m[1], 0, a.m[2], a.m[3], a.m[4], 0, a.m[5], 0, 0, 1, 0};
   for (int i = 0; i < 12; ++i) vx::PutF64(r.data(), vx::kSymMatrix + 8 * static_cast<std::size_t>(i), rows[i]);
   r[vx::kSymName] = 'H';
   return r;
 }
 
-inline Record GroupRecord() { return geotest::Blank(vx::kKindGroup, vx::kGroupSize); }
 
 inline Ring ArcPoints(Pt c, double r, double start, double sweep, bool with_end) {
   Ring out;
@@ -80,19 +79,19 @@ inline Boundary Box(double x0, double y0, double x1, double y1, BoxStyle style) 
   Boundary b;
   switch (style) {
     case BoxStyle::kBox:
-      b.entities.push_back({geotest::Poly(vx::kKindPolygon, {c[0], c[1], c[2], c[3], c[0]}), {}});
+      b.entities.push_back({vxtest::Poly(vx::kKindPolygon, {c[0], c[1], c[2], c[3], c[0]}), {}});
       break;
     case BoxStyle::kPolyBackward:
-      b.entities.push_back({geotest::Poly(vx::kKindPolygon, {c[0], c[3], c[2], c[1]}), {}});
+      b.entities.push_back({vxtest::Poly(vx::kKindPolygon, {c[0], c[3], c[2], c[1]}), {}});
       break;
     case BoxStyle::kClosedPath:
-      b.entities.push_back({geotest::Poly(vx::kKindPath, {c[0], c[1], c[2], c[3], c[0]}), {}});
+      b.entities.push_back({vxtest::Poly(vx::kKindPath, {c[0], c[1], c[2], c[3], c[0]}), {}});
       break;
     case BoxStyle::kLines:
       for (int i = 0; i < 4; ++i) {
         const auto& p = c[static_cast<std::size_t>(i)];
         const auto& q = c[static_cast<std::size_t>((i + 1) % 4)];
-        b.entities.push_back({geotest::Line(p.first, p.second, q.first, q.second), {}});
+        b.entities.push_back({vxtest::Line(p.first, p.second, q.first, q.second), {}});
       }
       break;
   }
@@ -101,7 +100,7 @@ inline Boundary Box(double x0, double y0, double x1, double y1, BoxStyle style) 
 }
 
 inline Boundary Circle(double x, double y, double r) {
-  return {{{geotest::Circle(x, y, r), {}}}, {ArcPoints({x, y}, r, 0, kTau, false)}};
+  return {{{vxtest::Circle(x, y, r), {}}}, {ArcPoints({x, y}, r, 0, kTau, false)}};
 }
 
 inline Boundary Ellipse(double x, double y, double major, double minor, double rotation) {
@@ -112,7 +111,7 @@ inline Boundary Ellipse(double x, double y, double major, double minor, double r
     const double u = major * std::cos(t), v = minor * std::sin(t);
     ring.push_back({x + c * u - s * v, y + s * u + c * v});
   }
-  return {{{geotest::Ellipse(x, y, major, minor, rotation), {}}}, {ring}};
+  return {{{vxtest::Ellipse(x, y, major, minor, rotation), {}}}, {ring}};
 }
 
 // A closed outline of straight pieces and arcs, as a polyline with bulges
@@ -124,18 +123,18 @@ struct Outline {
   Ring ring;
 
   void Straight(Pt a, Pt b) {
-    pieces.push_back({geotest::Line(a.x, a.y, b.x, b.y), {}});
+    pieces.push_back({vxtest::Line(a.x, a.y, b.x, b.y), {}});
     ring.push_back(a);
   }
   // Counter-clockwise from `start` over `sweep` (> 0).
   void Arc(Pt c, double r, double start, double sweep) {
-    pieces.push_back({geotest::Arc(c.x, c.y, r, start, sweep), {}});
+    pieces.push_back({vxtest::Arc(c.x, c.y, r, start, sweep), {}});
     for (const Pt& p : ArcPoints(c, r, start, sweep, false)) ring.push_back(p);
   }
   Boundary Done(bool grouped) {
     Boundary b;
     if (grouped) {
-      b.entities.push_back({GroupRecord(), std::move(pieces)});
+      b.entities.push_back({vxtest::Group(), std::move(pieces)});
     } else {
       b.entities = std::move(pieces);
     }

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "host/host_api.h"
-#include "tests/geometry/entity_records.h"
+#include "tests/support/records.h"
 #include "tests/hatch/hatch_fixture.h"
 #include "tests/hatch/strokes.h"
 
@@ -145,7 +145,7 @@ TEST_P(ScanRoomPlan, EverySegmentRunsWallToWallInOneFaceAndNoneTwice) {
   UseSettings(LineSettings(distance, u(rng) * 3.14159265));
   vx::DList* work = vx::GetWorkDL();
   for (const Wall& wall : plan.walls) {
-    const geotest::Record r = geotest::Line(wall.x1, wall.y1, wall.x2, wall.y2);
+    const vxtest::Record r = vxtest::Line(wall.x1, wall.y1, wall.x2, wall.y2);
     work->Commit(work->AddRecord(r.data()));
   }
   std::string script = "VXHATCHSCAN;all;";

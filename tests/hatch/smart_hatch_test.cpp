@@ -13,7 +13,7 @@
 #include "headless/win/windows_state.h"
 #include "host/host_api.h"
 #include "host/win_api.h"
-#include "tests/geometry/entity_records.h"
+#include "tests/support/records.h"
 #include "tests/hatch/hatch_fixture.h"
 
 namespace vxh::testing {
@@ -231,7 +231,7 @@ class SmartEqualsRegular : public HatchSession {
  protected:
   void AddPolygon(const std::vector<std::pair<double, double>>& vertices) {
     vx::DList* work = vx::GetWorkDL();
-    const geotest::Record r = geotest::Poly(vx::kKindPolygon, vertices);
+    const vxtest::Record r = vxtest::Poly(vx::kKindPolygon, vertices);
     work->Commit(work->AddRecord(r.data()));
   }
 };

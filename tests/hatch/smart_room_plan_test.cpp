@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "host/host_api.h"
-#include "tests/geometry/entity_records.h"
+#include "tests/support/records.h"
 #include "tests/hatch/hatch_fixture.h"
 
 namespace vxh::testing {
@@ -133,7 +133,7 @@ TEST_P(SmartRoomPlan, HatchesExactlyTheFaceAroundThePoint) {
   UseSettings(LineSettings(distance, angle));
   vx::DList* work = vx::GetWorkDL();
   for (const Wall& wall : walls) {
-    const geotest::Record r = geotest::Line(wall.x1, wall.y1, wall.x2, wall.y2);
+    const vxtest::Record r = vxtest::Line(wall.x1, wall.y1, wall.x2, wall.y2);
     work->Commit(work->AddRecord(r.data()));
   }
   Faces faces(walls);

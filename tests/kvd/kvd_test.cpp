@@ -17,9 +17,6 @@ namespace vxh {
 namespace {
 
 using testing::AddLines;
-using testing::GroupRecord;
-using testing::LineRecord;
-using testing::TextRecord;
 using testing::WalkOrder;
 
 using Bytes = std::vector<std::uint8_t>;
@@ -31,17 +28,17 @@ std::unique_ptr<Document> SampleDrawing() {
   AddLayer(*doc, "Walls");
   vx::DList* work = doc->WorkDL();
   AddLines(work, 2);
-  vx::Entity text = work->AddRecord(TextRecord("Room 1\r\nOffice").data());
+  vx::Entity text = work->AddRecord(vxtest::BareText("Room 1\r\nOffice").data());
   FromDList(work)->SetTag(text, doc->NewTag());
   vx::Entity poly = work->NewRecord(vx::kKindPolygon, vx::PolySize(3));
   vx::PutU16(poly, vx::kPolyCount, 3);
   vx::PutF64(poly, vx::kPolyVertices + 16, 4.0);
   work->Commit(poly);
   work->Remove(AddLines(work, 1, 50)[0]);
-  vx::Entity outer = work->AddRecord(GroupRecord().data());
+  vx::Entity outer = work->AddRecord(vxtest::Group().data());
   vx::DList* members = work->MakeMemberList(outer);
   AddLines(members, 2, 10);
-  vx::Entity inner = members->AddRecord(GroupRecord().data());
+  vx::Entity inner = members->AddRecord(vxtest::Group().data());
   AddLines(members->MakeMemberList(inner), 1, 20);
   return doc;
 }
@@ -170,7 +167,7 @@ TEST(KvdTest, MemberListsNestedTooDeeplyAreRefused) {
   Document doc;
   vx::DList* list = doc.WorkDL();
   for (int depth = 0; depth <= kKvdMaxDepth; ++depth) {
-    list = list->MakeMemberList(list->AddRecord(GroupRecord().data()));
+    list = list->MakeMemberList(list->AddRecord(vxtest::Group().data()));
   }
   const Bytes file = EncodeKvd(doc);
   EXPECT_NE(DecodeError(file).find("nested deeper than 64"), std::string::npos) << DecodeError(file);

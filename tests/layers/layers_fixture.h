@@ -11,6 +11,7 @@
 #include "host/drawing_list.h"
 #include "host/settings_layout.h"
 #include "tests/session/session_fixture.h"
+#include "tests/support/records.h"
 
 namespace vxh::testing {
 
@@ -23,11 +24,7 @@ inline Record LineOn(int layer, double x1, double y1, double x2, double y2) {
 }
 
 inline Record HeaderOnly(int kind, int layer = 0) {
-  Record r(vx::kGroupSize, 0);
-  vx::PutU32(r.data(), vx::kHdrSize, vx::kGroupSize);
-  vx::PutI8(r.data(), vx::kHdrKind, static_cast<std::int8_t>(kind));
-  vx::PutU16(r.data(), vx::kHdrLayer, static_cast<std::uint16_t>(layer));
-  return r;
+  return vxtest::OnLayer(vxtest::Blank(static_cast<vx::Kind>(kind), vx::kGroupSize), static_cast<std::uint16_t>(layer));
 }
 
 class LayersTest : public SessionTest {

@@ -7,7 +7,7 @@
 #include "host/entity_layout.h"
 #include "host/record.h"
 #include "host/settings_layout.h"
-#include "tests/geometry/entity_records.h"
+#include "tests/support/records.h"
 
 namespace vxh {
 namespace {
@@ -20,8 +20,8 @@ struct DimSpec {
   std::uint8_t flags = 3;
 };
 
-geotest::Record DimRecord(const DimSpec& s) {
-  geotest::Record r = geotest::Blank(vx::kKindDimArc, vx::kDimArcSize);
+vxtest::Record DimRecord(const DimSpec& s) {
+  vxtest::Record r = vxtest::Blank(vx::kKindDimArc, vx::kDimArcSize);
   std::uint8_t* block = r.data() + vx::kDimStyle;
   vx::PutF32(block, vx::kDimBlockExtendPast, 1.0f);
   vx::PutF32(block, vx::kDimBlockOffsetPoint, 0.5f);

@@ -9,7 +9,7 @@
 namespace rendertest {
 namespace {
 
-using geotest::Blank;
+using vxtest::Blank;
 
 constexpr double kPi = 3.14159265358979323846;
 
@@ -62,11 +62,11 @@ class EveryKind : public RenderTest {
     const std::vector<std::pair<double, double>> zigzag = {{0, 0}, {5, 8}, {10, 0}, {15, 8}};
     const std::vector<std::pair<double, double>> bezier = {{0, 0}, {3, 9}, {7, 9}, {10, 0}};
     const std::vector<Record> plain = {
-        geotest::Line(0, 0, 10, 10), geotest::Poly(vx::kKindPath, zigzag),
-        geotest::Poly(vx::kKindPolygon, {{20, 0}, {30, 0}, {25, 8}, {20, 0}}), geotest::Circle(40, 5, 5),
-        geotest::Arc(55, 5, 5, 0, 2), geotest::Ellipse(70, 5, 6, 3, 0.3),
-        geotest::EllipticalArc(85, 5, 6, 3, 0.3, 0.5, 3), geotest::Wall(0, 20, 30, 20, 2),
-        geotest::Bezier(bezier), geotest::Text(0, 30, 3, 1, 0, "Text"), TextLike(20, 30, "Like"),
+        vxtest::Line(0, 0, 10, 10), vxtest::Poly(vx::kKindPath, zigzag),
+        vxtest::Poly(vx::kKindPolygon, {{20, 0}, {30, 0}, {25, 8}, {20, 0}}), vxtest::Circle(40, 5, 5),
+        vxtest::Arc(55, 5, 5, 0, 2), vxtest::Ellipse(70, 5, 6, 3, 0.3),
+        vxtest::EllipticalArc(85, 5, 6, 3, 0.3, 0.5, 3), vxtest::Wall(0, 20, 30, 20, 2),
+        vxtest::Bezier(bezier), vxtest::Text(0, 30, 3, 1, 0, "Text"), TextLike(20, 30, "Like"),
         Attribute(40, 30, "Attr"), ArcDimension(),
     };
     for (const Record& r : plain) Add(r);
@@ -77,17 +77,17 @@ class EveryKind : public RenderTest {
     int count = static_cast<int>(plain.size()) + 1;
     for (std::uint8_t type = 0; type < 4; ++type) {
       const auto& pts = type == 3 ? bezier : zigzag;
-      Add(geotest::Curve(vx::kKindCurvePath, type, Shifted(pts, 20.0 * type, 40)));
-      Add(geotest::Curve(vx::kKindClosedCurve, type, Shifted(pts, 20.0 * type, 55)));
+      Add(vxtest::Curve(vx::kKindCurvePath, type, Shifted(pts, 20.0 * type, 40)));
+      Add(vxtest::Curve(vx::kKindClosedCurve, type, Shifted(pts, 20.0 * type, 55)));
       count += 2;
     }
     for (vx::Kind kind : {vx::kKindGroup, vx::kKindGlyphContainer, vx::kKindArrowComposite, vx::kKindContainer}) {
       vx::DList* members = doc_.WorkDL()->MakeMemberList(Add(Blank(kind, 64)));
-      Add(members, geotest::Circle(100 + 10.0 * static_cast<int>(kind), 60, 3));
+      Add(members, vxtest::Circle(100 + 10.0 * static_cast<int>(kind), 60, 3));
       ++count;
     }
     vx::DList* members = doc_.WorkDL()->MakeMemberList(Add(Symbol(120, 10)));
-    Add(members, geotest::Poly(vx::kKindPolygon, {{0, 0}, {4, 0}, {4, 4}, {0, 0}}));
+    Add(members, vxtest::Poly(vx::kKindPolygon, {{0, 0}, {4, 0}, {4, 4}, {0, 0}}));
     return count + 1;
   }
 
@@ -117,16 +117,16 @@ TEST_F(EveryKind, PngAndPdfAreWrittenToo) {
 }
 
 TEST_F(EveryKind, OtherDimensionsAndDamagedRecordsAreCountedNotDrawn) {
-  Add(geotest::Line(0, 0, 10, 10));
+  Add(vxtest::Line(0, 0, 10, 10));
   Add(Blank(vx::kKindDimLinear, 240));
   Add(Blank(vx::kKindDimRadial, 250));
   Add(Blank(vx::kKindDimOrdinate, 240));
-  Add(geotest::Curve(vx::kKindCurvePath, 9, {{0, 0}, {1, 1}}));      // unknown curve type
-  Add(geotest::Curve(vx::kKindCurvePath, 3, {{0, 0}, {1, 1}, {2, 0}, {3, 1}, {4, 0}}));  // no whole segments
-  Record short_ellipse = geotest::Ellipse(0, 0, 5, 3, 0);
+  Add(vxtest::Curve(vx::kKindCurvePath, 9, {{0, 0}, {1, 1}}));      // unknown curve type
+  Add(vxtest::Curve(vx::kKindCurvePath, 3, {{0, 0}, {1, 1}, {2, 0}, {3, 1}, {4, 0}}));  // no whole segments
+  Record short_ellipse = vxtest::Ellipse(0, 0, 5, 3, 0);
   vx::PutU32(short_ellipse.data(), vx::kHdrSize, 60);
   Add(short_ellipse);
-  Record nan_line = geotest::Line(0, 0, NAN, 5);
+  Record nan_line = vxtest::Line(0, 0, NAN, 5);
   Add(nan_line);
   Record broken_dim = Blank(vx::kKindDimArc, vx::kDimArcSize);  // radius 0
   Add(broken_dim);
@@ -144,7 +144,7 @@ TEST_F(EveryKind, OtherDimensionsAndDamagedRecordsAreCountedNotDrawn) {
 }
 
 TEST_F(EveryKind, AnUnknownExtensionIsBadInput) {
-  Add(geotest::Line(0, 0, 10, 10));
+  Add(vxtest::Line(0, 0, 10, 10));
   EXPECT_THROW(Render("picture.bmp"), vxh::BadInput);
   EXPECT_THROW(vxh::RenderDrawing(doc_, "/nonexistent-folder/x.png"), vxh::BadInput);
 }

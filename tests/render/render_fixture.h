@@ -19,11 +19,11 @@
 #include "headless/render/render.h"
 #include "host/drawing_list.h"
 #include "tests/fonts/font_test_support.h"
-#include "tests/geometry/entity_records.h"
+#include "tests/support/records.h"
 
 namespace rendertest {
 
-using geotest::Record;
+using vxtest::Record;
 
 class Picture {
  public:

@@ -11,8 +11,8 @@
 namespace rendertest {
 namespace {
 
-using geotest::Line;
-using geotest::Poly;
+using vxtest::Line;
+using vxtest::Poly;
 
 constexpr double kPi = 3.14159265358979323846;
 
@@ -33,7 +33,7 @@ Record Square(double x0, double y0, double x1, double y1) {
 }
 
 Record TextIn(double x, double y, float height, const std::string& s, std::uint16_t font, float angle = 0) {
-  Record r = geotest::Text(x, y, height, 1.0f, angle, s);
+  Record r = vxtest::Text(x, y, height, 1.0f, angle, s);
   vx::PutU16(r.data(), vx::kTextSpec + vx::kSpecFont, font);
   return r;
 }
@@ -72,7 +72,7 @@ TEST_F(RenderPicture, AHiddenOrFrozenLayerLeavesItsPixelsWhite) {
 
 TEST_F(RenderPicture, AMemberOnAHiddenLayerIsLeftOutOfItsGroup) {
   vx::PutU32(vxh::FindRecordById(doc_.Tables(), vx::kTableLayers, 3), vx::kLayerFlags, vx::kLayerHidden);
-  vx::DList* members = doc_.WorkDL()->MakeMemberList(Add(geotest::Blank(vx::kKindGroup, vx::kGroupSize)));
+  vx::DList* members = doc_.WorkDL()->MakeMemberList(Add(vxtest::Blank(vx::kKindGroup, vx::kGroupSize)));
   Add(members, Line(0, 0, 100, 0));
   Add(members, OnLayer(Line(0, 50, 100, 50), 3));
   Add(Line(0, 100, 100, 100));
@@ -178,12 +178,12 @@ TEST_F(RenderPicture, ARotatedTextTurnsAboutItsInsertionPoint) {
 }
 
 TEST_F(RenderPicture, SymbolMembersArePlacedByTheInstanceTransform) {
-  Record symbol = geotest::Blank(vx::kKindSymbol, vx::SymbolSize(4));
+  Record symbol = vxtest::Blank(vx::kKindSymbol, vx::SymbolSize(4));
   const double m[12] = {2, 0, 0, 100, 0, 2, 0, 50, 0, 0, 1, 0};  // scale 2, then move to 100,50
   for (int i = 0; i < 12; ++i) vx::PutF64(symbol.data(), vx::kSymMatrix + 8 * i, m[i]);
   std::memcpy(symbol.data() + vx::kSymName, "gear", 4);
   vx::DList* members = doc_.WorkDL()->MakeMemberList(Add(symbol));
-  Add(members, geotest::Circle(0, 0, 5));
+  Add(members, vxtest::Circle(0, 0, 5));
   Add(Line(0, 0, 1, 0));
   const auto report = Render("symbol.png");
   const Picture p(PathOf("symbol.png"));
@@ -195,8 +195,8 @@ TEST_F(RenderPicture, SymbolMembersArePlacedByTheInstanceTransform) {
 }
 
 TEST_F(RenderPicture, EllipsesAreDrawnThroughTheEndsOfTheirAxes) {
-  Add(geotest::Ellipse(0, 0, 40, 10, kPi / 6));
-  Add(geotest::EllipticalArc(100, 0, 20, 10, 0, 0, kPi));
+  Add(vxtest::Ellipse(0, 0, 40, 10, kPi / 6));
+  Add(vxtest::EllipticalArc(100, 0, 20, 10, 0, 0, kPi));
   const auto report = Render("ellipse.png");
   const Picture p(PathOf("ellipse.png"));
   const auto& f = report.frame;
@@ -209,7 +209,7 @@ TEST_F(RenderPicture, EllipsesAreDrawnThroughTheEndsOfTheirAxes) {
 }
 
 TEST_F(RenderPicture, AnArcDimensionDrawsItsArcLeadersAndAngle) {
-  Record dim = geotest::Blank(vx::kKindDimArc, vx::kDimArcSize);
+  Record dim = vxtest::Blank(vx::kKindDimArc, vx::kDimArcSize);
   vx::PutF64(dim.data(), vx::kDimArcRadius, 40);
   vx::PutF64(dim.data(), vx::kDimArcSweep, kPi / 2);
   vx::PutF64(dim.data(), vx::kDimArcLeader1, 10);

@@ -26,7 +26,7 @@ Record AttributeWithoutString(double x, double y) {
 }
 
 Record Line(double x1, double y1, double x2, double y2) {
-  Record r = geotest::Blank(vx::kKindLine, vx::kLineSize);
+  Record r = vxtest::Blank(vx::kKindLine, vx::kLineSize);
   vx::PutF64(r.data(), vx::kLineX1, x1);
   vx::PutF64(r.data(), vx::kLineY1, y1);
   vx::PutF64(r.data(), vx::kLineX2, x2);

@@ -3,7 +3,7 @@
 // placement.
 #include <cstring>
 
-#include "tests/geometry/entity_records.h"
+#include "tests/support/records.h"
 #include "tests/session/session_fixture.h"
 
 namespace vxh::testing {
@@ -11,12 +11,12 @@ namespace {
 
 struct PickCase {
   const char* name;
-  geotest::Record (*make)();
+  vxtest::Record (*make)();
   double x, y;  // a point on (or in) the entity, far from its origin
 };
 
-geotest::Record SymbolAt(double dx, double dy) {
-  geotest::Record r = geotest::Blank(vx::kKindSymbol, vx::SymbolSize(1));
+vxtest::Record SymbolAt(double dx, double dy) {
+  vxtest::Record r = vxtest::Blank(vx::kKindSymbol, vx::SymbolSize(1));
   const double m[12] = {1, 0, 0, dx, 0, 1, 0, dy, 0, 0, 1, 0};
   for (int i = 0; i < 12; ++i) vx::PutF64(r.data(), vx::kSymMatrix + 8 * i, m[i]);
   r[vx::kSymName] = 'S';
@@ -24,12 +24,12 @@ geotest::Record SymbolAt(double dx, double dy) {
 }
 
 const PickCase kCases[] = {
-    {"TextInsideItsBox", [] { return geotest::Text(10, 10, 5, 1, 0, "WIDE TEXT"); }, 20, 12},
-    {"EllipseOnItsOutline", [] { return geotest::Ellipse(10, 10, 8, 3, 0); }, 10, 13},
+    {"TextInsideItsBox", [] { return vxtest::Text(10, 10, 5, 1, 0, "WIDE TEXT"); }, 20, 12},
+    {"EllipseOnItsOutline", [] { return vxtest::Ellipse(10, 10, 8, 3, 0); }, 10, 13},
     {"SplineThroughItsPoints",
-     [] { return geotest::Curve(vx::kKindCurvePath, vx::kCurvePSpline, {{0, 0}, {10, 10}, {20, 0}}); }, 10, 10},
-    {"WallOnItsSide", [] { return geotest::Wall(0, 10, 20, 10, 4); }, 10, 12},
-    {"BezierOnItsCurve", [] { return geotest::Bezier({{0, 0}, {0, 10}, {20, 10}, {20, 0}}); }, 10, 7.5},
+     [] { return vxtest::Curve(vx::kKindCurvePath, vx::kCurvePSpline, {{0, 0}, {10, 10}, {20, 0}}); }, 10, 10},
+    {"WallOnItsSide", [] { return vxtest::Wall(0, 10, 20, 10, 4); }, 10, 12},
+    {"BezierOnItsCurve", [] { return vxtest::Bezier({{0, 0}, {0, 10}, {20, 10}, {20, 0}}); }, 10, 7.5},
 };
 
 class PickKinds : public SessionTest, public ::testing::WithParamInterface<PickCase> {
@@ -52,7 +52,7 @@ TEST_F(Pick, AtReachesASymbolThroughItsPlacementNotItsDefinition) {
   Run("<view 0,0 100,100 1000 1000>");
   vx::DList* work = session.Doc().WorkDL();
   const vx::Entity symbol = work->AddRecord(SymbolAt(50, 50).data());
-  work->MakeMemberList(symbol)->AddRecord(geotest::Line(0, 0, 10, 0).data());
+  work->MakeMemberList(symbol)->AddRecord(vxtest::Line(0, 0, 10, 0).data());
   Run("SELECT;\"at 5,0\"");
   EXPECT_FALSE(session.Doc().Work().State(symbol).selected) << "where the definition lies";
   Run("SELECT;\"at 55,50\"");

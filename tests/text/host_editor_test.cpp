@@ -93,7 +93,7 @@ TEST_F(HostEditor, AnAttributeInAGroupIsChangedThroughItsGroupAsOneUndoStep) {
 }
 
 TEST_F(HostEditor, FieldsTheRecordLacksAreDisabled) {
-  Record like = geotest::Blank(vx::kKindTextLike, vx::TextLikeSize(4));
+  Record like = vxtest::Blank(vx::kKindTextLike, vx::TextLikeSize(4));
   std::memcpy(like.data() + vx::kTextLikeString, "Like", 4);
   Add(Work(), like);
   for (const char* answer : {"{104=3}", "{105=45}", "{101=T}", "{102=P}"}) {
@@ -123,7 +123,7 @@ TEST_F(HostEditor, AnAttributeWhoseStringsDoNotFitIsNamedAndLeftAlone) {
 }
 
 TEST_F(HostEditor, OtherKindsGetAMessageAndNothingDone) {
-  const vx::Entity circle = Add(Work(), geotest::Circle(0, 0, 1));
+  const vx::Entity circle = Add(Work(), vxtest::Circle(0, 0, 1));
   EXPECT_EQ(vx::EEdit(circle), 0);
   EXPECT_EQ(Count("[Warning] The host editor edits texts, text-like entities and attributes, not this circle."), 1);
 }

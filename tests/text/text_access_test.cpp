@@ -14,8 +14,8 @@ using TextAccess = TextTest;
 std::string StringOf(vx::Entity e) { return vx::GetTextString(e); }
 
 TEST_F(TextAccess, LinesAndCirclesCarryNoText) {
-  const vx::Entity line = Add(Work(), geotest::Line(0, 0, 1, 1));
-  const vx::Entity circle = Add(Work(), geotest::Circle(0, 0, 1));
+  const vx::Entity line = Add(Work(), vxtest::Line(0, 0, 1, 1));
+  const vx::Entity circle = Add(Work(), vxtest::Circle(0, 0, 1));
   for (vx::Entity e : {line, circle}) {
     EXPECT_EQ(vx::GetTextString(e), nullptr);
     EXPECT_EQ(vx::GetTextOrigin(e), nullptr);
@@ -35,7 +35,7 @@ TEST_F(TextAccess, TextsResizeToTheNewStringAndClearTheirCacheFlag) {
 }
 
 TEST_F(TextAccess, TextLikeEntitiesKeepTheirOwnLayout) {
-  Record r = geotest::Blank(vx::kKindTextLike, vx::TextLikeSize(3));
+  Record r = vxtest::Blank(vx::kKindTextLike, vx::TextLikeSize(3));
   std::memcpy(r.data() + vx::kTextLikeString, "abc", 3);
   vx::PutU8(r.data(), vx::kTextLikeCacheFlag, 1);
   vx::PutF64(r.data(), vx::kTextLikeX, 9);
@@ -148,7 +148,7 @@ TEST_F(TextAccess, AnAttributeInsideASymbolIsDrawnWhereTheSymbolPutsItAndKeepsIt
 }
 
 TEST_F(TextAccess, TheTextFormatBlockNamesTheStyleFieldsOfAText) {
-  Record r = geotest::Text(0, 0, 2.5f, 0.8f, 0.25f, "x", 4);
+  Record r = vxtest::Text(0, 0, 2.5f, 0.8f, 0.25f, "x", 4);
   vx::PutU16(r.data(), vx::kTextSpec + vx::kSpecStyleRef, 7);
   vx::TextFormatBlock block = vx::TextFormatBlock::Of(r.data());
   EXPECT_EQ(block.Height(), 2.5f);

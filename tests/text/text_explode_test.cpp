@@ -245,7 +245,7 @@ class TextExplode : public TextTest {
  protected:
   vx::Entity AddStyledText(vx::DList* list, double x, double y, const std::string& s, std::uint16_t font,
                            std::uint8_t justify = 0, float width = 1.0f, std::uint8_t style = 0, float angle = 0) {
-    vx::Entity e = Add(list, geotest::Text(x, y, 10.0f, width, angle, s, justify));
+    vx::Entity e = Add(list, vxtest::Text(x, y, 10.0f, width, angle, s, justify));
     vx::PutU16(e, vx::kTextSpec + vx::kSpecFont, font);
     vx::PutU8(e, vx::kTextSpec + vx::kSpecStyleBits, style);
     return e;
@@ -407,8 +407,8 @@ TEST_F(TextExplode, ExplodedTextsOverlayTheRenderedTexts) {
       l->Remove(e);
       return 0;
     }, vx::kWalkAll);
-    Add(Work(), geotest::Line(-5, -10, -5, -9.9));
-    Add(Work(), geotest::Line(95, 30, 95, 30.1));
+    Add(Work(), vxtest::Line(-5, -10, -5, -9.9));
+    Add(Work(), vxtest::Line(95, 30, 95, 30.1));
     // Outlined TrueType text draws its outlines, not a fill, as the explode does.
     AddStyledText(Work(), 40, 5, "Wab gy", font, 1, 1.5f, font == kDejaVu ? vx::kStyleOutline : 0, 0.2f);
     const std::string dir = ::testing::TempDir();

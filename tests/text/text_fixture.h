@@ -15,7 +15,7 @@
 #include "host/drawing_list.h"
 #include "host/entity_layout.h"
 #include "host/record.h"
-#include "tests/geometry/entity_records.h"
+#include "tests/support/records.h"
 #include "tests/session/session_fixture.h"
 
 namespace vxh::testing {
@@ -30,7 +30,7 @@ inline InstanceRows Placement(double angle, double dx, double dy) {
 }
 
 inline Record SymbolRecord(const InstanceRows& rows, const std::string& name = "S") {
-  Record r = geotest::Blank(vx::kKindSymbol, vx::SymbolSize(static_cast<std::uint32_t>(name.size())));
+  Record r = vxtest::Blank(vx::kKindSymbol, vx::SymbolSize(static_cast<std::uint32_t>(name.size())));
   for (std::size_t i = 0; i < rows.size(); ++i) vx::PutF64(r.data(), vx::kSymMatrix + 8 * i, rows[i]);
   std::memcpy(r.data() + vx::kSymName, name.data(), name.size());
   return r;
@@ -41,7 +41,7 @@ inline Record SymbolRecord(const InstanceRows& rows, const std::string& name = "
 // numbered so that moves show.
 inline Record AttributeRecord(std::uint32_t size, std::uint32_t string_at, const std::string& text,
                               std::uint32_t first, std::uint32_t second, double x = 0, double y = 0) {
-  Record r = geotest::Blank(vx::kKindAttribute, size);
+  Record r = vxtest::Blank(vx::kKindAttribute, size);
   for (std::size_t i = vx::kAttrFixedBytes; i < size; ++i) r[i] = static_cast<std::uint8_t>('a' + i % 26);
   vx::PutU32(r.data(), vx::kAttrPart1, first);
   vx::PutU32(r.data(), vx::kAttrPart2, second);
@@ -58,13 +58,13 @@ class TextTest : public SessionTest {
 
   vx::Entity Add(vx::DList* list, const Record& r) { return list->AddRecord(r.data()); }
   vx::Entity AddText(vx::DList* list, double x, double y, const std::string& s) {
-    return Add(list, geotest::Text(x, y, 2.5f, 1.0f, 0.0f, s));
+    return Add(list, vxtest::Text(x, y, 2.5f, 1.0f, 0.0f, s));
   }
   vx::Entity AddText(double x, double y, const std::string& s) { return AddText(Work(), x, y, s); }
 
   // A container and the list of its members.
   vx::DList* AddGroup(vx::DList* list) {
-    return list->MakeMemberList(Add(list, geotest::Blank(vx::kKindGroup, vx::kGroupSize)));
+    return list->MakeMemberList(Add(list, vxtest::Blank(vx::kKindGroup, vx::kGroupSize)));
   }
   vx::DList* AddSymbol(vx::DList* list, const InstanceRows& rows) {
     return list->MakeMemberList(Add(list, SymbolRecord(rows)));

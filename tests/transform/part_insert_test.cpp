@@ -5,6 +5,7 @@
 #include "headless/drawing/document.h"
 #include "headless/kvd/kvd_file.h"
 #include "headless/session/session_core.h"
+#include "tests/support/records.h"
 #include "tests/transform/transform_fixture.h"
 
 namespace vxh::testing {
@@ -15,11 +16,7 @@ namespace fs = std::filesystem;
 // A drawing holding one line from the origin, as a part file.
 void WriteLinePart(const fs::path& path, double length) {
   Document part;
-  std::uint8_t line[vx::kLineSize] = {};
-  vx::PutU32(line, vx::kHdrSize, vx::kLineSize);
-  vx::PutI8(line, vx::kHdrKind, vx::kKindLine);
-  vx::PutF64(line, vx::kLineX2, length);
-  part.Work().Append(line);
+  part.Work().Append(vxtest::Line(0, 0, length, 0).data());
   SaveKvd(part, path.string());
 }
 

@@ -1,4 +1,5 @@
-// Builders of loose entity records for the geometry tests.
+// Builders of loose entity records for the tests, the benchmarks and the fuzz
+// targets: every field they write is named in host/entity_layout.h.
 #pragma once
 
 #include <cstdint>
@@ -9,7 +10,7 @@
 #include "host/entity_layout.h"
 #include "host/record.h"
 
-namespace geotest {
+namespace vxtest {
 
 using Record = std::vector<std::uint8_t>;
 
@@ -17,6 +18,20 @@ inline Record Blank(vx::Kind kind, std::uint32_t size) {
   Record r(size, 0);
   vx::PutU32(r.data(), vx::kHdrSize, size);
   vx::PutI8(r.data(), vx::kHdrKind, kind);
+  return r;
+}
+
+inline Record OnLayer(Record r, std::uint16_t layer) {
+  vx::PutU16(r.data(), vx::kHdrLayer, layer);
+  return r;
+}
+
+inline Record Group() { return Blank(vx::kKindGroup, vx::kGroupSize); }
+
+// A text with nothing but its string: a zero text format block.
+inline Record BareText(const std::string& s) {
+  Record r = Blank(vx::kKindText, vx::TextSize(static_cast<std::uint32_t>(s.size())));
+  std::memcpy(r.data() + vx::kTextString, s.data(), s.size());
   return r;
 }
 
@@ -127,4 +142,4 @@ inline Record Wall(double x1, double y1, double x2, double y2, double width) {
   return r;
 }
 
-}  // namespace geotest
+}  // namespace vxtest
