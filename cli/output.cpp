@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "headless/ascii_case.h"
 #include "headless/geometry/entity_access.h"
 #include "headless/files/output_file.h"
 #include "headless/host_error.h"
@@ -10,28 +11,15 @@
 
 namespace vxcli {
 
-namespace {
-
-bool EndsWith(const std::string& text, const std::string& suffix) {
-  if (text.size() < suffix.size()) return false;
-  for (std::size_t i = 0; i < suffix.size(); ++i) {
-    const char c = text[text.size() - suffix.size() + i];
-    if (std::tolower(static_cast<unsigned char>(c)) != suffix[i]) return false;
-  }
-  return true;
-}
-
-}  // namespace
-
 bool IsPicture(const std::string& path) {
   for (const std::string& type : kPictureTypes)
-    if (EndsWith(path, type)) return true;
+    if (vxh::HasExtension(path, type)) return true;
   return false;
 }
 
 void RequireOutputType(const std::string& path, const std::vector<std::string>& types) {
   for (const std::string& type : types)
-    if (EndsWith(path, type)) return;
+    if (vxh::HasExtension(path, type)) return;
   std::string use;
   for (std::size_t i = 0; i < types.size(); ++i)
     use += (i == 0 ? "" : (i + 1 == types.size() ? " or " : ", ")) + types[i];

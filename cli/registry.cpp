@@ -8,6 +8,7 @@
 
 #include "cli/commands.h"
 #include "cli/guarded.h"
+#include "headless/ascii_case.h"
 #include "headless/files/output_file.h"
 #include "headless/files/whole_file.h"
 #include "headless/host_error.h"
@@ -70,16 +71,10 @@ std::string LastComponent(std::string key) {
   return separator == std::string::npos ? key : key.substr(separator + 1);
 }
 
-bool SameIgnoringCase(const std::string& a, const std::string& b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-         });
-}
-
 // Value names under a "PAT Files" key are the PAT files' paths, read later
 // from whatever folder a run starts in: a relative one is stored absolute.
 std::string StoredName(const RegistryArgs& args) {
-  if (!SameIgnoringCase(LastComponent(args.key), kPatFilesKeyName) || args.name.empty()) return args.name;
+  if (!vxh::SameIgnoringCase(LastComponent(args.key), kPatFilesKeyName) || args.name.empty()) return args.name;
   return std::filesystem::absolute(args.name).lexically_normal().string();
 }
 

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <vector>
 
+#include "headless/ascii_case.h"
 #include "headless/dialogs/dialog_units.h"
 #include "headless/host_error.h"
 #include "headless/text_encoding.h"
@@ -188,10 +189,6 @@ void Draw(cairo_t* cr, const DialogTemplate& d, double width, double height) {
     if (c.kind != ControlKind::kGroup) Control(cr, c);
 }
 
-bool EndsWith(const std::string& text, const std::string& end) {
-  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
 }  // namespace
 
 void DrawDialogPicture(const DialogTemplate& d, const std::string& path) {
@@ -202,8 +199,8 @@ void DrawDialogPicture(const DialogTemplate& d, const std::string& path) {
 
 void WriteInterfacePicture(const std::string& path, double width, double height,
                            const std::function<void(cairo_t*)>& draw) {
-  const bool svg = EndsWith(path, ".svg");
-  if (!svg && !EndsWith(path, ".png")) throw BadInput("a picture of the interface is a .png or .svg file, not " + path);
+  const bool svg = vxh::HasExtension(path, ".svg");
+  if (!svg && !vxh::HasExtension(path, ".png")) throw BadInput("a picture of the interface is a .png or .svg file, not " + path);
   cairo_surface_t* surface =
       svg ? cairo_svg_surface_create(path.c_str(), width, height)
           : cairo_image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(width), static_cast<int>(height));

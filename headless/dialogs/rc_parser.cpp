@@ -5,6 +5,7 @@
 #include <cctype>
 #include <optional>
 
+#include "headless/ascii_case.h"
 #include "headless/dialogs/rc_lexer.h"
 #include "headless/dialogs/rc_symbols.h"
 #include "headless/host_error.h"
@@ -54,12 +55,6 @@ constexpr std::array<Statement, 14> kStatements{{
     {"ICON", Layout::kIcon, ControlKind::kIcon, 0x3u},
 }};
 
-std::string Upper(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return out;
-}
-
 class Parser {
  public:
   Parser(std::string_view source, const std::string& file) : file_(file), tokens_(LexResourceScript(source, file)) {}
@@ -92,7 +87,7 @@ class Parser {
     return t;
   }
   bool PeekName(std::string_view word, std::size_t ahead = 0) const {
-    return Peek(ahead).kind == RcTokenKind::kName && Upper(Peek(ahead).text) == word;
+    return Peek(ahead).kind == RcTokenKind::kName && AsciiUppered(Peek(ahead).text) == word;
   }
 
   bool IsDialogHeader() const { return PeekName("DIALOG", 1) || PeekName("DIALOGEX", 1); }
@@ -271,7 +266,7 @@ class Parser {
 
   ControlTemplate Control() {
     const RcToken& keyword_token = Take();
-    const std::string keyword = Upper(keyword_token.text);
+    const std::string keyword = AsciiUppered(keyword_token.text);
     const int line = keyword_token.line;
     if (keyword_token.kind != RcTokenKind::kName) Fail(line, "a control is expected, got \"" + keyword_token.text + "\"");
     std::vector<Arg> args = Args();
@@ -322,7 +317,7 @@ class Parser {
     if (!args[2].is_text) Fail(args[2].line, "CONTROL needs a window class text as its third argument");
     ApplyStyle(c, args, 3);
     Place(c, args, 4);
-    c.kind = KindOfClass(Upper(args[2].text), c.style, line);
+    c.kind = KindOfClass(AsciiUppered(args[2].text), c.style, line);
     c.default_button = c.kind == ControlKind::kButton && (c.style & kButtonTypeMask) == 0x1u;
     return c;
   }

@@ -1,4 +1,5 @@
 #include "headless/dialogs/string_match.h"
+#include "headless/ascii_case.h"
 
 #include <cctype>
 
@@ -7,7 +8,7 @@ namespace vxh::dialogs {
 namespace {
 
 bool SameLetter(char a, char b) {
-  return std::toupper(static_cast<unsigned char>(a)) == std::toupper(static_cast<unsigned char>(b));
+  return AsciiUpper(a) == AsciiUpper(b);
 }
 
 // Greedy matching with one backtrack point: the last "*" seen. Linear in

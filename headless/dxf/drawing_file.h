@@ -9,7 +9,6 @@ namespace vxh {
 
 class Document;
 
-bool IsDxfPath(const std::string& path);  // ".dxf" in any case
 // Throws BadInput naming the file and the problem. With `strict`, a DXF file
 // that would lose something in the conversion throws DxfLoss instead of
 // naming the loss on stderr (and nothing is written).

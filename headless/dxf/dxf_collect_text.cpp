@@ -103,7 +103,7 @@ void Collector::addAttribute(const DL_AttributeData& d) {
 
 void Collector::AddAttributeDefinitions(const std::vector<AttributeDefinition>& definitions) {
   for (const AttributeDefinition& d : definitions) {
-    const auto block = model_.blocks.find(UpperCase(Decode(d.block)));
+    const auto block = model_.blocks.find(AsciiUppered(Decode(d.block)));
     if (block == model_.blocks.end() || block->first.rfind("*PAPER_SPACE", 0) == 0) continue;  // reported
     const bool two_points = d.vertical != 0 || (d.horizontal != 0 && d.horizontal != 3 && d.horizontal != 5);
     AttributeText a;

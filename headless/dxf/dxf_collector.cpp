@@ -5,6 +5,7 @@
 #include <numbers>
 #include <string_view>
 
+#include "headless/ascii_case.h"
 #include "headless/dxf/dxf_colour.h"
 #include "headless/dxf/dxf_text.h"
 #include "headless/tolerances.h"
@@ -13,12 +14,6 @@
 namespace vxh::dxf {
 
 namespace {
-
-std::string Upper(const std::string& s) {
-  std::string out = s;
-  for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return out;
-}
 
 // Arrays of INSERTs beyond this many copies are refused rather than built.
 constexpr long kMaxInsertCopies = 1000000;
@@ -134,7 +129,7 @@ void Collector::addLinetype(const DL_LinetypeData& data) {
 void Collector::addBlock(const DL_BlockData& data) {
   FlushPending();
   if (!Finite("BLOCK", {data.bpx, data.bpy})) return;
-  const std::string key = Upper(Decode(data.name));
+  const std::string key = AsciiUppered(Decode(data.name));
   paper_block_ = key.rfind("*PAPER_SPACE", 0) == 0;
   Block& block = model_.blocks[key];
   block = Block{{data.bpx, data.bpy}, {}};
@@ -223,7 +218,7 @@ void Collector::AddDimension(const DL_DimensionData& d) {
   const std::string name = dimension_blocks_[next_dimension_++].name;
   if (name.empty()) return;
   Item item;
-  item.block = Upper(Decode(name));
+  item.block = AsciiUppered(Decode(name));
   item.block_as_group = true;
   item.record = GroupRecord(Style());
   Add("DIMENSION", std::move(item));
@@ -247,7 +242,7 @@ void Collector::addInsert(const DL_InsertData& d) {
     for (long col = 0; col < cols; ++col) {
       const double ox = col * d.colSp, oy = row * d.rowSp;
       Item item;
-      item.block = Upper(Decode(d.name));
+      item.block = AsciiUppered(Decode(d.name));
       item.placement = {flip * c * d.sx, -flip * s * d.sy, 0, flip * (d.ipx + c * ox - s * oy),
                         s * d.sx,        c * d.sy,         0, d.ipy + s * ox + c * oy,
                         0,               0,                d.sz, 0};

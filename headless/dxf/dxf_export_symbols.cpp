@@ -1,6 +1,7 @@
 #include <cctype>
 #include <set>
 
+#include "headless/ascii_case.h"
 #include "headless/drawing/document.h"
 #include "headless/dxf/dxf_export_writer.h"
 #include "host/entity_layout.h"
@@ -14,11 +15,6 @@ namespace {
 bool Forbidden(char c) {
   static const std::string kForbidden = "<>/\\\":;?*|,=`";
   return kForbidden.find(c) != std::string::npos || static_cast<unsigned char>(c) < 0x20;
-}
-
-std::string Upper(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return s;
 }
 
 class SymbolCollector {
@@ -50,8 +46,8 @@ class SymbolCollector {
     }
     if (name.front() == '*') name.front() = '_';  // '*' names are anonymous blocks
     std::string candidate = name;
-    for (int n = 2; used_.count(Upper(candidate)) != 0; ++n) candidate = name + "_" + std::to_string(n);
-    used_.insert(Upper(candidate));
+    for (int n = 2; used_.count(AsciiUppered(candidate)) != 0; ++n) candidate = name + "_" + std::to_string(n);
+    used_.insert(AsciiUppered(candidate));
     return candidate;
   }
 

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cmath>
 
+#include "headless/ascii_case.h"
 #include "headless/drawing/document.h"
 #include "headless/drawing/settings_tables.h"
 #include "headless/dxf/dxf_records.h"
@@ -18,12 +19,6 @@ namespace {
 
 constexpr std::uint16_t kSolidStyle = 1;
 constexpr std::size_t kEscapeBytes = 7;  // \U+XXXX
-
-std::string Upper(const std::string& s) {
-  std::string out = s;
-  for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return out;
-}
 
 bool IsSolidName(const std::string& key) { return key.empty() || key == "CONTINUOUS"; }
 
@@ -147,7 +142,7 @@ std::string TableImport::UniqueHostName(const std::string& dxf_name, int table, 
 }
 
 std::uint16_t TableImport::Layer(const std::string& dxf_name) {
-  const std::string key = Upper(dxf_name.empty() ? "0" : dxf_name);
+  const std::string key = AsciiUppered(dxf_name.empty() ? "0" : dxf_name);
   if (auto it = layers_.find(key); it != layers_.end()) return it->second;
   const std::string name = UniqueHostName(dxf_name.empty() ? "0" : dxf_name, vx::kTableLayers, vx::kLayerName, "layer");
   const auto id = static_cast<std::uint16_t>(AddLayer(doc_, name));
@@ -180,7 +175,7 @@ std::uint16_t TableImport::LayerLineStyle(std::uint16_t layer) const {
 }
 
 std::uint16_t TableImport::LineStyle(const std::string& dxf_name, std::uint16_t layer, std::uint16_t& dxf_flags) {
-  const std::string key = Upper(dxf_name);
+  const std::string key = AsciiUppered(dxf_name);
   // An entity without a line type is drawn by layer.
   if (key.empty() || key == "BYLAYER") {
     dxf_flags |= kDxfLineTypeByLayer;
@@ -197,7 +192,7 @@ std::uint16_t TableImport::LineStyle(const std::string& dxf_name, std::uint16_t 
 }
 
 void TableImport::DefineLineStyle(const std::string& dxf_name, const std::vector<double>& dashes) {
-  const std::string key = Upper(dxf_name);
+  const std::string key = AsciiUppered(dxf_name);
   if (IsSolidName(key) || key == "BYLAYER" || key == "BYBLOCK" || line_styles_.count(key) != 0) return;
   SettingsTables& tables = doc_.Tables();
   const std::string name = UniqueHostName(dxf_name, vx::kTableLineStyles, vx::kLStyleName, "line type");

@@ -1,4 +1,5 @@
 #include "headless/dxf/dxf_text.h"
+#include "headless/ascii_case.h"
 
 #include <iconv.h>
 
@@ -68,8 +69,7 @@ bool PlainAscii(const std::string& text) {
 
 // "ANSI_1251" -> "CP1251"; DWGCODEPAGE names the Windows code pages.
 std::string IconvName(const std::string& code_page) {
-  std::string upper;
-  for (char c : code_page) upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  const std::string upper = AsciiUppered(code_page);
   if (upper.rfind("ANSI_", 0) == 0) return "CP" + upper.substr(5);
   if (upper.rfind("DOS", 0) == 0) return "CP" + upper.substr(3);
   return upper;
@@ -91,12 +91,6 @@ class Iconv {
 };
 
 }  // namespace
-
-std::string UpperCase(const std::string& text) {
-  std::string out = text;
-  for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return out;
-}
 
 bool InCp1252(unsigned cp) {
   if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return true;

@@ -41,8 +41,6 @@ class DxfDecoder {
 char Cp1252Of(unsigned code_point);
 // Whether code page 1252 holds the code point.
 bool InCp1252(unsigned code_point);
-// ASCII letters in upper case: DXF names compare without regard to it.
-std::string UpperCase(const std::string& text);
 
 // TEXT control codes: %%d degree, %%p plus-minus, %%c diameter, %%% percent;
 // underline and overline toggles are dropped.

@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 
+#include "headless/ascii_case.h"
 #include "headless/files/whole_file.h"
 #include "headless/fonts/hershey_convert.h"
 #include "headless/fonts/hershey_reader.h"
@@ -33,17 +34,9 @@ constexpr HersheySource kSources[] = {
 };
 constexpr int kFirstHersheyCode = ' ';
 
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  return true;
-}
-
 const HersheySource* FindSource(std::string_view name) {
   for (const HersheySource& s : kSources)
-    if (SameName(name, s.font)) return &s;
+    if (SameIgnoringCase(name, s.font)) return &s;
   return nullptr;
 }
 

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "headless/ascii_case.h"
 #include "headless/cursor/snap_settings.h"
 #include "headless/script/values.h"
 #include "headless/session/host_command_memory.h"
@@ -19,7 +20,7 @@ namespace {
 
 char* Answer() { return Memory("SNAP").snap; }
 
-bool SaysOff(const char* text) { return UpperCase(text) == "OFF"; }
+bool SaysOff(const char* text) { return AsciiUppered(text) == "OFF"; }
 
 void SnapGiven(int status) {
   if (status == vx::kStatusAnswered) {

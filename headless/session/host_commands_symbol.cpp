@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "headless/ascii_case.h"
 #include "headless/current.h"
 #include "headless/drawing/document.h"
 #include "headless/session/host_command_memory.h"
@@ -24,13 +25,6 @@ namespace {
 SymbolRun& Symbol() { return Memory("SYMBOL").symbol; }
 
 
-bool SameName(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i]))) return false;
-  return true;
-}
-
 // The name at 132, read no further than the record; a name that does not
 // end inside it names nothing.
 bool NameIs(vx::Entity e, const std::string& name) {
@@ -38,7 +32,7 @@ bool NameIs(vx::Entity e, const std::string& name) {
   if (size <= vx::kSymName) return false;
   const char* text = reinterpret_cast<const char*>(e + vx::kSymName);
   const void* end = std::memchr(text, '\0', size - vx::kSymName);
-  return end != nullptr && SameName(std::string(text, static_cast<const char*>(end)), name);
+  return end != nullptr && SameIgnoringCase(std::string(text, static_cast<const char*>(end)), name);
 }
 
 vx::Entity FindDefinition(const EntityList& list, const std::string& name) {

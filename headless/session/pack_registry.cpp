@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstring>
 
+#include "headless/ascii_case.h"
 #include "headless/host_error.h"
 #include "host/host_api.h"
 
@@ -33,13 +34,6 @@ std::vector<std::string> ReadNameBlock(const char* block) {
 
 }  // namespace
 
-std::string UpperCase(std::string_view text) {
-  std::string out(text);
-  std::transform(out.begin(), out.end(), out.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return out;
-}
-
 void PackRegistry::Register(vx::RegistrationRecord* record) {
   if (record == nullptr) BadRecord("is missing (null)");
   if (record_ != nullptr) BadRecord("comes while a pack is already registered");
@@ -50,7 +44,7 @@ void PackRegistry::Register(vx::RegistrationRecord* record) {
   for (std::size_t i = 0; i < names.size(); ++i) {
     const vx::Handler handler = record->handlers[i + 1];
     if (handler == nullptr) BadRecord("has no handler for " + names[i]);
-    commands.push_back(PackCommand{UpperCase(names[i]), handler});
+    commands.push_back(PackCommand{AsciiUppered(names[i]), handler});
   }
   if (record->handlers[names.size() + 1] != nullptr)
     BadRecord("has a handler array that does not end with 0 after the last name");
@@ -67,7 +61,7 @@ void PackRegistry::Unregister(vx::RegistrationRecord* record) {
 }
 
 vx::Handler PackRegistry::Find(std::string_view name) const {
-  const std::string upper = UpperCase(name);
+  const std::string upper = AsciiUppered(name);
   for (const PackCommand& c : commands_)
     if (c.name == upper) return c.handler;
   return nullptr;

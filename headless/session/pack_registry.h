@@ -42,6 +42,5 @@ class PackRegistry {
 // The registry the host's XPRegister fills.
 PackRegistry& RegisteredPack();
 
-std::string UpperCase(std::string_view text);
 
 }  // namespace vxh

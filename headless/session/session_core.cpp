@@ -1,5 +1,6 @@
 #include "headless/session/session_core.h"
 
+#include "headless/ascii_case.h"
 #include "headless/files/host_paths.h"
 
 #include <cstdlib>
@@ -145,7 +146,7 @@ void SessionCore::DispatchText(const script::Token& token) {
 }
 
 void SessionCore::StartCommand(const std::string& text) {
-  const std::string name = UpperCase(text);
+  const std::string name = AsciiUppered(text);
   vx::Handler handler = RegisteredPack().Find(name);
   if (handler == nullptr) handler = FindHostCommand(name);
   const bool about = handler == nullptr && name == kAboutCommand;
@@ -211,12 +212,12 @@ void SessionCore::ExecScript(std::string_view text) {
 }
 
 void SessionCore::SetVariable(const std::string& name, const std::string& value) {
-  variables_[UpperCase(name)] = value;
+  variables_[AsciiUppered(name)] = value;
   log_.Variable(name, value);
 }
 
 std::optional<std::string> SessionCore::Variable(std::string_view name) const {
-  const auto it = variables_.find(UpperCase(name));
+  const auto it = variables_.find(AsciiUppered(name));
   if (it == variables_.end()) return std::nullopt;
   return it->second;
 }

@@ -1,4 +1,5 @@
 #include "headless/win/key_names.h"
+#include "headless/ascii_case.h"
 
 #include <algorithm>
 #include <array>
@@ -57,12 +58,6 @@ constexpr std::array<std::uint8_t, 26> kLetterScans{0x10, 0x11, 0x12, 0x13, 0x14
                                                     0x19, 0x1E, 0x1F, 0x20, 0x21, 0x22, 0x23, 0x24, 0x25,
                                                     0x26, 0x2C, 0x2D, 0x2E, 0x2F, 0x30, 0x31, 0x32};
 
-std::string Upper(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return out;
-}
-
 std::optional<KeyStroke> StrokeForCharacter(char c) {
   if (c >= 'a' && c <= 'z') return KeyStroke{c - 'a' + 'A', false};
   if (c >= 'A' && c <= 'Z') return KeyStroke{c, true};
@@ -106,7 +101,7 @@ char NumpadCharacter(int virtual_key) {
 
 std::optional<KeyStroke> KeyStrokeFor(std::string_view name) {
   if (name.size() == 1) return StrokeForCharacter(name[0]);
-  const std::string upper = Upper(name);
+  const std::string upper = AsciiUppered(name);
   for (const NamedKey& k : kNamedKeys)
     if (upper == k.name) return KeyStroke{k.virtual_key, false};
   return std::nullopt;
