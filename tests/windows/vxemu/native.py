@@ -1,0 +1,292 @@
+"""Calls from the guest to the real host operations and the headless host's
+Windows functions, with the signatures read from host/*.h.
+
+Guest memory is mapped at the same addresses here, so most pointers pass
+through unchanged. What differs between the 32-bit guest and this process is
+converted on each call: records with pointer-sized fields are copied into
+their 64-bit layout and back, pointer-sized out values are widened and
+narrowed, and guest functions handed to the host (handlers, continuations,
+dialog routines) become native functions that call into the guest.
+"""
+import ctypes
+import os
+import struct
+import sys
+import traceback
+
+from .declarations import Record
+from .machine import GuestFault
+
+CTYPES_INT = {(1, True): ctypes.c_int8, (1, False): ctypes.c_uint8, (2, True): ctypes.c_int16,
+              (2, False): ctypes.c_uint16, (4, True): ctypes.c_int32, (4, False): ctypes.c_uint32}
+PROMPT_RECORD_FLAG = 1
+LARGEST_MODE = 0xFFFF  # ReqData modes above this are drag routines
+
+
+def ctypes_type(t):
+    if t is None or t.kind == 'void':
+        return None
+    if t.kind == 'int':
+        return CTYPES_INT[(t.size, t.signed)]
+    if t.kind == 'word':
+        return ctypes.c_int64 if t.signed else ctypes.c_uint64
+    if t.kind == 'double':
+        return ctypes.c_double
+    if t.kind == 'float':
+        return ctypes.c_float
+    return ctypes.c_uint64  # pointers and callbacks
+
+
+def signed32(value):
+    return value - (1 << 32) if value & 0x80000000 else value
+
+
+class Layout:
+    """A record's field offsets in the guest (4-byte pointers) and here (8-byte)."""
+
+    def __init__(self, decls, record):
+        self.fields = []  # (ctype, guest offset, native offset, count, sub-layout or None)
+        self.guest_size = self.native_size = 0
+        guest_align = native_align = 1
+        for t, name, count in record.fields:
+            sub = None
+            if t.kind == 'record':
+                sub = Layout(decls, decls.records[t.target])
+                gsize, nsize, galign, nalign = sub.guest_size, sub.native_size, sub.guest_align, sub.native_align
+            elif t.kind in ('pointer', 'word', 'callback'):
+                gsize, nsize, galign, nalign = 4, 8, 4, 8
+            else:
+                gsize = nsize = galign = nalign = t.size
+            self.guest_size = (self.guest_size + galign - 1) // galign * galign
+            self.native_size = (self.native_size + nalign - 1) // nalign * nalign
+            self.fields.append((t, self.guest_size, self.native_size, count, sub, gsize, nsize))
+            self.guest_size += gsize * count
+            self.native_size += nsize * count
+            guest_align, native_align = max(guest_align, galign), max(native_align, nalign)
+        self.guest_align, self.native_align = guest_align, native_align
+        self.guest_size = (self.guest_size + guest_align - 1) // guest_align * guest_align
+        self.native_size = (self.native_size + native_align - 1) // native_align * native_align
+        self.differs = self.guest_size != self.native_size or any(
+            f[4] is not None and f[4].differs for f in self.fields)
+
+    def widen(self, guest, native):
+        """guest: bytes of the guest record; native: a writable ctypes buffer."""
+        for t, go, no, count, sub, gsize, nsize in self.fields:
+            for i in range(count):
+                g, n = go + i * gsize, no + i * nsize
+                if sub is not None:
+                    sub_buffer = (ctypes.c_char * nsize).from_buffer(native, n)
+                    sub.widen(guest[g:g + gsize], sub_buffer)
+                elif gsize == 4 and nsize == 8:
+                    value = struct.unpack_from('<I', guest, g)[0]
+                    if t.kind == 'word' and t.signed:
+                        value = signed32(value) & 0xFFFFFFFFFFFFFFFF
+                    struct.pack_into('<Q', native, n, value)
+                else:
+                    native[n:n + nsize] = guest[g:g + gsize]
+
+    def narrow(self, native, what):
+        out = bytearray(self.guest_size)
+        for t, go, no, count, sub, gsize, nsize in self.fields:
+            for i in range(count):
+                g, n = go + i * gsize, no + i * nsize
+                if sub is not None:
+                    out[g:g + gsize] = sub.narrow(native[n:n + nsize], what)
+                elif gsize == 4 and nsize == 8:
+                    value = struct.unpack_from('<Q', native, n)[0]
+                    if t.kind == 'word' and t.signed:
+                        value &= 0xFFFFFFFF
+                    elif value >= 1 << 32:
+                        raise GuestFault(f'{what}: the host gave a pointer ({value:#x}) that 32-bit code cannot reach')
+                    struct.pack_into('<I', out, g, value)
+                else:
+                    out[g:g + gsize] = native[n:n + nsize]
+        return bytes(out)
+
+
+class NativeHost:
+    def __init__(self, machine, decls, report):
+        self.m = machine
+        self.decls = decls
+        self.report = report
+        self.program = ctypes.CDLL(None)
+        self.layouts = {name: Layout(decls, r) for name, r in decls.records.items() if isinstance(r, Record)}
+        self.thunks = {}  # (callback type, guest address) -> (ctypes function, native address)
+        self.kept = {}  # guest address -> native copy the host keeps (registration, prompt records)
+        self.registered = None
+        self.registered_guest = None
+        self.calls = {}
+
+    # ---- guest functions as native ones -------------------------------------
+
+    def thunk(self, type_name, guest_address):
+        if guest_address == 0:
+            return 0
+        key = (type_name, guest_address)
+        if key not in self.thunks:
+            sig = self.decls.callbacks[type_name]
+            prototype = ctypes.CFUNCTYPE(ctypes_type(sig.result), *[ctypes_type(t) for t, _ in sig.params])
+
+            def call_guest(*args):
+                try:
+                    words = []
+                    for (t, name), value in zip(sig.params, args):
+                        if t.kind == 'double':
+                            words += struct.unpack('<2I', struct.pack('<d', value))
+                        else:
+                            value &= 0xFFFFFFFFFFFFFFFF
+                            if t.kind in ('pointer', 'callback') and value >= 1 << 32:
+                                raise GuestFault(f'{type_name}: the host passed {name} = {value:#x}, '
+                                                 'which 32-bit code cannot reach')
+                            words.append(value & 0xFFFFFFFF)
+                    result = self.m.call(guest_address, words, what=f'{type_name} at {guest_address:#x}')
+                    if sig.result.kind == 'int':
+                        return signed32(result) if sig.result.signed else result
+                    return result if sig.result.kind != 'void' else None
+                except BaseException:  # a fault inside a callback cannot unwind through the host
+                    traceback.print_exc()
+                    sys.stderr.write('vorlix_emulated: the emulated DLL faulted inside a callback\n')
+                    sys.stderr.flush()
+                    os._exit(70)
+
+            function = prototype(call_guest)
+            self.thunks[key] = (function, ctypes.cast(function, ctypes.c_void_p).value)
+        return self.thunks[key][1]
+
+    # ---- guest calls to the host --------------------------------------------
+
+    def stub(self, function, stdcall):
+        """A stub handler calling the native function with the guest's arguments."""
+        native = getattr(self.program, function.name)
+        native.restype = ctypes_type(function.result)
+        native.argtypes = [ctypes_type(t) for t, _ in function.params]
+        pop = function.guest_words() if stdcall else 0
+        special = getattr(self, 'call_' + function.name, None)
+
+        def handler(m):
+            self.calls[function.name] = self.calls.get(function.name, 0) + 1
+            words, index = [], 0
+            for t, _ in function.params:
+                if t.kind == 'double':
+                    words.append(struct.unpack('<d', struct.pack('<2I', m.arg(index), m.arg(index + 1)))[0])
+                    index += 2
+                else:
+                    words.append(m.arg(index))
+                    index += 1
+            after = []
+            if special is not None:
+                result = special(native, words, after)
+            else:
+                args = [self.convert(function, t, name, value, words, after) for (t, name), value in
+                        zip(function.params, words)]
+                result = native(*args)
+            for fn in after:
+                fn()
+            return self.finish(m, function, result, pop)
+
+        return handler
+
+    def finish(self, m, function, result, pop):
+        kind = function.result.kind
+        if kind == 'double':
+            return m.finish_stub(double=result)
+        if kind == 'void' or result is None:
+            return m.finish_stub(0, pop)
+        if kind in ('pointer', 'callback') and result >= 1 << 32:
+            raise GuestFault(f'{function.name} returned {result:#x}, which 32-bit code cannot reach')
+        return m.finish_stub(result & 0xFFFFFFFF, pop)
+
+    def convert(self, function, t, name, value, words, after):
+        if t.kind == 'double':
+            return value
+        if t.kind == 'int':
+            value &= (1 << (8 * t.size)) - 1
+            return value - (1 << (8 * t.size)) if t.signed and value >> (8 * t.size - 1) else value
+        if t.kind == 'word':
+            return signed32(value) if t.signed else value
+        if t.kind == 'callback':
+            return self.thunk(t.target, value)
+        if value == 0:
+            return 0
+        target = t.target
+        layout = self.layouts.get(target)
+        if layout is not None and layout.differs:
+            return self.widen_record(layout, value, not t.const, f'{function.name} {name}', after)
+        if target.endswith('*') or target in ('HKEY', 'HMENU', 'HWND', 'HANDLE'):
+            slot = ctypes.create_string_buffer(struct.pack('<Q', self.m.u32(value)), 8)
+            what = f'{function.name} {name}'
+            after.append(lambda: self.m.put_u32(value, self._narrow_word(slot, what)))
+            return ctypes.addressof(slot)
+        return value
+
+    def _narrow_word(self, slot, what):
+        value = struct.unpack('<Q', slot.raw)[0]
+        if value >= 1 << 32:
+            raise GuestFault(f'{what}: the host gave {value:#x}, which 32-bit code cannot reach')
+        return value
+
+    def widen_record(self, layout, guest_address, copy_back, what, after, keep=False):
+        native = ctypes.create_string_buffer(layout.native_size)
+        layout.widen(self.m.read(guest_address, layout.guest_size), native)
+        if copy_back:
+            after.append(lambda: self.m.write(guest_address, layout.narrow(native.raw, what)))
+        if keep:
+            self.kept[guest_address] = native
+        else:
+            after.append(lambda: native)  # alive until the call returns
+        return ctypes.addressof(native)
+
+    def prompt_record(self, guest_address, what):
+        """A prompt record the host may read while the request waits."""
+        layout = self.layouts['PromptRecord']
+        return self.widen_record(layout, guest_address, False, what, [], keep=True)
+
+    # ---- operations whose arguments depend on each other ----------------------
+
+    def call_ReqData(self, native, w, after):
+        kind, buffer, prompt, mode, next_step, flags, extra = w
+        if flags & PROMPT_RECORD_FLAG and prompt:
+            prompt = self.prompt_record(prompt, 'ReqData prompt record')
+        if mode > LARGEST_MODE:
+            raise GuestFault('ReqData with a drag routine: drag views are not run in emulation')
+        if kind == 23:
+            raise GuestFault('ReqData kind 23 (pick one entity) is not run in emulation')
+        return native(signed32(kind), buffer, prompt, signed32(mode), self.thunk('Continuation', next_step),
+                      signed32(flags), signed32(extra))
+
+    def call_FormSt(self, native, w, after):
+        item, n, title, last = w
+        if signed32(n) == 0 and title == 0 and item:
+            item = self.prompt_record(item, 'FormSt prompt record')
+        return native(item, signed32(n), title, signed32(last))
+
+    def call_XPRegister(self, native, w, after):
+        (record,) = w
+        self.report.registration(record)
+        return native(self.registration_record(record))
+
+    def call_XPUnRegister(self, native, w, after):
+        (record,) = w
+        self.report.unregistered(record)
+        native_record = self.registered if record == self.registered_guest else self.registration_record(record)
+        return native(native_record)
+
+    def registration_record(self, guest):
+        """The 64-bit registration record: the host keeps it until unregistered."""
+        m = self.m
+        words = struct.unpack('<7I', m.read(guest, 28))
+        names, handlers = words[3], words[4]
+        count = 0
+        if names:
+            address = names
+            while m.read(address, 1) != b'\0':
+                address += len(m.cstring(address)) + 1
+                count += 1
+        slots = (ctypes.c_uint64 * (count + 2))()
+        for i in range(count + 2):
+            slots[i] = self.thunk('Handler', m.u32(handlers + 4 * i)) if handlers else 0
+        native = (ctypes.c_uint64 * 7)(*words)
+        native[4] = ctypes.addressof(slots) if handlers else 0
+        self.kept[guest] = (native, slots)
+        self.registered, self.registered_guest = ctypes.addressof(native), guest
+        return self.registered
