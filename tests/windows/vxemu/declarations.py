@@ -74,11 +74,25 @@ class Declarations:
         self.constants = {m.group(1): int(m.group(2), 0) for m in re.finditer(
             r'constexpr\s+(?:std::)?\w+\s+(\w+)\s*=\s*(0x[0-9A-Fa-f]+|\d+)u?\s*;', all_text)}
         self.callbacks = {}
-        for m in re.finditer(r'using\s+(\w+)\s*=\s*([\w:\s\*]+?)\s*\(\s*\*\s*\)\s*\(([^)]*)\)\s*;', all_text):
-            self.callbacks[m.group(1)] = Function(m.group(1), self.ctype(m.group(2)), self.params(m.group(3)))
+        # Windows calls its callbacks (hook procedures) with __stdcall; the host
+        # calls the pack's with the C convention.
+        self.stdcall_callbacks = set()
+        for header, text in self.texts.items():
+            for m in re.finditer(r'using\s+(\w+)\s*=\s*([\w:\s\*]+?)\s*\(\s*\*\s*\)\s*\(([^)]*)\)\s*;', text):
+                self.callbacks[m.group(1)] = Function(m.group(1), self.ctype(m.group(2)), self.params(m.group(3)))
+                if header == 'win_api.h':
+                    self.stdcall_callbacks.add(m.group(1))
         self.records = {}
         for m in re.finditer(r'struct\s+(\w+)\s*\{(.*?)\}\s*;', all_text, flags=re.S):
             self.records[m.group(1)] = self._record(m.group(1), m.group(2))
+        # Tables of function pointers the host hands out (the drawing list's
+        # operations), in field order.
+        self.op_tables = {}
+        for m in re.finditer(r'struct\s+(\w+)\s*\{(.*?)\}\s*;', all_text, flags=re.S):
+            entries = re.findall(r'([\w:]+(?:\s*\*)*)\s*\(\s*\*\s*(\w+)\s*\)\s*\(([^)]*)\)\s*;', m.group(2))
+            if entries:
+                self.op_tables[m.group(1)] = [Function(name, self.ctype(result), self.params(' '.join(params.split())))
+                                              for result, name, params in entries]
         self.host_ops = self._functions(all_text, kvapi=True)
         win_text = self.texts['win_api.h']
         block = win_text[win_text.index('#else') if '#else' in win_text else 0:]

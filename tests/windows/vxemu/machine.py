@@ -35,6 +35,12 @@ SYSTEM_SIZE = 0x100000
 STACK = 0x4F200000
 STACK_SIZE = 0x100000
 
+# Host memory above 4 GiB (the settings tables the host reserves with mmap)
+# is shown to the guest through windows here.
+WINDOWS = 0x70000000
+WINDOWS_END = 0x7F000000
+WINDOW_MAX = 16 << 20
+
 # x87 control word as Windows starts a thread: 53-bit precision, round to
 # nearest, every exception masked. MXCSR likewise masks everything.
 WINDOWS_FPCW = 0x027F
@@ -50,6 +56,8 @@ class Machine:
         self.uc = Uc(UC_ARCH_X86, UC_MODE_32)
         self.regions = []  # (address, size) mapped by us in this process
         self.native_pages = []  # (begin, end) of this process's own pages lent to the guest
+        self.windows = []  # (guest address, native address, size) of host memory above 4 GiB
+        self.next_window = WINDOWS
         self.stubs = []  # index -> handler(machine) or None for the return trap
         self.trap = None
         self.map_fixed(STUBS, 0x10000)
@@ -136,6 +144,42 @@ class Machine:
         self.uc.mem_map_ptr(lo, hi - lo, UC_PROT_ALL, lo)
         self.native_pages.append((lo, hi))
         return True
+
+    def window(self, native):
+        """The guest address at which the guest sees the host's memory at native."""
+        for guest, begin, size in self.windows:
+            if begin <= native < begin + size:
+                return guest + native - begin
+        with open('/proc/self/maps') as maps:
+            for line in maps:
+                span = line.split()[0].split('-')
+                low, high = int(span[0], 16), int(span[1], 16)
+                if low <= native < high:
+                    break
+            else:
+                raise GuestFault(f'the host handed the DLL {native:#x}, which is not mapped')
+        begin = native & ~(PAGE - 1)
+        size = min(high, begin + WINDOW_MAX) - begin
+        guest = self.next_window
+        if guest + size > WINDOWS_END:
+            raise GuestFault('no guest address space left to show host memory above 4 GiB')
+        self.uc.mem_map_ptr(guest, size, UC_PROT_ALL, begin)
+        self.windows.append((guest, begin, size))
+        self.next_window = guest + ((size + 0xFFFFF) & ~0xFFFFF)
+        return guest + native - begin
+
+    def native_address(self, guest):
+        """Where a guest address points in this process (differs only inside windows)."""
+        if WINDOWS <= guest < WINDOWS_END:
+            for window, begin, size in self.windows:
+                if window <= guest < window + size:
+                    return begin + guest - window
+        return guest
+
+    def guest_address(self, native, what):
+        if native < 1 << 32:
+            return native
+        return self.window(native)
 
     # ---- registers and stack ----------------------------------------------
 

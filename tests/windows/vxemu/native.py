@@ -21,6 +21,8 @@ CTYPES_INT = {(1, True): ctypes.c_int8, (1, False): ctypes.c_uint8, (2, True): c
               (2, False): ctypes.c_uint16, (4, True): ctypes.c_int32, (4, False): ctypes.c_uint32}
 PROMPT_RECORD_FLAG = 1
 LARGEST_MODE = 0xFFFF  # ReqData modes above this are drag routines
+PICK_REQUEST = 23
+MOUSE_HOOK = 7  # WH_MOUSE
 
 
 def ctypes_type(t):
@@ -116,30 +118,43 @@ class NativeHost:
         self.registered = None
         self.registered_guest = None
         self.calls = {}
+        self.proxies = {}  # native drawing list -> its guest proxy
+        self.natives = {}  # guest proxy -> native drawing list
+        self.list_ops = None  # the guest's copy of the list operation table
+        self.op_tables = {}
 
     # ---- guest functions as native ones -------------------------------------
 
-    def thunk(self, type_name, guest_address):
+    def thunk(self, type_name, guest_address, before=None, convert=None):
+        """A native function calling guest_address; before() runs first (one-off thunks only)."""
         if guest_address == 0:
             return 0
-        key = (type_name, guest_address)
+        one_off = before is not None or convert is not None
+        key = (type_name, guest_address, len(self.thunks)) if one_off else (type_name, guest_address)
         if key not in self.thunks:
             sig = self.decls.callbacks[type_name]
+            stdcall = type_name in self.decls.stdcall_callbacks
             prototype = ctypes.CFUNCTYPE(ctypes_type(sig.result), *[ctypes_type(t) for t, _ in sig.params])
 
             def call_guest(*args):
                 try:
+                    if before is not None:
+                        before()
+                    if convert is not None:
+                        args = convert(*args)
                     words = []
                     for (t, name), value in zip(sig.params, args):
                         if t.kind == 'double':
                             words += struct.unpack('<2I', struct.pack('<d', value))
                         else:
                             value &= 0xFFFFFFFFFFFFFFFF
-                            if t.kind in ('pointer', 'callback') and value >= 1 << 32:
-                                raise GuestFault(f'{type_name}: the host passed {name} = {value:#x}, '
-                                                 'which 32-bit code cannot reach')
+                            if t.target == 'DList':
+                                value = self.list_proxy(value)
+                            if t.kind == 'pointer':
+                                value = self.m.guest_address(value, f'{type_name} {name}')
                             words.append(value & 0xFFFFFFFF)
-                    result = self.m.call(guest_address, words, what=f'{type_name} at {guest_address:#x}')
+                    result = self.m.call(guest_address, words, stdcall=stdcall,
+                                         what=f'{type_name} at {guest_address:#x}')
                     if sig.result.kind == 'int':
                         return signed32(result) if sig.result.signed else result
                     return result if sig.result.kind != 'void' else None
@@ -160,9 +175,10 @@ class NativeHost:
         native = getattr(self.program, function.name)
         native.restype = ctypes_type(function.result)
         native.argtypes = [ctypes_type(t) for t, _ in function.params]
-        pop = function.guest_words() if stdcall else 0
         special = getattr(self, 'call_' + function.name, None)
+        return self._handler(function, function.guest_words() if stdcall else 0, native, special)
 
+    def _handler(self, function, pop, native, special=None):
         def handler(m):
             self.calls[function.name] = self.calls.get(function.name, 0) + 1
             words, index = [], 0
@@ -192,8 +208,12 @@ class NativeHost:
             return m.finish_stub(double=result)
         if kind == 'void' or result is None:
             return m.finish_stub(0, pop)
+        if function.result.target == 'DList':
+            result = self.list_proxy(result)
+        elif function.result.target in self.decls.op_tables and result:
+            result = self.table_proxy(function.result.target, result)
         if kind in ('pointer', 'callback') and result >= 1 << 32:
-            raise GuestFault(f'{function.name} returned {result:#x}, which 32-bit code cannot reach')
+            result = self.m.guest_address(result, function.name)
         return m.finish_stub(result & 0xFFFFFFFF, pop)
 
     def convert(self, function, t, name, value, words, after):
@@ -208,7 +228,10 @@ class NativeHost:
             return self.thunk(t.target, value)
         if value == 0:
             return 0
+        value = self.m.native_address(value)
         target = t.target
+        if target == 'DList':
+            return self.native_list(value)
         layout = self.layouts.get(target)
         if layout is not None and layout.differs:
             return self.widen_record(layout, value, not t.const, f'{function.name} {name}', after)
@@ -247,12 +270,18 @@ class NativeHost:
         kind, buffer, prompt, mode, next_step, flags, extra = w
         if flags & PROMPT_RECORD_FLAG and prompt:
             prompt = self.prompt_record(prompt, 'ReqData prompt record')
-        if mode > LARGEST_MODE:
-            raise GuestFault('ReqData with a drag routine: drag views are not run in emulation')
-        if kind == 23:
-            raise GuestFault('ReqData kind 23 (pick one entity) is not run in emulation')
-        return native(signed32(kind), buffer, prompt, signed32(mode), self.thunk('Continuation', next_step),
-                      signed32(flags), signed32(extra))
+        mode = self.thunk('DragRoutine', mode) if mode > LARGEST_MODE else signed32(mode)
+        continuation = self.thunk('Continuation', next_step)
+        if kind == PICK_REQUEST and buffer:
+            # The host answers with a 64-bit entity pointer; the pack's buffer holds 32 bits.
+            guest_buffer = buffer
+            slot = ctypes.create_string_buffer(struct.pack('<Q', self.m.u32(buffer)), 8)
+            buffer = ctypes.addressof(slot)
+            continuation = self.thunk('Continuation', next_step, before=lambda: self.m.put_u32(
+                guest_buffer, self._narrow_word(slot, 'ReqData pick answer')))
+            self.kept[('pick', guest_buffer)] = slot
+        return native(signed32(kind), buffer, prompt, mode, continuation, signed32(flags),
+                      signed32(extra))
 
     def call_FormSt(self, native, w, after):
         item, n, title, last = w
@@ -270,6 +299,22 @@ class NativeHost:
         self.report.unregistered(record)
         native_record = self.registered if record == self.registered_guest else self.registration_record(record)
         return native(native_record)
+
+    def call_SetWindowsHookExA(self, native, w, after):
+        kind, proc, module, thread = w
+        convert = None
+        if kind == MOUSE_HOOK:
+            layout = self.layouts['MOUSEHOOKSTRUCT']
+            guest_copy = self.m.system_alloc(layout.guest_size)
+
+            def convert(code, wparam, lparam):
+                # The hook's lParam is the host's 64-bit MOUSEHOOKSTRUCT.
+                if lparam:
+                    native_bytes = ctypes.string_at(lparam, layout.native_size)
+                    self.m.write(guest_copy, layout.narrow(native_bytes, 'mouse hook record'))
+                    lparam = guest_copy
+                return code, wparam, lparam
+        return native(signed32(kind), self.thunk('HOOKPROC', proc, convert=convert), module, thread)
 
     def registration_record(self, guest):
         """The 64-bit registration record: the host keeps it until unregistered."""
@@ -290,3 +335,54 @@ class NativeHost:
         self.kept[guest] = (native, slots)
         self.registered, self.registered_guest = ctypes.addressof(native), guest
         return self.registered
+
+    # ---- drawing lists --------------------------------------------------------
+    #
+    # A drawing list reaches the pack as an object whose first word is its
+    # operation table. The guest gets a proxy object in its own memory: the
+    # 32-bit table of stubs, and the drawing's file name at its offset. Each
+    # stub calls the operation of the real list's own table.
+
+    def list_proxy(self, native_list):
+        if native_list == 0:
+            return 0
+        offset = self.decls.constants['kDListFileName']
+        size = self.decls.constants['kDListFileNameBytes']
+        guest = self.proxies.get(native_list)
+        if guest is None:
+            if self.list_ops is None:
+                self.list_ops = self._guest_op_table(
+                    'DListOps', lambda args: ctypes.c_uint64.from_address(args[0]).value)
+            guest = self.m.system_alloc(offset + size)
+            self.proxies[native_list], self.natives[guest] = guest, native_list
+            self.m.put_u32(guest, self.list_ops)
+        self.m.write(guest + offset, ctypes.string_at(native_list + offset, size))
+        return guest
+
+    def native_list(self, guest):
+        if guest not in self.natives:
+            raise GuestFault(f'{guest:#x} is not a drawing list the host gave out')
+        return self.natives[guest]
+
+    def table_proxy(self, table, native_table):
+        """A guest copy of a table of host functions (the drag views' drawing operations)."""
+        key = (table, native_table)
+        if key not in self.kept:
+            self.kept[key] = self._guest_op_table(table, lambda args: native_table)
+        return self.kept[key]
+
+    def _guest_op_table(self, table, locate):
+        functions = self.decls.op_tables[table]
+        address = self.m.system_alloc(4 * len(functions))
+        for index, function in enumerate(functions):
+            prototype = ctypes.CFUNCTYPE(ctypes_type(function.result), *[ctypes_type(t) for t, _ in function.params])
+
+            def call(*args, index=index, prototype=prototype, function=function):
+                table_address = locate(args)
+                result = prototype(ctypes.c_uint64.from_address(table_address + 8 * index).value)(*args)
+                if function.name == 'release':
+                    self.natives.pop(self.proxies.pop(args[0], None), None)
+                return result
+
+            self.m.put_u32(address + 4 * index, self.m.add_stub(self._handler(function, 0, call)))
+        return address

@@ -1,0 +1,287 @@
+#!/usr/bin/python3
+"""vorlix.dll in a CPU emulator, against the Linux build.
+
+Runs vorlix_emulated (the CLI with the pack loaded from the DLL in Unicorn)
+and checks what the DLL does when Windows loads it, when the host runs its
+commands and when it is unloaded; then runs scenario folders through both
+programs and requires the same transcript, the same registry, the same files
+in the host folder and the same drawing.
+
+Exits 77 (CTest's skip) with the reason when the DLL, the emulator program or
+the Python packages are missing.
+"""
+import argparse
+import json
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+SKIP = 77
+
+# Scenario folders that must give identical results through the DLL. Each
+# family is listed once it runs; see docs/windows.md for what does not yet.
+DIFFERENTIAL_SCENARIOS = [
+    'script_log_file',
+    'script_variables',
+    'command_menu',
+]
+
+# libstdc++'s emergency exception pool (eh_alloc.cc) for a target whose long is
+# 32 bits: 32 objects of 512 bytes plus 32 dependent-exception records of 80
+# bytes on i686. It is allocated by a static initialiser at start-up and never
+# freed, by design; nothing else may outlive the unload.
+EMERGENCY_POOL_BYTES = 32 * 512 + 32 * 80
+
+
+class Failure(Exception):
+    pass
+
+
+def skip(reason):
+    print(f'skipped: {reason}')
+    sys.exit(SKIP)
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+class Programs:
+    def __init__(self, build, source):
+        self.build, self.source = build, source
+        self.linux = os.path.join(build, 'vorlix')
+        self.emulated = os.path.join(build, 'tests', 'windows', 'vorlix_emulated')
+        self.dll = os.path.join(build, 'windows', 'vorlix.dll')
+
+    def run(self, program, args, cwd, env=None, report=None):
+        environment = dict(os.environ)
+        environment.update(env or {})
+        environment.pop('VORLIX_EMULATOR_REPORT', None)
+        if report:
+            environment['VORLIX_EMULATOR_REPORT'] = report
+        environment['VORLIX_DLL'] = self.dll
+        return subprocess.run([program] + args, cwd=cwd, env=environment, capture_output=True, text=True,
+                              timeout=60)
+
+
+def sessions(report_path):
+    with open(report_path) as f:
+        return [json.loads(line) for line in f if line.strip()]
+
+
+def about_text(names):
+    """The About text built from the registered names, five to a line."""
+    text = 'User commands:\n'
+    for i, name in enumerate(names):
+        text += ('\n' if i % 5 == 0 else ', ') + name
+    return text
+
+
+def escape(text):
+    return text.replace('\\', '\\\\').replace('\n', '\\n').replace('\r', '\\r').replace('\t', '\\t')
+
+
+def check_load_and_unload(programs, scratch):
+    """Registration, About and unload of one session that shows the About box."""
+    script = os.path.join(scratch, 'about.vxs')
+    with open(script, 'w') as f:
+        f.write('ABOUT\n')
+    report = os.path.join(scratch, 'about.jsonl')
+    r = programs.run(programs.emulated, ['run', script, '--registry', os.path.join(scratch, 'reg')], scratch,
+                     report=report)
+    check(r.returncode == 0, f'ABOUT through the DLL failed ({r.returncode}):\n{r.stdout}{r.stderr}')
+    (session,) = sessions(report)
+    reg = session['registered']
+    check(reg is not None, 'the DLL never called XPRegister')
+    commands = [line.split()[0] for line in programs.run(programs.linux, ['commands'], scratch).stdout.splitlines()
+                if line.strip()]
+    check(len(commands) == 53, f'the Linux build lists {len(commands)} commands, not 53')
+    words = reg['words']
+    check(words[0] == 0 and words[1] == 0 and words[5] == 0, f'record words 1, 2 and 6 are not 0: {words}')
+    check(reg['title'] == 'Vorlix release 1026', f'title {reg["title"]!r}')
+    check(reg['names'] == commands, f'the name block differs from the command table:\n{reg["names"]}')
+    handlers = reg['handlers']
+    check(len(handlers) == 55 and handlers[54] == 0, f'{len(handlers)} handler slots, last {handlers[-1]:#x}')
+    check(all(handlers[:54]) and len(set(handlers[:54])) == 54,
+          'a handler slot is 0 or shared by two commands (or with About)')
+    base = session['image']['base']
+    check(words[6] == base, f'word 7 is {words[6]:#x}, the module handle is {base:#x}')
+    check(session['attach_result'] == 1 and session['detach_result'] == 1, 'DllMain did not report success')
+    expected_box = '> ABOUT\n[About Vorlix] ' + escape(about_text(commands)) + '\n'
+    check(r.stdout == expected_box, f'About box:\n{r.stdout}\nexpected:\n{expected_box}')
+    check(session['unregistered'] == [reg['record']],
+          f'XPUnRegister calls {session["unregistered"]}, registered record {reg["record"]:#x}')
+    left = session['blocks_left']
+    pool = [b for b in left if b['phase'] == 'start-up' and b['size'] == EMERGENCY_POOL_BYTES]
+    check(len(pool) == 1 and len(left) == 1,
+          f'blocks left on the heap after unload (besides the emergency pool): {left}')
+    check(session['unresolved_imports'] == [], f'imports the emulator lacks: {session["unresolved_imports"]}')
+    print(f'load: {session["load_seconds"]:.3f} s to map and bind, DllMain attach {session["attach_seconds"]:.3f} s, '
+          f'detach {session["detach_seconds"]:.3f} s; registered "{reg["title"]}" with 53 names and 55 slots; '
+          f'unload left only the {EMERGENCY_POOL_BYTES}-byte C++ emergency exception pool')
+    return commands
+
+
+def check_every_slot(programs, scratch, commands):
+    """Every name starts its own command: the first steps of each agree with Linux."""
+    script = os.path.join(scratch, 'slots.vxs')
+    with open(script, 'w') as f:
+        for name in commands:
+            f.write(f'{name}\n<esc>\n')
+    results = []
+    out = os.path.join(scratch, 'slots')  # the same folder for both: paths show in prompts
+    for program in (programs.linux, programs.emulated):
+        os.makedirs(out)
+        r = programs.run(program, ['run', script, '--registry', os.path.join(out, 'reg'),
+                                   '--transcript', os.path.join(out, 'transcript')], out,
+                         env={'VORLIX_HOME': out + '/'})
+        results.append((r.returncode, read(os.path.join(out, 'transcript'))))
+        os.rename(out, os.path.join(scratch, 'slots.' + os.path.basename(program)))
+    check(results[0] == results[1], 'starting every command differs between Linux and the DLL:\n' +
+          first_difference(results[0][1], results[1][1]))
+
+
+def read(path, binary=False):
+    if not os.path.exists(path):
+        return None
+    with open(path, 'rb' if binary else 'r', **({} if binary else {'encoding': 'utf-8', 'errors': 'replace'})) as f:
+        return f.read()
+
+
+def first_difference(a, b):
+    a, b = (a or '').splitlines(), (b or '').splitlines()
+    for i, (x, y) in enumerate(zip(a, b)):
+        if x != y:
+            return f'line {i + 1}:\n  Linux: {x}\n  DLL:   {y}'
+    return f'Linux has {len(a)} lines, the DLL run {len(b)}'
+
+
+def run_scenario(programs, program, folder, out):
+    """One run of a scenario folder as the scenario runner does it; returns its results."""
+    os.makedirs(out)
+    registry = os.path.join(out, 'registry.sqlite3')
+    calls = read(os.path.join(folder, 'registry'))
+    for line in (calls or '').splitlines():
+        line = line.strip()
+        if line and not line.startswith('#'):
+            args = line.replace('{dir}', folder).split()
+            r = programs.run(programs.linux, ['registry'] + args + ['--registry', registry], out)
+            check(r.returncode == 0, f'registry {line}: {r.stderr}')
+    env = {}
+    home = os.path.join(out, 'home')
+    if os.path.isdir(os.path.join(folder, 'home')) or os.path.isdir(os.path.join(folder, 'expected.home')):
+        if os.path.isdir(os.path.join(folder, 'home')):
+            shutil.copytree(os.path.join(folder, 'home'), home)
+        os.makedirs(home, exist_ok=True)
+        env['VORLIX_HOME'] = home + '/'
+    args = ['run', os.path.join(folder, 'script.vxs'), '--out', os.path.join(out, 'out.kvd'),
+            '--transcript', os.path.join(out, 'transcript'), '--registry', registry]
+    for name in ('in.kvd', 'in.dxf'):
+        if os.path.exists(os.path.join(folder, name)):
+            args += ['--in', os.path.join(folder, name)]
+    r = programs.run(program, args, out, env=env)
+    results = {'status': r.returncode, 'transcript': read(os.path.join(out, 'transcript'))}
+    if r.returncode != 0:
+        results['output'] = r.stdout + r.stderr
+    drawing = os.path.join(out, 'out.kvd')
+    if os.path.exists(drawing):
+        results['json'] = programs.run(programs.linux, ['list', '--json', drawing], out).stdout
+    if os.path.exists(registry):
+        results['registry'] = registry_dump(programs, registry, out)
+    if os.path.isdir(home):
+        for name in sorted(os.listdir(home)):
+            data = read(os.path.join(home, name), binary=True)
+            # The DLL writes text files as Windows does, with lines ending in CR LF.
+            results['home/' + name] = data.replace(b'\r\n', b'\n')
+    return results
+
+
+def registry_dump(programs, registry, cwd):
+    """Every key and value, with each value's bytes in hex."""
+    listing = programs.run(programs.linux, ['registry', 'list', '--registry', registry], cwd).stdout
+    dump, key = [], None
+    for line in listing.splitlines():
+        dump.append(line)
+        if line.startswith('['):
+            key = line[1:-1]
+            continue
+        m = re.match(r'^\s*"(.*)" ', line)
+        if m and key is not None:
+            value = programs.run(programs.linux, ['registry', 'get', key, m.group(1), '--registry', registry], cwd)
+            dump.append('    ' + value.stdout.strip())
+    return '\n'.join(dump)
+
+
+def differential(programs, scratch, names, keep_going=False):
+    ran, failures = [], []
+    for name in names:
+        folder = os.path.join(programs.source, 'tests', 'scenarios', name)
+        # Both runs use the same folder, since the transcript may show its paths.
+        out = os.path.join(scratch, name, 'run')
+        started = time.monotonic()
+        linux = run_scenario(programs, programs.linux, folder, out)
+        os.rename(out, os.path.join(scratch, name, 'linux'))
+        middle = time.monotonic()
+        emulated = run_scenario(programs, programs.emulated, folder, out)
+        os.rename(out, os.path.join(scratch, name, 'dll'))
+        done = time.monotonic()
+        differing = [key for key in sorted(set(linux) | set(emulated)) if linux.get(key) != emulated.get(key)]
+        if differing:
+            key = differing[0]
+            detail = first_difference(linux.get(key), emulated.get(key)) if key == 'transcript' else \
+                f'Linux: {linux.get(key)!r}\n  DLL:   {emulated.get(key)!r}'
+            failures.append(f'scenario {name}: {", ".join(differing)} differ; {key}:\n  {detail}\n'
+                            f'{emulated.get("output", "")[-2000:]}')
+            if not keep_going:
+                break
+            continue
+        ran.append(f'{name} ({middle - started:.2f} s Linux, {done - middle:.2f} s DLL)')
+    print('identical through the DLL: ' + ', '.join(ran))
+    if failures:
+        raise Failure('\n'.join(failures))
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument('--build', required=True)
+    parser.add_argument('--source', required=True)
+    parser.add_argument('--scenarios', nargs='*', help='scenario folders to compare (default: the known list)')
+    parser.add_argument('--keep', action='store_true', help='keep the scratch folder')
+    parser.add_argument('--keep-going', action='store_true', help='compare every scenario before failing')
+    args = parser.parse_args()
+    programs = Programs(os.path.abspath(args.build), os.path.abspath(args.source))
+    try:
+        import pefile  # noqa: F401
+        import unicorn  # noqa: F401
+    except ImportError as error:
+        skip(f'the emulator needs python3-unicorn and python3-pefile ({error})')
+    if not os.path.exists(programs.dll):
+        skip(f'{programs.dll} is not built (no i686-w64-mingw32-g++, or VORLIX_WINDOWS_DLL=OFF)')
+    for program in (programs.linux, programs.emulated):
+        if not os.path.exists(program):
+            skip(f'{program} is not built')
+    scratch = tempfile.mkdtemp(prefix='vorlix-emulator-')
+    started = time.monotonic()
+    try:
+        commands = check_load_and_unload(programs, scratch)
+        check_every_slot(programs, scratch, commands)
+        print('every command slot starts the command of its name (first steps identical to Linux)')
+        differential(programs, scratch, args.scenarios if args.scenarios is not None else DIFFERENTIAL_SCENARIOS,
+                     args.keep_going)
+    except Failure as failure:
+        print(f'FAIL: {failure}')
+        print(f'(scratch files kept in {scratch})')
+        return 1
+    print(f'all checks passed in {time.monotonic() - started:.1f} s')
+    if not args.keep:
+        shutil.rmtree(scratch)
+    return 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())
