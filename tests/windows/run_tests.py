@@ -11,6 +11,7 @@ Exits 77 (CTest's skip) with the reason when the DLL, the emulator program or
 the Python packages are missing.
 """
 import argparse
+import concurrent.futures
 import json
 import os
 import re
@@ -22,13 +23,8 @@ import time
 
 SKIP = 77
 
-# Scenario folders that must give identical results through the DLL. Each
-# family is listed once it runs; see docs/windows.md for what does not yet.
-DIFFERENTIAL_SCENARIOS = [
-    'script_log_file',
-    'script_variables',
-    'command_menu',
-]
+# How many runs go at once: the runs are separate processes.
+JOBS = 2
 
 # libstdc++'s emergency exception pool (eh_alloc.cc) for a target whose long is
 # 32 bits: 32 objects of 512 bytes plus 32 dependent-exception records of 80
@@ -161,9 +157,25 @@ def first_difference(a, b):
     return f'Linux has {len(a)} lines, the DLL run {len(b)}'
 
 
-def run_scenario(programs, program, folder, out):
+def cases(source, names):
+    """(name, script, scenario folder or None): every scenario folder and every example script."""
+    scenarios = os.path.join(source, 'tests', 'scenarios')
+    found = [(name, os.path.join(scenarios, name, 'script.vxs'), os.path.join(scenarios, name))
+             for name in sorted(os.listdir(scenarios)) if os.path.exists(os.path.join(scenarios, name, 'script.vxs'))]
+    examples = os.path.join(source, 'examples')
+    found += [('examples/' + name, os.path.join(examples, name), None)
+              for name in sorted(os.listdir(examples)) if name.endswith('.vxs')]
+    if names:
+        found = [c for c in found if c[0] in names]
+        missing = set(names) - {c[0] for c in found}
+        check(not missing, f'no such scenario: {", ".join(sorted(missing))}')
+    return found
+
+
+def run_scenario(programs, program, script, folder, out):
     """One run of a scenario folder as the scenario runner does it; returns its results."""
     os.makedirs(out)
+    folder = folder or os.path.join(out, 'none')
     registry = os.path.join(out, 'registry.sqlite3')
     calls = read(os.path.join(folder, 'registry'))
     for line in (calls or '').splitlines():
@@ -179,7 +191,7 @@ def run_scenario(programs, program, folder, out):
             shutil.copytree(os.path.join(folder, 'home'), home)
         os.makedirs(home, exist_ok=True)
         env['VORLIX_HOME'] = home + '/'
-    args = ['run', os.path.join(folder, 'script.vxs'), '--out', os.path.join(out, 'out.kvd'),
+    args = ['run', script, '--out', os.path.join(out, 'out.kvd'),
             '--transcript', os.path.join(out, 'transcript'), '--registry', registry]
     for name in ('in.kvd', 'in.dxf'):
         if os.path.exists(os.path.join(folder, name)):
@@ -217,42 +229,49 @@ def registry_dump(programs, registry, cwd):
     return '\n'.join(dump)
 
 
-def differential(programs, scratch, names, keep_going=False):
-    ran, failures = [], []
-    for name in names:
-        folder = os.path.join(programs.source, 'tests', 'scenarios', name)
-        # Both runs use the same folder, since the transcript may show its paths.
-        out = os.path.join(scratch, name, 'run')
-        started = time.monotonic()
-        linux = run_scenario(programs, programs.linux, folder, out)
-        os.rename(out, os.path.join(scratch, name, 'linux'))
-        middle = time.monotonic()
-        emulated = run_scenario(programs, programs.emulated, folder, out)
-        os.rename(out, os.path.join(scratch, name, 'dll'))
-        done = time.monotonic()
-        differing = [key for key in sorted(set(linux) | set(emulated)) if linux.get(key) != emulated.get(key)]
-        if differing:
-            key = differing[0]
-            detail = first_difference(linux.get(key), emulated.get(key)) if key == 'transcript' else \
-                f'Linux: {linux.get(key)!r}\n  DLL:   {emulated.get(key)!r}'
-            failures.append(f'scenario {name}: {", ".join(differing)} differ; {key}:\n  {detail}\n'
-                            f'{emulated.get("output", "")[-2000:]}')
-            if not keep_going:
-                break
-            continue
-        ran.append(f'{name} ({middle - started:.2f} s Linux, {done - middle:.2f} s DLL)')
-    print('identical through the DLL: ' + ', '.join(ran))
+def compare(programs, scratch, case):
+    """Runs one case through both programs; returns (name, failure or None, timing)."""
+    name, script, folder = case
+    # Both runs use the same folder, since the transcript may show its paths.
+    base = os.path.join(scratch, name.replace('/', '_'))
+    out = os.path.join(base, 'run')
+    started = time.monotonic()
+    linux = run_scenario(programs, programs.linux, script, folder, out)
+    os.rename(out, os.path.join(base, 'linux'))
+    middle = time.monotonic()
+    emulated = run_scenario(programs, programs.emulated, script, folder, out)
+    os.rename(out, os.path.join(base, 'dll'))
+    timing = (middle - started, time.monotonic() - middle)
+    differing = [key for key in sorted(set(linux) | set(emulated)) if linux.get(key) != emulated.get(key)]
+    if not differing:
+        return name, None, timing
+    key = differing[0]
+    detail = first_difference(linux.get(key), emulated.get(key)) if key == 'transcript' else \
+        f'Linux: {linux.get(key)!r}\n  DLL:   {emulated.get(key)!r}'
+    return name, (f'{name}: {", ".join(differing)} differ; {key}:\n  {detail}\n'
+                  f'{emulated.get("output", "")[-3000:]}'), timing
+
+
+def differential(programs, scratch, names):
+    with concurrent.futures.ThreadPoolExecutor(JOBS) as pool:
+        results = list(pool.map(lambda case: compare(programs, scratch, case), cases(programs.source, names)))
+    failures = [failure for _, failure, _ in results if failure]
+    passed = [(name, timing) for name, failure, timing in results if not failure]
+    linux_time = sum(t[0] for _, t in passed)
+    dll_time = sum(t[1] for _, t in passed)
+    print(f'identical through the DLL ({len(passed)} of {len(results)}; {linux_time:.1f} s of Linux runs, '
+          f'{dll_time:.1f} s of DLL runs): ' + ', '.join(name for name, _ in passed))
     if failures:
-        raise Failure('\n'.join(failures))
+        raise Failure('not identical through the DLL:\n' + '\n'.join(failures))
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument('--build', required=True)
     parser.add_argument('--source', required=True)
-    parser.add_argument('--scenarios', nargs='*', help='scenario folders to compare (default: the known list)')
+    parser.add_argument('--scenarios', nargs='*', help='scenario folders (or examples/NAME.vxs) to compare '
+                        '(default: all)')
     parser.add_argument('--keep', action='store_true', help='keep the scratch folder')
-    parser.add_argument('--keep-going', action='store_true', help='compare every scenario before failing')
     args = parser.parse_args()
     programs = Programs(os.path.abspath(args.build), os.path.abspath(args.source))
     try:
@@ -271,8 +290,7 @@ def main():
         commands = check_load_and_unload(programs, scratch)
         check_every_slot(programs, scratch, commands)
         print('every command slot starts the command of its name (first steps identical to Linux)')
-        differential(programs, scratch, args.scenarios if args.scenarios is not None else DIFFERENTIAL_SCENARIOS,
-                     args.keep_going)
+        differential(programs, scratch, args.scenarios)
     except Failure as failure:
         print(f'FAIL: {failure}')
         print(f'(scratch files kept in {scratch})')

@@ -5,6 +5,7 @@ When VORLIX_EMULATOR_REPORT names a file, each session appends one JSON line
 to it: what the DLL registered, what it unregistered, the blocks it left on
 the heap, and the host operations it called.
 """
+import faulthandler
 import json
 import os
 import struct
@@ -21,6 +22,7 @@ from .runtime import Runtime, format_printf
 
 SOURCE_DIR = os.path.normpath(os.path.join(os.path.dirname(__file__), '..', '..', '..'))
 _declarations = None  # the headers do not change while the program runs
+faulthandler.enable()  # a crash in a host operation names the call that led to it
 
 
 def declarations():

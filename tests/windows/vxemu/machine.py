@@ -119,6 +119,7 @@ class Machine:
     def cstring(self, address, limit=1 << 20):
         if address == 0:
             return None
+        address = self.native_address(address)
         return ctypes.string_at(address, min(limit, _libc.strlen(ctypes.c_void_p(address))))
 
     def _on_unmapped(self, uc, access, address, size, value, data):

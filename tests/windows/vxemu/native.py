@@ -71,35 +71,39 @@ class Layout:
         self.differs = self.guest_size != self.native_size or any(
             f[4] is not None and f[4].differs for f in self.fields)
 
-    def widen(self, guest, native):
+    def widen(self, guest, native, to_native):
         """guest: bytes of the guest record; native: a writable ctypes buffer."""
         for t, go, no, count, sub, gsize, nsize in self.fields:
             for i in range(count):
                 g, n = go + i * gsize, no + i * nsize
                 if sub is not None:
                     sub_buffer = (ctypes.c_char * nsize).from_buffer(native, n)
-                    sub.widen(guest[g:g + gsize], sub_buffer)
+                    sub.widen(guest[g:g + gsize], sub_buffer, to_native)
                 elif gsize == 4 and nsize == 8:
                     value = struct.unpack_from('<I', guest, g)[0]
                     if t.kind == 'word' and t.signed:
                         value = signed32(value) & 0xFFFFFFFFFFFFFFFF
+                    elif t.kind == 'pointer':
+                        value = to_native(value)
                     struct.pack_into('<Q', native, n, value)
                 else:
                     native[n:n + nsize] = guest[g:g + gsize]
 
-    def narrow(self, native, what):
+    def narrow(self, native, what, to_guest):
         out = bytearray(self.guest_size)
         for t, go, no, count, sub, gsize, nsize in self.fields:
             for i in range(count):
                 g, n = go + i * gsize, no + i * nsize
                 if sub is not None:
-                    out[g:g + gsize] = sub.narrow(native[n:n + nsize], what)
+                    out[g:g + gsize] = sub.narrow(native[n:n + nsize], what, to_guest)
                 elif gsize == 4 and nsize == 8:
                     value = struct.unpack_from('<Q', native, n)[0]
                     if t.kind == 'word' and t.signed:
                         value &= 0xFFFFFFFF
+                    elif t.kind == 'pointer':
+                        value = to_guest(value, what)
                     elif value >= 1 << 32:
-                        raise GuestFault(f'{what}: the host gave a pointer ({value:#x}) that 32-bit code cannot reach')
+                        raise GuestFault(f'{what}: the host gave {value:#x}, which does not fit in 32 bits')
                     struct.pack_into('<I', out, g, value)
                 else:
                     out[g:g + gsize] = native[n:n + nsize]
@@ -250,9 +254,9 @@ class NativeHost:
 
     def widen_record(self, layout, guest_address, copy_back, what, after, keep=False):
         native = ctypes.create_string_buffer(layout.native_size)
-        layout.widen(self.m.read(guest_address, layout.guest_size), native)
+        layout.widen(self.m.read(guest_address, layout.guest_size), native, self.m.native_address)
         if copy_back:
-            after.append(lambda: self.m.write(guest_address, layout.narrow(native.raw, what)))
+            after.append(lambda: self.m.write(guest_address, layout.narrow(native.raw, what, self.m.guest_address)))
         if keep:
             self.kept[guest_address] = native
         else:
@@ -268,8 +272,11 @@ class NativeHost:
 
     def call_ReqData(self, native, w, after):
         kind, buffer, prompt, mode, next_step, flags, extra = w
+        buffer = self.m.native_address(buffer)
         if flags & PROMPT_RECORD_FLAG and prompt:
             prompt = self.prompt_record(prompt, 'ReqData prompt record')
+        else:
+            prompt = self.m.native_address(prompt)
         mode = self.thunk('DragRoutine', mode) if mode > LARGEST_MODE else signed32(mode)
         continuation = self.thunk('Continuation', next_step)
         if kind == PICK_REQUEST and buffer:
@@ -287,7 +294,10 @@ class NativeHost:
         item, n, title, last = w
         if signed32(n) == 0 and title == 0 and item:
             item = self.prompt_record(item, 'FormSt prompt record')
-        return native(item, signed32(n), title, signed32(last))
+            last = self.m.native_address(last)  # the buffer the text is formatted into, or 2
+        else:
+            item = self.m.native_address(item)
+        return native(item, signed32(n), self.m.native_address(title), signed32(last))
 
     def call_XPRegister(self, native, w, after):
         (record,) = w
@@ -311,7 +321,7 @@ class NativeHost:
                 # The hook's lParam is the host's 64-bit MOUSEHOOKSTRUCT.
                 if lparam:
                     native_bytes = ctypes.string_at(lparam, layout.native_size)
-                    self.m.write(guest_copy, layout.narrow(native_bytes, 'mouse hook record'))
+                    self.m.write(guest_copy, layout.narrow(native_bytes, 'mouse hook record', self.m.guest_address))
                     lparam = guest_copy
                 return code, wparam, lparam
         return native(signed32(kind), self.thunk('HOOKPROC', proc, convert=convert), module, thread)

@@ -156,10 +156,18 @@ class Runtime:
         f[('msvcrt.dll', '_hypot')] = ('cdecl-double', 4, lambda *w: math.hypot(
             *struct.unpack('<2d', struct.pack('<4I', *w))))
         for name, (count, returns_pointer) in STRING_FUNCTIONS.items():
-            native = getattr(_libc, name)
-            native.argtypes = [ctypes.c_size_t] * count
-            native.restype = ctypes.c_size_t if returns_pointer else ctypes.c_int
-            f[('msvcrt.dll', name)] = ('cdecl', count, native)
+            f[('msvcrt.dll', name)] = ('cdecl', count, self._string_function(name, count, returns_pointer))
+
+    def _string_function(self, name, count, returns_pointer):
+        """The C library's own function on the guest's memory, seen at the same addresses here."""
+        native = getattr(_libc, name)
+        native.argtypes = [ctypes.c_size_t] * count
+        native.restype = ctypes.c_size_t if returns_pointer else ctypes.c_int
+
+        def call(*args):
+            result = native(*[self.m.native_address(a) for a in args])
+            return self.m.guest_address(result, name) if returns_pointer and result else result
+        return call
 
     def _unsupported(self, name):
         raise GuestFault(f'{name} is not provided by the emulated C runtime')
