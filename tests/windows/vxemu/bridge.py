@@ -129,7 +129,7 @@ def python_stub(name, convention, count, fn):
     pop = count if convention == 'stdcall' else 0
 
     def handler(m):
-        result = fn(*[m.arg(i) for i in range(count)])
+        result = fn(*m.args(count))
         if convention == 'cdecl-double':
             return m.finish_stub(double=result)
         return m.finish_stub((result or 0) & 0xFFFFFFFF, pop)

@@ -183,15 +183,17 @@ class NativeHost:
         return self._handler(function, function.guest_words() if stdcall else 0, native, special)
 
     def _handler(self, function, pop, native, special=None):
+        guest_words = function.guest_words()
+
         def handler(m):
             self.calls[function.name] = self.calls.get(function.name, 0) + 1
-            words, index = [], 0
+            raw, words, index = m.args(guest_words), [], 0
             for t, _ in function.params:
                 if t.kind == 'double':
-                    words.append(struct.unpack('<d', struct.pack('<2I', m.arg(index), m.arg(index + 1)))[0])
+                    words.append(struct.unpack('<d', struct.pack('<2I', raw[index], raw[index + 1]))[0])
                     index += 2
                 else:
-                    words.append(m.arg(index))
+                    words.append(raw[index])
                     index += 1
             after = []
             if special is not None:
