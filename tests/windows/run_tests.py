@@ -86,14 +86,14 @@ def escape(text):
     return text.replace('\\', '\\\\').replace('\n', '\\n').replace('\r', '\\r').replace('\t', '\\t')
 
 
-def check_load_and_unload(programs, scratch):
+def check_load_and_unload(programs, scratch, relocate=False):
     """Registration, About and unload of one session that shows the About box."""
     script = os.path.join(scratch, 'about.vxs')
     with open(script, 'w') as f:
         f.write('ABOUT\n')
-    report = os.path.join(scratch, 'about.jsonl')
+    report = os.path.join(scratch, 'about-relocated.jsonl' if relocate else 'about.jsonl')
     r = programs.run(programs.emulated, ['run', script, '--registry', os.path.join(scratch, 'reg')], scratch,
-                     report=report)
+                     report=report, env={'VORLIX_EMULATOR_RELOCATE': '1' if relocate else '0'})
     check(r.returncode == 0, f'ABOUT through the DLL failed ({r.returncode}):\n{r.stdout}{r.stderr}')
     (session,) = sessions(report)
     reg = session['registered']
@@ -110,17 +110,17 @@ def check_load_and_unload(programs, scratch):
     check(all(handlers[:54]) and len(set(handlers[:54])) == 54,
           'a handler slot is 0 or shared by two commands (or with About)')
     base = session['image']['base']
+    check(session['image']['relocated'] == relocate, f'the DLL was {"not " * relocate}relocated')
     check(words[6] == base, f'word 7 is {words[6]:#x}, the module handle is {base:#x}')
     check(session['attach_result'] == 1 and session['detach_result'] == 1, 'DllMain did not report success')
     expected_box = '> ABOUT\n[About Vorlix] ' + escape(about_text(commands)) + '\n'
     check(r.stdout == expected_box, f'About box:\n{r.stdout}\nexpected:\n{expected_box}')
-    check(session['unregistered'] == [reg['record']],
-          f'XPUnRegister calls {session["unregistered"]}, registered record {reg["record"]:#x}')
-    left = session['blocks_left']
-    pool = [b for b in left if b['phase'] == 'start-up' and b['size'] == EMERGENCY_POOL_BYTES]
-    check(len(pool) == 1 and len(left) == 1,
-          f'blocks left on the heap after unload (besides the emergency pool): {left}')
-    check(session['unresolved_imports'] == [], f'imports the emulator lacks: {session["unresolved_imports"]}')
+    problems = unload_problems(session)
+    check(not problems, 'unload: ' + '; '.join(problems))
+    if relocate:
+        print(f'relocated from {session["image"]["preferred"]:#x} to {base:#x}: registration, About and unload '
+              'as at the preferred base')
+        return commands
     print(f'load: {session["load_seconds"]:.3f} s to map and bind, DllMain attach {session["attach_seconds"]:.3f} s, '
           f'detach {session["detach_seconds"]:.3f} s; registered "{reg["title"]}" with 53 names and 55 slots; '
           f'unload left only the {EMERGENCY_POOL_BYTES}-byte C++ emergency exception pool')
@@ -178,6 +178,25 @@ def cases(source, names):
     return found
 
 
+def unload_problems(session):
+    """What the DLL's unload left wrong: another record, blocks besides the pool, open files."""
+    problems = []
+    reg = session.get('registered')
+    if reg is None or session.get('unregistered') != [reg['record']]:
+        problems.append(f'XPUnRegister calls {session.get("unregistered")} for the registered record '
+                        f'{reg and reg["record"]}')
+    left = session.get('blocks_left', [])
+    pool = [b for b in left if b['phase'] == 'start-up' and b['size'] == EMERGENCY_POOL_BYTES]
+    if len(pool) != 1 or len(left) != 1:
+        problems.append(f'blocks left on the heap after unload (besides the emergency pool): '
+                        f'{[b for b in left if b not in pool[:1]]}')
+    if session.get('open_files'):
+        problems.append(f'{session["open_files"]} files left open')
+    if session.get('unresolved_imports'):
+        problems.append(f'imports the emulator lacks: {session["unresolved_imports"]}')
+    return problems
+
+
 def run_scenario(programs, program, script, folder, out):
     """One run of a scenario folder as the scenario runner does it; returns its results."""
     os.makedirs(out)
@@ -202,8 +221,16 @@ def run_scenario(programs, program, script, folder, out):
     for name in ('in.kvd', 'in.dxf'):
         if os.path.exists(os.path.join(folder, name)):
             args += ['--in', os.path.join(folder, name)]
-    r = programs.run(program, args, out, env=env)
+    report = os.path.join(out, 'emulator.jsonl') if program == programs.emulated else None
+    r = programs.run(program, args, out, env=env, report=report)
     results = {'status': r.returncode, 'transcript': read(os.path.join(out, 'transcript'))}
+    if report is not None:
+        if not os.path.exists(report):
+            results['unload'] = 'the DLL was never unloaded'
+        else:
+            problems = [p for session in sessions(report) for p in unload_problems(session)]
+            if problems:
+                results['unload'] = '; '.join(problems)
     if r.returncode != 0:
         results['output'] = r.stdout + r.stderr
     drawing = os.path.join(out, 'out.kvd')
@@ -252,8 +279,12 @@ def compare(programs, scratch, case):
     if not differing:
         return name, None, timing
     key = differing[0]
-    detail = first_difference(linux.get(key), emulated.get(key)) if key == 'transcript' else \
-        f'Linux: {linux.get(key)!r}\n  DLL:   {emulated.get(key)!r}'
+    if key == 'transcript':
+        detail = first_difference(linux.get(key), emulated.get(key))
+    elif key == 'unload':
+        detail = f'DLL: {emulated[key]}'
+    else:
+        detail = f'Linux: {linux.get(key)!r}\n  DLL:   {emulated.get(key)!r}'
     return name, (f'{name}: {", ".join(differing)} differ; {key}:\n  {detail}\n'
                   f'{emulated.get("output", "")[-3000:]}'), timing
 
@@ -294,6 +325,7 @@ def main():
     started = time.monotonic()
     try:
         commands = check_load_and_unload(programs, scratch)
+        check_load_and_unload(programs, scratch, relocate=True)
         check_every_slot(programs, scratch, commands)
         print('every command slot starts the command of its name (first steps identical to Linux)')
         differential(programs, scratch, args.scenarios)

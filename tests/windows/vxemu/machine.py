@@ -28,13 +28,16 @@ _libc.mmap.restype = ctypes.c_void_p
 _libc.mmap.argtypes = [ctypes.c_void_p, ctypes.c_size_t, ctypes.c_int, ctypes.c_int, ctypes.c_int, ctypes.c_long]
 _libc.munmap.argtypes = [ctypes.c_void_p, ctypes.c_size_t]
 
-# Guest layout (the DLL's own image goes at its preferred base).
-STUBS = 0x4F000000        # one trapping stub per import, plus the return trap
+# Guest layout (the DLL's own image goes at its preferred base). The host's
+# heap starts anywhere up to 1 GiB past the program (brk randomisation) and
+# grows up from there, so the emulator's own regions sit well above that.
+STUBS = 0x6F000000        # one trapping stub per import, plus the return trap
 STUB_SIZE = 8
-SYSTEM = 0x4F100000       # GDT, TEB, TLS, the runtime's data imports
+SYSTEM = 0x6F100000       # GDT, TEB, TLS, the runtime's data imports
 SYSTEM_SIZE = 0x100000
-STACK = 0x4F200000
+STACK = 0x6F200000
 STACK_SIZE = 0x100000
+RELOCATION_BASES = range(0x64000000, 0x6F000000, 0x01000000)
 
 # Host memory above 4 GiB (the settings tables the host reserves with mmap)
 # is shown to the guest through windows here.

@@ -2,11 +2,12 @@
 mapped at the preferred base (or relocated), imports bound, the implicit TLS
 block set up, TLS callbacks and the entry point called with the module
 handle."""
+import os
 import struct
 
 import pefile
 
-from .machine import GuestFault, PAGE
+from .machine import GuestFault, PAGE, RELOCATION_BASES
 
 DLL_PROCESS_ATTACH, DLL_PROCESS_DETACH = 1, 0
 
@@ -37,9 +38,11 @@ class Image:
                 self.imports.append((entry.dll.decode(), name, imp.address - self.preferred + self.base))
 
     def _map(self):
-        if self.machine.map_fixed(self.preferred, self.size):
+        # VORLIX_EMULATOR_RELOCATE=1 loads the DLL away from its preferred base,
+        # as Windows does when another module holds that address.
+        if os.environ.get('VORLIX_EMULATOR_RELOCATE') != '1' and self.machine.map_fixed(self.preferred, self.size):
             return self.preferred
-        for candidate in range(0x10000000, 0x4F000000, 0x01000000):
+        for candidate in RELOCATION_BASES:
             if self.machine.map_fixed(candidate, self.size):
                 return candidate
         raise GuestFault('no room below the emulator\'s own memory for the DLL')
