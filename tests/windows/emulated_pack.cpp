@@ -14,8 +14,10 @@
 #include <malloc.h>
 
 #include <cstdlib>
+#include <iostream>
 #include <string>
 
+#include "cli/commands.h"
 #include "headless/host_error.h"
 #include "headless/session/pack_entry.h"
 
@@ -72,3 +74,21 @@ const bool g_pack_installed = (mallopt(M_MMAP_MAX, 0), mallopt(M_TRIM_THRESHOLD,
                                vxh::InstallPack({&AttachEmulatedPack, &DetachEmulatedPack}), true);
 
 }  // namespace
+
+// The subcommands that read the pack's tables directly have no DLL to ask.
+namespace vxcli {
+
+namespace {
+
+int OnlyInTheLinuxProgram(const char* subcommand) {
+  std::cerr << "vorlix_emulated runs sessions only; `vorlix " << subcommand << "` shows the pack's tables\n";
+  return kExitBadInput;
+}
+
+}  // namespace
+
+int ListCommands() { return OnlyInTheLinuxProgram("commands"); }
+int About() { return OnlyInTheLinuxProgram("about"); }
+int MenuPicture(const std::string& /*file*/, const std::string& /*out*/) { return OnlyInTheLinuxProgram("menu"); }
+
+}  // namespace vxcli
