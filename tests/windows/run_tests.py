@@ -162,13 +162,17 @@ def first_difference(a, b):
 
 
 def cases(source, names):
-    """(name, script, scenario folder or None): every scenario folder and every example script."""
+    """(name, script, scenario folder or None): every scenario folder, every example script, and the
+    scripts here for the commands no scenario folder reaches."""
     scenarios = os.path.join(source, 'tests', 'scenarios')
     found = [(name, os.path.join(scenarios, name, 'script.vxs'), os.path.join(scenarios, name))
              for name in sorted(os.listdir(scenarios)) if os.path.exists(os.path.join(scenarios, name, 'script.vxs'))]
     examples = os.path.join(source, 'examples')
     found += [('examples/' + name, os.path.join(examples, name), None)
               for name in sorted(os.listdir(examples)) if name.endswith('.vxs')]
+    extra = os.path.join(source, 'tests', 'windows', 'scripts')
+    found += [('windows/' + name, os.path.join(extra, name), None)
+              for name in sorted(os.listdir(extra)) if name.endswith('.vxs')]
     if not names:
         found = [c for c in found if STARTS_A_PACK_COMMAND.search(read(c[1]))]
     else:
