@@ -116,6 +116,7 @@ class Emulation:
             self.report.data['open_files'] = len(self.runtime.files)
             self.report.data['host_calls'] = self.native.calls
             self.report.data['guest_calls'] = self.m.calls
+            self.report.data['abandoned_calls'] = self.m.abandoned
             self.report.data['unresolved_imports'] = self.unresolved
         finally:
             path = os.environ.get('VORLIX_EMULATOR_REPORT')

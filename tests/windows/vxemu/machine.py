@@ -82,6 +82,7 @@ class Machine:
         self.uc.reg_write(X.UC_X86_REG_FPCW, WINDOWS_FPCW)
         self.uc.reg_write(X.UC_X86_REG_MXCSR, WINDOWS_MXCSR)
         self.calls = 0
+        self.abandoned = 0  # guest calls a host error unwound
 
     # ---- memory ---------------------------------------------------------
 
@@ -284,24 +285,33 @@ class Machine:
         expected = esp0 if stdcall else esp0 - 4 * len(args)
         eip = address
         self.calls += 1
+        try:
+            return self._run(eip, expected, esp0, stdcall, len(args), what or hex(address))
+        except BaseException:
+            # A host error on its way to the host's frames above this call: the
+            # guest's frames below are given up, its stack is as before the call.
+            self.abandoned += 1
+            self.reg(X.UC_X86_REG_ESP, esp0 + 64)
+            raise
+
+    def _run(self, eip, expected, esp0, stdcall, count, what):
         while True:
             self.trap = None
             try:
                 self.uc.emu_start(eip, 0)
             except UcError as error:
-                raise GuestFault(f'{error} at EIP {self.reg(X.UC_X86_REG_EIP):#x} in '
-                                 f'{what or hex(address)}') from None
+                raise GuestFault(f'{error} at EIP {self.reg(X.UC_X86_REG_EIP):#x} in {what}') from None
             trap = self.trap
             if trap is None:
                 raise GuestFault(f'emulation stopped without a trap at {self.reg(X.UC_X86_REG_EIP):#x}')
             if trap[0] == 'interrupt':
-                raise GuestFault(f'interrupt {trap[1]} at {trap[2]:#x} in {what or hex(address)}')
+                raise GuestFault(f'interrupt {trap[1]} at {trap[2]:#x} in {what}')
             handler = self.stubs[trap[1]]
             if handler is None:  # returned to us
                 esp = self.reg(X.UC_X86_REG_ESP)
                 if esp != expected:
-                    raise GuestFault(f'{what or hex(address)} returned with ESP {esp:#x}, expected '
-                                     f'{expected:#x} ({"stdcall" if stdcall else "cdecl"}, {len(args)} arguments)')
+                    raise GuestFault(f'{what} returned with ESP {esp:#x}, expected {expected:#x} '
+                                     f'({"stdcall" if stdcall else "cdecl"}, {count} arguments)')
                 self.reg(X.UC_X86_REG_ESP, esp0 + 64)
                 return self.reg(X.UC_X86_REG_EAX)
             eip = handler(self)

@@ -7,11 +7,17 @@ converted on each call: records with pointer-sized fields are copied into
 their 64-bit layout and back, pointer-sized out values are widened and
 narrowed, and guest functions handed to the host (handlers, continuations,
 dialog routines) become native functions that call into the guest.
+
+A host operation may fail with a host error (a bad script answer, say), which
+the host's C++ code throws. No exception can cross this module's frames, so
+the program calls host functions for us through vxemu_invoke, which catches
+the error and returns it, and hands the host native trampolines instead of
+guest functions, which throw it again on the host's side of the guest's
+frames (emulated_pack.cpp). The guest frames in between are abandoned, as a
+thread's frames are when it is ended.
 """
 import ctypes
-import os
 import struct
-import sys
 import traceback
 
 from .declarations import Record
@@ -24,19 +30,80 @@ LARGEST_MODE = 0xFFFF  # ReqData modes above this are drag routines
 PICK_REQUEST = 23
 MOUSE_HOOK = 7  # WH_MOUSE
 
+# The shape of a call through vxemu_invoke and of a trampoline (emulated_pack.cpp).
+INVOKE_WORDS = 16
+INVOKE_DOUBLES = 8
+TRAMPOLINE_WORDS = 6
+MESSAGE_BYTES = 2048
+HOST_FAULT = 3
+MASK64 = (1 << 64) - 1
 
-def ctypes_type(t):
+_program = ctypes.CDLL(None)
+_invoke = _program.vxemu_invoke
+_invoke.restype = ctypes.c_int
+_invoke.argtypes = [ctypes.c_void_p, ctypes.POINTER(ctypes.c_uint64), ctypes.POINTER(ctypes.c_double), ctypes.c_int,
+                    ctypes.POINTER(ctypes.c_uint64), ctypes.c_char_p, ctypes.c_size_t]
+_program.vxemu_trampoline.restype = ctypes.c_void_p
+_program.vxemu_trampoline.argtypes = [ctypes.c_int]
+_program.vxemu_trampoline_count.restype = ctypes.c_int
+GUEST_ENTRY = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_int, ctypes.POINTER(ctypes.c_uint64),
+                               ctypes.POINTER(ctypes.c_double), ctypes.POINTER(ctypes.c_uint64), ctypes.c_void_p,
+                               ctypes.c_size_t)
+
+
+class HostError(Exception):
+    """A host error raised inside a host operation; kind says which (emulated_pack.cpp)."""
+
+    def __init__(self, kind, message):
+        super().__init__(message)
+        self.kind = kind
+
+
+def from_register(t, value):
+    """The value of type t from a 64-bit register whose upper bits may be anything."""
     if t is None or t.kind == 'void':
         return None
     if t.kind == 'int':
-        return CTYPES_INT[(t.size, t.signed)]
-    if t.kind == 'word':
-        return ctypes.c_int64 if t.signed else ctypes.c_uint64
-    if t.kind == 'double':
-        return ctypes.c_double
-    if t.kind == 'float':
-        return ctypes.c_float
-    return ctypes.c_uint64  # pointers and callbacks
+        value &= (1 << (8 * t.size)) - 1
+        return value - (1 << (8 * t.size)) if t.signed and value >> (8 * t.size - 1) else value
+    if t.kind == 'word' and t.signed:
+        return value - (1 << 64) if value >> 63 else value
+    return value
+
+
+class NativeFunction:
+    """A host function called with the argument kinds of its declaration; a host
+    error it throws comes back as HostError."""
+
+    def __init__(self, function, address):
+        self.function = function
+        self.address = address
+        self.returns_double = function.result.kind == 'double'
+        if function.result.kind == 'float' or any(t.kind == 'float' for t, _ in function.params):
+            raise ValueError(f'{function.name}: float arguments do not cross to the host')
+
+    def __call__(self, *args):
+        words = (ctypes.c_uint64 * INVOKE_WORDS)()
+        doubles = (ctypes.c_double * INVOKE_DOUBLES)()
+        w = d = 0
+        for (t, name), value in zip(self.function.params, args):
+            if t.kind == 'double':
+                doubles[d] = value
+                d += 1
+            else:
+                words[w] = (value or 0) & MASK64
+                w += 1
+        if w > INVOKE_WORDS or d > INVOKE_DOUBLES:
+            raise GuestFault(f'{self.function.name} has more arguments than a call to the host carries')
+        result = ctypes.c_uint64()
+        message = ctypes.create_string_buffer(MESSAGE_BYTES)
+        kind = _invoke(self.address, words, doubles, self.returns_double, ctypes.byref(result), message,
+                       MESSAGE_BYTES)
+        if kind:
+            raise HostError(kind, message.value.decode('utf-8', 'replace'))
+        if self.returns_double:
+            return struct.unpack('<d', struct.pack('<Q', result.value))[0]
+        return from_register(self.function.result, result.value)
 
 
 def signed32(value):
@@ -115,9 +182,14 @@ class NativeHost:
         self.m = machine
         self.decls = decls
         self.report = report
-        self.program = ctypes.CDLL(None)
         self.layouts = {name: Layout(decls, r) for name, r in decls.records.items() if isinstance(r, Record)}
-        self.thunks = {}  # (callback type, guest address) -> (ctypes function, native address)
+        self.thunks = {}  # (callback type, guest address, key) -> trampoline slot
+        self.slots = []  # trampoline slot -> (callback type, guest address, before, convert)
+        self.trampolines = {}  # slot -> native address
+        self.mouse_record = None  # the guest's copy of the mouse hook's record
+        # One session at a time: every trampoline enters the guest through this session.
+        self.entry = GUEST_ENTRY(self.guest_entry)
+        _program.vxemu_set_guest_entry(self.entry)
         self.kept = {}  # guest address -> native copy the host keeps (registration, prompt records)
         self.registered = None
         self.registered_guest = None
@@ -129,56 +201,86 @@ class NativeHost:
 
     # ---- guest functions as native ones -------------------------------------
 
-    def thunk(self, type_name, guest_address, before=None, convert=None):
-        """A native function calling guest_address; before() runs first (one-off thunks only)."""
+    def thunk(self, type_name, guest_address, before=None, convert=None, key=None):
+        """A native function (a trampoline) calling guest_address.
+
+        before() runs first and convert() maps the host's arguments; a thunk
+        with either is told apart by key, and each call for the same key
+        replaces them."""
         if guest_address == 0:
             return 0
-        one_off = before is not None or convert is not None
-        key = (type_name, guest_address, len(self.thunks)) if one_off else (type_name, guest_address)
-        if key not in self.thunks:
-            sig = self.decls.callbacks[type_name]
-            stdcall = type_name in self.decls.stdcall_callbacks
-            prototype = ctypes.CFUNCTYPE(ctypes_type(sig.result), *[ctypes_type(t) for t, _ in sig.params])
+        full_key = (type_name, guest_address, key)
+        slot = self.thunks.get(full_key)
+        if slot is None:
+            slot = len(self.slots)
+            trampoline = _program.vxemu_trampoline(slot)
+            if not trampoline:
+                raise GuestFault(f'more than {_program.vxemu_trampoline_count()} guest functions handed to the host')
+            self.slots.append(None)
+            self.thunks[full_key] = slot
+            self.trampolines[slot] = trampoline
+        self.slots[slot] = (type_name, guest_address, before, convert)
+        return self.trampolines[slot]
 
-            def call_guest(*args):
-                try:
-                    if before is not None:
-                        before()
-                    if convert is not None:
-                        args = convert(*args)
-                    words = []
-                    for (t, name), value in zip(sig.params, args):
-                        if t.kind == 'double':
-                            words += struct.unpack('<2I', struct.pack('<d', value))
-                        else:
-                            value &= 0xFFFFFFFFFFFFFFFF
-                            if t.target == 'DList':
-                                value = self.list_proxy(value)
-                            if t.kind == 'pointer':
-                                value = self.m.guest_address(value, f'{type_name} {name}')
-                            words.append(value & 0xFFFFFFFF)
-                    result = self.m.call(guest_address, words, stdcall=stdcall,
-                                         what=f'{type_name} at {guest_address:#x}')
-                    if sig.result.kind == 'int':
-                        return signed32(result) if sig.result.signed else result
-                    return result if sig.result.kind != 'void' else None
-                except BaseException:  # a fault inside a callback cannot unwind through the host
-                    traceback.print_exc()
-                    sys.stderr.write('vorlix_emulated: the emulated DLL faulted inside a callback\n')
-                    sys.stderr.flush()
-                    os._exit(70)
+    def run_slot(self, slot, words, doubles):
+        """Runs the guest function behind a trampoline with the host's arguments."""
+        type_name, guest_address, before, convert = self.slots[slot]
+        sig = self.decls.callbacks[type_name]
+        args, w, d = [], 0, 0
+        for t, _ in sig.params:
+            if t.kind == 'double':
+                args.append(doubles[d])
+                d += 1
+            else:
+                args.append(from_register(t, words[w]))
+                w += 1
+        if w > TRAMPOLINE_WORDS:
+            raise GuestFault(f'{type_name} has more arguments than a trampoline receives')
+        if before is not None:
+            before()
+        if convert is not None:
+            args = convert(*args)
+        guest_words = []
+        for (t, name), value in zip(sig.params, args):
+            if t.kind == 'double':
+                guest_words += struct.unpack('<2I', struct.pack('<d', value))
+            else:
+                value &= MASK64
+                if t.target == 'DList':
+                    value = self.list_proxy(value)
+                if t.kind == 'pointer':
+                    value = self.m.guest_address(value, f'{type_name} {name}')
+                guest_words.append(value & 0xFFFFFFFF)
+        result = self.m.call(guest_address, guest_words, stdcall=type_name in self.decls.stdcall_callbacks,
+                             what=f'{type_name} at {guest_address:#x}')
+        kind = sig.result.kind
+        if kind == 'void':
+            return 0
+        if kind == 'pointer':
+            return self.m.native_address(result)
+        if (kind == 'int' or kind == 'word') and sig.result.signed:
+            return signed32(result) & MASK64
+        return result
 
-            function = prototype(call_guest)
-            self.thunks[key] = (function, ctypes.cast(function, ctypes.c_void_p).value)
-        return self.thunks[key][1]
+    def guest_entry(self, slot, words, doubles, result, message, size):
+        """Called by a trampoline: 0, or the kind of the host error to throw."""
+        try:
+            result[0] = self.run_slot(slot, words, doubles)
+            return 0
+        except HostError as error:
+            kind, text = error.kind, str(error)
+        except BaseException as error:  # a guest fault: the host fails with it
+            traceback.print_exc()
+            kind, text = HOST_FAULT, f'vorlix.dll in emulation: {error}'
+        data = text.encode('utf-8', 'replace')[:size - 1] + b'\0'
+        ctypes.memmove(message, data, len(data))
+        return kind
 
     # ---- guest calls to the host --------------------------------------------
 
     def stub(self, function, stdcall):
         """A stub handler calling the native function with the guest's arguments."""
-        native = getattr(self.program, function.name)
-        native.restype = ctypes_type(function.result)
-        native.argtypes = [ctypes_type(t) for t, _ in function.params]
+        native = NativeFunction(function, ctypes.cast(getattr(_program, function.name), ctypes.c_void_p).value)
         special = getattr(self, 'call_' + function.name, None)
         return self._handler(function, function.guest_words() if stdcall else 0, native, special)
 
@@ -287,7 +389,7 @@ class NativeHost:
             slot = ctypes.create_string_buffer(struct.pack('<Q', self.m.u32(buffer)), 8)
             buffer = ctypes.addressof(slot)
             continuation = self.thunk('Continuation', next_step, before=lambda: self.m.put_u32(
-                guest_buffer, self._narrow_word(slot, 'ReqData pick answer')))
+                guest_buffer, self._narrow_word(slot, 'ReqData pick answer')), key=('pick', guest_buffer))
             self.kept[('pick', guest_buffer)] = slot
         return native(signed32(kind), buffer, prompt, mode, continuation, signed32(flags),
                       signed32(extra))
@@ -317,7 +419,9 @@ class NativeHost:
         convert = None
         if kind == MOUSE_HOOK:
             layout = self.layouts['MOUSEHOOKSTRUCT']
-            guest_copy = self.m.system_alloc(layout.guest_size)
+            if self.mouse_record is None:
+                self.mouse_record = self.m.system_alloc(layout.guest_size)
+            guest_copy = self.mouse_record
 
             def convert(code, wparam, lparam):
                 # The hook's lParam is the host's 64-bit MOUSEHOOKSTRUCT.
@@ -326,7 +430,8 @@ class NativeHost:
                     self.m.write(guest_copy, layout.narrow(native_bytes, 'mouse hook record', self.m.guest_address))
                     lparam = guest_copy
                 return code, wparam, lparam
-        return native(signed32(kind), self.thunk('HOOKPROC', proc, convert=convert), module, thread)
+        return native(signed32(kind), self.thunk('HOOKPROC', proc, convert=convert, key='mouse' if convert else None),
+                      module, thread)
 
     def registration_record(self, guest):
         """The 64-bit registration record: the host keeps it until unregistered."""
@@ -387,11 +492,11 @@ class NativeHost:
         functions = self.decls.op_tables[table]
         address = self.m.system_alloc(4 * len(functions))
         for index, function in enumerate(functions):
-            prototype = ctypes.CFUNCTYPE(ctypes_type(function.result), *[ctypes_type(t) for t, _ in function.params])
 
-            def call(*args, index=index, prototype=prototype, function=function):
+            def call(*args, index=index, function=function):
                 table_address = locate(args)
-                result = prototype(ctypes.c_uint64.from_address(table_address + 8 * index).value)(*args)
+                native = NativeFunction(function, ctypes.c_uint64.from_address(table_address + 8 * index).value)
+                result = native(*args)
                 if function.name == 'release':
                     self.natives.pop(self.proxies.pop(args[0], None), None)
                 return result
