@@ -163,7 +163,7 @@ def first_difference(a, b):
 
 def cases(source, names):
     """(name, script, scenario folder or None): every scenario folder, every example script, and the
-    scripts here for the commands no scenario folder reaches."""
+    scripts (or folders laid out as scenario folders) here for what no scenario folder reaches."""
     scenarios = os.path.join(source, 'tests', 'scenarios')
     found = [(name, os.path.join(scenarios, name, 'script.vxs'), os.path.join(scenarios, name))
              for name in sorted(os.listdir(scenarios)) if os.path.exists(os.path.join(scenarios, name, 'script.vxs'))]
@@ -171,8 +171,11 @@ def cases(source, names):
     found += [('examples/' + name, os.path.join(examples, name), None)
               for name in sorted(os.listdir(examples)) if name.endswith('.vxs')]
     extra = os.path.join(source, 'tests', 'windows', 'scripts')
-    found += [('windows/' + name, os.path.join(extra, name), None)
-              for name in sorted(os.listdir(extra)) if name.endswith('.vxs')]
+    for name in sorted(os.listdir(extra)):
+        if name.endswith('.vxs'):
+            found.append(('windows/' + name, os.path.join(extra, name), None))
+        elif os.path.exists(os.path.join(extra, name, 'script.vxs')):  # laid out as a scenario folder
+            found.append(('windows/' + name, os.path.join(extra, name, 'script.vxs'), os.path.join(extra, name)))
     if not names:
         found = [c for c in found if STARTS_A_PACK_COMMAND.search(read(c[1]))]
     else:
