@@ -128,7 +128,10 @@ def check_load_and_unload(programs, scratch, relocate=False):
 
 
 def check_every_slot(programs, scratch, commands):
-    """Every name starts its own command: the first steps of each agree with Linux."""
+    """Every name starts its own command: the first steps of each agree with Linux.
+
+    Returns the groups of commands whose first steps look alike, which this
+    cannot tell apart (two of them swapped would pass)."""
     script = os.path.join(scratch, 'slots.vxs')
     with open(script, 'w') as f:
         for name in commands:
@@ -144,6 +147,23 @@ def check_every_slot(programs, scratch, commands):
         os.rename(out, os.path.join(scratch, 'slots.' + os.path.basename(program)))
     check(results[0] == results[1], 'starting every command differs between Linux and the DLL:\n' +
           first_difference(results[0][1], results[1][1]))
+    first_steps = {}
+    for block in re.split(r'^(?=> )', results[0][1] or '', flags=re.M):
+        lines = block.splitlines()
+        if lines and lines[0].startswith('> '):
+            first_steps.setdefault('\n'.join(lines[1:]), []).append(lines[0][2:].strip())
+    check(sorted(n for names in first_steps.values() for n in names) == sorted(commands),
+          'the transcript of starting every command does not show each command once')
+    return [names for names in first_steps.values() if len(names) > 1]
+
+
+def check_alike_commands_run(alike, case_list):
+    """Commands that start alike must each be run further by a compared case, where
+    a swapped slot would show."""
+    scripts = '\n'.join(read(script) for _, script, _ in case_list)
+    unrun = [name for names in alike for name in names
+             if not re.search(r'(^|[;\s])' + name + r'($|[;\s])', scripts, re.I | re.M)]
+    check(not unrun, f'commands that start like others and that no compared case runs: {unrun}')
 
 
 def read(path, binary=False):
@@ -296,9 +316,9 @@ def compare(programs, scratch, case):
                   f'{emulated.get("output", "")[-3000:]}'), timing
 
 
-def differential(programs, scratch, names):
+def differential(programs, scratch, case_list):
     with concurrent.futures.ThreadPoolExecutor(JOBS) as pool:
-        results = list(pool.map(lambda case: compare(programs, scratch, case), cases(programs.source, names)))
+        results = list(pool.map(lambda case: compare(programs, scratch, case), case_list))
     failures = [failure for _, failure, _ in results if failure]
     passed = [(name, timing) for name, failure, timing in results if not failure]
     linux_time = sum(t[0] for _, t in passed)
@@ -333,9 +353,13 @@ def main():
     try:
         commands = check_load_and_unload(programs, scratch)
         check_load_and_unload(programs, scratch, relocate=True)
-        check_every_slot(programs, scratch, commands)
-        print('every command slot starts the command of its name (first steps identical to Linux)')
-        differential(programs, scratch, args.scenarios)
+        alike = check_every_slot(programs, scratch, commands)
+        case_list = cases(programs.source, args.scenarios)
+        if not args.scenarios:
+            check_alike_commands_run(alike, case_list)
+        print(f'every command slot starts the command of its name (first steps identical to Linux; the '
+              f'{sum(map(len, alike))} that start like another are each run further by a compared case)')
+        differential(programs, scratch, case_list)
     except Failure as failure:
         print(f'FAIL: {failure}')
         print(f'(scratch files kept in {scratch})')
