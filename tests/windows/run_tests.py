@@ -86,6 +86,17 @@ def escape(text):
     return text.replace('\\', '\\\\').replace('\n', '\\n').replace('\r', '\\r').replace('\t', '\\t')
 
 
+def check_record_layouts(source, guest_compiler, host_compiler):
+    sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+    import record_layouts
+    from vxemu.declarations import Declarations
+    decls = Declarations(source)
+    problems = record_layouts.problems(decls, source, guest_compiler, host_compiler)
+    check(not problems, '\n'.join(problems))
+    print(f'the {record_layouts.count(decls)} records exchanged with the host are laid out as both compilers lay '
+          'them out')
+
+
 def check_load_and_unload(programs, scratch, relocate=False):
     """Registration, About and unload of one session that shows the About box."""
     script = os.path.join(scratch, 'about.vxs')
@@ -336,6 +347,8 @@ def main():
     parser.add_argument('--scenarios', nargs='*', help='scenario folders (or examples/NAME.vxs) to compare '
                         '(default: all)')
     parser.add_argument('--keep', action='store_true', help='keep the scratch folder')
+    parser.add_argument('--guest-compiler', default='i686-w64-mingw32-g++', help='the compiler of the DLL')
+    parser.add_argument('--host-compiler', default='c++', help='the compiler of the host')
     args = parser.parse_args()
     programs = Programs(os.path.abspath(args.build), os.path.abspath(args.source))
     try:
@@ -351,6 +364,7 @@ def main():
     scratch = tempfile.mkdtemp(prefix='vorlix-emulator-')
     started = time.monotonic()
     try:
+        check_record_layouts(programs.source, args.guest_compiler, args.host_compiler)
         commands = check_load_and_unload(programs, scratch)
         check_load_and_unload(programs, scratch, relocate=True)
         alike = check_every_slot(programs, scratch, commands)

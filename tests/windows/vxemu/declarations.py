@@ -173,14 +173,16 @@ class Declarations:
                 if '(*' in statement:  # a function pointer field
                     m = re.search(r'\(\s*\*\s*(\w+)\s*\)', statement)
                     record.fields.append((CType(statement, 'pointer', 4, False, 'function'), m.group(1), 1))
+                elif re.match(r'^[\w:\s]+\[[^\]]*\(', statement):
+                    return None  # an array sized by an expression: not exchanged field by field
                 continue
             statement = statement.split('=')[0].strip()
-            m = re.match(r'^(.*?)(\w+)\s*(?:\[(\w+)(?:\s*-[^\]]*)?\])?$', statement)
+            m = re.match(r'^(.*?)(\w+)\s*(?:\[([^\]]+)\])?$', statement)
             if not m:
                 continue
             type_text, field_name, count = m.group(1).strip(), m.group(2), m.group(3)
-            if count is not None and not count.isdigit():
-                count = self.constants.get(count)
+            if count is not None and not count.strip().isdigit():
+                count = self.constants.get(count.strip())
                 if count is None:
                     return None  # an array sized by an expression: not exchanged field by field
             count = int(count) if count is not None else 1
