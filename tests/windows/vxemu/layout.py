@@ -1,4 +1,5 @@
-"""Records as the 32-bit guest lays them out and as this 64-bit process does.
+"""Values and records as the 32-bit guest holds them and as this 64-bit
+process does.
 
 A record whose fields include pointers or pointer-sized integers differs
 between the two; its fields are copied one by one, widened or narrowed.
@@ -11,6 +12,18 @@ from .machine import GuestFault
 
 def signed32(value):
     return value - (1 << 32) if value & 0x80000000 else value
+
+
+def from_register(t, value):
+    """The value of type t from a 64-bit register whose upper bits may be anything."""
+    if t is None or t.kind == 'void':
+        return None
+    if t.kind == 'int':
+        value &= (1 << (8 * t.size)) - 1
+        return value - (1 << (8 * t.size)) if t.signed and value >> (8 * t.size - 1) else value
+    if t.kind == 'word' and t.signed:
+        return value - (1 << 64) if value >> 63 else value
+    return value
 
 
 class Layout:
@@ -38,8 +51,12 @@ class Layout:
         self.guest_align, self.native_align = guest_align, native_align
         self.guest_size = (self.guest_size + guest_align - 1) // guest_align * guest_align
         self.native_size = (self.native_size + native_align - 1) // native_align * native_align
+        # Equal sizes do not make equal layouts: padding may take up what a
+        # pointer gains (an int, a double, a pointer and a double are 32 bytes
+        # on both sides).
         self.differs = self.guest_size != self.native_size or any(
-            f[4] is not None and f[4].differs for f in self.fields)
+            go != no or gsize != nsize or (sub is not None and sub.differs)
+            for _, go, no, _, sub, gsize, nsize in self.fields)
 
     def widen(self, guest, native, to_native):
         """guest: bytes of the guest record; native: a writable ctypes buffer."""

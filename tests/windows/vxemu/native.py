@@ -21,7 +21,7 @@ import struct
 import traceback
 
 from .declarations import Record
-from .layout import Layout, signed32
+from .layout import Layout, from_register, signed32
 from .machine import GuestFault
 
 CTYPES_INT = {(1, True): ctypes.c_int8, (1, False): ctypes.c_uint8, (2, True): ctypes.c_int16,
@@ -58,18 +58,6 @@ class HostError(Exception):
     def __init__(self, kind, message):
         super().__init__(message)
         self.kind = kind
-
-
-def from_register(t, value):
-    """The value of type t from a 64-bit register whose upper bits may be anything."""
-    if t is None or t.kind == 'void':
-        return None
-    if t.kind == 'int':
-        value &= (1 << (8 * t.size)) - 1
-        return value - (1 << (8 * t.size)) if t.signed and value >> (8 * t.size - 1) else value
-    if t.kind == 'word' and t.signed:
-        return value - (1 << 64) if value >> 63 else value
-    return value
 
 
 class NativeFunction:
