@@ -88,7 +88,7 @@ Result CallAny(void* function, const Word* w, const double* d) {
 // Python's side of a trampoline: runs the guest function of the slot.
 using GuestEntry = int (*)(int slot, const Word* words, const double* doubles, Word* result, char* message,
                            std::size_t size);
-GuestEntry g_guest_entry = nullptr;  // set once by the emulator when it is imported
+GuestEntry g_guest_entry = nullptr;  // set by the emulator as each session loads the DLL
 
 template <int Slot>
 Word Trampoline(Word a, Word b, Word c, Word d, Word e, Word f, double d0, double d1, double d2, double d3, double d4,
