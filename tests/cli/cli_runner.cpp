@@ -5,7 +5,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <stdexcept>
+#include <string>
 
 namespace vxtest {
 
@@ -27,8 +29,12 @@ CliResult RunCli(const std::string& prefix, const std::string& arguments) {
   return result;
 }
 
+// Named after the build as well as the test: several builds (worktrees, the
+// sanitizer build) run the same tests on one machine at the same time, and
+// one must not clear another's files while it runs.
 std::string ScratchDir(const std::string& name) {
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("vorlix-test-" + name);
+  const std::string build = std::to_string(std::hash<std::string>{}(VORLIX_CLI));
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("vorlix-test-" + build + "-" + name);
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
   return dir.string();
