@@ -59,7 +59,7 @@ const std::array<CommandEntry, kCommandCount> kCommands = {{
     {"VXTEXTEXPL", &TextExplodeCommand, true},
     {"VXFRONT", &FrontCommand, true},
     {"VXBACK", &BackCommand, true},
-    Pending<36>("VXHATCH"),
+    {"VXHATCH", &HatchDialogCommand, true},
     Pending<37>("VXHATCHSCAN"),
     {"VXHATCHSMART", &HatchSmartCommand, true},
     {"VXHATCHSTANDARD", &HatchStandardCommand, true},

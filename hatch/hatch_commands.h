@@ -9,6 +9,7 @@ void HatchOptSelCommand();    // VXHATCHOPTSEL
 void HatchOptModCommand();    // VXHATCHOPTMOD
 void HatchOptCommand();       // VXHATCHOPT
 void HatchSmartCommand();     // VXHATCHSMART
+void HatchDialogCommand();    // VXHATCH
 void HatchExplodeCommand();   // VXHEXPLODE
 
 }  // namespace vx

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "hatch/hatch_dialog_fields.h"
 #include "hatch/hatch_records.h"
 #include "hatch/pat_list.h"
 #include "host/kv_types.h"
@@ -44,6 +45,9 @@ struct HatchState {
   DList* boundary = nullptr;  // "~HatchBorder.kvd" while a fill command runs
   HatchOptionAnswers answers;
   double smart_point[2] = {0, 0};  // VXHATCHSMART: the point picked in the area
+  // What the controls of the hatch dialogs are bound to while VXHATCH runs.
+  CommandDialogFields command_dialog;
+  LinePatternFields line_dialog;
 };
 
 // The hatch part of the loaded pack's state.

@@ -5,6 +5,8 @@
 
 #include "headless/fonts/face_match.h"
 #include "headless/fonts/gdi_font.h"
+#include "headless/win/paint_ops.h"
+#include "host/kv_types.h"
 #include "host/win_api.h"
 
 namespace vxh {
@@ -13,5 +15,34 @@ namespace vxh {
 // handle. A device context starts with the default font (DejaVu Sans, cell
 // height 16).
 const GdiFont* SelectedFont(HDC dc);
+
+// The stock font of the contexts (GetStockObject(DEFAULT_GUI_FONT)).
+HGDIOBJ StockFont();
+
+// Solid brushes (CreateSolidBrush); false for a handle that is none.
+HBRUSH AddBrush(COLORREF colour);
+bool BrushColour(HGDIOBJ brush, COLORREF& colour);
+
+// The text state of a live context; null for an unknown handle.
+struct TextState {
+  COLORREF colour = 0;
+  int background_mode = OPAQUE;
+};
+TextState* TextStateOf(HDC dc);
+
+// Records what is painted into a live context; nothing for an unknown handle.
+void RecordPaint(HDC dc, win::PaintOp op);
+// Hands over and forgets what was painted into the context.
+std::vector<win::PaintOp> TakePaint(HDC dc);
+
+// Host view windows (CreateXWCtrl): a view over `rect` of a window that a
+// live context paints (the window itself or its parent). Null when no live
+// context paints that window.
+vx::DragView* OpenHostView(HWND window, const RECT& rect);
+// The view's drawing; false when the view is no open host view.
+bool DrawIntoHostView(vx::DragView* view, screen::Primitive primitive);
+// Records the view with its drawing in its context and forgets it; false
+// when the view is no open host view.
+bool CloseHostView(vx::DragView* view);
 
 }  // namespace vxh

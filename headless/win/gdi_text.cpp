@@ -4,6 +4,8 @@
 #include <cstring>
 #include <map>
 
+#include "headless/fonts/gdi_objects.h"
+
 namespace vxh::win {
 
 namespace {
@@ -64,6 +66,17 @@ int DrawTextA(HDC dc, LPCSTR text, int length, RECT* rect, UINT format) {
   if (text == nullptr || rect == nullptr) return 0;
   const std::size_t size = length < 0 ? std::strlen(text) : static_cast<std::size_t>(length);
   vxh::win::g_drawn.push_back({dc, std::string(text, size), *rect, format, vxh::win::Background(dc)});
+  if (const vxh::TextState* state = vxh::TextStateOf(dc)) {
+    vxh::win::PaintOp op;
+    op.kind = vxh::win::PaintKind::kText;
+    op.rect = *rect;
+    op.colour = state->colour;
+    op.text.assign(text, size);
+    op.format = format;
+    op.transparent = state->background_mode == TRANSPARENT;
+    op.background = vxh::win::Background(dc);
+    vxh::RecordPaint(dc, std::move(op));
+  }
   return vxh::win::kLineHeight;
 }
 
