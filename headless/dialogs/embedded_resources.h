@@ -1,4 +1,4 @@
-// The resource scripts (resources/*.rc), embedded at build time.
+// The resource scripts (resources/*.rc) and icons, embedded at build time.
 #pragma once
 
 #include <string_view>
@@ -12,5 +12,13 @@ struct EmbeddedResource {
 };
 
 const std::vector<EmbeddedResource>& EmbeddedResources();
+
+// The icons of resources/icons/, by file name ("method_scan.ico").
+struct EmbeddedIcon {
+  std::string_view file;
+  std::string_view bytes;
+};
+
+const std::vector<EmbeddedIcon>& EmbeddedIcons();
 
 }  // namespace vxh::dialogs
