@@ -59,8 +59,8 @@ struct Dlg {
   bool running = false;
   bool closed = false;
   int result = 0;
-  // What the owner-drawn controls painted when the dialog was last drawn.
-  std::vector<vxh::win::PaintOp> painted;
+  // What each owner-drawn control painted when the dialog was last drawn.
+  std::map<int, std::vector<vxh::win::PaintOp>> painted;
 
   // The control; a HostFault naming the operation when the template has none.
   vxh::dialogs::ControlState& Control(int id, const char* operation);

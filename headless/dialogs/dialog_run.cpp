@@ -10,6 +10,7 @@
 #include "headless/dialogs/dialog_answer.h"
 #include "headless/dialogs/dialog_object.h"
 #include "headless/dialogs/owner_draw.h"
+#include "headless/dialogs/running_picture.h"
 #include "headless/host_error.h"
 #include "headless/script/event.h"
 #include "headless/session/session_core.h"
@@ -99,6 +100,14 @@ void SetFirstFocus(vx::Dlg& d) {
   }
 }
 
+// The dialog as it stands while it waits, when the session was asked for it.
+void Painted(SessionCore& session, vx::Dlg& d) {
+  PaintOwnerDrawn(d);
+  const SessionOptions& options = session.Options();
+  if (!options.dialog_picture_name.empty() && options.dialog_picture_name == d.tpl->name)
+    DrawRunningDialog(d, options.dialog_picture_path);
+}
+
 void ApplyAnswer(vx::Dlg& d, const std::vector<AnswerItem>& items) {
   for (const AnswerItem& item : items) {
     if (d.closed) throw BadInput("the dialog " + d.Name() + " closed already; nothing may follow its button");
@@ -153,10 +162,10 @@ extern "C" int KVAPI Dialog(vx::Dlg* dialog, void*, int) {
   SetFirstFocus(d);
   DialogWindow window(d);
   session.Log().DialogOpens(d.tpl->title);
-  PaintOwnerDrawn(d);
+  Painted(session, d);
   while (!d.closed) {
     TakeToken(session, d, session.NextModalToken("the dialog " + vxh::QuoteForMessage(d.tpl->title)));
-    if (!d.closed) PaintOwnerDrawn(d);
+    if (!d.closed) Painted(session, d);
   }
   session.Log().DialogCloses(d.result);
   return d.result;

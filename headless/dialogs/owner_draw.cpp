@@ -51,7 +51,7 @@ void PaintOwnerDrawn(vx::Dlg& d) {
     } else {
       DrawItem(d, id, state, dc, 0, ControlRect(*state.tpl));
     }
-    for (win::PaintOp& op : TakePaint(dc)) d.painted.push_back(std::move(op));
+    d.painted[id] = TakePaint(dc);
     ReleaseDC(d.window, dc);
   }
 }
