@@ -1,6 +1,6 @@
-// vorlix dialog NAME --out FILE: a picture of one of the pack's dialogs, as it
-// opens, or with --run SCRIPT as it stands the last time the script's run
-// left it waiting for an answer.
+// vorlix dialog NAME --out FILE: a picture of one of the pack's dialogs or of
+// the host's own, as it opens, or with --run SCRIPT as it stands the last
+// time the script's run left it waiting for an answer.
 #include <unistd.h>
 
 #include <filesystem>
@@ -25,9 +25,12 @@ namespace fs = std::filesystem;
 
 const vxh::dialogs::DialogTemplate& RequireDialog(const std::string& name) {
   const vxh::dialogs::DialogTemplate* dialog = vxh::dialogs::FindDialogTemplate(name);
+  if (dialog == nullptr) dialog = vxh::dialogs::FindHostDialogTemplate(name);
   if (dialog != nullptr) return *dialog;
   std::string known;
   for (const std::string& n : vxh::dialogs::DialogTemplateNames()) known += " " + n;
+  known += "; the host has:";
+  for (const std::string& n : vxh::dialogs::HostDialogTemplateNames()) known += " " + n;
   throw vxh::BadInput("no dialog named " + name + "; the pack has:" + known);
 }
 

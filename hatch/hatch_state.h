@@ -10,6 +10,7 @@
 #include "hatch/hatch_dialog_fields.h"
 #include "hatch/hatch_records.h"
 #include "hatch/pat_list.h"
+#include "hatch/scan_state.h"
 #include "host/kv_types.h"
 #include "host/prompt_record.h"
 
@@ -48,6 +49,7 @@ struct HatchState {
   // What the controls of the hatch dialogs are bound to while VXHATCH runs.
   CommandDialogFields command_dialog;
   LinePatternFields line_dialog;
+  ScanPaintState scan;             // VXHATCHSCAN while its strokes are painted
 };
 
 // The hatch part of the loaded pack's state.

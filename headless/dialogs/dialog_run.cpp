@@ -9,12 +9,14 @@
 #include "headless/dialogs/control_values.h"
 #include "headless/dialogs/dialog_answer.h"
 #include "headless/dialogs/dialog_object.h"
+#include "headless/dialogs/dialog_table.h"
 #include "headless/dialogs/owner_draw.h"
 #include "headless/dialogs/running_picture.h"
 #include "headless/host_error.h"
 #include "headless/script/event.h"
-#include "headless/session/session_core.h"
+#include "headless/script/modal_input.h"
 #include "headless/win/windows.h"
+#include "headless/win/windows_state.h"
 #include "headless/text_encoding.h"
 
 namespace vxh::dialogs {
@@ -48,8 +50,8 @@ void Press(vx::Dlg& d, int id) {
 // The dialog as the modal window that keys and close messages reach.
 class DialogWindow : public win::ModalWindow {
  public:
-  explicit DialogWindow(vx::Dlg& d) : d_(d) { win::PushModal(this); }
-  ~DialogWindow() override { win::PopModal(this); }
+  DialogWindow(win::WindowsState& windows, vx::Dlg& d) : windows_(windows), d_(d) { win::PushModal(windows_, this); }
+  ~DialogWindow() override { win::PopModal(windows_, this); }
   DialogWindow(const DialogWindow&) = delete;
   DialogWindow& operator=(const DialogWindow&) = delete;
 
@@ -65,6 +67,7 @@ class DialogWindow : public win::ModalWindow {
   void OnClose() override { Close(d_, vx::kIdCancel); }
 
  private:
+  win::WindowsState& windows_;
   vx::Dlg& d_;
 };
 
@@ -101,11 +104,10 @@ void SetFirstFocus(vx::Dlg& d) {
 }
 
 // The dialog as it stands while it waits, when the session was asked for it.
-void Painted(SessionCore& session, vx::Dlg& d) {
+void Painted(const DialogTable& table, vx::Dlg& d) {
   PaintOwnerDrawn(d);
-  const SessionOptions& options = session.Options();
-  if (!options.dialog_picture_name.empty() && options.dialog_picture_name == d.tpl->name)
-    DrawRunningDialog(d, options.dialog_picture_path);
+  const std::string path = table.PicturePath(d.tpl->name);
+  if (!path.empty()) DrawRunningDialog(d, path);
 }
 
 void ApplyAnswer(vx::Dlg& d, const std::vector<AnswerItem>& items) {
@@ -119,7 +121,7 @@ void ApplyAnswer(vx::Dlg& d, const std::vector<AnswerItem>& items) {
   }
 }
 
-void TakeEvent(SessionCore& session, vx::Dlg& d, const script::Token& token) {
+void TakeEvent(script::ModalInput& session, vx::Dlg& d, const script::Token& token) {
   const script::Event event = script::ParseEvent(token.body);
   if (event.kind == script::EventKind::kYes || event.kind == script::EventKind::kNo ||
       event.kind == script::EventKind::kMenu)
@@ -128,7 +130,7 @@ void TakeEvent(SessionCore& session, vx::Dlg& d, const script::Token& token) {
   if (d.closed) session.Log().Answer("<" + token.body + ">");
 }
 
-void TakeToken(SessionCore& session, vx::Dlg& d, const script::Token& token) {
+void TakeToken(script::ModalInput& session, vx::Dlg& d, const script::Token& token) {
   switch (token.kind) {
     case script::TokenKind::kDialog:
       session.Log().Answer("{" + token.body + "}");
@@ -138,7 +140,7 @@ void TakeToken(SessionCore& session, vx::Dlg& d, const script::Token& token) {
       TakeEvent(session, d, token);
       break;
     case script::TokenKind::kEnter:
-      session.DeliverEvent(EventOf(script::EventKind::kEnter));
+      session.DeliverEvent(script::EventOf(script::EventKind::kEnter));
       if (d.closed) session.Log().Answer("<enter>");
       break;
     case script::TokenKind::kText:
@@ -154,18 +156,19 @@ void TakeToken(SessionCore& session, vx::Dlg& d, const script::Token& token) {
 extern "C" int KVAPI Dialog(vx::Dlg* dialog, void*, int) {
   using namespace vxh::dialogs;
   vx::Dlg& d = LiveDialog(dialog, "Dialog");
-  vxh::SessionCore& session = vxh::SessionCore::Active("Dialog");
+  vxh::script::ModalInput& session = vxh::script::RunningModalInput("Dialog");
   Running running(d);
   RefreshAllControls(d);
   d.focus = 0;
   if (d.init != nullptr) d.init(&d);
   SetFirstFocus(d);
-  DialogWindow window(d);
+  DialogWindow window(vxh::win::RunningWindows("Dialog"), d);
   session.Log().DialogOpens(d.tpl->title);
-  Painted(session, d);
+  const DialogTable& table = RunningDialogs("Dialog");
+  Painted(table, d);
   while (!d.closed) {
     TakeToken(session, d, session.NextModalToken("the dialog " + vxh::QuoteForMessage(d.tpl->title)));
-    if (!d.closed) Painted(session, d);
+    if (!d.closed) Painted(table, d);
   }
   session.Log().DialogCloses(d.result);
   return d.result;

@@ -1,4 +1,5 @@
-// The resource scripts (resources/*.rc) and icons, embedded at build time.
+// The resource scripts, embedded at build time: the pack's (resources/*.rc)
+// and the host's own (headless/resources/*.rc); and the pack's icons.
 #pragma once
 
 #include <string_view>
@@ -12,6 +13,7 @@ struct EmbeddedResource {
 };
 
 const std::vector<EmbeddedResource>& EmbeddedResources();
+const std::vector<EmbeddedResource>& HostEmbeddedResources();
 
 // The icons of resources/icons/, by file name ("method_scan.ico").
 struct EmbeddedIcon {

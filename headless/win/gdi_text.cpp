@@ -5,13 +5,11 @@
 #include <map>
 
 #include "headless/fonts/gdi_objects.h"
+#include "headless/win/windows_state.h"
 
 namespace vxh::win {
 
 namespace {
-
-std::map<HDC, COLORREF> g_backgrounds;
-std::vector<DrawnText> g_drawn;
 
 struct SystemColour {
   int index;
@@ -30,29 +28,25 @@ constexpr std::array<SystemColour, 8> kSystemColours{{
 
 constexpr int kLineHeight = 13;
 
-COLORREF Background(HDC dc) {
-  const auto it = g_backgrounds.find(dc);
-  return it == g_backgrounds.end() ? kDefaultBackground : it->second;
+COLORREF Background(const WindowsState& state, HDC dc) {
+  const auto it = state.backgrounds.find(dc);
+  return it == state.backgrounds.end() ? kDefaultBackground : it->second;
 }
 
 }  // namespace
 
-const std::vector<DrawnText>& DrawnTexts() { return g_drawn; }
-
-void ClearDrawnTexts() {
-  g_drawn.clear();
-  g_backgrounds.clear();
-}
+const std::vector<DrawnText>& DrawnTexts(const WindowsState& state) { return state.drawn; }
 
 }  // namespace vxh::win
 
 extern "C" {
 
-COLORREF GetBkColor(HDC dc) { return vxh::win::Background(dc); }
+COLORREF GetBkColor(HDC dc) { return vxh::win::Background(vxh::win::RunningWindows("GetBkColor"), dc); }
 
 COLORREF SetBkColor(HDC dc, COLORREF colour) {
-  const COLORREF previous = vxh::win::Background(dc);
-  vxh::win::g_backgrounds[dc] = colour;
+  vxh::win::WindowsState& state = vxh::win::RunningWindows("SetBkColor");
+  const COLORREF previous = vxh::win::Background(state, dc);
+  state.backgrounds[dc] = colour;
   return previous;
 }
 
@@ -65,16 +59,18 @@ DWORD GetSysColor(int index) {
 int DrawTextA(HDC dc, LPCSTR text, int length, RECT* rect, UINT format) {
   if (text == nullptr || rect == nullptr) return 0;
   const std::size_t size = length < 0 ? std::strlen(text) : static_cast<std::size_t>(length);
-  vxh::win::g_drawn.push_back({dc, std::string(text, size), *rect, format, vxh::win::Background(dc)});
-  if (const vxh::TextState* state = vxh::TextStateOf(dc)) {
+  vxh::win::WindowsState& state = vxh::win::RunningWindows("DrawTextA");
+  const COLORREF background = vxh::win::Background(state, dc);
+  state.drawn.push_back({dc, std::string(text, size), *rect, format, background});
+  if (const vxh::TextState* text_state = vxh::TextStateOf(dc)) {
     vxh::win::PaintOp op;
     op.kind = vxh::win::PaintKind::kText;
     op.rect = *rect;
-    op.colour = state->colour;
+    op.colour = text_state->colour;
     op.text.assign(text, size);
     op.format = format;
-    op.transparent = state->background_mode == TRANSPARENT;
-    op.background = vxh::win::Background(dc);
+    op.transparent = text_state->background_mode == TRANSPARENT;
+    op.background = background;
     vxh::RecordPaint(dc, std::move(op));
   }
   return vxh::win::kLineHeight;
