@@ -11,7 +11,6 @@
 #include "headless/dialogs/dialog_object.h"
 #include "headless/dialogs/dialog_table.h"
 #include "headless/dialogs/owner_draw.h"
-#include "headless/dialogs/running_picture.h"
 #include "headless/host_error.h"
 #include "headless/script/event.h"
 #include "headless/script/modal_input.h"
@@ -103,11 +102,9 @@ void SetFirstFocus(vx::Dlg& d) {
   }
 }
 
-// The dialog as it stands while it waits, when the session was asked for it.
 void Painted(const DialogTable& table, vx::Dlg& d) {
   PaintOwnerDrawn(d);
-  const std::string path = table.PicturePath(d.tpl->name);
-  if (!path.empty()) DrawRunningDialog(d, path);
+  table.Waiting(d);
 }
 
 void ApplyAnswer(vx::Dlg& d, const std::vector<AnswerItem>& items) {

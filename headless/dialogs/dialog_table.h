@@ -3,8 +3,8 @@
 // RelDlg) are freed with it.
 #pragma once
 
+#include <functional>
 #include <set>
-#include <string>
 #include <utility>
 
 namespace vx {
@@ -25,22 +25,18 @@ class DialogTable {
   bool Contains(vx::Dlg* dialog) const { return live_.count(dialog) != 0; }
   const std::set<vx::Dlg*>& Live() const { return live_; }
 
-  // A picture of the dialog of template `name`, as it stands each time it
-  // waits for an answer, written to `path` (.png or .svg); nothing when
-  // `name` is empty.
-  void AskForPicture(std::string name, std::string path) {
-    picture_name_ = std::move(name);
-    picture_path_ = std::move(path);
-  }
-  // The file the picture of that template goes to; empty when none is asked for.
-  std::string PicturePath(const std::string& name) const {
-    return !picture_name_.empty() && picture_name_ == name ? picture_path_ : std::string();
+  // Shown every dialog as it stands each time it waits for an answer, its
+  // owner-drawn controls painted: the session's picture of a dialog, a
+  // test's look at the controls.
+  using Watcher = std::function<void(const vx::Dlg&)>;
+  void WatchWaiting(Watcher watcher) { watcher_ = std::move(watcher); }
+  void Waiting(const vx::Dlg& dialog) const {
+    if (watcher_) watcher_(dialog);
   }
 
  private:
   std::set<vx::Dlg*> live_;
-  std::string picture_name_;
-  std::string picture_path_;
+  Watcher watcher_;
 };
 
 // The running session's table; a HostFault naming `operation` when no

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "headless/dialogs/dialog_object.h"
+#include "headless/dialogs/running_picture.h"
 #include "headless/drawing/document.h"
 #include "headless/host_error.h"
 #include "headless/script/lexer.h"
@@ -28,7 +30,7 @@ SessionCore::SessionCore(std::ostream& transcript, SessionOptions options)
   doc_ = std::make_unique<Document>();
   view_.SetView(kDefaultView);
   host_path_ = DefaultHostPath();
-  host_.dialogs.AskForPicture(options_.dialog_picture_name, options_.dialog_picture_path);
+  WatchForDialogPicture();
   g_active = this;
   try {
     InstalledPack().attach(&module_handle_);
@@ -54,6 +56,14 @@ SessionCore& SessionCore::Active(const char* operation) {
 }
 
 SessionCore* SessionCore::ActiveOrNull() { return g_active; }
+
+void SessionCore::WatchForDialogPicture() {
+  if (options_.dialog_picture_name.empty()) return;
+  host_.dialogs.WatchWaiting([name = options_.dialog_picture_name, path = options_.dialog_picture_path](
+                                 const vx::Dlg& dialog) {
+    if (dialog.tpl->name == name) dialogs::DrawRunningDialog(dialog, path);
+  });
+}
 
 void SessionCore::ReplaceDocument(std::unique_ptr<Document> doc) { doc_ = std::move(doc); }
 
