@@ -1,9 +1,11 @@
-// The GDI objects of the headless host: fonts made by CreateFontA and
-// CreateFontIndirectA, device contexts handed out by GetDC, and what each
-// device context has selected.
+// The GDI services of the headless host: fonts made by CreateFontA and
+// CreateFontIndirectA, brushes, device contexts handed out by GetDC with what
+// each has selected and painted, and host view windows; all kept in the
+// running session's Windows state (gdi_object_table.h).
 #pragma once
 
 #include "headless/fonts/face_match.h"
+#include "headless/fonts/gdi_object_table.h"
 #include "headless/fonts/gdi_font.h"
 #include "headless/win/paint_ops.h"
 #include "host/kv_types.h"
@@ -24,10 +26,6 @@ HBRUSH AddBrush(COLORREF colour);
 bool BrushColour(HGDIOBJ brush, COLORREF& colour);
 
 // The text state of a live context; null for an unknown handle.
-struct TextState {
-  COLORREF colour = 0;
-  int background_mode = OPAQUE;
-};
 TextState* TextStateOf(HDC dc);
 
 // Records what is painted into a live context; nothing for an unknown handle.

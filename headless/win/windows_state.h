@@ -11,6 +11,7 @@
 #include <map>
 #include <vector>
 
+#include "headless/fonts/gdi_object_table.h"
 #include "headless/win/clock.h"
 #include "headless/win/gdi_text.h"
 #include "headless/win/message_queue.h"
@@ -50,6 +51,8 @@ struct WindowsState {
   std::vector<DrawnText> drawn;
 
   std::array<bool, 256> held{};  // by virtual key
+
+  GdiObjects gdi;
 };
 
 // The running session's state, for the Windows functions the pack calls; a
