@@ -49,7 +49,7 @@ struct HatchState {
   // What the controls of the hatch dialogs are bound to while VXHATCH runs.
   CommandDialogFields command_dialog;
   LinePatternFields line_dialog;
-  ScanPaintState scan;             // VXHATCHSCAN while its strokes are painted
+  ScanPaintState scan;  // VXHATCHSCAN while its strokes are painted
 };
 
 // The hatch part of the loaded pack's state.

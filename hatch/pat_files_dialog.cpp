@@ -51,8 +51,8 @@ int AddFile(Dlg* d, int) {
 }
 
 int DeleteFile(Dlg* d, int) {
-  const int selected = static_cast<int>(SendMessageA(GetDlgItem(static_cast<HWND>(GetDlgWin(d)), kFileList),
-                                                     LB_GETCURSEL, 0, 0));
+  const int selected =
+      static_cast<int>(SendMessageA(GetDlgItem(static_cast<HWND>(GetDlgWin(d)), kFileList), LB_GETCURSEL, 0, 0));
   char path[kPathBytes];
   if (selected < 0 || GetLstStr(d, kFileList, selected, path) < 0) return 0;
   char question[kQuestionBytes];

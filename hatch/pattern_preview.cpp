@@ -78,8 +78,8 @@ void PreviewFillStyle(DragView* view, const std::uint8_t* style, COLORREF colour
   PutU32(r, kHdrAttr6, colour);
   PutU16(r, kHdrFillStyle, GetU16(style, kFillId));
   PutU16(r, kPolyCount, kFrameVertices);
-  const double corners[kFrameVertices][2] = {{-2 * s, -0.5 * s}, {2 * s, -0.5 * s}, {2 * s, 0.5 * s},
-                                             {-2 * s, 0.5 * s}, {-2 * s, -0.5 * s}};
+  const double corners[kFrameVertices][2] = {
+      {-2 * s, -0.5 * s}, {2 * s, -0.5 * s}, {2 * s, 0.5 * s}, {-2 * s, 0.5 * s}, {-2 * s, -0.5 * s}};
   for (std::size_t i = 0; i < kFrameVertices; ++i) {
     PutF64(r, kPolyVertices + 16 * i, corners[i][0]);
     PutF64(r, kPolyVertices + 16 * i + 8, corners[i][1]);

@@ -1,8 +1,8 @@
 // Host view windows for owner-drawn controls (CreateXWCtrl, RelXWCtrl) and
 // the screen colours the pack paints them with. The headless screen is the
 // usual CAD screen: black background, new entities in white.
-#include <array>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "headless/fonts/gdi_objects.h"

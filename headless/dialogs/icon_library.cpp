@@ -15,10 +15,10 @@ constexpr std::size_t kEntryBytes = 16;
 constexpr std::size_t kEntryImageSize = 8;     // u32
 constexpr std::size_t kEntryImageOffset = 12;  // u32
 constexpr std::size_t kInfoHeaderBytes = 40;
-constexpr std::size_t kInfoWidth = 4;          // i32
-constexpr std::size_t kInfoHeight = 8;         // i32, colour rows and mask rows
-constexpr std::size_t kInfoBitCount = 14;      // u16
-constexpr std::size_t kInfoCompression = 16;   // u32, 0 = none
+constexpr std::size_t kInfoWidth = 4;         // i32
+constexpr std::size_t kInfoHeight = 8;        // i32, colour rows and mask rows
+constexpr std::size_t kInfoBitCount = 14;     // u16
+constexpr std::size_t kInfoCompression = 16;  // u32, 0 = none
 constexpr int kLargestIcon = 256;
 
 std::uint32_t U32(std::string_view b, std::size_t at) {
@@ -73,7 +73,8 @@ std::optional<IconImage> DecodeIcon(std::string_view b) {
     for (int x = 0; x < width; ++x) {
       const std::size_t p = start + 4 * static_cast<std::size_t>(x);
       icon.pixels.push_back(Premultiplied(static_cast<std::uint8_t>(image[p]), static_cast<std::uint8_t>(image[p + 1]),
-                                          static_cast<std::uint8_t>(image[p + 2]), static_cast<std::uint8_t>(image[p + 3])));
+                                          static_cast<std::uint8_t>(image[p + 2]),
+                                          static_cast<std::uint8_t>(image[p + 3])));
     }
   }
   return icon;

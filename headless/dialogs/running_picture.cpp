@@ -93,7 +93,8 @@ void PaintView(cairo_t* cr, const win::PaintOp& op, Origin o) {
   for (const screen::Primitive& p : op.primitives) {
     if (p.kind == screen::PrimitiveKind::kEntity && p.record.size() >= vx::kHeaderBytes) {
       painter.Paint(const_cast<std::uint8_t*>(p.record.data()));
-      for (const screen::PlacedRecord& m : p.members) painter.Paint(const_cast<std::uint8_t*>(m.record.data()), m.placement);
+      for (const screen::PlacedRecord& m : p.members)
+        painter.Paint(const_cast<std::uint8_t*>(m.record.data()), m.placement);
     } else if (p.kind == screen::PrimitiveKind::kLine && p.points.size() >= (p.three_d ? 6u : 4u)) {
       const std::size_t d = p.three_d ? 3 : 2;
       cairo_move_to(cr, frame.X(p.points[0]), frame.Y(p.points[1]));
@@ -144,8 +145,7 @@ ControlLook LookOf(const vx::Dlg& d, const ControlTemplate& c) {
 void DrawRunningDialog(const vx::Dlg& d, const std::string& path) {
   DrawDialogPicture(
       *d.tpl, [&](const ControlTemplate& c) { return LookOf(d, c); },
-      [&](cairo_t* cr, const ControlTemplate& c, double left, double top) { PaintControl(cr, d, c, left, top); },
-      path);
+      [&](cairo_t* cr, const ControlTemplate& c, double left, double top) { PaintControl(cr, d, c, left, top); }, path);
 }
 
 }  // namespace vxh::dialogs

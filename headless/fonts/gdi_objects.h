@@ -5,8 +5,8 @@
 #pragma once
 
 #include "headless/fonts/face_match.h"
-#include "headless/fonts/gdi_object_table.h"
 #include "headless/fonts/gdi_font.h"
+#include "headless/fonts/gdi_object_table.h"
 #include "headless/win/paint_ops.h"
 #include "host/kv_types.h"
 #include "host/win_api.h"

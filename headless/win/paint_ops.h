@@ -15,14 +15,14 @@ enum class PaintKind { kFill, kEdge, kText, kView };
 
 struct PaintOp {
   PaintKind kind = PaintKind::kFill;
-  RECT rect{};            // pixels of the window the context paints
-  COLORREF colour = 0;    // fill: the brush; text: the text colour
-  std::string text;       // text, code page 1252
-  UINT format = 0;        // text: DrawTextA's format
-  bool transparent = false;  // text: drawn without its background
-  COLORREF background = 0;   // text: the background behind an opaque text
-  double view_width = 0;     // view: the visible area in drawing units,
-  double view_height = 0;    // centred on the origin
+  RECT rect{};                                // pixels of the window the context paints
+  COLORREF colour = 0;                        // fill: the brush; text: the text colour
+  std::string text;                           // text, code page 1252
+  UINT format = 0;                            // text: DrawTextA's format
+  bool transparent = false;                   // text: drawn without its background
+  COLORREF background = 0;                    // text: the background behind an opaque text
+  double view_width = 0;                      // view: the visible area in drawing units,
+  double view_height = 0;                     // centred on the origin
   std::vector<screen::Primitive> primitives;  // view: what was drawn into it
 };
 

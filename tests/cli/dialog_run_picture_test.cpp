@@ -73,8 +73,8 @@ TEST(DialogRunPicture, ARunThatNeverShowsTheDialogOrFailsWritesNothing) {
     SCOPED_TRACE(c.label);
     const std::string dir = ScratchDir(std::string("dialog-run-fails-") + (c.label[0] == 'n' ? "a" : "b"));
     WriteFile(dir + "/s.vxs", c.script);
-    const CliResult r = RunCli("dialog DLGHATCHCMD --run " + dir + "/s.vxs --registry " + dir + "/r.sqlite3 --out " +
-                               dir + "/out.png");
+    const CliResult r =
+        RunCli("dialog DLGHATCHCMD --run " + dir + "/s.vxs --registry " + dir + "/r.sqlite3 --out " + dir + "/out.png");
     EXPECT_NE(r.status, 0);
     EXPECT_NE(r.out.find(c.says), std::string::npos) << r.out;
     EXPECT_FALSE(std::filesystem::exists(dir + "/out.png"));

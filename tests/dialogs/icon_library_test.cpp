@@ -69,8 +69,10 @@ TEST(IconLibrary, DamagedFilesDecodeToNothing) {
   for (const Damage& d : cases) {
     SCOPED_TRACE(d.label);
     std::string bytes = good;
-    if (d.cut) bytes.resize(d.at);
-    else bytes[d.at] = d.value;
+    if (d.cut)
+      bytes.resize(d.at);
+    else
+      bytes[d.at] = d.value;
     EXPECT_FALSE(DecodeIcon(bytes));
   }
 }

@@ -23,10 +23,10 @@ constexpr int kEditPatterns = 1036, kPreviews = 1045;
 
 struct RadioCase {
   const char* label;
-  const char* first;   // an answer before the one that is checked
+  const char* first;  // an answer before the one that is checked
   const char* second;
-  int method;          // the method radio checked afterwards
-  int kind;            // and the kind radio
+  int method;                        // the method radio checked afterwards
+  int kind;                          // and the kind radio
   std::vector<std::string> entries;  // of both pattern lists; {"*"}: not checked
 };
 
@@ -139,7 +139,8 @@ TEST_F(HatchDialog, OkSavesTheOptionsAndStartsTheChosenMethodAsIfTyped) {
   };
   for (const MethodCase& c : cases) {
     SCOPED_TRACE(c.command);
-    Run(std::string("VXHATCH\n{1045=0; ") + c.radio + "; 1044=Wide; 1046; 1059=2.5; 1060=30; 1003=\"1,2\"; press ok}\n<esc>\n");
+    Run(std::string("VXHATCH\n{1045=0; ") + c.radio +
+        "; 1044=Wide; 1046; 1059=2.5; 1060=30; 1003=\"1,2\"; press ok}\n<esc>\n");
     EXPECT_TRUE(Started(c.command)) << transcript.str();
     const std::optional<vx::HatchOptions> stored = StoredOptions();
     ASSERT_TRUE(stored);
@@ -173,7 +174,8 @@ TEST_F(HatchDialog, CancelStartsNothingAndSavesNothing) {
 TEST_F(HatchDialog, NewSavesUnderASixtyFourCharacterNameAndDeleteAsksFirst) {
   StoreEverything();
   const std::string name(64, 'N');
-  Run("VXHATCH\n{press 1036}\n{1037=30; 1002=2; press 1023}\n{1026=\"" + name + "\"; press ok}\n{press ok}\n"
+  Run("VXHATCH\n{press 1036}\n{1037=30; 1002=2; press 1023}\n{1026=\"" + name +
+      "\"; press ok}\n{press ok}\n"
       "{press cancel}\n");
   const Waited after_new = Last("DLGHATCHOPT");
   const std::vector<std::string> listed = after_new.Entries(1022);
@@ -285,7 +287,8 @@ TEST_F(HatchDialog, PatFilesAreAddedAndDeletedThroughTheirDialog) {
   for (const DeleteCase& c : cases) {
     SCOPED_TRACE(c.answer);
     transcript.str("");
-    Run("VXHATCH\n{1041; 1045=0}\n{press 1036}\n{1054=\"" + first + "\"; press 1024}\n" + c.answer + "\n{press ok}\n{press cancel}\n");
+    Run("VXHATCH\n{1041; 1045=0}\n{press 1036}\n{1054=\"" + first + "\"; press 1024}\n" + c.answer +
+        "\n{press ok}\n{press cancel}\n");
     EXPECT_NE(transcript.str().find("Are sure you want to delete:\\n\\n" + first), std::string::npos)
         << transcript.str();
     EXPECT_EQ(ValueNames(vx::kPatFilesKey), c.left);

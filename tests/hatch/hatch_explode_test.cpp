@@ -131,8 +131,8 @@ std::vector<Stretch> Ink(const std::vector<std::pair<Pt, Pt>>& segments) {
     if (angle >= M_PI - 1e-9) angle -= M_PI;
     const double c = std::cos(angle), s = std::sin(angle);
     const double w1 = a.x * c + a.y * s, w2 = b.x * c + b.y * s;
-    pieces.push_back({std::llround(angle * 1e6), std::llround((-a.x * s + a.y * c) * 1e6), std::min(w1, w2),
-                      std::max(w1, w2)});
+    pieces.push_back(
+        {std::llround(angle * 1e6), std::llround((-a.x * s + a.y * c) * 1e6), std::min(w1, w2), std::max(w1, w2)});
   }
   std::sort(pieces.begin(), pieces.end(), [](const Stretch& p, const Stretch& q) {
     return std::tie(p.angle, p.offset, p.from) < std::tie(q.angle, q.offset, q.from);
@@ -182,7 +182,8 @@ TEST_F(HatchExplode, TheLinesAreTheHostsOwnDrawingOfTheFill) {
     vx::Entity polygon = Entities()[0];
     vx::PutU32(polygon, vx::kHdrAttr6, c.pen);
     vx::PutU32(polygon, vx::kHdrAttr10, c.fill_colour);
-    const std::optional<FillPattern> pattern = ReadFillPattern(vx::FindFStyleID(vx::GetU16(polygon, vx::kHdrFillStyle)));
+    const std::optional<FillPattern> pattern =
+        ReadFillPattern(vx::FindFStyleID(vx::GetU16(polygon, vx::kHdrFillStyle)));
     ASSERT_TRUE(pattern);
     Box2 box;
     box.x0 = box.y0 = INFINITY;

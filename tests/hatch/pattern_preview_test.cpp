@@ -149,9 +149,9 @@ TEST_F(PatternPreview, PatLinesLieTheirScaledSpacingApart) {
   const double r = std::sqrt(0.5);
   const SpacingCase cases[] = {
       {"BRASS", 45, 0.125 * (0.5 * r / 0.125) / 0.5},  // k = 2 / r
-      {"GRID", 0, 0.25 * 1.0},                          // k = 2, Mx k = 8: halved
+      {"GRID", 0, 0.25 * 1.0},                         // k = 2, Mx k = 8: halved
       {"GRID", 90, 4 * 1.0},
-      {"BARS", 90, 1 * 1.0},                            // My = -1: k = -0.5 / (1 * -0.5)
+      {"BARS", 90, 1 * 1.0},  // My = -1: k = -0.5 / (1 * -0.5)
   };
   for (const SpacingCase& c : cases) {
     SCOPED_TRACE(std::string(c.name) + " " + std::to_string(c.degrees));
