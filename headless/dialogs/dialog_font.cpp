@@ -3,6 +3,7 @@
 #include <fontconfig/fontconfig.h>
 
 #include <array>
+#include <cstring>
 #include <filesystem>
 
 namespace vxh::dialogs {
@@ -15,13 +16,28 @@ constexpr std::array<const char*, 2> kDialogFaceFiles{"/usr/share/wine/fonts/ms_
                                                       "/usr/share/fonts/truetype/wine/ms_sans_serif.ttf"};
 constexpr char kFallbackFamily[] = "Liberation Sans";
 
+// Whether the running configuration's application fonts hold the file.
+bool AlreadyAdded(FcConfig* config, const char* file) {
+  const FcFontSet* added = FcConfigGetFonts(config, FcSetApplication);
+  if (added == nullptr) return false;
+  for (int i = 0; i < added->nfont; ++i) {
+    FcChar8* path = nullptr;
+    if (FcPatternGetString(added->fonts[i], FC_FILE, 0, &path) == FcResultMatch &&
+        std::strcmp(reinterpret_cast<const char*>(path), file) == 0)
+      return true;
+  }
+  return false;
+}
+
 // True when fontconfig now knows the dialog family, adding the face file to
-// the running configuration when it is not indexed.
+// the running configuration (once) when it is not indexed.
 bool DialogFaceAvailable() {
+  FcConfig* config = FcConfigGetCurrent();
   for (const char* file : kDialogFaceFiles) {
     std::error_code error;
     if (!std::filesystem::exists(file, error)) continue;
-    if (FcConfigAppFontAddFile(FcConfigGetCurrent(), reinterpret_cast<const FcChar8*>(file)) == FcTrue) return true;
+    if (AlreadyAdded(config, file)) return true;
+    if (FcConfigAppFontAddFile(config, reinterpret_cast<const FcChar8*>(file)) == FcTrue) return true;
   }
   return false;
 }
