@@ -217,17 +217,20 @@ void List(cairo_t* cr, const ControlLook& look, const Box& b, Rgb text) {
   cairo_restore(cr);
 }
 
+// The surface owns its pixels: a recording (SVG) surface or the next source
+// may read them after this function has returned.
 void Icon(cairo_t* cr, const ControlTemplate& c, const Box& b) {
   const std::optional<IconImage> icon = ResourceIcon(c.text);
   if (!icon) return Frame(cr, Box{b.x, b.y, 32, 32}, kShadow, kGreyText);
-  std::vector<std::uint32_t> pixels = icon->pixels;
-  const int stride = cairo_format_stride_for_width(CAIRO_FORMAT_ARGB32, icon->width);
-  std::vector<unsigned char> data(static_cast<std::size_t>(stride) * icon->height);
-  for (int y = 0; y < icon->height; ++y)
-    std::memcpy(data.data() + static_cast<std::size_t>(y) * stride, pixels.data() + static_cast<std::size_t>(y) * icon->width,
-                4 * static_cast<std::size_t>(icon->width));
-  cairo_surface_t* image =
-      cairo_image_surface_create_for_data(data.data(), CAIRO_FORMAT_ARGB32, icon->width, icon->height, stride);
+  cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, icon->width, icon->height);
+  if (cairo_surface_status(image) != CAIRO_STATUS_SUCCESS) return cairo_surface_destroy(image);
+  cairo_surface_flush(image);
+  unsigned char* data = cairo_image_surface_get_data(image);
+  const auto stride = static_cast<std::size_t>(cairo_image_surface_get_stride(image));
+  const auto width = static_cast<std::size_t>(icon->width);
+  for (std::size_t y = 0; y < static_cast<std::size_t>(icon->height); ++y)
+    std::memcpy(data + y * stride, icon->pixels.data() + y * width, 4 * width);
+  cairo_surface_mark_dirty(image);
   cairo_set_source_surface(cr, image, std::round(b.x), std::round(b.y));
   cairo_paint(cr);
   cairo_surface_destroy(image);
