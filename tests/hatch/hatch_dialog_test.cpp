@@ -296,5 +296,11 @@ TEST_F(HatchDialog, PatFilesAreAddedAndDeletedThroughTheirDialog) {
   }
 }
 
+TEST_F(HatchDialog, TheLinkButtonOpensTheProductPageAndLeavesTheDialogOpen) {
+  Run("VXHATCH\n{press 1050}\n{press cancel}\n");
+  EXPECT_NE(transcript.str().find("! open https://www.vorlix.test/"), std::string::npos) << transcript.str();
+  EXPECT_EQ(Waits("DLGHATCHCMD").size(), 2u);
+}
+
 }  // namespace
 }  // namespace vxh::testing
