@@ -1,6 +1,7 @@
 // What the Windows services of the headless host remember while a session
 // runs: hooks, windows, menus, posted messages, the clock and the cursor
-// shape, the texts drawn into device contexts and the keys held. The session
+// shape, the texts drawn into device contexts, the keys held, and the fonts,
+// brushes and device contexts with what they painted. The session
 // owns one; a new session starts from a fresh one, as a freshly started host
 // would, so nothing is reset by hand.
 #pragma once
