@@ -275,6 +275,11 @@ TEST_F(HatchDialog, PatFilesAreAddedAndDeletedThroughTheirDialog) {
   EXPECT_EQ(Last("DLGHATCHCMD").Entries(kPlainList), (std::vector<std::string>{"ONE", "THREE", "TWO"}));
   EXPECT_NE(transcript.str().find("? Add pattern file:"), std::string::npos);
 
+  // A name typed without an extension gets the dialog's default one.
+  Run("VXHATCH\n{1041}\n{press 1036}\n{press 1052}\n" + (dir / "typed").string() + "\n{press ok}\n{press cancel}\n");
+  EXPECT_EQ(ValueNames(vx::kPatFilesKey), (std::vector<std::string>{first, second, (dir / "typed.PAT").string()}));
+  Registry().Delete(vx::kPatFilesKey, (dir / "typed.PAT").string());
+
   struct DeleteCase {
     const char* answer;
     std::vector<std::string> left;
