@@ -64,7 +64,7 @@ struct Bench {
     std::filesystem::remove(registry);
     std::ofstream(dir / "bench.pat") << "*Solid\n30, 0,0, 0,0.02\n*Dashed\n30, 0,0, 0.5,0.2, 1,-1\n";
     vxh::registry::Store(registry).Set(vx::kPatFilesKey, (dir / "bench.pat").string(), 3, {});
-    session = std::make_unique<vxh::Session>(transcript, vxh::SessionOptions{registry, ""});
+    session = std::make_unique<vxh::Session>(transcript, vxh::SessionOptions{registry, "", "", ""});
   }
 };
 

@@ -24,7 +24,7 @@ void StartAndRun(benchmark::State& state, const std::string& first_command) {
   MakeRegistry();
   std::ostringstream transcript;
   for (auto _ : state) {
-    vxh::Session session(transcript, {kRegistry, ""});
+    vxh::Session session(transcript, {kRegistry, "", "", ""});
     session.RunText(first_command, "bench.vxs");
     transcript.str("");
   }

@@ -67,7 +67,7 @@ struct PlanBench {
 
   PlanBench() {
     std::filesystem::remove(registry);
-    session = std::make_unique<vxh::Session>(transcript, vxh::SessionOptions{registry.string(), ""});
+    session = std::make_unique<vxh::Session>(transcript, vxh::SessionOptions{registry.string(), "", "", ""});
     vx::DList* work = vx::GetWorkDL();
     for (int i = 0; i <= kRooms; ++i) {
       for (int j = 0; j < kRooms; ++j) {

@@ -26,7 +26,14 @@ int ListCommands();
 int About();
 int List(const std::string& drawing, bool json, bool strict);
 int Render(const std::string& drawing, const std::string& out, bool strict);
-int DialogPicture(const std::string& name, const std::string& out);
+struct DialogArgs {
+  std::string name;
+  std::string out;
+  std::string script;  // empty: the dialog as its template opens it
+  std::string in;
+  std::string registry;
+};
+int DialogPicture(const DialogArgs& args);
 int MenuPicture(const std::string& file, const std::string& out);
 
 }  // namespace vxcli

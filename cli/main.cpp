@@ -37,15 +37,22 @@ void AddDrawingCommands(CLI::App& app, std::string& drawing, std::string& out, b
   render->add_flag("--strict", strict, kStrictHelp);
   render->callback([&] { result = vxcli::Render(drawing, out, strict); });
 
-  CLI::App* dialog = app.add_subcommand("dialog", "Draw one of the pack's dialogs as a picture");
-  dialog->add_option("NAME", drawing, "Dialog resource name (DLGHATCHCMD, IDD_DLGDIST, ...)")->required();
-  dialog->add_option("--out", out, "Picture file (.png, .svg)")->required();
-  dialog->callback([&] { result = vxcli::DialogPicture(drawing, out); });
 
   CLI::App* menu = app.add_subcommand("menu", "Draw the popup menu of a command menu file (VXCMENU) as a picture");
   menu->add_option("FILE", drawing, "Command menu file: one \"label:command\" line per item")->required();
   menu->add_option("--out", out, "Picture file (.png, .svg)")->required();
   menu->callback([&] { result = vxcli::MenuPicture(drawing, out); });
+}
+
+void AddDialog(CLI::App& app, vxcli::DialogArgs& args, int& result) {
+  CLI::App* dialog = app.add_subcommand("dialog", "Draw one of the pack's dialogs as a picture");
+  dialog->add_option("NAME", args.name, "Dialog resource name (DLGHATCHCMD, IDD_DLGDIST, ...)")->required();
+  dialog->add_option("--out", args.out, "Picture file (.png, .svg)")->required();
+  dialog->add_option("--run", args.script,
+                     "Run this script and draw the dialog as it stands the last time it waits for an answer");
+  dialog->add_option("--in", args.in, "Drawing to open before the script (.kvd or .dxf)");
+  dialog->add_option("--registry", args.registry, "Registry database file for the script's run");
+  dialog->callback([&] { result = vxcli::DialogPicture(args); });
 }
 
 void AddConvert(CLI::App& app, std::string& in, std::string& out, bool& strict, int& result) {
@@ -106,11 +113,13 @@ int main(int argc, char** argv) {
   app.failure_message(FailureMessage);
   int result = vxcli::kExitOk;
   vxcli::RunArgs run_args;
+  vxcli::DialogArgs dialog_args;
   std::string drawing, out, convert_in, convert_out, help_topic;
   bool json = false, strict = false;
 
   AddRun(app, run_args, result);
   AddDrawingCommands(app, drawing, out, json, strict, result);
+  AddDialog(app, dialog_args, result);
   AddConvert(app, convert_in, convert_out, strict, result);
   app.add_subcommand("commands", "List the pack's commands")->callback([&] { result = vxcli::ListCommands(); });
   app.add_subcommand("about", "Show the pack's About text")->callback([&] { result = vxcli::About(); });

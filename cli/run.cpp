@@ -42,7 +42,7 @@ void RunAll(const RunArgs& args) {
   const std::unique_ptr<std::ofstream> transcript_file = OpenTranscript(args.transcript);
   std::ostream& transcript = transcript_file ? *transcript_file : std::cout;
   {
-    vxh::Session session(transcript, {args.registry, args.frames});
+    vxh::Session session(transcript, {args.registry, args.frames, "", ""});
     if (!args.in.empty()) session.Open(args.in, args.strict);
     for (const std::string& script : args.scripts) session.RunFile(script);
     // Only a run that went through to the end writes its drawing.

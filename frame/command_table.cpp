@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "cut/cut_commands.h"
-#include "frame/not_available.h"
 #include "hatch/hatch_commands.h"
 #include "layers/layers_commands.h"
 #include "measure/measure_commands.h"
@@ -13,15 +12,6 @@
 #include "transform/transform_commands.h"
 
 namespace vx {
-
-namespace {
-
-template <std::size_t Slot>
-constexpr CommandEntry Pending(std::string_view name) {
-  return {name, &NotAvailable<Slot>, false};
-}
-
-}  // namespace
 
 const std::array<CommandEntry, kCommandCount> kCommands = {{
     {"VXLAYERS", &LayersCommand, true},
@@ -59,7 +49,7 @@ const std::array<CommandEntry, kCommandCount> kCommands = {{
     {"VXTEXTEXPL", &TextExplodeCommand, true},
     {"VXFRONT", &FrontCommand, true},
     {"VXBACK", &BackCommand, true},
-    Pending<36>("VXHATCH"),
+    {"VXHATCH", &HatchDialogCommand, true},
     {"VXHATCHSCAN", &HatchScanCommand, true},
     {"VXHATCHSMART", &HatchSmartCommand, true},
     {"VXHATCHSTANDARD", &HatchStandardCommand, true},

@@ -10,6 +10,7 @@ void HatchOptModCommand();    // VXHATCHOPTMOD
 void HatchOptCommand();       // VXHATCHOPT
 void HatchScanCommand();      // VXHATCHSCAN
 void HatchSmartCommand();     // VXHATCHSMART
+void HatchDialogCommand();    // VXHATCH
 void HatchExplodeCommand();   // VXHEXPLODE
 
 }  // namespace vx

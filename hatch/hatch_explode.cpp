@@ -22,6 +22,8 @@ namespace {
 
 // Pattern kind 1: the host's scalable fill style named in the options.
 constexpr std::int32_t kPatternKindKorvex = 1;
+// A colour word's colour; the top byte is no colour.
+constexpr std::uint32_t kColourBits = 0xFFFFFF;
 
 int FreeOne(DList* list, Entity entity, std::intptr_t, std::intptr_t) {
   list->Free(entity);
@@ -57,7 +59,10 @@ Entity AddLinesGroup(DList* list, Entity filled, DList*& members) {
   list->PlaceBefore(group, filled);
   list->Commit(group);
   CopyCStuff(group, filled);
-  PutU32(group, kHdrAttr6, GetU32(filled, kHdrAttr10));
+  // The lines take the colour the fill was drawn in: the fill colour, or the
+  // entity's own pen (which CopyCStuff gave the group) when it has none.
+  if (const std::uint32_t fill_colour = GetU32(filled, kHdrAttr10); (fill_colour & kColourBits) != 0)
+    PutU32(group, kHdrAttr6, fill_colour);
   PutU16(group, kHdrFillStyle, 0);
   PutU32(group, kHdrAttr22, 0);
   return group;
@@ -89,7 +94,9 @@ int ExplodeOne(DList* list, Entity entity, std::intptr_t, std::intptr_t) {
   if (GetI8(entity, kHdrKind) == kKindGroup) {
     if (DList* members = list->MemberList(entity)) {
       list->Unmark(entity);
-      members->Walk(&ExplodeOne, kWalkSelected);
+      // Picking a group picks everything in it; its members carry no marks of
+      // their own, so a walk of the marked ones would find none.
+      members->Walk(&ExplodeOne, kWalkAll);
       return 0;
     }
   }

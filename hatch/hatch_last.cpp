@@ -6,30 +6,18 @@
 #include "hatch/hatch_commands.h"
 #include "hatch/hatch_state.h"
 #include "hatch/hatch_storage.h"
+#include "hatch/method_commands.h"
 #include "host/host_api.h"
 #include "host/message_boxes.h"
 
 namespace vx {
-
-namespace {
-
-const char* MethodCommand(std::int32_t method) {
-  switch (method) {
-    case kMethodScan: return "VXHATCHSCAN";
-    case kMethodSmart: return "VXHATCHSMART";
-    case kMethodRegular: return "VXHATCHSTANDARD";
-    default: return nullptr;
-  }
-}
-
-}  // namespace
 
 // The command table's handler is the command itself, or, while its family is
 // not built, the handler that says so.
 void HatchLastCommand() {
   LoadHatchOptions();
   const std::int32_t method = Hatch().options.FillMethod();
-  if (const char* name = MethodCommand(method)) {
+  if (const char* name = MethodCommandName(method)) {
     for (const CommandEntry& entry : kCommands) {
       if (entry.name == name) return entry.handler();
     }

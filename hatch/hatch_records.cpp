@@ -39,6 +39,9 @@ void HatchOptions::SetModifyOffset(double x, double y) {
 std::string_view HatchOptions::SearchText() const {
   return FieldText(bytes.data(), kOptSearchText, kOptSearchTextBytes);
 }
+void HatchOptions::SetSearchText(std::string_view text) {
+  PutFieldText(bytes.data(), kOptSearchText, kOptSearchTextBytes, text);
+}
 std::string_view HatchOptions::KorvexName() const {
   return FieldText(bytes.data(), kOptKorvexName, kOptPatternNameBytes);
 }
@@ -58,6 +61,7 @@ void HatchOptions::SetSettingsName(std::string_view name) {
   PutFieldText(bytes.data(), kOptSettingsName, kOptSettingsNameBytes, name);
 }
 bool HatchOptions::ShowPreviews() const { return GetI32(bytes.data(), kOptShowPreviews) != 0; }
+void HatchOptions::SetShowPreviews(bool on) { PutI32(bytes.data(), kOptShowPreviews, on ? 1 : 0); }
 
 // ---- Settings -----------------------------------------------------------------------
 

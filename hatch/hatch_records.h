@@ -36,6 +36,7 @@ struct HatchOptions {
   double ModifyOffsetY() const;
   void SetModifyOffset(double x, double y);
   std::string_view SearchText() const;
+  void SetSearchText(std::string_view text);
   std::string_view KorvexName() const;
   void SetKorvexName(std::string_view name);
   std::string_view PatName() const;
@@ -43,6 +44,7 @@ struct HatchOptions {
   std::string_view SettingsName() const;
   void SetSettingsName(std::string_view name);
   bool ShowPreviews() const;
+  void SetShowPreviews(bool on);
 };
 
 struct HatchSettings {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "hatch/hatch_dialog_fields.h"
 #include "hatch/hatch_records.h"
 #include "hatch/pat_list.h"
 #include "hatch/scan_state.h"
@@ -45,7 +46,10 @@ struct HatchState {
   DList* boundary = nullptr;  // "~HatchBorder.kvd" while a fill command runs
   HatchOptionAnswers answers;
   double smart_point[2] = {0, 0};  // VXHATCHSMART: the point picked in the area
-  ScanPaintState scan;             // VXHATCHSCAN while its strokes are painted
+  // What the controls of the hatch dialogs are bound to while VXHATCH runs.
+  CommandDialogFields command_dialog;
+  LinePatternFields line_dialog;
+  ScanPaintState scan;  // VXHATCHSCAN while its strokes are painted
 };
 
 // The hatch part of the loaded pack's state.

@@ -35,10 +35,11 @@ void AddPatFile(const char* path) { WriteRegistryValue(kPatFilesKey, path, nullp
 
 void DeletePatFile(const char* path) { DeleteRegistryValue(kPatFilesKey, path); }
 
-void ListPatFiles(std::vector<std::string>& files) {
+bool ListPatFiles(std::vector<std::string>& files) {
   std::vector<std::string> names;
-  if (!EnumerateValueNames(kPatFilesKey, [&](const std::string& name) { names.push_back(name); })) return;
+  if (!EnumerateValueNames(kPatFilesKey, [&](const std::string& name) { names.push_back(name); })) return false;
   files = std::move(names);
+  return true;
 }
 
 }  // namespace vx

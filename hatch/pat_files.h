@@ -17,7 +17,8 @@ void FreePatList(PatList& list);
 
 void AddPatFile(const char* path);
 void DeletePatFile(const char* path);
-// The registered file names; `files` stays as it is when the key does not open.
-void ListPatFiles(std::vector<std::string>& files);
+// The registered file names; false, with `files` as it was, when the key does
+// not open.
+bool ListPatFiles(std::vector<std::string>& files);
 
 }  // namespace vx

@@ -15,12 +15,9 @@ int KVAPI EStretch(Entity, const double*, const double*) { vxh::NotBuilt("EStret
 // ---- Geometry of texts and cursor snapping --------------------------------
 
 // ---- Dialogs and their controls --------------------------------------------
-void* KVAPI CreateXWCtrl(void*, const int*) { vxh::NotBuilt("CreateXWCtrl"); }
+
 
 // ---- Strings and colours -----------------------------------------------------
-int KVAPI GetBkgndColor() { vxh::NotBuilt("GetBkgndColor"); }
-int KVAPI GetCurColor() { vxh::NotBuilt("GetCurColor"); }
-std::uint32_t KVAPI LookupColor(int) { vxh::NotBuilt("LookupColor"); }
 
 // ---- Files and registry ------------------------------------------------------
 

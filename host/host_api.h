@@ -247,7 +247,13 @@ int KVAPI TSpecDialog(std::uint8_t* text_spec, int mode);
 int KVAPI GetBkgndColor();
 int KVAPI GetCurColor();
 std::uint32_t KVAPI LookupColor(int colour);
-void* KVAPI CreateXWCtrl(void* parent, const int* rect);
+// A host view window over `rect` (left, top, right, bottom in pixels of the
+// parent window): a view record as drag routines get it (drag_view.h), whose
+// visible width and height the caller sets before drawing; the view is
+// centred on the origin. EDrawM and the GetGDraw2 object draw into it, and
+// RelXWCtrl releases it. Null when the host cannot make one.
+DragView* KVAPI CreateXWCtrl(void* parent, const int* rect);
+void KVAPI RelXWCtrl(DragView* view);
 
 // Layers, styles and entity settings.
 std::uint8_t* KVAPI GetCurLayer();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "headless/dialogs/dialog_template.h"
+#include "headless/win/paint_ops.h"
 #include "host/host_api.h"
 #include "host/win_api.h"
 
@@ -58,6 +59,8 @@ struct Dlg {
   bool running = false;
   bool closed = false;
   int result = 0;
+  // What each owner-drawn control painted when the dialog was last drawn.
+  std::map<int, std::vector<vxh::win::PaintOp>> painted;
 
   // The control; a HostFault naming the operation when the template has none.
   vxh::dialogs::ControlState& Control(int id, const char* operation);

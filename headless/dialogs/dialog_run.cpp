@@ -9,6 +9,7 @@
 #include "headless/dialogs/control_values.h"
 #include "headless/dialogs/dialog_answer.h"
 #include "headless/dialogs/dialog_object.h"
+#include "headless/dialogs/dialog_table.h"
 #include "headless/dialogs/owner_draw.h"
 #include "headless/host_error.h"
 #include "headless/script/event.h"
@@ -101,6 +102,11 @@ void SetFirstFocus(vx::Dlg& d) {
   }
 }
 
+void Painted(const DialogTable& table, vx::Dlg& d) {
+  PaintOwnerDrawn(d);
+  table.Waiting(d);
+}
+
 void ApplyAnswer(vx::Dlg& d, const std::vector<AnswerItem>& items) {
   for (const AnswerItem& item : items) {
     if (d.closed) throw BadInput("the dialog " + d.Name() + " closed already; nothing may follow its button");
@@ -155,10 +161,11 @@ extern "C" int KVAPI Dialog(vx::Dlg* dialog, void*, int) {
   SetFirstFocus(d);
   DialogWindow window(vxh::win::RunningWindows("Dialog"), d);
   session.Log().DialogOpens(d.tpl->title);
-  PaintOwnerDrawn(d);
+  const DialogTable& table = RunningDialogs("Dialog");
+  Painted(table, d);
   while (!d.closed) {
     TakeToken(session, d, session.NextModalToken("the dialog " + vxh::QuoteForMessage(d.tpl->title)));
-    if (!d.closed) PaintOwnerDrawn(d);
+    if (!d.closed) Painted(table, d);
   }
   session.Log().DialogCloses(d.result);
   return d.result;

@@ -3,7 +3,9 @@
 // RelDlg) are freed with it.
 #pragma once
 
+#include <functional>
 #include <set>
+#include <utility>
 
 namespace vx {
 struct Dlg;
@@ -23,8 +25,18 @@ class DialogTable {
   bool Contains(vx::Dlg* dialog) const { return live_.count(dialog) != 0; }
   const std::set<vx::Dlg*>& Live() const { return live_; }
 
+  // Shown every dialog as it stands each time it waits for an answer, its
+  // owner-drawn controls painted: the session's picture of a dialog, a
+  // test's look at the controls.
+  using Watcher = std::function<void(const vx::Dlg&)>;
+  void WatchWaiting(Watcher watcher) { watcher_ = std::move(watcher); }
+  void Waiting(const vx::Dlg& dialog) const {
+    if (watcher_) watcher_(dialog);
+  }
+
  private:
   std::set<vx::Dlg*> live_;
+  Watcher watcher_;
 };
 
 // The running session's table; a HostFault naming `operation` when no

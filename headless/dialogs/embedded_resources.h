@@ -1,5 +1,5 @@
 // The resource scripts, embedded at build time: the pack's (resources/*.rc)
-// and the host's own (headless/resources/*.rc).
+// and the host's own (headless/resources/*.rc); and the pack's icons.
 #pragma once
 
 #include <string_view>
@@ -14,5 +14,13 @@ struct EmbeddedResource {
 
 const std::vector<EmbeddedResource>& EmbeddedResources();
 const std::vector<EmbeddedResource>& HostEmbeddedResources();
+
+// The icons of resources/icons/, by file name ("method_scan.ico").
+struct EmbeddedIcon {
+  std::string_view file;
+  std::string_view bytes;
+};
+
+const std::vector<EmbeddedIcon>& EmbeddedIcons();
 
 }  // namespace vxh::dialogs

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "headless/dialogs/dialog_units.h"
+#include "headless/win/gdi_objects.h"
 
 namespace vxh::dialogs {
 
@@ -41,6 +42,7 @@ void PaintList(vx::Dlg& d, int id, ControlState& state, HDC dc) {
 }  // namespace
 
 void PaintOwnerDrawn(vx::Dlg& d) {
+  d.painted.clear();
   for (auto& [id, state] : d.controls) {
     if (!state.visible || state.binding.draw == nullptr || !state.tpl->OwnerDrawn()) continue;
     HDC dc = GetDC(d.window);
@@ -49,6 +51,7 @@ void PaintOwnerDrawn(vx::Dlg& d) {
     } else {
       DrawItem(d, id, state, dc, 0, ControlRect(*state.tpl));
     }
+    d.painted[id] = TakePaint(dc);
     ReleaseDC(d.window, dc);
   }
 }

@@ -35,6 +35,9 @@ EntityLook LookOf(vx::Entity e, const PictureStyles& styles, const PictureFrame&
   EntityLook look;
   const std::uint16_t layer = vx::GetU16(e, vx::kHdrLayer);
   look.colour = PenColour(vx::GetU32(e, vx::kHdrAttr6), styles.LayerColourIndex(layer), layer);
+  const std::uint32_t fill_pen = vx::GetU32(e, vx::kHdrAttr10);
+  look.fill_colour =
+      (fill_pen & 0xFFFFFF) != 0 ? PenColour(fill_pen, styles.LayerColourIndex(layer), layer) : look.colour;
   look.width = PenWidth(vx::GetU8(e, vx::kHdrAttrByte));
   look.dashes = CairoDashes(styles.LineDashes(vx::GetU16(e, vx::kHdrLineStyle)),
                             DashUnitPixels(frame.scale, styles.LineStyleScale()));
@@ -73,6 +76,13 @@ void FigurePainter::Stroke(const EntityLook& look, double width, bool dashed) {
   cairo_stroke(cr_);
 }
 
+void FigurePainter::StrokePlain(const Rgb& colour, double width) {
+  SetColour(cr_, colour);
+  cairo_set_line_width(cr_, width);
+  cairo_set_dash(cr_, nullptr, 0, 0);
+  cairo_stroke(cr_);
+}
+
 void FigurePainter::Outline(const Shape& shape, const EntityLook& look, const Matrix& placement) {
   PathBuilder path(cr_, ToPicture(placement));
   path.AddShape(shape);
@@ -88,7 +98,7 @@ void FigurePainter::Hatch(const Shape& shape, const EntityLook& look, const Matr
   outline.AddShape(shape);
   if (!outline.Usable()) return cairo_new_path(cr_);
   if (look.fill->solid) {
-    SetColour(cr_, look.colour);
+    SetColour(cr_, look.fill_colour);
     cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_EVEN_ODD);
     cairo_fill_preserve(cr_);
     return Stroke(look, look.width, true);
@@ -101,7 +111,7 @@ void FigurePainter::Hatch(const Shape& shape, const EntityLook& look, const Matr
     lines.MoveTo(s.first);
     lines.LineTo(s.second);
   }
-  if (lines.Usable()) Stroke(look, kHatchWidth, false);
+  if (lines.Usable()) StrokePlain(look.fill_colour, kHatchWidth);
   else cairo_new_path(cr_);
   cairo_restore(cr_);
 }

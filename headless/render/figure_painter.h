@@ -17,13 +17,15 @@ namespace vxh {
 
 struct EntityLook {
   Rgb colour;
+  Rgb fill_colour;             // of the hatch lines or the solid fill
   double width = 1.5;          // pixels
   std::vector<double> dashes;  // pixels, cairo's on-off order; empty: solid
   const FillPattern* fill = nullptr;
 };
 
-// The look of an entity from its header: pen colour (byte 6), line weight
-// (byte 5), line style (16), fill style (14) and layer (20).
+// The look of an entity from its header: pen colour (byte 6), fill colour
+// (byte 10; 0 fills with the pen), line weight (byte 5), line style (16),
+// fill style (14) and layer (20).
 EntityLook LookOf(vx::Entity entity, const PictureStyles& styles, const PictureFrame& frame);
 
 class FigurePainter {
@@ -43,6 +45,7 @@ class FigurePainter {
   void Text(const TextRun& run, const EntityLook& look, const Matrix& placement);
   void InkText(const TextRun& run, const EntityLook& look, const Matrix& placement, bool strokes);
   void Stroke(const EntityLook& look, double width, bool dashed);
+  void StrokePlain(const Rgb& colour, double width);
 
   cairo_t* cr_;
   PictureFrame frame_;

@@ -13,6 +13,10 @@ class Document;
 struct SessionOptions {
   std::string registry_path;  // empty: the default registry
   std::string frames_dir;     // empty: no preview frames
+  // A picture of the dialog of this template name, as it stands each time it
+  // waits for an answer, written to dialog_picture_path (.png or .svg).
+  std::string dialog_picture_name;
+  std::string dialog_picture_path;
 };
 
 class Session {

@@ -1,11 +1,12 @@
 #include "headless/session/session_core.h"
 
-#include "headless/ascii_case.h"
-#include "headless/files/host_paths.h"
-
 #include <cstdlib>
 
+#include "headless/ascii_case.h"
+#include "headless/dialogs/dialog_object.h"
+#include "headless/dialogs/running_picture.h"
 #include "headless/drawing/document.h"
+#include "headless/files/host_paths.h"
 #include "headless/host_error.h"
 #include "headless/script/lexer.h"
 #include "headless/script/variables.h"
@@ -32,6 +33,7 @@ SessionCore::SessionCore(std::ostream& transcript, SessionOptions options)
   view_.SetView(kDefaultView);
   host_path_ = DefaultHostPath();
   host_.registry.path = options_.registry_path;
+  WatchForDialogPicture();
   g_active = this;
   try {
     InstalledPack().attach(&module_handle_);
@@ -57,6 +59,14 @@ SessionCore& SessionCore::Active(const char* operation) {
 }
 
 SessionCore* SessionCore::ActiveOrNull() { return g_active; }
+
+void SessionCore::WatchForDialogPicture() {
+  if (options_.dialog_picture_name.empty()) return;
+  host_.dialogs.WatchWaiting(
+      [this, name = options_.dialog_picture_name, path = options_.dialog_picture_path](const vx::Dlg& dialog) {
+        if (dialog.tpl->name == name) dialogs::DrawRunningDialog(dialog, PictureStyles(doc_->Tables()), path);
+      });
+}
 
 void SessionCore::ReplaceDocument(std::unique_ptr<Document> doc) { doc_ = std::move(doc); }
 

@@ -88,6 +88,8 @@ class SessionCore : public script::ModalInput {
   std::optional<script::EventKind> PeekYesNo();
   bool PeekRightClick();
   void Abandon();
+  // The picture of a dialog that the options ask for, drawn each time it waits.
+  void WatchForDialogPicture();
   // " (after the error \"...\")" when an error box showed while the failing
   // token or the one before it was handled: the script went on as if the
   // command had worked, and that box is the cause a user needs to see.

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <map>
 
+#include "headless/win/gdi_objects.h"
 #include "headless/win/windows_state.h"
 
 namespace vxh::win {
@@ -59,7 +60,19 @@ int DrawTextA(HDC dc, LPCSTR text, int length, RECT* rect, UINT format) {
   if (text == nullptr || rect == nullptr) return 0;
   const std::size_t size = length < 0 ? std::strlen(text) : static_cast<std::size_t>(length);
   vxh::win::WindowsState& state = vxh::win::RunningWindows("DrawTextA");
-  state.drawn.push_back({dc, std::string(text, size), *rect, format, vxh::win::Background(state, dc)});
+  const COLORREF background = vxh::win::Background(state, dc);
+  state.drawn.push_back({dc, std::string(text, size), *rect, format, background});
+  if (const vxh::TextState* text_state = vxh::TextStateOf(dc)) {
+    vxh::win::PaintOp op;
+    op.kind = vxh::win::PaintKind::kText;
+    op.rect = *rect;
+    op.colour = text_state->colour;
+    op.text.assign(text, size);
+    op.format = format;
+    op.transparent = text_state->background_mode == TRANSPARENT;
+    op.background = background;
+    vxh::RecordPaint(dc, std::move(op));
+  }
   return vxh::win::kLineHeight;
 }
 

@@ -1,6 +1,7 @@
 // What the Windows services of the headless host remember while a session
 // runs: hooks, windows, menus, posted messages, the clock and the cursor
-// shape, the texts drawn into device contexts and the keys held. The session
+// shape, the texts drawn into device contexts, the keys held, and the fonts,
+// brushes and device contexts with what they painted. The session
 // owns one; a new session starts from a fresh one, as a freshly started host
 // would, so nothing is reset by hand.
 #pragma once
@@ -11,6 +12,7 @@
 #include <map>
 #include <vector>
 
+#include "headless/win/gdi_object_table.h"
 #include "headless/win/clock.h"
 #include "headless/win/gdi_text.h"
 #include "headless/win/message_queue.h"
@@ -50,6 +52,8 @@ struct WindowsState {
   std::vector<DrawnText> drawn;
 
   std::array<bool, 256> held{};  // by virtual key
+
+  GdiObjects gdi;
 };
 
 // The running session's state, for the Windows functions the pack calls; a

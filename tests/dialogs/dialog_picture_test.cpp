@@ -35,7 +35,7 @@ TEST_P(EveryDialog, IsDrawnAsAPicture) {
   DrawDialogPicture(*d, png.string());
   DrawDialogPicture(*d, svg.string());
   ASSERT_TRUE(fs::exists(png));
-  EXPECT_GT(fs::file_size(png), 3000u);
+  EXPECT_GT(fs::file_size(png), 2000u);
   std::ifstream in(svg);
   const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   EXPECT_NE(text.find("<svg"), std::string::npos);

@@ -8,6 +8,7 @@
 #include "headless/fonts/face_match.h"
 #include "host/win_api.h"
 #include "tests/fonts/font_test_support.h"
+#include "tests/session/session_fixture.h"
 
 namespace {
 
@@ -23,7 +24,9 @@ struct Outline {
   std::vector<std::uint8_t> bytes;
 };
 
-class GlyphOutline : public ::testing::Test {
+// The fonts and device contexts belong to the running session, so the
+// session comes first.
+class GlyphOutline : public vxh::testing::SessionTest {
  protected:
   ~GlyphOutline() override {
     for (HFONT f : fonts_) {
@@ -170,7 +173,9 @@ TEST_F(GlyphOutline, FailuresAnswerGdiError) {
   EXPECT_EQ(GetGlyphOutlineA(dc_, 0x141, GGO_NATIVE, &gm, 0, nullptr, &kIdentity), GDI_ERROR);
 }
 
-TEST(GdiObjects, HandlesFollowTheWindowsRules) {
+using GdiObjects = vxh::testing::SessionTest;
+
+TEST_F(GdiObjects, HandlesFollowTheWindowsRules) {
   HDC dc = GetDC(nullptr);
   ASSERT_NE(dc, nullptr);
   HFONT font = CreateFontA(-20, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 7, 0, 0, 0x22, "DejaVu Sans");

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "headless/fonts/gdi_objects.h"
+#include "headless/win/gdi_objects.h"
 #include "headless/win/gdi_text.h"
 #include "headless/win/windows_state.h"
 #include "host/win_api.h"

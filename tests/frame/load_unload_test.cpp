@@ -49,14 +49,6 @@ TEST(LoadUnload, AReloadedPackStartsWithFreshState) {
   EXPECT_EQ(Pack().text_template, nullptr);
 }
 
-TEST(LoadUnload, ACommandNotBuiltYetSaysSoAndEnds) {
-  std::ostringstream transcript;
-  vxh::Session session(transcript);
-  session.RunText("VXHATCH\nLINE; 0,0; 1,1; <enter>\n");
-  EXPECT_NE(transcript.str().find("[Message] VXHATCH is not available yet"), std::string::npos)
-      << transcript.str();
-}
-
 TEST(LoadUnload, AboutShowsTheCommandListInAMessageBox) {
   std::ostringstream transcript;
   vxh::Session session(transcript);

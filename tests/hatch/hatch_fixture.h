@@ -73,7 +73,7 @@ struct ScratchRegistry {
 
 class HatchSession : private ScratchRegistry, public SessionTest {
  protected:
-  HatchSession() : SessionTest({registry_path, ""}) {}
+  HatchSession() : SessionTest({registry_path, "", "", ""}) {}
 
   using ScratchRegistry::dir;
   using ScratchRegistry::registry_path;

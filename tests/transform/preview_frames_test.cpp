@@ -29,7 +29,7 @@ TEST(PreviewFrames, ShiftWritesOneFramePerMoveWithTheEntitiesIn15DegreeSteps) {
   fs::remove_all(dir);
   std::ostringstream transcript;
   {
-    Session session(transcript, SessionOptions{"", dir.string()});
+    Session session(transcript, SessionOptions{"", dir.string(), "", ""});
     session.RunText(
         "LINE;0,0;10,0;;VXMOVE;all;0,0;<move 50,50>;<hold shift>;"
         "<move 60,52>;<move 60,55>;<move 60,58>;<move 55,60>;<move 52,60>;<esc>");

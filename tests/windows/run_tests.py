@@ -15,6 +15,7 @@ import concurrent.futures
 import json
 import os
 import re
+import shlex
 import shutil
 import subprocess
 import sys
@@ -244,7 +245,7 @@ def run_scenario(programs, program, script, folder, out):
     for line in (calls or '').splitlines():
         line = line.strip()
         if line and not line.startswith('#'):
-            args = line.replace('{dir}', folder).split()
+            args = shlex.split(line.replace('{dir}', folder))  # as the scenario runner's shell reads it
             r = programs.run(programs.linux, ['registry'] + args + ['--registry', registry], out)
             check(r.returncode == 0, f'registry {line}: {r.stderr}')
     env = {}

@@ -25,7 +25,7 @@ SCALARS = {
 WORDS = {'std::uintptr_t': False, 'std::intptr_t': True, 'WPARAM': False, 'LPARAM': True,
          'LRESULT': True}
 POINTER_ALIASES = {'LPSTR', 'LPCSTR', 'LPVOID', 'LPBYTE', 'LPDWORD', 'PBYTE', 'HANDLE', 'HWND',
-                   'HINSTANCE', 'HMODULE', 'HHOOK', 'HDC', 'HGDIOBJ', 'HFONT', 'HCURSOR', 'HMENU',
+                   'HINSTANCE', 'HMODULE', 'HHOOK', 'HDC', 'HGDIOBJ', 'HFONT', 'HBRUSH', 'HCURSOR', 'HMENU',
                    'HKEY', 'Entity'}
 
 

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <exception>
 
-#include "headless/fonts/gdi_objects.h"
+#include "headless/win/gdi_objects.h"
 #include "headless/fonts/native_outline.h"
 
 extern "C" {

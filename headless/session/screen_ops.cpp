@@ -5,6 +5,7 @@
 #include <string>
 
 #include "headless/drawing/entity_node.h"
+#include "headless/win/gdi_objects.h"
 #include "headless/geometry/checked_pointer.h"
 #include "headless/geometry/entity_access.h"
 #include "headless/host_error.h"
@@ -57,13 +58,18 @@ std::vector<double> Points(const double* p1, const double* p2, int dimensions, c
   return points;
 }
 
+// A host view window keeps its own drawing; everything else goes to the screen.
+void Draw(vx::DragView* view, Primitive primitive, const char* operation) {
+  if (!DrawIntoHostView(view, primitive)) RunningScreen(operation).AddPrimitive(std::move(primitive));
+}
+
 template <int Dimensions>
-void DrawLine(vx::DragView*, const double* p1, const double* p2) {
+void DrawLine(vx::DragView* view, const double* p1, const double* p2) {
   Primitive line;
   line.kind = PrimitiveKind::kLine;
   line.three_d = Dimensions == 3;
   line.points = Points(p1, p2, Dimensions, "drawing object line");
-  RunningScreen("drawing").AddPrimitive(std::move(line));
+  Draw(view, std::move(line), "drawing");
 }
 
 template <int Dimensions>
@@ -139,7 +145,7 @@ void KVAPI EDrawM(DragView* view, Entity record) {
   if (vxh::IsHostRecord(record) && vxh::IsContainerKind(vx::GetI8(record, vx::kHdrKind))) {
     vxh::screen::CollectMembers(record, vxh::Identity(), 0, entity.members);
   }
-  vxh::screen::RunningScreen("EDrawM").AddPrimitive(std::move(entity));
+  vxh::screen::Draw(view, std::move(entity), "EDrawM");
 }
 
 void KVAPI ShowChanges() { ++vxh::screen::RunningScreen("ShowChanges").MutableCounts().show_changes; }
