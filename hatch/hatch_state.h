@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "hatch/connector_index.h"
 #include "hatch/hatch_records.h"
 #include "hatch/pat_list.h"
 #include "hatch/scan_state.h"
@@ -45,6 +46,7 @@ struct HatchState {
   DList* boundary = nullptr;  // "~HatchBorder.kvd" while a fill command runs
   HatchOptionAnswers answers;
   double smart_point[2] = {0, 0};  // VXHATCHSMART: the point picked in the area
+  ConnectorIndex connectors;       // VXHATCHSMART: its boundary, for the connector tests of one run
   ScanPaintState scan;             // VXHATCHSCAN while its strokes are painted
 };
 
