@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "hatch/crossings.h"
 
@@ -25,6 +26,7 @@ void BoundaryIndex::Build(DList* boundary) {
                    [this](std::uint32_t l, std::uint32_t r) { return pieces_[l].min_x < pieces_[r].min_x; });
   active_.reserve(by_min_.size());
   scratch_.reserve(by_min_.size());
+  ranges_built_ = false;
   Restart();
 }
 
@@ -59,6 +61,27 @@ void BoundaryIndex::CollectAll(const ScanLine& scan, CrossingBuffer& out) const 
   for (const BoundaryPiece& p : pieces_) {
     if (Indexed(p)) PieceCrossings(p, scan, out);
   }
+}
+
+// A range whose ends came in the wrong order from the host still holds
+// every x its piece can be met at.
+void BoundaryIndex::BuildRanges() {
+  std::vector<GridBox> ranges;
+  ranged_.clear();
+  for (std::uint32_t i = 0; i < pieces_.size(); ++i) {
+    const BoundaryPiece& p = pieces_[i];
+    if (!Indexed(p)) continue;
+    ranges.push_back({std::min(p.min_x, p.max_x), 0, std::max(p.min_x, p.max_x), 0});
+    ranged_.push_back(i);
+  }
+  ranges_.Build(std::move(ranges));
+  ranges_built_ = true;
+}
+
+void BoundaryIndex::CollectAt(const ScanLine& scan, CrossingBuffer& out) {
+  if (!std::isfinite(scan.x)) return CollectAll(scan, out);
+  if (!ranges_built_) BuildRanges();
+  for (std::uint32_t id : ranges_.Near({scan.x, 0, scan.x, 0})) PieceCrossings(pieces_[ranged_[id]], scan, out);
 }
 
 }  // namespace vx

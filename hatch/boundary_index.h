@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "hatch/boundary_pieces.h"
+#include "hatch/box_grid.h"
 #include "hatch/crossing_buffer.h"
 #include "hatch/scan_line.h"
 #include "host/kv_types.h"
@@ -26,17 +27,27 @@ class BoundaryIndex {
   void Collect(const ScanLine& scan, CrossingBuffer& out);
   // The same without the index: every piece is asked, in walk order.
   void CollectAll(const ScanLine& scan, CrossingBuffer& out) const;
+  // The same for a scan line anywhere, outside any sweep: only the pieces
+  // whose x-range holds it are asked, in walk order, so the crossings are
+  // those of CollectAll in the same order.
+  void CollectAt(const ScanLine& scan, CrossingBuffer& out);
 
   std::size_t PieceCount() const { return pieces_.size(); }
 
  private:
   void Advance(double x);
+  void BuildRanges();
 
   std::vector<BoundaryPiece> pieces_;   // in walk order
   std::vector<std::uint32_t> by_min_;   // finite pieces by ascending min_x
   std::vector<std::uint32_t> active_;   // pieces whose range may hold x, in walk order
   std::vector<std::uint32_t> scratch_;
   std::size_t next_ = 0;                // next entry of by_min_ to activate
+  // For CollectAt, made on its first use after Build: the finite pieces'
+  // x-ranges, and for each of them the piece it stands for (ascending).
+  BoxGrid ranges_;
+  std::vector<std::uint32_t> ranged_;
+  bool ranges_built_ = false;
 };
 
 }  // namespace vx

@@ -1,5 +1,7 @@
 #include "hatch/connector.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "host/entity_layout.h"
@@ -10,14 +12,79 @@ namespace vx {
 
 namespace {
 
+// A millionth of the connector's position and length.
+constexpr double kReachRelative = 1e-6;
+
 double Cross(double ax, double ay, double bx, double by) { return ax * by - ay * bx; }
 
-// Straight edge e1-e2 against the connector: both parameters in [0, 1].
-// Parallel edges never meet it.
-bool EdgeCrosses(const Connector& c, const double* e1, const double* e2) {
+void Vertex(Entity e, std::uint32_t i, double* out) {
+  out[0] = GetF64(e, kPolyVertices + kVertexBytes * i);
+  out[1] = GetF64(e, kPolyVertices + kVertexBytes * i + 8);
+}
+
+// Calls `visit` with each edge of a line, path or polygon in order until it
+// returns true; returns whether it did.
+template <typename Visit>
+bool AnyEdge(Entity e, Visit&& visit) {
+  StraightEdge edge;
+  const int kind = GetI8(e, kHdrKind);
+  if (kind == kKindLine) {
+    edge = {{GetF64(e, kLineX1), GetF64(e, kLineY1)}, {GetF64(e, kLineX2), GetF64(e, kLineY2)}};
+    return visit(edge);
+  }
+  const std::uint32_t count = GetU16(e, kPolyCount);
+  // A record shorter than its count claims is read only as far as it goes.
+  const std::uint32_t size = GetU32(e, kHdrSize);
+  if (size < PolySize(count) || count < 2) return false;
+  for (std::uint32_t i = 0; i + 1 < count; ++i) {
+    Vertex(e, i, edge.a);
+    Vertex(e, i + 1, edge.b);
+    if (visit(edge)) return true;
+  }
+  if (kind != kKindPolygon) return false;
+  Vertex(e, count - 1, edge.a);
+  Vertex(e, 0, edge.b);
+  return visit(edge);
+}
+
+struct Walked {
+  const AreaConnector& connector;
+  GridBox reach;
+};
+
+int CrossesOne(DList*, Entity e, std::intptr_t data, std::intptr_t) {
+  const Walked& w = *reinterpret_cast<const Walked*>(data);
+  if (!IsStraightKind(GetI8(e, kHdrKind))) return OtherCrosses(e, w.connector) ? 1 : 0;
+  return AnyEdge(e, [&](const StraightEdge& edge) { return EdgeCrosses(w.connector, w.reach, edge); }) ? 1 : 0;
+}
+
+}  // namespace
+
+GridBox ConnectorReach(const AreaConnector& c) {
+  const double dx = c.to[0] - c.from[0];
+  const double dy = c.to[1] - c.from[1];
+  double size = std::fabs(dx);
+  for (double v : {dy, c.from[0], c.from[1], c.to[0], c.to[1]}) size = std::max(size, std::fabs(v));
+  const double reach = kReachRelative * size;
+  return {std::min(c.from[0], c.to[0]) - reach, std::min(c.from[1], c.to[1]) - reach,
+          std::max(c.from[0], c.to[0]) + reach, std::max(c.from[1], c.to[1]) + reach};
+}
+
+GridBox EdgeBox(const StraightEdge& e) {
+  return {std::min(e.a[0], e.b[0]), std::min(e.a[1], e.b[1]), std::max(e.a[0], e.b[0]), std::max(e.a[1], e.b[1])};
+}
+
+// Both parameters in [0, 1]. Parallel edges never meet the connector.
+bool EdgeCrosses(const AreaConnector& c, const GridBox& reach, const StraightEdge& edge) {
+  const double* e1 = edge.a;
+  const double* e2 = edge.b;
   if (c.horizontal) {
     const double m = c.from[1];
     if ((e1[1] < m) != (m < e2[1])) return false;
+  }
+  if (std::max(e1[0], e2[0]) < reach.min_x || std::min(e1[0], e2[0]) > reach.max_x ||
+      std::max(e1[1], e2[1]) < reach.min_y || std::min(e1[1], e2[1]) > reach.max_y) {
+    return false;
   }
   const double cx = c.to[0] - c.from[0];
   const double cy = c.to[1] - c.from[1];
@@ -32,36 +99,16 @@ bool EdgeCrosses(const Connector& c, const double* e1, const double* e2) {
   return t >= 0 && t <= 1 && u >= 0 && u <= 1;
 }
 
-bool LineCrosses(Entity e, const Connector& c) {
-  const double a[2] = {GetF64(e, kLineX1), GetF64(e, kLineY1)};
-  const double b[2] = {GetF64(e, kLineX2), GetF64(e, kLineY2)};
-  return EdgeCrosses(c, a, b);
+bool IsStraightKind(int kind) { return kind == kKindLine || kind == kKindPath || kind == kKindPolygon; }
+
+void AppendStraightEdges(Entity e, std::vector<StraightEdge>& out) {
+  AnyEdge(e, [&](const StraightEdge& edge) {
+    out.push_back(edge);
+    return false;
+  });
 }
 
-void Vertex(Entity e, std::uint32_t i, double* out) {
-  out[0] = GetF64(e, kPolyVertices + kVertexBytes * i);
-  out[1] = GetF64(e, kPolyVertices + kVertexBytes * i + 8);
-}
-
-bool PathCrosses(Entity e, const Connector& c, bool closed) {
-  const std::uint32_t count = GetU16(e, kPolyCount);
-  // A record shorter than its count claims is read only as far as it goes.
-  const std::uint32_t size = GetU32(e, kHdrSize);
-  if (size < PolySize(count) || count < 2) return false;
-  double a[2];
-  double b[2];
-  for (std::uint32_t i = 0; i + 1 < count; ++i) {
-    Vertex(e, i, a);
-    Vertex(e, i + 1, b);
-    if (EdgeCrosses(c, a, b)) return true;
-  }
-  if (!closed) return false;
-  Vertex(e, count - 1, a);
-  Vertex(e, 0, b);
-  return EdgeCrosses(c, a, b);
-}
-
-bool OtherCrosses(Entity e, const Connector& c) {
+bool OtherCrosses(Entity e, const AreaConnector& c) {
   std::uint8_t line[kLineSize] = {};
   PutU32(line, kHdrSize, kLineSize);
   PutI8(line, kHdrKind, kKindLine);
@@ -88,20 +135,9 @@ bool OtherCrosses(Entity e, const Connector& c) {
   return false;
 }
 
-int CrossesOne(DList*, Entity e, std::intptr_t connector, std::intptr_t) {
-  const Connector& c = *reinterpret_cast<const Connector*>(connector);
-  switch (GetI8(e, kHdrKind)) {
-    case kKindLine: return LineCrosses(e, c) ? 1 : 0;
-    case kKindPath: return PathCrosses(e, c, false) ? 1 : 0;
-    case kKindPolygon: return PathCrosses(e, c, true) ? 1 : 0;
-    default: return OtherCrosses(e, c) ? 1 : 0;
-  }
-}
-
-}  // namespace
-
-bool ConnectorBlocked(DList* boundary, const Connector& connector) {
-  return boundary->Walk(&CrossesOne, kWalkAll, reinterpret_cast<std::intptr_t>(&connector)) != 0;
+bool ConnectorBlocked(DList* boundary, const AreaConnector& connector) {
+  const Walked walked{connector, ConnectorReach(connector)};
+  return boundary->Walk(&CrossesOne, kWalkAll, reinterpret_cast<std::intptr_t>(&walked)) != 0;
 }
 
 }  // namespace vx

@@ -144,7 +144,8 @@ void Fill(DList* work, DList* boundary, DList* area_list, const SmartSteps& step
   ExtentsBox box{};
   if (!ReadExtentsBox(extents, box)) return;
   FillContext context(boundary, extents);
-  SmartAreas areas(boundary);
+  Hatch().connectors.Build(boundary);
+  SmartAreas areas(Hatch().connectors);
   if (!Sweep(context, box, steps, point, areas) || !areas.Found()) return;
   CopyFoundArea(work, area_list, areas, back);
 }
@@ -174,6 +175,7 @@ void PointPicked(int status) {
   }
   Hatch().boundary = boundary;
   Fill(work, boundary, area_list, steps);
+  Hatch().connectors.Clear();
   area_list->Release();
   boundary->Release();
   Hatch().boundary = nullptr;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "hatch/connector_index.h"
 #include "hatch/hatch_dialog_fields.h"
 #include "hatch/hatch_records.h"
 #include "hatch/pat_list.h"
@@ -49,7 +50,8 @@ struct HatchState {
   // What the controls of the hatch dialogs are bound to while VXHATCH runs.
   CommandDialogFields command_dialog;
   LinePatternFields line_dialog;
-  ScanPaintState scan;  // VXHATCHSCAN while its strokes are painted
+  ConnectorIndex connectors;  // VXHATCHSMART: its boundary, for the connector tests of one run
+  ScanPaintState scan;        // VXHATCHSCAN while its strokes are painted
 };
 
 // The hatch part of the loaded pack's state.

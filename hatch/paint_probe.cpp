@@ -7,14 +7,14 @@
 
 namespace vx {
 
-ProbeSpan NarrowProbe(const BoundaryIndex& index, CrossingBuffer& crossings, double position, double min, double max,
+ProbeSpan NarrowProbe(BoundaryIndex& index, CrossingBuffer& crossings, double position, double min, double max,
                       double along) {
   const double start = min - 1;
   const double end = max + 1;
   ScanLine probe;
   SetScanLine(probe, position, start, end);
   crossings.Clear();
-  index.CollectAll(probe, crossings);
+  index.CollectAt(probe, crossings);
   const std::vector<double>& ys = crossings.Resolve();
   // The crossings come sorted: the first at or above the cursor bounds the
   // probe from above, the one before it from below.

@@ -19,7 +19,7 @@ struct ProbeSpan {
 // box's range along it with a margin, so an end that moved met the
 // boundary). A crossing at `along` or above bounds it from above, one below
 // from below.
-ProbeSpan NarrowProbe(const BoundaryIndex& index, CrossingBuffer& crossings, double position, double min, double max,
+ProbeSpan NarrowProbe(BoundaryIndex& index, CrossingBuffer& crossings, double position, double min, double max,
                       double along);
 
 }  // namespace vx

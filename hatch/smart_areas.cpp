@@ -3,7 +3,6 @@
 #include <cmath>
 #include <utility>
 
-#include "hatch/connector.h"
 
 namespace vx {
 
@@ -57,15 +56,15 @@ bool SmartAreas::Overlap(const SmartSegment& p, const SmartSegment& i) const {
   } else {
     m = i2 <= p2 ? (p1 + i2) / 2 : (p1 + p2) / 2;
   }
-  Connector c{{p.x, m}, {i.x, m}, true};
-  return !ConnectorBlocked(boundary_, c);
+  AreaConnector c{{p.x, m}, {i.x, m}, true};
+  return !boundary_->Blocked(c);
 }
 
 bool SmartAreas::Connects(const SmartSegment& a, const SmartSegment& b) const {
   for (double fa : kConnectorAt) {
     for (double fb : kConnectorAt) {
-      Connector c{{a.x, a.y1 + fa * (a.y2 - a.y1)}, {b.x, b.y1 + fb * (b.y2 - b.y1)}, false};
-      if (!ConnectorBlocked(boundary_, c)) return true;
+      AreaConnector c{{a.x, a.y1 + fa * (a.y2 - a.y1)}, {b.x, b.y1 + fb * (b.y2 - b.y1)}, false};
+      if (!boundary_->Blocked(c)) return true;
     }
   }
   return false;
@@ -122,8 +121,8 @@ void SmartAreas::TestPoint(const double* point, double half_width) {
   for (std::size_t k = 0; k < previous_->count; ++k) {
     const SmartSegment& s = segments_[previous_->entries[k].segment];
     if (!(std::fabs(s.x - point[0]) <= half_width && s.y1 <= point[1] && point[1] <= s.y2)) continue;
-    Connector c{{s.x, point[1]}, {point[0], point[1]}, true};
-    if (s.x != point[0] && ConnectorBlocked(boundary_, c)) continue;
+    AreaConnector c{{s.x, point[1]}, {point[0], point[1]}, true};
+    if (s.x != point[0] && boundary_->Blocked(c)) continue;
     found_ = AreaOf(previous_->entries[k].segment);
     return;
   }

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "host/kv_types.h"
+#include "hatch/connector_index.h"
 
 namespace vx {
 
@@ -26,7 +26,7 @@ class SmartAreas {
  public:
   static constexpr std::size_t kMaxIntervals = 512;
 
-  explicit SmartAreas(DList* boundary) : boundary_(boundary) {}
+  explicit SmartAreas(ConnectorIndex& boundary) : boundary_(&boundary) {}
 
   // Starts a scan line: the current table is emptied.
   void BeginScanLine();
@@ -66,7 +66,7 @@ class SmartAreas {
   bool Overlap(const SmartSegment& p, const SmartSegment& i) const;
   bool Connects(const SmartSegment& a, const SmartSegment& b) const;
 
-  DList* boundary_;
+  ConnectorIndex* boundary_;
   std::vector<SmartSegment> segments_;
   std::vector<int> parent_;  // per area: the area it was merged into, or itself
   Table tables_[2];
