@@ -51,10 +51,10 @@ static_assert(kBoxSize == PolySize(5), "a box is a closed polygon of five vertic
 static_assert(kTextSpecBytes == 23);
 static_assert(kSpecJustify + 1 == kTextSpecBytes);
 static_assert(kTextString == kTextSpec + kTextSpecBytes,
-              "the string follows the text specification directly");
+              "the string follows the text format block directly");
 static_assert(TextSize(0) == kTextString + 1, "an empty text still holds its NUL");
 static_assert(kDragTextString == kDragTextSpec + kTextSpecBytes,
-              "the drag text record carries the same specification block");
+              "the drag text record carries the same text format block");
 
 static_assert(kDimArcSize == 231 && kDimArcLast + 1 == kDimArcSize);
 static_assert(kDimStyle + kDimStyleBytes == 148 && kDimArcCentreX == 148,

@@ -25,7 +25,7 @@ std::optional<PromptRecord> FeedbackPrompt(int mode, const double* first, const 
                                            const float* third);
 
 // The text record handed to the 2-D drawing object: cursor point, a text
-// specification sized to the view, and the formatted string.
+// format block sized to the view, and the formatted string.
 inline constexpr std::size_t kFeedbackTextBytes = 256;
 inline constexpr std::size_t kFeedbackRecordBytes = kDragTextString + kFeedbackTextBytes;
 using FeedbackRecord = std::array<std::uint8_t, kFeedbackRecordBytes>;

@@ -22,7 +22,7 @@ struct TextSpecAnswer {
 TextSpecAnswer ParseTextSpecAnswer(const std::string& body, const std::string& where);
 void ApplyTextSpecAnswer(const TextSpecAnswer& answer, std::uint8_t* spec);
 
-// The 23-byte text specification of the drawing's current text defaults.
+// The 23-byte text format block of the drawing's current text defaults.
 std::uint8_t* TextDefaultsSpec();
 
 }  // namespace vxh

@@ -44,7 +44,7 @@ std::vector<std::uint8_t> LineRecord(const Pt& a, const Pt& b);
 std::vector<std::uint8_t> PolyRecord(int kind, const std::vector<Pt>& points);
 std::vector<std::uint8_t> CircleRecord(const Pt& centre, double radius);
 std::vector<std::uint8_t> ArcRecord(const Pt& centre, double radius, double start, double sweep);
-// The text specification comes from the drawing's text defaults.
+// The text format block comes from the drawing's text defaults.
 std::vector<std::uint8_t> TextRecord(const Pt& origin, const std::string& text);
 
 // A file name from a script; one beginning with '#' lies in the host folder.

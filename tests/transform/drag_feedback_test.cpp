@@ -67,7 +67,7 @@ TEST(FeedbackChoice, DifferentScalesShowBothValuesInOrder) {
   EXPECT_EQ(p->entry[1].decimals, 2);
 }
 
-TEST(FeedbackRecord, HoldsTheCursorAndATextSpecificationSizedToTheView) {
+TEST(FeedbackRecord, HoldsTheCursorAndATextFormatBlockSizedToTheView) {
   FeedbackRecord record;
   record.fill(0xAA);
   FillFeedbackRecord(record, 3.25, -4.5, 50.0);

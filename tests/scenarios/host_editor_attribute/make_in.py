@@ -4,7 +4,7 @@
 vorlix draws a line and two texts; the second text is then replaced, by
 rewriting the entity list of the .kvd file (docs/kvd_format.md), with an
 attribute-like text entity (kind 37) in the host's attribute layout
-(docs/dxf.md): the text's header, origin and text specification, then the
+(docs/dxf.md): the text's header, origin and text format block, then the
 value, the tag and the prompt."""
 import os
 import struct
