@@ -8,6 +8,7 @@
 #include "host/drawing_list.h"
 #include "host/entity_layout.h"
 #include "host/host_api.h"
+#include "host/line_record.h"
 #include "host/record.h"
 #include "transform/placement_drag.h"
 #include "transform/selection_set.h"
@@ -85,13 +86,7 @@ int CommitPiece(DList*, Entity piece, std::intptr_t context, std::intptr_t) {
 }
 
 void AddConnector(DList* work, const Connector& c) {
-  std::array<std::uint8_t, kLineSize> line{};
-  PutU32(line.data(), kHdrSize, kLineSize);
-  PutI8(line.data(), kHdrKind, kKindLine);
-  PutF64(line.data(), kLineX1, c.from.x);
-  PutF64(line.data(), kLineY1, c.from.y);
-  PutF64(line.data(), kLineX2, c.to.x);
-  PutF64(line.data(), kLineY2, c.to.y);
+  LineRecord line = MakeLineRecord(c.from.x, c.from.y, c.to.x, c.to.y);
   SetCStuff(line.data());
   const Entity added = work->AddRecord(line.data());
   work->Commit(added);

@@ -8,6 +8,7 @@
 #include "host/drawing_list.h"
 #include "host/entity_layout.h"
 #include "host/host_api.h"
+#include "host/line_record.h"
 #include "host/point_types.h"
 #include "host/record.h"
 #include "transform/transform_requests.h"
@@ -100,14 +101,7 @@ int TrimEntity(DList* list, Entity e, std::intptr_t keep_side, std::intptr_t) {
 }
 
 void FillTrimLine(TrimState& s) {
-  std::uint8_t* r = s.line.data();
-  s.line.fill(0);
-  PutU32(r, kHdrSize, kLineSize);
-  PutI8(r, kHdrKind, kKindLine);
-  PutF64(r, kLineX1, s.start[0]);
-  PutF64(r, kLineY1, s.start[1]);
-  PutF64(r, kLineX2, s.end[0]);
-  PutF64(r, kLineY2, s.end[1]);
+  WriteLineRecord(s.line.data(), s.start[0], s.start[1], s.end[0], s.end[1]);
 }
 
 void KeepGiven(int status) {

@@ -6,6 +6,7 @@
 
 #include "host/entity_layout.h"
 #include "host/host_api.h"
+#include "host/line_record.h"
 #include "host/record.h"
 
 namespace vx {
@@ -109,13 +110,8 @@ void AppendStraightEdges(Entity e, std::vector<StraightEdge>& out) {
 }
 
 bool OtherCrosses(Entity e, const AreaConnector& c) {
-  std::uint8_t line[kLineSize] = {};
-  PutU32(line, kHdrSize, kLineSize);
-  PutI8(line, kHdrKind, kKindLine);
-  PutF64(line, kLineX1, c.from[0]);
-  PutF64(line, kLineY1, c.from[1]);
-  PutF64(line, kLineX2, c.to[0]);
-  PutF64(line, kLineY2, c.to[1]);
+  LineRecord record = MakeLineRecord(c.from[0], c.from[1], c.to[0], c.to[1]);
+  std::uint8_t* line = record.data();
   double* points = nullptr;
   const int count = FindAllInts(line, e, &points);
   if (count <= 0 || points == nullptr) return false;

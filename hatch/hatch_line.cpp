@@ -2,19 +2,13 @@
 
 #include "host/entity_layout.h"
 #include "host/host_api.h"
+#include "host/line_record.h"
 #include "host/record.h"
 
 namespace vx {
 
 void AddHatchLine(DList* dest, const LineFamily& family, const double* p1, const double* p2) {
-  std::uint8_t record[kLineSize] = {};
-  PutU32(record, kHdrSize, kLineSize);
-  PutI8(record, kHdrKind, kKindLine);
-  PutF64(record, kLineX1, p1[0]);
-  PutF64(record, kLineY1, p1[1]);
-  PutF64(record, kLineX2, p2[0]);
-  PutF64(record, kLineY2, p2[1]);
-  Entity line = dest->AddRecord(record);
+  Entity line = dest->AddRecord(MakeLineRecord(p1[0], p1[1], p2[0], p2[1]).data());
   if (family.source != nullptr) {
     CopyCStuff(line, family.source);
   } else {

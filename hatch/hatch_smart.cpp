@@ -16,6 +16,7 @@
 #include "hatch/smart_steps.h"
 #include "host/entity_layout.h"
 #include "host/host_api.h"
+#include "host/line_record.h"
 #include "host/message_boxes.h"
 #include "host/record.h"
 #include "host/win_api.h"
@@ -94,14 +95,7 @@ bool Sweep(FillContext& context, const ExtentsBox& box, const SmartSteps& steps,
 }
 
 void AddSegment(DList* members, const SmartSegment& s, const double* back) {
-  std::uint8_t record[kLineSize] = {};
-  PutU32(record, kHdrSize, kLineSize);
-  PutI8(record, kHdrKind, kKindLine);
-  PutF64(record, kLineX1, s.x);
-  PutF64(record, kLineY1, s.y1);
-  PutF64(record, kLineX2, s.x);
-  PutF64(record, kLineY2, s.y2);
-  Entity line = members->AddRecord(record);
+  Entity line = members->AddRecord(MakeLineRecord(s.x, s.y1, s.x, s.y2).data());
   SetCStuff(line);
   line = ETran(line, back);
   PutU16(line, kHdrLineStyle, s.style);

@@ -15,6 +15,7 @@
 #include "host/drag_view.h"
 #include "host/entity_layout.h"
 #include "host/host_api.h"
+#include "host/line_record.h"
 #include "host/record.h"
 #include "host/settings_layout.h"
 #include "host/win_api.h"
@@ -37,16 +38,10 @@ void SetViewExtent(DragView* view, double width, double height) {
 }
 
 void DrawLines(DragView* view, const std::vector<PreviewLine>& lines, std::uint16_t style, COLORREF colour) {
-  std::array<std::uint8_t, kLineSize> record{};
-  PutU32(record.data(), kHdrSize, kLineSize);
-  PutI8(record.data(), kHdrKind, kKindLine);
-  PutU32(record.data(), kHdrAttr6, colour);
-  PutU16(record.data(), kHdrLineStyle, style);
   for (const PreviewLine& l : lines) {
-    PutF64(record.data(), kLineX1, l.x1);
-    PutF64(record.data(), kLineY1, l.y1);
-    PutF64(record.data(), kLineX2, l.x2);
-    PutF64(record.data(), kLineY2, l.y2);
+    LineRecord record = MakeLineRecord(l.x1, l.y1, l.x2, l.y2);
+    PutU32(record.data(), kHdrAttr6, colour);
+    PutU16(record.data(), kHdrLineStyle, style);
     EDrawM(view, record.data());
   }
 }

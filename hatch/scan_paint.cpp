@@ -11,6 +11,7 @@
 #include "host/drag_view.h"
 #include "host/entity_layout.h"
 #include "host/host_api.h"
+#include "host/line_record.h"
 #include "host/record.h"
 
 namespace vx {
@@ -52,14 +53,7 @@ void AddSegment(DragView* view, ScanPaintState& s, PaintOrientation o, double po
                 std::uint16_t style) {
   double p1[2], p2[2];
   SegmentEnds(o, position, span.lower, span.upper, p1, p2);
-  std::uint8_t record[kLineSize] = {};
-  PutU32(record, kHdrSize, kLineSize);
-  PutI8(record, kHdrKind, kKindLine);
-  PutF64(record, kLineX1, p1[0]);
-  PutF64(record, kLineY1, p1[1]);
-  PutF64(record, kLineX2, p2[0]);
-  PutF64(record, kLineY2, p2[1]);
-  Entity line = s.members->AddRecord(record);
+  Entity line = s.members->AddRecord(MakeLineRecord(p1[0], p1[1], p2[0], p2[1]).data());
   SetCStuff(line);
   PutU16(line, kHdrLineStyle, style);
   line = ETran(line, s.back);
