@@ -117,7 +117,8 @@ const BadInput kCases[] = {
      "run {dir}/s.vxs --out {dir}/out.kvd", 0, {}, {"polygon"},
      [](const std::string& registry) {
        vxh::registry::Store(registry).Set(vx::kPatFilesKey, "/nonexistent/patterns.pat", 3, {});
-     }},
+     },
+     {"  line:"}},
     // Fonts: a damaged stroke font in the host folder draws nothing of it.
     {"stroke_font_damaged",
      {{"home/Simplex", "this is no font"}, {"s.vxs", "TEXT; 0,0; Hello\nVXTEXTEXPL; all\n"}},
@@ -163,9 +164,9 @@ const BadInput kCases[] = {
      "run {dir}/s.vxs --out {dir}/out.kvd", 0, {}, {"group:", "  line:"},
      [](const std::string& registry) { StoreBinary(registry, vx::kHatchKey, vx::kOptionsValue, "short", 5); }},
     {"registry_dim_scale_nan", {{"s.vxs", "VXDIMSCALENOW\nVXDIMA; 10,0; 180; 0,10; 0,0; 6,6; 9,4\n"}},
-     "run {dir}/s.vxs --out {dir}/out.kvd", 0, {}, {}, DimScaleFactors(std::nanf(""))},
+     "run {dir}/s.vxs --out {dir}/out.kvd", 0, {}, {"dimension:"}, DimScaleFactors(std::nanf(""))},
     {"registry_dim_scale_huge", {{"s.vxs", "VXDIMSCALENOW\nVXDIMA; 10,0; 180; 0,10; 0,0; 6,6; 9,4\n"}},
-     "run {dir}/s.vxs --out {dir}/out.kvd", 0, {}, {}, DimScaleFactors(3e38f)},
+     "run {dir}/s.vxs --out {dir}/out.kvd", 0, {}, {"dimension:"}, DimScaleFactors(3e38f)},
     // Geometry.
     {"point_not_a_number", {{"s.vxs", "LINE; nan,0; 1,1;;\n"}}, "run {dir}/s.vxs", 2, {"got \"nan,0\""}, {}},
     {"point_infinite", {{"s.vxs", "LINE; inf,0; 1,1;;\n"}}, "run {dir}/s.vxs", 2, {"got \"inf,0\""}, {}},
