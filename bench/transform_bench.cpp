@@ -49,7 +49,7 @@ void BM_PlacementDragCall(benchmark::State& state) {
     vx::SetCursorPoint({x += 1.0, 5.0, 0.0});  // a new point: every call recomputes
     vx::PlacementDrag(view, placement, vx::PlacementVariant::kMoveCopy, PreviewSelection);
     state.PauseTiming();
-    vxh::screen::ResetScreen();  // the recorded frames would only grow
+    vxh::screen::RunningScreen("bench").ForgetFrames();  // the recorded frames would only grow
     state.ResumeTiming();
   }
   vx::RestoreErased();

@@ -1,4 +1,5 @@
-// vorlix dialog NAME --out FILE: a picture of one of the pack's dialogs.
+// vorlix dialog NAME --out FILE: a picture of one of the pack's dialogs or of
+// the host's own.
 #include <iostream>
 
 #include "cli/commands.h"
@@ -15,9 +16,12 @@ int DialogPicture(const std::string& name, const std::string& out) {
   return Guarded([&] {
     RequireOutputType(out, kDialogPictureTypes);
     const vxh::dialogs::DialogTemplate* dialog = vxh::dialogs::FindDialogTemplate(name);
+    if (dialog == nullptr) dialog = vxh::dialogs::FindHostDialogTemplate(name);
     if (dialog == nullptr) {
       std::string known;
       for (const std::string& n : vxh::dialogs::DialogTemplateNames()) known += " " + n;
+      known += "; the host has:";
+      for (const std::string& n : vxh::dialogs::HostDialogTemplateNames()) known += " " + n;
       throw vxh::BadInput("no dialog named " + name + "; the pack has:" + known);
     }
     vxh::WriteThroughTemporary(out, [&](const std::string& temporary) {

@@ -5,8 +5,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "headless/drawing/attribute_layout.h"
 #include "headless/drawing/document.h"
 #include "headless/drawing/settings_tables.h"
+#include "headless/drawing/text_record_edit.h"
 #include "headless/text_encoding.h"
 #include "host/entity_layout.h"
 #include "host/record.h"
@@ -121,6 +123,21 @@ void AddTextLike(Entity e, std::vector<Field>& out) {
   out.push_back(StringField("text", RecordText(e, vx::kTextLikeString)));
 }
 
+// The strings and format block as the host's editor reads them; a record
+// whose offsets do not fit shows its origin alone.
+void AddAttribute(Entity e, std::vector<Field>& out) {
+  if (vx::GetU32(e, vx::kHdrSize) < vx::kAttrFixedBytes) return;
+  out.push_back(PointField("origin", PointAt(e, vx::kAttrX)));
+  const vxh::TextFieldsOrProblem read = vxh::ReadTextFields(e);
+  if (!read.fields) return;
+  const vxh::TextFields& f = *read.fields;
+  if (vx::GetU32(e, vxh::kAttrValueOffset) != 0) out.push_back(StringField("text", f.text));
+  if (vx::GetU32(e, vxh::kAttrTagOffset) != 0) out.push_back(StringField("tag", *f.tag));
+  if (vx::GetU32(e, vxh::kAttrPromptOffset) != 0) out.push_back(StringField("prompt", *f.prompt));
+  if (f.height) out.push_back(NumberField("height", *f.height));
+  if (f.angle) out.push_back(NumberField("angle", *f.angle));
+}
+
 Field NameField(const std::string& key, const std::map<int, std::string>& names, int id) {
   const auto it = names.find(id);
   if (it == names.end()) return {key, "null", "none"};
@@ -208,6 +225,7 @@ std::vector<Field> EntityFields(Entity e, const TableNames& names) {
   if (kind == vx::kKindBezier) out.push_back(PointsField(CountedPoints(e, vx::kBezCount, vx::kBezPoints)));
   if (kind == vx::kKindSymbol) AddSymbol(e, out);
   if (kind == vx::kKindTextLike) AddTextLike(e, out);
+  if (kind == vx::kKindAttribute) AddAttribute(e, out);
   return out;
 }
 

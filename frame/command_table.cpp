@@ -60,7 +60,7 @@ const std::array<CommandEntry, kCommandCount> kCommands = {{
     {"VXFRONT", &FrontCommand, true},
     {"VXBACK", &BackCommand, true},
     Pending<36>("VXHATCH"),
-    Pending<37>("VXHATCHSCAN"),
+    {"VXHATCHSCAN", &HatchScanCommand, true},
     {"VXHATCHSMART", &HatchSmartCommand, true},
     {"VXHATCHSTANDARD", &HatchStandardCommand, true},
     {"VXHATCHLAST", &HatchLastCommand, true},

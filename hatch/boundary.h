@@ -14,6 +14,8 @@ inline constexpr const char* kBoundaryListName = "~HatchBorder.kvd";
 inline constexpr int kTempListMode = 2;
 // What every fill method says when the boundary list cannot be made.
 inline constexpr char kNoBoundaryListText[] = "Error: Couldn't create temporary drawing list 1\n\nExiting...";
+// And when the second temporary list of the smart and the scan/paint hatch cannot.
+inline constexpr char kNoSecondListText[] = "Error: Couldn't create temporary drawing list 2\n\nExiting...";
 
 // Walk callback: a = the rotation into hatch space (16 doubles) or 0, b = the
 // extents box. Copies plain geometry into the boundary list (HatchState),

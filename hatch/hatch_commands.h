@@ -8,6 +8,7 @@ void HatchLastCommand();      // VXHATCHLAST
 void HatchOptSelCommand();    // VXHATCHOPTSEL
 void HatchOptModCommand();    // VXHATCHOPTMOD
 void HatchOptCommand();       // VXHATCHOPT
+void HatchScanCommand();      // VXHATCHSCAN
 void HatchSmartCommand();     // VXHATCHSMART
 void HatchExplodeCommand();   // VXHEXPLODE
 

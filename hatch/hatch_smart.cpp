@@ -158,7 +158,7 @@ void PointPicked(int status) {
   SmartSteps steps;
   if (!BuildSmartSteps(Hatch().prepared, &LineStyleNumber, steps)) {
     RedrawPicked(work);
-    ShowError("Error: The hatch distance must be larger than the scan line offsets together\n\nExiting...");
+    ShowError(kBadStepsText);
     return EndCommand();
   }
   DList* boundary = CreateDList(kBoundaryListName, kTempListMode);
@@ -169,7 +169,7 @@ void PointPicked(int status) {
   DList* area_list = CreateDList(kAreaListName, kTempListMode);
   if (area_list == nullptr) {
     boundary->Release();
-    ShowError("Error: Couldn't create temporary drawing list 2\n\nExiting...");
+    ShowError(kNoSecondListText);
     return EndCommand();
   }
   Hatch().boundary = boundary;

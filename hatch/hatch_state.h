@@ -9,6 +9,7 @@
 
 #include "hatch/hatch_records.h"
 #include "hatch/pat_list.h"
+#include "hatch/scan_state.h"
 #include "host/kv_types.h"
 #include "host/prompt_record.h"
 
@@ -44,6 +45,7 @@ struct HatchState {
   DList* boundary = nullptr;  // "~HatchBorder.kvd" while a fill command runs
   HatchOptionAnswers answers;
   double smart_point[2] = {0, 0};  // VXHATCHSMART: the point picked in the area
+  ScanPaintState scan;             // VXHATCHSCAN while its strokes are painted
 };
 
 // The hatch part of the loaded pack's state.

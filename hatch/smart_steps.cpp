@@ -1,5 +1,6 @@
 #include "hatch/smart_steps.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "hatch/hatch_layout.h"
@@ -26,6 +27,12 @@ bool BuildSmartSteps(const HatchSettings& s, std::uint16_t (*style_of)(std::stri
     if (!std::isfinite(out.step[k]) || !(out.step[k] > 0)) return false;
   }
   return true;
+}
+
+double SmallestStep(const SmartSteps& steps) {
+  double smallest = steps.step[0];
+  for (int k = 1; k < steps.count; ++k) smallest = std::min(smallest, steps.step[k]);
+  return smallest;
 }
 
 }  // namespace vx

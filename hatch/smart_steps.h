@@ -22,6 +22,13 @@ struct SmartSteps {
 // a distance that is not a positive finite number, or a step that is not
 // positive (offsets adding up to the distance or more, or a zero or negative
 // offset), since the scan lines would then stand still or run backwards.
+// What the smart and the scan/paint hatch say when BuildSmartSteps refuses the settings.
+inline constexpr char kBadStepsText[] =
+    "Error: The hatch distance must be larger than the scan line offsets together\n\nExiting...";
+
 bool BuildSmartSteps(const HatchSettings& settings, std::uint16_t (*style_of)(std::string_view), SmartSteps& out);
+
+// The smallest step of a table BuildSmartSteps accepted.
+double SmallestStep(const SmartSteps& steps);
 
 }  // namespace vx

@@ -6,8 +6,9 @@
 namespace vx {
 
 extern "C" void KVAPI ProcCsrSnap(int mode) {
-  std::array<double, 3>& cursor = vxh::SessionCore::Active("ProcCsrSnap").View().cursor;
-  cursor = vxh::SnapPoint(cursor, mode);
+  vxh::SessionCore& session = vxh::SessionCore::Active("ProcCsrSnap");
+  std::array<double, 3>& cursor = session.View().cursor;
+  cursor = vxh::SnapPoint(cursor, mode, session.Host().snap_grid);
 }
 
 }  // namespace vx

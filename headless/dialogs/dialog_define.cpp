@@ -1,39 +1,29 @@
-// Defining and releasing dialogs: DefDlg, RelDlg and the window handles of
-// dialogs and their controls.
+// Defining and releasing dialogs: DefDlg (and the host's own dialogs), RelDlg
+// and the window handles of dialogs and their controls.
 #include <memory>
-#include <set>
 #include <string>
 
 #include "headless/dialogs/dialog_object.h"
+#include "headless/dialogs/dialog_table.h"
 #include "headless/dialogs/template_library.h"
 #include "headless/host_error.h"
 #include "headless/win/windows.h"
+#include "headless/win/windows_state.h"
 
 namespace vxh::dialogs {
 
-namespace {
-
-std::set<vx::Dlg*> g_live;
-
-}  // namespace
+DialogTable::~DialogTable() {
+  for (vx::Dlg* d : live_) delete d;
+}
 
 vx::Dlg& LiveDialog(vx::Dlg* dialog, const char* operation) {
-  if (dialog == nullptr || g_live.count(dialog) == 0)
+  if (dialog == nullptr || !RunningDialogs(operation).Contains(dialog))
     throw HostFault(std::string(operation) + ": not a dialog made by DefDlg (or already released)");
   return *dialog;
 }
 
-void ReleaseAllDialogs() {
-  for (vx::Dlg* d : g_live) {
-    for (auto& [id, state] : d->controls) win::ForgetWindow(state.window);
-    win::ForgetWindow(d->window);
-    delete d;
-  }
-  g_live.clear();
-}
-
 vx::Dlg* DialogOfWindow(HWND window, int* control) {
-  for (vx::Dlg* d : g_live) {
+  for (vx::Dlg* d : RunningDialogs("a window message").Live()) {
     if (d->window == window) {
       if (control != nullptr) *control = 0;
       return d;
@@ -45,6 +35,25 @@ vx::Dlg* DialogOfWindow(HWND window, int* control) {
       }
   }
   return nullptr;
+}
+
+vx::Dlg* DefineDialog(const DialogTemplate& tpl, vx::DlgInit init) {
+  auto dialog = std::make_unique<vx::Dlg>();
+  dialog->tpl = &tpl;
+  dialog->init = init;
+  win::WindowsState& windows = win::RunningWindows("DefDlg");
+  dialog->window = win::NewWindow(windows, win::MainWindow(windows));
+  for (const ControlTemplate& c : tpl.controls) {
+    if (c.id == kNoId) continue;
+    ControlState& state = dialog->controls[c.id];
+    state.tpl = &c;
+    state.window = win::NewWindow(windows, dialog->window);
+    state.enabled = !c.Disabled();
+    state.visible = c.Visible();
+    state.text = c.text;
+  }
+  RunningDialogs("DefDlg").Add(dialog.get());
+  return dialog.release();
 }
 
 }  // namespace vxh::dialogs
@@ -65,29 +74,16 @@ Dlg* KVAPI DefDlg(const char* resource, int, int, DlgInit init, int, int) {
   if (resource == nullptr) throw vxh::HostFault("DefDlg: no resource name");
   const vxh::dialogs::DialogTemplate* tpl = vxh::dialogs::FindDialogTemplate(resource);
   if (tpl == nullptr) throw vxh::HostFault(std::string("DefDlg: the pack's resources have no dialog ") + resource);
-  auto dialog = std::make_unique<Dlg>();
-  dialog->tpl = tpl;
-  dialog->init = init;
-  dialog->window = vxh::win::NewWindow(vxh::win::MainWindow());
-  for (const vxh::dialogs::ControlTemplate& c : tpl->controls) {
-    if (c.id == vxh::dialogs::kNoId) continue;
-    vxh::dialogs::ControlState& state = dialog->controls[c.id];
-    state.tpl = &c;
-    state.window = vxh::win::NewWindow(dialog->window);
-    state.enabled = !c.Disabled();
-    state.visible = c.Visible();
-    state.text = c.text;
-  }
-  vxh::dialogs::g_live.insert(dialog.get());
-  return dialog.release();
+  return vxh::dialogs::DefineDialog(*tpl, init);
 }
 
 void KVAPI RelDlg(Dlg* dialog) {
   Dlg& d = vxh::dialogs::LiveDialog(dialog, "RelDlg");
   if (d.running) throw vxh::HostFault("RelDlg: the dialog " + d.Name() + " is still running");
-  for (auto& [id, state] : d.controls) vxh::win::ForgetWindow(state.window);
-  vxh::win::ForgetWindow(d.window);
-  vxh::dialogs::g_live.erase(dialog);
+  vxh::win::WindowsState& windows = vxh::win::RunningWindows("RelDlg");
+  for (auto& [id, state] : d.controls) vxh::win::ForgetWindow(windows, state.window);
+  vxh::win::ForgetWindow(windows, d.window);
+  vxh::dialogs::RunningDialogs("RelDlg").Remove(dialog);
   delete dialog;
 }
 

@@ -68,13 +68,15 @@ struct Dlg {
 
 namespace vxh::dialogs {
 
-// The dialog behind a window handle of a dialog or one of its controls.
+// The dialog behind a window handle of a dialog or one of its controls, among
+// the running session's dialogs.
 vx::Dlg* DialogOfWindow(HWND window, int* control);
-// Frees every dialog still defined: a command that stopped with an error
-// never released its own (a session ends).
-void ReleaseAllDialogs();
 
-// A HostFault when the pointer is not a live dialog.
+// A dialog of the template, as DefDlg makes one; the host's own dialogs
+// (its editor) are made here too. Released with RelDlg.
+vx::Dlg* DefineDialog(const DialogTemplate& tpl, vx::DlgInit init);
+
+// A HostFault when the pointer is not one of the running session's dialogs.
 vx::Dlg& LiveDialog(vx::Dlg* dialog, const char* operation);
 
 }  // namespace vxh::dialogs

@@ -12,8 +12,9 @@
 #include "headless/dialogs/owner_draw.h"
 #include "headless/host_error.h"
 #include "headless/script/event.h"
-#include "headless/session/session_core.h"
+#include "headless/script/modal_input.h"
 #include "headless/win/windows.h"
+#include "headless/win/windows_state.h"
 #include "headless/text_encoding.h"
 
 namespace vxh::dialogs {
@@ -47,8 +48,8 @@ void Press(vx::Dlg& d, int id) {
 // The dialog as the modal window that keys and close messages reach.
 class DialogWindow : public win::ModalWindow {
  public:
-  explicit DialogWindow(vx::Dlg& d) : d_(d) { win::PushModal(this); }
-  ~DialogWindow() override { win::PopModal(this); }
+  DialogWindow(win::WindowsState& windows, vx::Dlg& d) : windows_(windows), d_(d) { win::PushModal(windows_, this); }
+  ~DialogWindow() override { win::PopModal(windows_, this); }
   DialogWindow(const DialogWindow&) = delete;
   DialogWindow& operator=(const DialogWindow&) = delete;
 
@@ -64,6 +65,7 @@ class DialogWindow : public win::ModalWindow {
   void OnClose() override { Close(d_, vx::kIdCancel); }
 
  private:
+  win::WindowsState& windows_;
   vx::Dlg& d_;
 };
 
@@ -110,7 +112,7 @@ void ApplyAnswer(vx::Dlg& d, const std::vector<AnswerItem>& items) {
   }
 }
 
-void TakeEvent(SessionCore& session, vx::Dlg& d, const script::Token& token) {
+void TakeEvent(script::ModalInput& session, vx::Dlg& d, const script::Token& token) {
   const script::Event event = script::ParseEvent(token.body);
   if (event.kind == script::EventKind::kYes || event.kind == script::EventKind::kNo ||
       event.kind == script::EventKind::kMenu)
@@ -119,7 +121,7 @@ void TakeEvent(SessionCore& session, vx::Dlg& d, const script::Token& token) {
   if (d.closed) session.Log().Answer("<" + token.body + ">");
 }
 
-void TakeToken(SessionCore& session, vx::Dlg& d, const script::Token& token) {
+void TakeToken(script::ModalInput& session, vx::Dlg& d, const script::Token& token) {
   switch (token.kind) {
     case script::TokenKind::kDialog:
       session.Log().Answer("{" + token.body + "}");
@@ -129,7 +131,7 @@ void TakeToken(SessionCore& session, vx::Dlg& d, const script::Token& token) {
       TakeEvent(session, d, token);
       break;
     case script::TokenKind::kEnter:
-      session.DeliverEvent(EventOf(script::EventKind::kEnter));
+      session.DeliverEvent(script::EventOf(script::EventKind::kEnter));
       if (d.closed) session.Log().Answer("<enter>");
       break;
     case script::TokenKind::kText:
@@ -145,13 +147,13 @@ void TakeToken(SessionCore& session, vx::Dlg& d, const script::Token& token) {
 extern "C" int KVAPI Dialog(vx::Dlg* dialog, void*, int) {
   using namespace vxh::dialogs;
   vx::Dlg& d = LiveDialog(dialog, "Dialog");
-  vxh::SessionCore& session = vxh::SessionCore::Active("Dialog");
+  vxh::script::ModalInput& session = vxh::script::RunningModalInput("Dialog");
   Running running(d);
   RefreshAllControls(d);
   d.focus = 0;
   if (d.init != nullptr) d.init(&d);
   SetFirstFocus(d);
-  DialogWindow window(d);
+  DialogWindow window(vxh::win::RunningWindows("Dialog"), d);
   session.Log().DialogOpens(d.tpl->title);
   PaintOwnerDrawn(d);
   while (!d.closed) {

@@ -1,4 +1,5 @@
-// The resource scripts (resources/*.rc), embedded at build time.
+// The resource scripts, embedded at build time: the pack's (resources/*.rc)
+// and the host's own (headless/resources/*.rc).
 #pragma once
 
 #include <string_view>
@@ -12,5 +13,6 @@ struct EmbeddedResource {
 };
 
 const std::vector<EmbeddedResource>& EmbeddedResources();
+const std::vector<EmbeddedResource>& HostEmbeddedResources();
 
 }  // namespace vxh::dialogs

@@ -7,7 +7,7 @@
 #include "headless/format/prompt_format.h"
 #include "headless/host_error.h"
 #include "headless/script/values.h"
-#include "headless/session/pending_request.h"
+#include "headless/script/pending_request.h"
 #include "headless/text_encoding.h"
 #include "host/prompt_record.h"
 

@@ -7,7 +7,7 @@
 #include "headless/dialogs/text_spec_answer.h"
 #include "headless/host_error.h"
 #include "headless/script/event.h"
-#include "headless/session/session_core.h"
+#include "headless/script/modal_input.h"
 #include "headless/text_encoding.h"
 #include "host/host_api.h"
 
@@ -30,7 +30,7 @@ constexpr std::uint32_t kDefaultResultSize = 260;
 
 extern "C" int KVAPI GetOpenFN(const char* title, vx::OpenFileRecord* record) {
   if (record == nullptr || record->result == nullptr) throw vxh::HostFault("GetOpenFN: no record or result buffer");
-  vxh::SessionCore& session = vxh::SessionCore::Active("GetOpenFN");
+  vxh::script::ModalInput& session = vxh::script::RunningModalInput("GetOpenFN");
   const std::string shown = std::string(title != nullptr ? title : "Open") + ":";
   session.Log().Prompt(shown);
   const std::string waiting = "the file dialog " + vxh::QuoteForMessage(shown);
@@ -54,7 +54,7 @@ extern "C" int KVAPI GetOpenFN(const char* title, vx::OpenFileRecord* record) {
 }
 
 extern "C" int KVAPI TSpecDialog(std::uint8_t* text_spec, int mode) {
-  vxh::SessionCore& session = vxh::SessionCore::Active("TSpecDialog");
+  vxh::script::ModalInput& session = vxh::script::RunningModalInput("TSpecDialog");
   const std::string title = mode == 0 ? "Text Defaults" : "Text Specification";
   // Mode 0 edits the drawing's text defaults; otherwise the block given.
   std::uint8_t* spec = mode == 0 ? vxh::TextDefaultsSpec() : text_spec;

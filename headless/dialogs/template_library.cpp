@@ -9,30 +9,43 @@ namespace vxh::dialogs {
 
 namespace {
 
-const std::vector<DialogTemplate>& AllTemplates() {
-  static const std::vector<DialogTemplate> templates = [] {
-    std::vector<DialogTemplate> all;
-    for (const EmbeddedResource& r : EmbeddedResources()) {
-      std::vector<DialogTemplate> some = ParseResourceScript(r.text, "resources/" + std::string(r.file));
-      all.insert(all.end(), some.begin(), some.end());
-    }
-    return all;
-  }();
-  return templates;
+struct Library {
+  std::vector<DialogTemplate> pack, host;
+};
+
+std::vector<DialogTemplate> ParseAll(const std::vector<EmbeddedResource>& resources, const std::string& folder) {
+  std::vector<DialogTemplate> all;
+  for (const EmbeddedResource& r : resources) {
+    std::vector<DialogTemplate> some = ParseResourceScript(r.text, folder + std::string(r.file));
+    all.insert(all.end(), some.begin(), some.end());
+  }
+  return all;
 }
 
-}  // namespace
+const Library& Templates() {
+  static const Library library{ParseAll(EmbeddedResources(), "resources/"),
+                               ParseAll(HostEmbeddedResources(), "headless/resources/")};
+  return library;
+}
 
-const DialogTemplate* FindDialogTemplate(std::string_view name) {
-  for (const DialogTemplate& d : AllTemplates())
+const DialogTemplate* Find(const std::vector<DialogTemplate>& templates, std::string_view name) {
+  for (const DialogTemplate& d : templates)
     if (d.name == name) return &d;
   return nullptr;
 }
 
-std::vector<std::string> DialogTemplateNames() {
+std::vector<std::string> Names(const std::vector<DialogTemplate>& templates) {
   std::vector<std::string> names;
-  for (const DialogTemplate& d : AllTemplates()) names.push_back(d.name);
+  for (const DialogTemplate& d : templates) names.push_back(d.name);
   return names;
 }
+
+}  // namespace
+
+const DialogTemplate* FindDialogTemplate(std::string_view name) { return Find(Templates().pack, name); }
+std::vector<std::string> DialogTemplateNames() { return Names(Templates().pack); }
+
+const DialogTemplate* FindHostDialogTemplate(std::string_view name) { return Find(Templates().host, name); }
+std::vector<std::string> HostDialogTemplateNames() { return Names(Templates().host); }
 
 }  // namespace vxh::dialogs

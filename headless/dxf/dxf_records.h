@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "headless/drawing/attribute_layout.h"
 #include "headless/dxf/dxf_geometry.h"
 #include "host/entity_layout.h"
 
@@ -39,6 +40,8 @@ inline constexpr std::uint16_t kDxfTextAligned = 0x0080;
 inline constexpr std::uint16_t kDxfTextFit = 0x0100;
 inline constexpr std::size_t kTextSecondX = 48;  // double
 inline constexpr std::size_t kTextSecondY = 56;  // double
+// An attribute keeps its second point where a text does, counted from the origin.
+static_assert(kAttrX2 == kTextSecondX + kAttrToText && kAttrY2 == kTextSecondY + kAttrToText);
 
 // Header fields the DXF carries per entity.
 struct EntityStyle {
@@ -65,19 +68,9 @@ Record CurveRecord(int kind, std::uint8_t type, const std::vector<P2>& points, c
 Record TextRecord(P2 origin, const std::uint8_t* spec, const std::string& text, const EntityStyle& style);
 Record GroupRecord(const EntityStyle& style);
 
-// Attribute-like text (kind 37) as the DXF reader makes it from an ATTRIB:
-// after the fixed fields the pack knows (flags, part offsets, string offset,
-// point), the text specification, the second point of aligned and fit texts,
-// then from kAttrTextStart the value, the tag and the prompt, each ended by
-// NUL (the string offset points at the value, part 1 at the tag, part 2 at
-// the prompt).
-inline constexpr std::size_t kAttrSpec = 62;        // 23-byte text specification
-inline constexpr std::size_t kAttrCacheFlag = 85;   // u8, 0 after every change
-inline constexpr std::size_t kAttrX2 = 86;          // second point, doubles
-inline constexpr std::size_t kAttrY2 = 94;
-inline constexpr std::size_t kAttrTextStart = 118;  // where a new string goes
-// Flags word at 32 beside the pack's no-transform bit.
-inline constexpr std::uint16_t kAttrDefinition = 0x0100;  // an ATTDEF of a block
+// Attribute-like text (kind 37) as the DXF reader makes it from an ATTRIB,
+// in the host's attribute layout (headless/drawing/attribute_layout.h): the
+// value, the tag and the prompt follow each other from kAttrTextStart.
 struct AttributeText {
   P2 point, second;
   std::string value, tag, prompt;

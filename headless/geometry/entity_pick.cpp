@@ -4,7 +4,7 @@
 #include "headless/geometry/entity_access.h"
 #include "headless/geometry/shape_of.h"
 #include "headless/geometry/text_geometry.h"
-#include "headless/session/view_state.h"
+#include "headless/script/view_state.h"
 #include "host/entity_layout.h"
 #include "host/host_api.h"
 

@@ -3,22 +3,24 @@
 // operation appends its step after those already on the CTM.
 #pragma once
 
-#include <cstddef>
+#include <vector>
 
 #include "headless/geometry/matrix.h"
 
 namespace vxh {
 
-const Matrix& CurrentMatrix();
+// The session owns one: a new session starts with the identity CTM and
+// nothing saved.
+struct MatrixStack {
+  Matrix current = Identity();
+  std::vector<Matrix> saved;
 
-// Appends a step: the CTM becomes step · CTM.
-void AppendToCurrent(const Matrix& step);
-void SetCurrent(const Matrix& m);
+  // Appends a step: the CTM becomes step · CTM.
+  void Append(const Matrix& step) { current = Compose(current, step); }
+};
 
-// Saved matrices below the CTM.
-std::size_t SavedMatrixCount();
-
-// Identity CTM and an empty stack; a new session starts this way.
-void ResetMatrixStack();
+// The running session's stack; a HostFault naming `operation` when no session
+// runs. The session defines it.
+MatrixStack& RunningMatrixStack(const char* operation);
 
 }  // namespace vxh

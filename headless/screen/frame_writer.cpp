@@ -24,8 +24,6 @@ constexpr double kCursorArmPixels = 12.0;
 constexpr double kLineWidth = 1.0;
 constexpr double kSmallestTextPixels = 6.0;
 
-std::size_t g_written = 0;
-
 PictureFrame ViewFrame(const script::ViewSpec& v) {
   PictureFrame f;
   f.width = v.width_px;
@@ -130,19 +128,17 @@ void WriteFrameSvg(const Frame& frame, const script::ViewSpec& view, const std::
   RequireWritten(surface.get(), path);
 }
 
-void WriteNewFrames(const std::string& dir, const script::ViewSpec& view) {
-  const std::vector<Frame>& frames = Frames();
-  if (g_written > frames.size()) g_written = 0;  // the screen was reset
+void WriteNewFrames(ScreenState& screen, const std::string& dir, const script::ViewSpec& view) {
+  const std::vector<Frame>& frames = screen.Frames();
+  std::size_t& written = screen.WrittenFrames();
+  if (written > frames.size()) written = 0;  // the frames were forgotten
   if (dir.empty()) {
-    g_written = frames.size();
+    written = frames.size();
     return;
   }
   std::error_code error;
   std::filesystem::create_directories(dir, error);
-  for (; g_written < frames.size(); ++g_written)
-    WriteFrameSvg(frames[g_written], view, FramePath(dir, g_written + 1));
+  for (; written < frames.size(); ++written) WriteFrameSvg(frames[written], view, FramePath(dir, written + 1));
 }
-
-void ForgetWrittenFrames() { g_written = 0; }
 
 }  // namespace vxh::screen

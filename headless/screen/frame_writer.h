@@ -20,7 +20,6 @@ void WriteFrameSvg(const Frame& frame, const script::ViewSpec& view, const std::
 
 // Writes the frames finished since the last call (numbered on from there);
 // nothing when dir is empty. A new session starts counting at 1.
-void WriteNewFrames(const std::string& dir, const script::ViewSpec& view);
-void ForgetWrittenFrames();
+void WriteNewFrames(ScreenState& screen, const std::string& dir, const script::ViewSpec& view);
 
 }  // namespace vxh::screen

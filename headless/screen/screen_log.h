@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "headless/geometry/matrix.h"
+#include "host/settings_layout.h"
 
 namespace vxh::screen {
 
@@ -50,26 +51,40 @@ struct Frame {
   std::array<double, 3> cursor{};  // where the cursor was drawn (RscAdr(4147) at the frame's end)
 };
 
-const Counts& ScreenCounts();
-// Finished frames, in order.
-const std::vector<Frame>& Frames();
-// Primitives drawn since the last frame ended.
-const std::vector<Primitive>& PendingPrimitives();
+// What the screen recorded in a session. The session owns one; a new session
+// starts with no counts and no frames.
+class ScreenState {
+ public:
+  ScreenState();
 
-// Forgets counters and frames; a new session starts this way.
-void ResetScreen();
+  const Counts& ScreenCounts() const { return counts_; }
+  Counts& MutableCounts() { return counts_; }
+  // Finished frames, in order.
+  const std::vector<Frame>& Frames() const { return frames_; }
+  // Primitives drawn since the last frame ended.
+  const std::vector<Primitive>& PendingPrimitives() const { return pending_; }
+  void AddPrimitive(Primitive primitive);
+  void EndFrame(double view_width, double view_height, const std::array<double, 3>& cursor = {});
+  // Forgets the frames already recorded (a long run that only counts them).
+  void ForgetFrames() { frames_.clear(); }
 
-// The active drawing window record handed out by GetADWin.
-void SetActiveWindow(double view_width, std::uint32_t pixel_width);
+  // The active drawing window record handed out by GetADWin.
+  void SetActiveWindow(double view_width, std::uint32_t pixel_width);
+  std::uint8_t* ActiveWindowRecord() { return window_.data(); }
 
-// Recording, used by the screen operations.
-void CountDraw();
-void CountErase();
-void CountMark();
-void CountShowChanges();
-void CountRedraw();
-void AddPrimitive(Primitive primitive);
-void EndFrame(double view_width, double view_height, const std::array<double, 3>& cursor = {});
-std::uint8_t* ActiveWindowRecord();
+  // How many finished frames have been written as pictures.
+  std::size_t& WrittenFrames() { return written_; }
+
+ private:
+  Counts counts_;
+  std::vector<Frame> frames_;
+  std::vector<Primitive> pending_;
+  std::array<std::uint8_t, vx::kWinRecordBytes> window_{};
+  std::size_t written_ = 0;
+};
+
+// The running session's screen; a HostFault naming `operation` when no
+// session runs. The session defines it.
+ScreenState& RunningScreen(const char* operation);
 
 }  // namespace vxh::screen

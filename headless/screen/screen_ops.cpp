@@ -63,7 +63,7 @@ void DrawLine(vx::DragView*, const double* p1, const double* p2) {
   line.kind = PrimitiveKind::kLine;
   line.three_d = Dimensions == 3;
   line.points = Points(p1, p2, Dimensions, "drawing object line");
-  AddPrimitive(std::move(line));
+  RunningScreen("drawing").AddPrimitive(std::move(line));
 }
 
 template <int Dimensions>
@@ -74,7 +74,7 @@ void DrawCircle(vx::DragView*, const double* centre, double radius) {
   circle.three_d = Dimensions == 3;
   circle.points.assign(centre, centre + Dimensions);
   circle.radius = radius;
-  AddPrimitive(std::move(circle));
+  RunningScreen("drawing").AddPrimitive(std::move(circle));
 }
 
 template <int Dimensions>
@@ -87,7 +87,7 @@ void DrawText(vx::DragView*, const std::uint8_t* record) {
   primitive.points = {vx::GetF64(record, vx::kDragTextX), vx::GetF64(record, vx::kDragTextY)};
   primitive.text.assign(text, strnlen(text, kMaxDragText));
   primitive.record.assign(record, record + vx::kDragTextString);
-  AddPrimitive(std::move(primitive));
+  RunningScreen("drawing").AddPrimitive(std::move(primitive));
 }
 
 template <int Dimensions>
@@ -96,14 +96,13 @@ void DrawSetting(vx::DragView*, const int* value) {
   setting.kind = PrimitiveKind::kSetting;
   setting.three_d = Dimensions == 3;
   setting.setting = *Required(value, "drawing object setting", "value");
-  AddPrimitive(std::move(setting));
+  RunningScreen("drawing").AddPrimitive(std::move(setting));
 }
 
 void EndDragFrame(vx::DragView* view, const char* operation) {
   Required(view, operation, "view");
-  SessionCore* session = SessionCore::ActiveOrNull();
-  EndFrame(vx::ViewWidth(view), vx::ViewHeight(view),
-           session != nullptr ? session->View().cursor : std::array<double, 3>{});
+  SessionCore& session = SessionCore::Active(operation);
+  session.Host().screen.EndFrame(vx::ViewWidth(view), vx::ViewHeight(view), session.View().cursor);
 }
 
 constexpr vx::GDraw2 kDraw2{&DrawLine<2>, &DrawCircle<2>, &DrawText<2>, &DrawSetting<2>};
@@ -119,17 +118,17 @@ extern "C" {
 
 void KVAPI EDraw(int, Entity entity) {
   vxh::screen::RequireEntity(entity, "EDraw");
-  vxh::screen::CountDraw();
+  ++vxh::screen::RunningScreen("EDraw").MutableCounts().draws;
 }
 
 void KVAPI EErase(int, Entity entity) {
   vxh::screen::RequireEntity(entity, "EErase");
-  vxh::screen::CountErase();
+  ++vxh::screen::RunningScreen("EErase").MutableCounts().erases;
 }
 
 void KVAPI EMark(int, Entity entity) {
   vxh::screen::RequireEntity(entity, "EMark");
-  vxh::screen::CountMark();
+  ++vxh::screen::RunningScreen("EMark").MutableCounts().marks;
 }
 
 void KVAPI EDrawM(DragView* view, Entity record) {
@@ -141,11 +140,11 @@ void KVAPI EDrawM(DragView* view, Entity record) {
   if (vxh::IsHostRecord(record) && vxh::IsContainerKind(vx::GetI8(record, vx::kHdrKind))) {
     vxh::screen::CollectMembers(record, vxh::Identity(), 0, entity.members);
   }
-  vxh::screen::AddPrimitive(std::move(entity));
+  vxh::screen::RunningScreen("EDrawM").AddPrimitive(std::move(entity));
 }
 
-void KVAPI ShowChanges() { vxh::screen::CountShowChanges(); }
-void KVAPI Redraw() { vxh::screen::CountRedraw(); }
+void KVAPI ShowChanges() { ++vxh::screen::RunningScreen("ShowChanges").MutableCounts().show_changes; }
+void KVAPI Redraw() { ++vxh::screen::RunningScreen("Redraw").MutableCounts().redraws; }
 
 void KVAPI XHReqCsr(DragView* view) { vxh::screen::EndDragFrame(view, "XHReqCsr"); }
 void KVAPI XHReqCsr3(DragView* view) { vxh::screen::EndDragFrame(view, "XHReqCsr3"); }
@@ -153,7 +152,7 @@ void KVAPI XHReqCsr3(DragView* view) { vxh::screen::EndDragFrame(view, "XHReqCsr
 const GDraw2* KVAPI GetGDraw2() { return &vxh::screen::kDraw2; }
 const GDraw3* KVAPI GetGDraw3() { return &vxh::screen::kDraw3; }
 
-std::uint8_t* KVAPI GetADWin() { return vxh::screen::ActiveWindowRecord(); }
+std::uint8_t* KVAPI GetADWin() { return vxh::screen::RunningScreen("GetADWin").ActiveWindowRecord(); }
 
 }  // extern "C"
 

@@ -44,4 +44,11 @@ Event ParseEvent(std::string_view body);
 // "esc", "move", ... as a script writes it, for messages.
 const char* EventName(EventKind kind);
 
+// An event without arguments (<enter>, <rclick>, ...).
+inline Event EventOf(EventKind kind) {
+  Event event;
+  event.kind = kind;
+  return event;
+}
+
 }  // namespace vxh::script

@@ -3,6 +3,7 @@
 
 #include "headless/host_error.h"
 #include "headless/session/session_core.h"
+#include "headless/win/windows.h"
 #include "host/host_api.h"
 
 namespace vxh {
@@ -12,13 +13,6 @@ ViewState& CurrentViewState() { return SessionCore::Active("the view").View(); }
 }  // namespace vxh
 
 namespace vx {
-
-namespace {
-
-// The host's main window: the pack only passes it on.
-char g_main_window;
-
-}  // namespace
 
 extern "C" void KVAPI SetCursorOrg2(double x, double y) {
   vxh::SessionCore::Active("SetCursorOrg2").View().origin = {x, y, 0.0};
@@ -45,6 +39,8 @@ extern "C" void* KVAPI RscAdr(int resource) {
   }
 }
 
-extern "C" void* KVAPI GetMainWin() { return &g_main_window; }
+extern "C" void* KVAPI GetMainWin() {
+  return vxh::win::MainWindow(vxh::SessionCore::Active("GetMainWin").Host().windows);
+}
 
 }  // namespace vx

@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "headless/cursor/snap_settings.h"
 #include "headless/session/host_commands_list.h"
 
 namespace vxh {
@@ -35,11 +34,6 @@ constexpr std::array<HostCommand, 17> kHostCommands{{
 }};
 
 }  // namespace
-
-void ResetHostCommandMemory() {
-  hostcmd::ForgetRegularPolygon();
-  ForgetSnap();
-}
 
 vx::Handler FindHostCommand(std::string_view name) {
   for (const HostCommand& c : kHostCommands)

@@ -11,10 +11,6 @@ namespace vxh {
 // The handler of a host command (name in upper case); null when unknown.
 vx::Handler FindHostCommand(std::string_view name);
 
-// Forgets what host commands remember between runs (the regular polygon's
-// sides and corner); each session starts afresh.
-void ResetHostCommandMemory();
-
 // The name of the host command that shows the pack's About box.
 inline constexpr std::string_view kAboutCommand = "ABOUT";
 

@@ -6,6 +6,7 @@
 #include "headless/drawing/document.h"
 #include "headless/drawing/settings_tables.h"
 #include "headless/dxf/drawing_file.h"
+#include "headless/session/host_command_memory.h"
 #include "headless/session/host_command_support.h"
 #include "headless/session/host_commands_list.h"
 #include "headless/session/session_core.h"
@@ -15,21 +16,22 @@ namespace vxh::hostcmd {
 
 namespace {
 
-char g_name[kTextBufferBytes];
+char* Name() { return Memory("a drawing command").name; }
+
 
 void AskName(const char* prompt, vx::Continuation next) {
-  std::memset(g_name, 0, sizeof g_name);
-  AskText(g_name, prompt, next);
+  std::memset(Name(), 0, kTextBufferBytes);
+  AskText(Name(), prompt, next);
 }
 
-bool NamedSomething(int status) { return status == vx::kStatusAnswered && g_name[0] != '\0'; }
+bool NamedSomething(int status) { return status == vx::kStatusAnswered && Name()[0] != '\0'; }
 
 void LayerName(int status) {
   if (NamedSomething(status)) {
     Document& doc = CurrentDocument();
     doc.WorkDL()->UndoMark();
-    AddLayer(doc, g_name);
-    SetCurrentLayer(doc, g_name);
+    AddLayer(doc, Name());
+    SetCurrentLayer(doc, Name());
   }
   vx::CmdEnd();
 }
@@ -37,13 +39,13 @@ void LayerName(int status) {
 void Selected(int /*status*/) { vx::CmdEnd(); }
 
 void OpenName(int status) {
-  if (NamedSomething(status)) SessionCore::Active("OPEN").ReplaceDocument(LoadDrawing(ResolveHostFile(g_name)));
+  if (NamedSomething(status)) SessionCore::Active("OPEN").ReplaceDocument(LoadDrawing(ResolveHostFile(Name())));
   vx::CmdEnd();
 }
 
 void SaveName(int status) {
   if (NamedSomething(status)) {
-    const std::string path = ResolveHostFile(g_name);
+    const std::string path = ResolveHostFile(Name());
     SaveDrawing(CurrentDocument(), path);
     CurrentDocument().SetFileName(path);
   }

@@ -1,6 +1,7 @@
 // LINE, PATH, POLY and POINT: commands that take points until Enter.
 #include <vector>
 
+#include "headless/session/host_command_memory.h"
 #include "headless/session/host_command_support.h"
 #include "headless/session/host_commands_list.h"
 #include "host/entity_layout.h"
@@ -10,75 +11,61 @@ namespace vxh::hostcmd {
 
 namespace {
 
-struct LineState {
-  Pt from, to;
-  DrawingStep step;
-};
-LineState g_line;
+LineRun& Line() { return Memory("LINE").line; }
+PolyRun& Poly() { return Memory("POLY").poly; }
+PointRun& Point() { return Memory("POINT").point; }
+
 
 void LineNext(int status) {
   if (status != vx::kStatusAnswered) return vx::CmdEnd();
-  g_line.step.Add(LineRecord(g_line.from, g_line.to));
-  g_line.from = g_line.to;
-  SetOrigin(g_line.from);
-  AskPoint(g_line.to, "Next point:", vx::kModeRubberLine, LineNext);
+  Line().step.Add(LineRecord(Line().from, Line().to));
+  Line().from = Line().to;
+  SetOrigin(Line().from);
+  AskPoint(Line().to, "Next point:", vx::kModeRubberLine, LineNext);
 }
 
 void LineFirst(int status) {
   if (status != vx::kStatusAnswered) return vx::CmdEnd();
-  SetOrigin(g_line.from);
-  AskPoint(g_line.to, "Next point:", vx::kModeRubberLine, LineNext);
+  SetOrigin(Line().from);
+  AskPoint(Line().to, "Next point:", vx::kModeRubberLine, LineNext);
 }
 
-// PATH and POLY collect their vertices and add one entity at Enter.
-struct PolyState {
-  int kind = vx::kKindPath;
-  std::vector<Pt> points;
-  Pt next;
-  DrawingStep step;
-};
-PolyState g_poly;
 
-std::size_t FewestPoints() { return g_poly.kind == vx::kKindPolygon ? 3 : 2; }
+std::size_t FewestPoints() { return Poly().kind == vx::kKindPolygon ? 3 : 2; }
 
 void PolyFinish() {
-  if (g_poly.points.size() >= FewestPoints()) g_poly.step.Add(PolyRecord(g_poly.kind, g_poly.points));
+  if (Poly().points.size() >= FewestPoints()) Poly().step.Add(PolyRecord(Poly().kind, Poly().points));
   vx::CmdEnd();
 }
 
 void PolyPoint(int status) {
   if (status == vx::kStatusDefault) return PolyFinish();
   if (status != vx::kStatusAnswered) return vx::CmdEnd();
-  g_poly.points.push_back(g_poly.next);
+  Poly().points.push_back(Poly().next);
   // A polygon repeats its first vertex, so it holds one point fewer.
-  if (g_poly.points.size() + 1 >= kMaxVertices) return PolyFinish();
-  SetOrigin(g_poly.next);
-  AskPoint(g_poly.next, "Next point:", vx::kModeRubberLine, PolyPoint);
+  if (Poly().points.size() + 1 >= kMaxVertices) return PolyFinish();
+  SetOrigin(Poly().next);
+  AskPoint(Poly().next, "Next point:", vx::kModeRubberLine, PolyPoint);
 }
 
 void StartPoly(int kind) {
-  g_poly = PolyState{};
-  g_poly.kind = kind;
-  AskPoint(g_poly.next, "First point:", vx::kModePlain, PolyPoint);
+  Poly() = PolyRun{};
+  Poly().kind = kind;
+  AskPoint(Poly().next, "First point:", vx::kModePlain, PolyPoint);
 }
 
-struct PointState {
-  Pt at;
-  DrawingStep step;
-};
-PointState g_point;
 
 void PointPlaced(int status) {
   if (status != vx::kStatusAnswered) return vx::CmdEnd();
-  g_point.step.Add(PointRecord(g_point.at));
-  AskPoint(g_point.at, "Point:", vx::kModePlain, PointPlaced);
+  Point().step.Add(PointRecord(Point().at));
+  AskPoint(Point().at, "Point:", vx::kModePlain, PointPlaced);
 }
 
 }  // namespace
 
 void LineCommand() {
-  g_line = LineState{};
-  AskPoint(g_line.from, "First point:", vx::kModePlain, LineFirst);
+  Line() = LineRun{};
+  AskPoint(Line().from, "First point:", vx::kModePlain, LineFirst);
 }
 
 void PathCommand() { StartPoly(vx::kKindPath); }
@@ -86,8 +73,8 @@ void PathCommand() { StartPoly(vx::kKindPath); }
 void PolyCommand() { StartPoly(vx::kKindPolygon); }
 
 void PointCommand() {
-  g_point = PointState{};
-  AskPoint(g_point.at, "Point:", vx::kModePlain, PointPlaced);
+  Point() = PointRun{};
+  AskPoint(Point().at, "Point:", vx::kModePlain, PointPlaced);
 }
 
 }  // namespace vxh::hostcmd

@@ -22,6 +22,4 @@ void OpenCommand();
 void SaveCommand();
 void SnapCommand();
 
-void ForgetRegularPolygon();
-
 }  // namespace vxh::hostcmd

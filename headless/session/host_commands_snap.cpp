@@ -6,7 +6,9 @@
 
 #include "headless/cursor/snap_settings.h"
 #include "headless/script/values.h"
+#include "headless/session/host_command_memory.h"
 #include "headless/session/host_command_support.h"
+#include "headless/session/session_core.h"
 #include "headless/session/host_commands_list.h"
 #include "headless/session/pack_registry.h"
 #include "host/host_api.h"
@@ -15,17 +17,17 @@ namespace vxh::hostcmd {
 
 namespace {
 
-char g_snap[kTextBufferBytes];
+char* Answer() { return Memory("SNAP").snap; }
 
 bool SaysOff(const char* text) { return UpperCase(text) == "OFF"; }
 
 void SnapGiven(int status) {
   if (status == vx::kStatusAnswered) {
-    const std::optional<double> grid = script::ParseNumber(g_snap);
-    if (SaysOff(g_snap)) {
-      SetSnapGrid(std::nullopt);
+    const std::optional<double> grid = script::ParseNumber(Answer());
+    if (SaysOff(Answer())) {
+      SessionCore::Active("SNAP").Host().snap_grid.reset();
     } else if (grid && *grid > 0) {
-      SetSnapGrid(grid);
+      SessionCore::Active("SNAP").Host().snap_grid = CheckedSnapGrid(grid);
     } else {
       ShowError("The snap grid is a size above 0, or off");
     }
@@ -36,8 +38,8 @@ void SnapGiven(int status) {
 }  // namespace
 
 void SnapCommand() {
-  std::memset(g_snap, 0, sizeof g_snap);
-  AskText(g_snap, "Snap grid (a size, or off):", SnapGiven);
+  std::memset(Answer(), 0, kTextBufferBytes);
+  AskText(Answer(), "Snap grid (a size, or off):", SnapGiven);
 }
 
 }  // namespace vxh::hostcmd

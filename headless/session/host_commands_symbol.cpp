@@ -10,6 +10,7 @@
 
 #include "headless/current.h"
 #include "headless/drawing/document.h"
+#include "headless/session/host_command_memory.h"
 #include "headless/session/host_command_support.h"
 #include "headless/session/host_commands_list.h"
 #include "host/entity_layout.h"
@@ -20,14 +21,8 @@ namespace vxh::hostcmd {
 
 namespace {
 
-struct SymbolState {
-  char name[kTextBufferBytes] = {};
-  vx::Entity definition = nullptr;
-  Pt insertion;
-  double scale = 1.0;
-  double angle = 0.0;
-};
-SymbolState g_symbol;
+SymbolRun& Symbol() { return Memory("SYMBOL").symbol; }
+
 
 bool SameName(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
@@ -60,15 +55,15 @@ vx::Entity FindDefinition(const EntityList& list, const std::string& name) {
 }
 
 void PutPlacement(vx::Entity e) {
-  const double c = g_symbol.scale * std::cos(g_symbol.angle), s = g_symbol.scale * std::sin(g_symbol.angle);
-  const double rows[12] = {c, -s, 0, g_symbol.insertion.x, s, c, 0, g_symbol.insertion.y, 0, 0, 1, 0};
+  const double c = Symbol().scale * std::cos(Symbol().angle), s = Symbol().scale * std::sin(Symbol().angle);
+  const double rows[12] = {c, -s, 0, Symbol().insertion.x, s, c, 0, Symbol().insertion.y, 0, 0, 1, 0};
   for (int i = 0; i < 12; ++i) vx::PutF64(e, vx::kSymMatrix + 8 * i, rows[i]);
 }
 
 void Place() {
   vx::DList* work = CurrentDocument().WorkDL();
   work->UndoMark();
-  const vx::Entity e = work->CopyIn(g_symbol.definition);
+  const vx::Entity e = work->CopyIn(Symbol().definition);
   PutPlacement(e);
   vx::SetCStuff(e);
   work->Commit(e);
@@ -85,17 +80,17 @@ void AskScale();
 
 void SymbolScale(int status) {
   if (status != vx::kStatusAnswered && status != vx::kStatusDefault) return vx::CmdEnd();
-  if (g_symbol.scale == 0 || !std::isfinite(g_symbol.scale)) {  // exact: a scale of 0 flattens it to a point
+  if (Symbol().scale == 0 || !std::isfinite(Symbol().scale)) {  // exact: a scale of 0 flattens it to a point
     ShowError("A symbol's scale must be a number other than 0");
     return AskScale();
   }
-  g_symbol.angle = 0.0;
-  vx::ReqData(vx::kReqAngle, &g_symbol.angle, "Angle <0>:", vx::kModeDefault, SymbolAngle, 0, 0);
+  Symbol().angle = 0.0;
+  vx::ReqData(vx::kReqAngle, &Symbol().angle, "Angle <0>:", vx::kModeDefault, SymbolAngle, 0, 0);
 }
 
 void AskScale() {
-  g_symbol.scale = 1.0;
-  vx::ReqData(vx::kReqReal, &g_symbol.scale, "Scale <1>:", vx::kModeDefault, SymbolScale, 0, 0);
+  Symbol().scale = 1.0;
+  vx::ReqData(vx::kReqReal, &Symbol().scale, "Scale <1>:", vx::kModeDefault, SymbolScale, 0, 0);
 }
 
 void SymbolInsertion(int status) {
@@ -104,20 +99,20 @@ void SymbolInsertion(int status) {
 }
 
 void SymbolName(int status) {
-  if (status != vx::kStatusAnswered || g_symbol.name[0] == '\0') return vx::CmdEnd();
-  g_symbol.definition = FindDefinition(CurrentDocument().Work(), g_symbol.name);
-  if (g_symbol.definition == nullptr) {
-    ShowError(("The drawing has no symbol named \"" + std::string(g_symbol.name) + "\"").c_str());
+  if (status != vx::kStatusAnswered || Symbol().name[0] == '\0') return vx::CmdEnd();
+  Symbol().definition = FindDefinition(CurrentDocument().Work(), Symbol().name);
+  if (Symbol().definition == nullptr) {
+    ShowError(("The drawing has no symbol named \"" + std::string(Symbol().name) + "\"").c_str());
     return vx::CmdEnd();
   }
-  AskPoint(g_symbol.insertion, "Insertion point:", vx::kModePlain, SymbolInsertion);
+  AskPoint(Symbol().insertion, "Insertion point:", vx::kModePlain, SymbolInsertion);
 }
 
 }  // namespace
 
 void SymbolCommand() {
-  g_symbol = SymbolState{};
-  AskText(g_symbol.name, "Symbol name:", SymbolName);
+  Symbol() = SymbolRun{};
+  AskText(Symbol().name, "Symbol name:", SymbolName);
 }
 
 }  // namespace vxh::hostcmd

@@ -21,13 +21,8 @@ struct Session::Impl {
   SessionCore core;
 };
 
-// The matrix stack and the screen are the host's own, not the drawing's: a
-// session starts with both cleared, as a freshly started host would.
 Session::Session(std::ostream& transcript, SessionOptions options) {
   KeepFreedMemory();
-  ResetMatrixStack();
-  screen::ResetScreen();
-  screen::ForgetWrittenFrames();
   impl_ = std::make_unique<Impl>(transcript, std::move(options));
 }
 

@@ -7,12 +7,10 @@
 #include "headless/script/lexer.h"
 #include "headless/script/variables.h"
 #include "headless/session/host_commands.h"
-#include "headless/session/key_state.h"
 #include "headless/session/pack_entry.h"
 #include "headless/session/pack_registry.h"
 #include "headless/text_encoding.h"
 #include "headless/win/clock.h"
-#include "headless/win/windows_reset.h"
 #include "host/kv_types.h"
 
 namespace vxh {
@@ -20,9 +18,6 @@ namespace vxh {
 namespace {
 
 SessionCore* g_active = nullptr;
-
-// The headless host has no module handles; the pack only stores this one.
-char g_module_handle;
 
 }  // namespace
 
@@ -33,12 +28,9 @@ SessionCore::SessionCore(std::ostream& transcript, SessionOptions options)
   doc_ = std::make_unique<Document>();
   view_.SetView(kDefaultView);
   host_path_ = DefaultHostPath();
-  ReleaseAllKeys();
-  win::ResetWindowsServices();
-  ResetHostCommandMemory();
   g_active = this;
   try {
-    InstalledPack().attach(&g_module_handle);
+    InstalledPack().attach(&module_handle_);
   } catch (...) {
     g_active = nullptr;
     throw;
@@ -52,8 +44,6 @@ SessionCore::~SessionCore() {
     // Unloading is the last thing a session does; a fault here has nobody
     // left to report to, and the registry is cleared regardless.
   }
-  ReleaseAllKeys();
-  win::ResetWindowsServices();
   g_active = nullptr;
 }
 
@@ -79,7 +69,7 @@ void SessionCore::Run(std::vector<script::Token> tokens, const script::SourcePos
       queue_.pop_front();
       current_pos_ = token.pos;
       ++token_serial_;
-      win::AdvanceClock(win::kTicksPerToken);
+      win::AdvanceClock(host_.windows, win::kTicksPerToken);
       try {
         Dispatch(token);
       } catch (const BadInput& e) {
@@ -194,6 +184,11 @@ void SessionCore::Request(PendingRequest request) {
 void SessionCore::EndCommand() {
   protocol_.End();
   bar_.Finish();
+}
+
+void SessionCore::HostTookOverCommand() {
+  if (!protocol_.Running()) return;
+  EndCommand();
 }
 
 void SessionCore::Progress(std::string_view text) {

@@ -14,20 +14,22 @@
 #include <vector>
 
 #include "headless/script/event.h"
+#include "headless/script/modal_input.h"
 #include "headless/script/token.h"
 #include "headless/session/command_protocol.h"
-#include "headless/session/pending_request.h"
+#include "headless/session/host_state.h"
+#include "headless/script/pending_request.h"
 #include "headless/session/progress_bar.h"
 #include "headless/session/session.h"
-#include "headless/session/transcript.h"
-#include "headless/session/view_state.h"
+#include "headless/script/transcript.h"
+#include "headless/script/view_state.h"
 #include "host/win_api.h"
 
 namespace vxh {
 
 class Document;
 
-class SessionCore {
+class SessionCore : public script::ModalInput {
  public:
   SessionCore(std::ostream& transcript, SessionOptions options);
   ~SessionCore();
@@ -40,7 +42,8 @@ class SessionCore {
 
   Document& Doc() { return *doc_; }
   void ReplaceDocument(std::unique_ptr<Document> doc);
-  Transcript& Log() { return log_; }
+  Transcript& Log() override { return log_; }
+  HostState& Host() { return host_; }
   ViewState& View() { return view_; }
   const SessionOptions& Options() const { return options_; }
 
@@ -53,6 +56,9 @@ class SessionCore {
   // Host operations.
   void Request(PendingRequest request);  // ReqData
   void EndCommand();                     // CmdEnd
+  // The host's own editor took over from the running command (EEdit): the
+  // command is over, and returns without a request or CmdEnd of its own.
+  void HostTookOverCommand();
   // A message box; a question (yes/no) takes <yes> or <no> when that is the
   // next token, else its default. Returns the answer (6, 7) or 1.
   int MessageBox(std::string_view text, std::string_view title, int style);
@@ -63,18 +69,12 @@ class SessionCore {
   std::optional<std::string> Variable(std::string_view name) const;
   const std::string& HostPath() const { return host_path_; }
 
-  // Modal windows (dialogs, popup menus, file dialogs) read the script's next
-  // tokens themselves, while the command that opened them waits. A BadInput
-  // naming `waiting` when the script ends first.
-  script::Token NextModalToken(const std::string& waiting);
-  // The next event that answers a modal window: one of `answers` or <esc>.
-  // Input events on the way (keys, mouse, held keys, view) are delivered as
-  // usual; any other token is a BadInput.
-  script::Event NextModalEvent(const std::string& waiting, std::initializer_list<script::EventKind> answers);
-  // A key, mouse or key-state event, delivered as Windows would deliver it.
-  void DeliverEvent(const script::Event& event);
-  // A text token with its variables expanded.
-  std::string ExpandText(const script::Token& token) const;
+  // What modal windows read from the script (script/modal_input.h).
+  script::Token NextModalToken(const std::string& waiting) override;
+  script::Event NextModalEvent(const std::string& waiting,
+                               std::initializer_list<script::EventKind> answers) override;
+  void DeliverEvent(const script::Event& event) override;
+  std::string ExpandText(const script::Token& token) const override;
 
  private:
   void Dispatch(const script::Token& token);
@@ -110,6 +110,8 @@ class SessionCore {
 
   std::ostream& out_;
   Transcript log_;
+  HostState host_;
+  char module_handle_ = 0;  // the headless host has no modules; the pack only stores this
   SessionOptions options_;
   std::unique_ptr<Document> doc_;
   CommandProtocol protocol_;
@@ -130,12 +132,7 @@ class SessionCore {
   ProgressBar bar_;
 };
 
-// An event without arguments (<enter>, <rclick>, ...).
-inline script::Event EventOf(script::EventKind kind) {
-  script::Event event;
-  event.kind = kind;
-  return event;
-}
+using script::EventOf;
 
 // The host folder with a trailing separator: VORLIX_HOME, else
 // ~/.local/share/vorlix/.

@@ -3,7 +3,7 @@
 
 #include "headless/host_error.h"
 #include "headless/screen/frame_writer.h"
-#include "headless/session/key_state.h"
+#include "headless/win/key_state.h"
 #include "headless/session/session_core.h"
 #include "headless/text_encoding.h"
 #include "headless/win/key_names.h"
@@ -22,13 +22,16 @@ int KeyOf(const std::string& name) { return name == "shift" ? VK_SHIFT : VK_CONT
 // closes "the parent of the focus" closes the box.
 class MessageBoxWindow : public win::ModalWindow {
  public:
-  MessageBoxWindow() : window_(win::NewWindow(win::MainWindow())), button_(win::NewWindow(window_)) {
-    win::PushModal(this);
+  explicit MessageBoxWindow(win::WindowsState& windows)
+      : windows_(windows),
+        window_(win::NewWindow(windows, win::MainWindow(windows))),
+        button_(win::NewWindow(windows, window_)) {
+    win::PushModal(windows_, this);
   }
   ~MessageBoxWindow() override {
-    win::PopModal(this);
-    win::ForgetWindow(button_);
-    win::ForgetWindow(window_);
+    win::PopModal(windows_, this);
+    win::ForgetWindow(windows_, button_);
+    win::ForgetWindow(windows_, window_);
   }
   MessageBoxWindow(const MessageBoxWindow&) = delete;
   MessageBoxWindow& operator=(const MessageBoxWindow&) = delete;
@@ -40,6 +43,7 @@ class MessageBoxWindow : public win::ModalWindow {
   bool Closed() const { return closed_; }
 
  private:
+  win::WindowsState& windows_;
   HWND window_;
   HWND button_;
   bool closed_ = false;
@@ -89,10 +93,10 @@ void SessionCore::DeliverEvent(const script::Event& event) {
     case EventKind::kView:
       return view_.SetView(event.view);
     case EventKind::kHold:
-      return SetKeyHeld(KeyOf(event.name), true);
+      return win::SetKeyHeld(host_.windows, KeyOf(event.name), true);
     case EventKind::kRelease:
-      if (event.name == "all") return ReleaseAllKeys();
-      return SetKeyHeld(KeyOf(event.name), false);
+      if (event.name == "all") return win::ReleaseAllKeys(host_.windows);
+      return win::SetKeyHeld(host_.windows, KeyOf(event.name), false);
     case EventKind::kRClick:
       MouseToHooks(WM_RBUTTONDOWN);
       MouseToHooks(WM_RBUTTONUP);
@@ -108,10 +112,10 @@ void SessionCore::DeliverEvent(const script::Event& event) {
 // The cursor moves; a waiting point request with a drag routine sees it.
 void SessionCore::Move(double x, double y) {
   view_.cursor = {x, y, 0.0};
-  if (!pending_ || win::TopModal() != nullptr) return;
+  if (!pending_ || win::TopModal(host_.windows) != nullptr) return;
   if (const vx::DragRoutine drag = pending_->Drag(); drag != nullptr) {
     drag(view_.DragView());
-    screen::WriteNewFrames(options_.frames_dir, view_.view);
+    screen::WriteNewFrames(host_.screen, options_.frames_dir, view_.view);
   }
 }
 
@@ -147,7 +151,7 @@ int SessionCore::MessageBox(std::string_view text, std::string_view title, int s
     error_box_ = EscapeForTranscript(Cp1252ToUtf8(text));
     error_box_token_ = token_serial_;
   }
-  MessageBoxWindow box;
+  MessageBoxWindow box(host_.windows);
   if (style != vx::kBoxYesNo) {
     // A right click right after the box reaches the hooks while it shows.
     if (PeekRightClick()) {

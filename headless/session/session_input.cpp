@@ -4,7 +4,7 @@
 #include <charconv>
 
 #include "headless/host_error.h"
-#include "headless/session/key_state.h"
+#include "headless/win/key_state.h"
 #include "headless/session/session_core.h"
 #include "headless/win/hook_chain.h"
 #include "headless/win/key_names.h"
@@ -38,18 +38,18 @@ std::string PointText(double x, double y) {
 }  // namespace
 
 void SessionCore::DeliverKeyStroke(int virtual_key, bool shift) {
-  const bool shift_was_held = KeyHeld(VK_SHIFT);
-  if (shift) SetKeyHeld(VK_SHIFT, true);
-  SetKeyHeld(virtual_key, true);
+  const bool shift_was_held = win::KeyHeld(host_.windows, VK_SHIFT);
+  if (shift) win::SetKeyHeld(host_.windows, VK_SHIFT, true);
+  win::SetKeyHeld(host_.windows, virtual_key, true);
   const unsigned serial = request_serial_;
-  const bool swallowed = win::CallHooks(WH_KEYBOARD, virtual_key, win::KeyData(virtual_key, false)) != 0;
+  const bool swallowed = win::CallHooks(host_.windows, WH_KEYBOARD, virtual_key, win::KeyData(virtual_key, false)) != 0;
   if (!swallowed) KeyReachedFocus(virtual_key);
   ProcessPostedMessages();
-  if (!swallowed) CharacterReached(virtual_key, KeyHeld(VK_SHIFT), serial);
-  SetKeyHeld(virtual_key, false);
-  win::CallHooks(WH_KEYBOARD, virtual_key, win::KeyData(virtual_key, true));
+  if (!swallowed) CharacterReached(virtual_key, win::KeyHeld(host_.windows, VK_SHIFT), serial);
+  win::SetKeyHeld(host_.windows, virtual_key, false);
+  win::CallHooks(host_.windows, WH_KEYBOARD, virtual_key, win::KeyData(virtual_key, true));
   ProcessPostedMessages();
-  SetKeyHeld(VK_SHIFT, shift_was_held);
+  win::SetKeyHeld(host_.windows, VK_SHIFT, shift_was_held);
 }
 
 // The key-down itself: Escape and Enter act at once, as the focused window
@@ -57,7 +57,7 @@ void SessionCore::DeliverKeyStroke(int virtual_key, bool shift) {
 // messages, as the character message follows them in the queue).
 void SessionCore::KeyReachedFocus(int virtual_key) {
   if (virtual_key != VK_ESCAPE && virtual_key != VK_RETURN) return;
-  if (win::ModalWindow* modal = win::TopModal()) {
+  if (win::ModalWindow* modal = win::TopModal(host_.windows)) {
     modal->OnKey(virtual_key);
     return;
   }
@@ -67,8 +67,8 @@ void SessionCore::KeyReachedFocus(int virtual_key) {
 // A character typed while the same request still waits goes into its input;
 // one whose key ended the request is not carried over to the next one.
 void SessionCore::CharacterReached(int virtual_key, bool shift, unsigned request_serial) {
-  if (!pending_ || win::TopModal() != nullptr || request_serial != request_serial_) return;
-  const char c = win::CharacterOf(virtual_key, shift, KeyHeld(VK_CONTROL));
+  if (!pending_ || win::TopModal(host_.windows) != nullptr || request_serial != request_serial_) return;
+  const char c = win::CharacterOf(virtual_key, shift, win::KeyHeld(host_.windows, VK_CONTROL));
   if (c == '\b' && !typed_.empty()) typed_.pop_back();
   if (static_cast<unsigned char>(c) >= ' ') typed_ += c;
 }
@@ -98,7 +98,7 @@ void SessionCore::MouseToHooks(UINT message) {
   MOUSEHOOKSTRUCT data{};
   GetCursorPos(&data.pt);
   data.hwnd = GetFocus();
-  win::CallHooks(WH_MOUSE, message, reinterpret_cast<LPARAM>(&data));
+  win::CallHooks(host_.windows, WH_MOUSE, message, reinterpret_cast<LPARAM>(&data));
 }
 
 // A button goes down or up at a point: the cursor moves there first; a click
@@ -106,17 +106,17 @@ void SessionCore::MouseToHooks(UINT message) {
 void SessionCore::Click(const script::Event& event) {
   Move(event.x, event.y);
   const bool down = event.kind == script::EventKind::kDown;
-  SetKeyHeld(kLeftButton, down);
+  win::SetKeyHeld(host_.windows, win::kLeftButton, down);
   MouseToHooks(down ? WM_LBUTTONDOWN : WM_LBUTTONUP);
   ProcessPostedMessages();
-  if (down && pending_ && win::TopModal() == nullptr && IsPointOrPick(pending_->kind))
+  if (down && pending_ && win::TopModal(host_.windows) == nullptr && IsPointOrPick(pending_->kind))
     AnswerText(PointText(event.x, event.y));
 }
 
 void SessionCore::ProcessPostedMessages() {
-  while (const std::optional<win::PostedMessage> m = win::TakePostedMessage()) {
-    if (win::ModalWindow* modal = win::TopModal()) {
-      if (!win::IsWindowOf(m->window, modal->Window())) continue;  // windows below wait
+  while (const std::optional<win::PostedMessage> m = win::TakePostedMessage(host_.windows)) {
+    if (win::ModalWindow* modal = win::TopModal(host_.windows)) {
+      if (!win::IsWindowOf(host_.windows, m->window, modal->Window())) continue;  // windows below wait
       if (m->message == WM_CLOSE) modal->OnClose();
       if (const int key = KeyOfMessage(*m); key != 0) modal->OnKey(key);
       continue;

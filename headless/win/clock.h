@@ -10,7 +10,8 @@ namespace vxh::win {
 inline constexpr DWORD kClockStart = 1000;
 inline constexpr DWORD kTicksPerToken = 250;
 
-void ResetClock();
-void AdvanceClock(DWORD milliseconds);
+struct WindowsState;
+
+void AdvanceClock(WindowsState& state, DWORD milliseconds);
 
 }  // namespace vxh::win

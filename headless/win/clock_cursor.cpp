@@ -3,28 +3,20 @@
 #include <string>
 
 #include "headless/host_error.h"
-#include "headless/session/view_state.h"
+#include "headless/script/view_state.h"
 #include "headless/win/clock.h"
+#include "headless/win/windows_state.h"
 #include "host/win_api.h"
 
 namespace vxh::win {
 
-namespace {
-
-DWORD g_ticks = kClockStart;
-HCURSOR g_cursor = nullptr;
-
-}  // namespace
-
-void ResetClock() { g_ticks = kClockStart; }
-
-void AdvanceClock(DWORD milliseconds) { g_ticks += milliseconds; }
+void AdvanceClock(WindowsState& state, DWORD milliseconds) { state.ticks += milliseconds; }
 
 }  // namespace vxh::win
 
 extern "C" {
 
-DWORD GetTickCount() { return vxh::win::g_ticks; }
+DWORD GetTickCount() { return vxh::win::RunningWindows("GetTickCount").ticks; }
 
 // The cursor in pixels of the view, y downwards as on a screen.
 BOOL GetCursorPos(POINT* point) {
@@ -37,8 +29,9 @@ BOOL GetCursorPos(POINT* point) {
 }
 
 HCURSOR SetCursor(HCURSOR cursor) {
-  const HCURSOR previous = vxh::win::g_cursor;
-  vxh::win::g_cursor = cursor;
+  HCURSOR& current = vxh::win::RunningWindows("SetCursor").cursor;
+  const HCURSOR previous = current;
+  current = cursor;
   return previous;
 }
 

@@ -4,12 +4,11 @@
 #include <cstring>
 #include <map>
 
+#include "headless/win/windows_state.h"
+
 namespace vxh::win {
 
 namespace {
-
-std::map<HDC, COLORREF> g_backgrounds;
-std::vector<DrawnText> g_drawn;
 
 struct SystemColour {
   int index;
@@ -28,29 +27,25 @@ constexpr std::array<SystemColour, 8> kSystemColours{{
 
 constexpr int kLineHeight = 13;
 
-COLORREF Background(HDC dc) {
-  const auto it = g_backgrounds.find(dc);
-  return it == g_backgrounds.end() ? kDefaultBackground : it->second;
+COLORREF Background(const WindowsState& state, HDC dc) {
+  const auto it = state.backgrounds.find(dc);
+  return it == state.backgrounds.end() ? kDefaultBackground : it->second;
 }
 
 }  // namespace
 
-const std::vector<DrawnText>& DrawnTexts() { return g_drawn; }
-
-void ClearDrawnTexts() {
-  g_drawn.clear();
-  g_backgrounds.clear();
-}
+const std::vector<DrawnText>& DrawnTexts(const WindowsState& state) { return state.drawn; }
 
 }  // namespace vxh::win
 
 extern "C" {
 
-COLORREF GetBkColor(HDC dc) { return vxh::win::Background(dc); }
+COLORREF GetBkColor(HDC dc) { return vxh::win::Background(vxh::win::RunningWindows("GetBkColor"), dc); }
 
 COLORREF SetBkColor(HDC dc, COLORREF colour) {
-  const COLORREF previous = vxh::win::Background(dc);
-  vxh::win::g_backgrounds[dc] = colour;
+  vxh::win::WindowsState& state = vxh::win::RunningWindows("SetBkColor");
+  const COLORREF previous = vxh::win::Background(state, dc);
+  state.backgrounds[dc] = colour;
   return previous;
 }
 
@@ -63,7 +58,8 @@ DWORD GetSysColor(int index) {
 int DrawTextA(HDC dc, LPCSTR text, int length, RECT* rect, UINT format) {
   if (text == nullptr || rect == nullptr) return 0;
   const std::size_t size = length < 0 ? std::strlen(text) : static_cast<std::size_t>(length);
-  vxh::win::g_drawn.push_back({dc, std::string(text, size), *rect, format, vxh::win::Background(dc)});
+  vxh::win::WindowsState& state = vxh::win::RunningWindows("DrawTextA");
+  state.drawn.push_back({dc, std::string(text, size), *rect, format, vxh::win::Background(state, dc)});
   return vxh::win::kLineHeight;
 }
 

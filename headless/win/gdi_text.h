@@ -11,6 +11,8 @@
 
 namespace vxh::win {
 
+struct WindowsState;
+
 inline constexpr COLORREF kDefaultBackground = 0xFFFFFF;
 
 struct DrawnText {
@@ -21,7 +23,6 @@ struct DrawnText {
   COLORREF background;
 };
 
-const std::vector<DrawnText>& DrawnTexts();
-void ClearDrawnTexts();
+const std::vector<DrawnText>& DrawnTexts(const WindowsState& state);
 
 }  // namespace vxh::win

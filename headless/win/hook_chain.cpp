@@ -1,47 +1,39 @@
 #include "headless/win/hook_chain.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "headless/host_error.h"
+#include "headless/win/windows_state.h"
 
 namespace vxh::win {
 
 namespace {
 
-struct InstalledHook {
-  int type;
-  HOOKPROC proc;
-  HHOOK handle;
-};
+using Hooks = std::vector<InstalledHook>;
 
-std::vector<InstalledHook> g_hooks;  // newest first
-std::uintptr_t g_next_handle = 0x4800;
-
-std::vector<InstalledHook>::iterator Find(HHOOK handle) {
-  return std::find_if(g_hooks.begin(), g_hooks.end(), [&](const InstalledHook& h) { return h.handle == handle; });
+Hooks::iterator Find(Hooks& hooks, HHOOK handle) {
+  return std::find_if(hooks.begin(), hooks.end(), [&](const InstalledHook& h) { return h.handle == handle; });
 }
 
-// The first hook of the type from position `from` on.
-LRESULT CallFrom(std::vector<InstalledHook>::iterator from, int type, int code, WPARAM w, LPARAM l) {
-  const auto it = std::find_if(from, g_hooks.end(), [&](const InstalledHook& h) { return h.type == type; });
-  if (it == g_hooks.end()) return 0;
+// The first hook of the type from position `from` on. The hook may install or
+// remove hooks while it runs, so the position is not used after the call.
+LRESULT CallFrom(Hooks& hooks, Hooks::iterator from, int type, int code, WPARAM w, LPARAM l) {
+  const auto it = std::find_if(from, hooks.end(), [&](const InstalledHook& h) { return h.type == type; });
+  if (it == hooks.end()) return 0;
   return it->proc(code, w, l);
 }
 
 }  // namespace
 
-LRESULT CallHooks(int type, WPARAM wparam, LPARAM lparam) {
-  return CallFrom(g_hooks.begin(), type, HC_ACTION, wparam, lparam);
+LRESULT CallHooks(WindowsState& state, int type, WPARAM wparam, LPARAM lparam) {
+  return CallFrom(state.hooks, state.hooks.begin(), type, HC_ACTION, wparam, lparam);
 }
 
-bool AnyHookInstalled(int type) {
-  return std::any_of(g_hooks.begin(), g_hooks.end(), [&](const InstalledHook& h) { return h.type == type; });
+bool AnyHookInstalled(const WindowsState& state, int type) {
+  return std::any_of(state.hooks.begin(), state.hooks.end(), [&](const InstalledHook& h) { return h.type == type; });
 }
-
-void ResetHooks() { g_hooks.clear(); }
 
 }  // namespace vxh::win
 
@@ -56,22 +48,25 @@ HHOOK SetWindowsHookExA(int type, HOOKPROC proc, HINSTANCE, DWORD thread) {
   if (thread != vxh::win::kUiThreadId)
     throw HostFault("SetWindowsHookExA: hooks are for the current thread only, got thread " +
                     std::to_string(thread));
-  const HHOOK handle = reinterpret_cast<HHOOK>(vxh::win::g_next_handle++);
-  vxh::win::g_hooks.insert(vxh::win::g_hooks.begin(), {type, proc, handle});
+  vxh::win::WindowsState& state = vxh::win::RunningWindows("SetWindowsHookExA");
+  const HHOOK handle = reinterpret_cast<HHOOK>(state.next_hook++);
+  state.hooks.insert(state.hooks.begin(), {type, proc, handle});
   return handle;
 }
 
 BOOL UnhookWindowsHookEx(HHOOK hook) {
-  const auto it = vxh::win::Find(hook);
-  if (it == vxh::win::g_hooks.end()) return FALSE;
-  vxh::win::g_hooks.erase(it);
+  vxh::win::WindowsState& state = vxh::win::RunningWindows("UnhookWindowsHookEx");
+  const auto it = vxh::win::Find(state.hooks, hook);
+  if (it == state.hooks.end()) return FALSE;
+  state.hooks.erase(it);
   return TRUE;
 }
 
 LRESULT CallNextHookEx(HHOOK hook, int code, WPARAM wparam, LPARAM lparam) {
-  const auto it = vxh::win::Find(hook);
-  if (it == vxh::win::g_hooks.end()) return 0;
-  return vxh::win::CallFrom(std::next(it), it->type, code, wparam, lparam);
+  vxh::win::WindowsState& state = vxh::win::RunningWindows("CallNextHookEx");
+  const auto it = vxh::win::Find(state.hooks, hook);
+  if (it == state.hooks.end()) return 0;
+  return vxh::win::CallFrom(state.hooks, std::next(it), it->type, code, wparam, lparam);
 }
 
 DWORD GetCurrentThreadId() { return vxh::win::kUiThreadId; }

@@ -7,14 +7,14 @@
 
 namespace vxh::win {
 
+struct WindowsState;
+
 // The user-interface thread's id, as GetCurrentThreadId reports it.
 inline constexpr DWORD kUiThreadId = 1;
 
 // Calls the newest hook of the type; 0 when none is installed. A non-zero
 // result means a hook swallowed the event.
-LRESULT CallHooks(int type, WPARAM wparam, LPARAM lparam);
-bool AnyHookInstalled(int type);
-// Forgets every hook (a session starts or ends).
-void ResetHooks();
+LRESULT CallHooks(WindowsState& state, int type, WPARAM wparam, LPARAM lparam);
+bool AnyHookInstalled(const WindowsState& state, int type);
 
 }  // namespace vxh::win

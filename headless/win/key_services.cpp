@@ -2,8 +2,9 @@
 // (<hold shift>, and the key of a <key NAME> while it is down).
 #include <cstring>
 
-#include "headless/session/key_state.h"
 #include "headless/win/key_names.h"
+#include "headless/win/key_state.h"
+#include "headless/win/windows_state.h"
 #include "host/win_api.h"
 
 namespace {
@@ -15,11 +16,14 @@ constexpr BYTE kDownBit = 0x80;
 
 extern "C" {
 
-SHORT GetAsyncKeyState(int key) { return vxh::KeyHeld(key) ? kDownNow : 0; }
+SHORT GetAsyncKeyState(int key) {
+  return vxh::win::KeyHeld(vxh::win::RunningWindows("GetAsyncKeyState"), key) ? kDownNow : 0;
+}
 
 BOOL GetKeyboardState(PBYTE state) {
   if (state == nullptr) return FALSE;
-  for (int key = 0; key < 256; ++key) state[key] = vxh::KeyHeld(key) ? kDownBit : 0;
+  const vxh::win::WindowsState& held = vxh::win::RunningWindows("GetKeyboardState");
+  for (int key = 0; key < 256; ++key) state[key] = vxh::win::KeyHeld(held, key) ? kDownBit : 0;
   return TRUE;
 }
 

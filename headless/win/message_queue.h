@@ -8,6 +8,8 @@
 
 namespace vxh::win {
 
+struct WindowsState;
+
 struct PostedMessage {
   HWND window;
   UINT message;
@@ -15,7 +17,6 @@ struct PostedMessage {
   LPARAM lparam;
 };
 
-std::optional<PostedMessage> TakePostedMessage();
-void ClearPostedMessages();
+std::optional<PostedMessage> TakePostedMessage(WindowsState& state);
 
 }  // namespace vxh::win

@@ -6,18 +6,17 @@
 
 #include "headless/host_error.h"
 #include "headless/script/event.h"
-#include "headless/session/session_core.h"
+#include "headless/script/modal_input.h"
+#include "headless/win/windows_state.h"
 
 namespace vxh::win {
 
 namespace {
 
-std::map<HMENU, std::vector<MenuItem>> g_menus;
-std::uintptr_t g_next_menu = 0x6000;
-
-std::vector<MenuItem>& Items(HMENU menu, const char* operation) {
-  const auto it = g_menus.find(menu);
-  if (it == g_menus.end()) throw HostFault(std::string(operation) + ": not a menu made with CreatePopupMenu");
+template <class State>
+auto& Items(State& state, HMENU menu, const char* operation) {
+  const auto it = state.menus.find(menu);
+  if (it == state.menus.end()) throw HostFault(std::string(operation) + ": not a menu made with CreatePopupMenu");
   return it->second;
 }
 
@@ -46,8 +45,8 @@ UINT ChosenId(const std::vector<MenuItem>& items, int n) {
 }
 
 int Track(HMENU menu, UINT flags, HWND owner) {
-  const std::vector<MenuItem>& items = Items(menu, "TrackPopupMenu");
-  SessionCore& session = SessionCore::Active("TrackPopupMenu");
+  const std::vector<MenuItem>& items = Items(RunningWindows("TrackPopupMenu"), menu, "TrackPopupMenu");
+  script::ModalInput& session = script::RunningModalInput("TrackPopupMenu");
   session.Log().Prompt("menu: " + DescribeMenu(items));
   const script::Event event = session.NextModalEvent("the popup menu", {script::EventKind::kMenu});
   if (event.kind != script::EventKind::kMenu) {
@@ -63,7 +62,9 @@ int Track(HMENU menu, UINT flags, HWND owner) {
 
 }  // namespace
 
-const std::vector<MenuItem>& MenuItems(HMENU menu) { return Items(menu, "MenuItems"); }
+const std::vector<MenuItem>& MenuItems(const WindowsState& state, HMENU menu) {
+  return Items(state, menu, "MenuItems");
+}
 
 std::string DescribeMenu(const std::vector<MenuItem>& items) {
   std::string out;
@@ -74,21 +75,21 @@ std::string DescribeMenu(const std::vector<MenuItem>& items) {
   return out;
 }
 
-void ResetMenus() { g_menus.clear(); }
-
 }  // namespace vxh::win
 
 extern "C" {
 
 HMENU CreatePopupMenu() {
-  const HMENU menu = reinterpret_cast<HMENU>(vxh::win::g_next_menu++);
-  vxh::win::g_menus[menu] = {};
+  vxh::win::WindowsState& state = vxh::win::RunningWindows("CreatePopupMenu");
+  const HMENU menu = reinterpret_cast<HMENU>(state.next_menu++);
+  state.menus[menu] = {};
   return menu;
 }
 
 BOOL InsertMenuItemA(HMENU menu, UINT item, BOOL by_position, const MENUITEMINFOA* info) {
   if (info == nullptr) return FALSE;
-  std::vector<vxh::win::MenuItem>& items = vxh::win::Items(menu, "InsertMenuItemA");
+  vxh::win::WindowsState& state = vxh::win::RunningWindows("InsertMenuItemA");
+  std::vector<vxh::win::MenuItem>& items = vxh::win::Items(state, menu, "InsertMenuItemA");
   const std::size_t at = vxh::win::InsertPosition(items, item, by_position);
   items.insert(items.begin() + static_cast<std::ptrdiff_t>(at), vxh::win::ItemFrom(*info));
   return TRUE;
@@ -102,6 +103,8 @@ BOOL TrackPopupMenuEx(HMENU menu, UINT flags, int, int, HWND owner, TPMPARAMS*) 
   return vxh::win::Track(menu, flags, owner);
 }
 
-BOOL DestroyMenu(HMENU menu) { return vxh::win::g_menus.erase(menu) == 1 ? TRUE : FALSE; }
+BOOL DestroyMenu(HMENU menu) {
+  return vxh::win::RunningWindows("DestroyMenu").menus.erase(menu) == 1 ? TRUE : FALSE;
+}
 
 }  // extern "C"

@@ -10,6 +10,8 @@
 
 namespace vxh::win {
 
+struct WindowsState;
+
 struct MenuItem {
   bool separator = false;
   UINT id = 0;
@@ -18,10 +20,8 @@ struct MenuItem {
 
 // The items of a menu made with CreatePopupMenu; a HostFault for any other
 // handle.
-const std::vector<MenuItem>& MenuItems(HMENU menu);
+const std::vector<MenuItem>& MenuItems(const WindowsState& state, HMENU menu);
 // "Open | Save | - | Quit": how the transcript shows a menu.
 std::string DescribeMenu(const std::vector<MenuItem>& items);
-// Forgets every menu (a session starts or ends).
-void ResetMenus();
 
 }  // namespace vxh::win

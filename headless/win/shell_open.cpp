@@ -4,7 +4,7 @@
 #include <string>
 
 #include "headless/host_error.h"
-#include "headless/session/session_core.h"
+#include "headless/script/modal_input.h"
 #include "host/win_api.h"
 
 namespace {
@@ -19,6 +19,6 @@ extern "C" HINSTANCE ShellExecuteA(HWND, LPCSTR verb, LPCSTR file, LPCSTR, LPCST
     throw vxh::HostFault(std::string("ShellExecuteA: only the verb \"open\" is supported, got \"") +
                          (verb != nullptr ? verb : "(none)") + "\"");
   if (file == nullptr || *file == '\0') throw vxh::HostFault("ShellExecuteA: nothing to open");
-  vxh::SessionCore::Active("ShellExecuteA").Log().Shell(std::string("open ") + file);
+  vxh::script::RunningModalInput("ShellExecuteA").Log().Shell(std::string("open ") + file);
   return reinterpret_cast<HINSTANCE>(kOpened);
 }

@@ -1,70 +1,57 @@
 #include "headless/win/windows.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <map>
-#include <vector>
 
-#include "headless/host_error.h"
-#include "host/host_api.h"
+#include "headless/win/windows_state.h"
 
 namespace vxh::win {
 
-namespace {
+void PushModal(WindowsState& state, ModalWindow* window) { state.modal.push_back(window); }
 
-std::vector<ModalWindow*> g_modal;
-std::map<HWND, HWND> g_parents;
-std::uintptr_t g_next_window = 0x20000;
-char g_command_window;
-
-}  // namespace
-
-void PushModal(ModalWindow* window) { g_modal.push_back(window); }
-
-void PopModal(ModalWindow* window) {
-  const auto it = std::find(g_modal.begin(), g_modal.end(), window);
-  if (it != g_modal.end()) g_modal.erase(it);
+void PopModal(WindowsState& state, ModalWindow* window) {
+  const auto it = std::find(state.modal.begin(), state.modal.end(), window);
+  if (it != state.modal.end()) state.modal.erase(it);
 }
 
-ModalWindow* TopModal() { return g_modal.empty() ? nullptr : g_modal.back(); }
+ModalWindow* TopModal(const WindowsState& state) { return state.modal.empty() ? nullptr : state.modal.back(); }
 
-HWND NewWindow(HWND parent) {
-  const HWND window = reinterpret_cast<HWND>(g_next_window);
-  g_next_window += 0x10;
-  g_parents[window] = parent;
+HWND NewWindow(WindowsState& state, HWND parent) {
+  const HWND window = reinterpret_cast<HWND>(state.next_window);
+  state.next_window += 0x10;
+  state.parents[window] = parent;
   return window;
 }
 
-void ForgetWindow(HWND window) { g_parents.erase(window); }
+void ForgetWindow(WindowsState& state, HWND window) { state.parents.erase(window); }
 
-bool IsWindowOf(HWND window, HWND top) {
+bool IsWindowOf(const WindowsState& state, HWND window, HWND top) {
   for (int depth = 0; window != nullptr && depth < 8; ++depth) {
     if (window == top) return true;
-    const auto it = g_parents.find(window);
-    window = it == g_parents.end() ? nullptr : it->second;
+    const auto it = state.parents.find(window);
+    window = it == state.parents.end() ? nullptr : it->second;
   }
   return false;
 }
 
-HWND CommandWindow() { return reinterpret_cast<HWND>(&g_command_window); }
+HWND CommandWindow(WindowsState& state) { return reinterpret_cast<HWND>(&state.command_window); }
 
-HWND MainWindow() { return static_cast<HWND>(vx::GetMainWin()); }
-
-void ResetWindows() { g_modal.clear(); }
+HWND MainWindow(WindowsState& state) { return reinterpret_cast<HWND>(&state.main_window); }
 
 }  // namespace vxh::win
 
 extern "C" {
 
 HWND GetFocus() {
-  const vxh::win::ModalWindow* modal = vxh::win::TopModal();
-  return modal != nullptr ? modal->Focus() : vxh::win::CommandWindow();
+  vxh::win::WindowsState& state = vxh::win::RunningWindows("GetFocus");
+  const vxh::win::ModalWindow* modal = vxh::win::TopModal(state);
+  return modal != nullptr ? modal->Focus() : vxh::win::CommandWindow(state);
 }
 
 HWND GetParent(HWND window) {
-  if (window == vxh::win::CommandWindow()) return vxh::win::MainWindow();
-  const auto it = vxh::win::g_parents.find(window);
-  return it == vxh::win::g_parents.end() ? nullptr : it->second;
+  vxh::win::WindowsState& state = vxh::win::RunningWindows("GetParent");
+  if (window == vxh::win::CommandWindow(state)) return vxh::win::MainWindow(state);
+  const auto it = state.parents.find(window);
+  return it == state.parents.end() ? nullptr : it->second;
 }
 
 }  // extern "C"

@@ -9,6 +9,8 @@
 
 namespace vxh::win {
 
+struct WindowsState;
+
 // A dialog or message box while it runs. Messages the script's events send to
 // it or to one of its controls arrive here.
 class ModalWindow {
@@ -21,19 +23,16 @@ class ModalWindow {
   virtual void OnClose() = 0;  // WM_CLOSE
 };
 
-void PushModal(ModalWindow* window);
-void PopModal(ModalWindow* window);
-ModalWindow* TopModal();
+void PushModal(WindowsState& state, ModalWindow* window);
+void PopModal(WindowsState& state, ModalWindow* window);
+ModalWindow* TopModal(const WindowsState& state);
 
 // A new window handle; controls name their parent.
-HWND NewWindow(HWND parent);
-void ForgetWindow(HWND window);
-bool IsWindowOf(HWND window, HWND top);  // the window itself or a child
+HWND NewWindow(WindowsState& state, HWND parent);
+void ForgetWindow(WindowsState& state, HWND window);
+bool IsWindowOf(const WindowsState& state, HWND window, HWND top);  // the window itself or a child
 
-HWND CommandWindow();
-HWND MainWindow();
-
-// Forgets the modal stack (a session starts or ends).
-void ResetWindows();
+HWND CommandWindow(WindowsState& state);
+HWND MainWindow(WindowsState& state);
 
 }  // namespace vxh::win

@@ -9,6 +9,7 @@
 
 #include "headless/dialogs/template_library.h"
 #include "headless/host_error.h"
+#include "host/host_api.h"
 
 namespace vxh::dialogs {
 namespace {
@@ -27,6 +28,7 @@ class EveryDialog : public ::testing::TestWithParam<std::string> {};
 // size would be.
 TEST_P(EveryDialog, IsDrawnAsAPicture) {
   const DialogTemplate* d = FindDialogTemplate(GetParam());
+  if (d == nullptr) d = FindHostDialogTemplate(GetParam());
   ASSERT_NE(d, nullptr);
   const fs::path png = PictureDir() / (GetParam() + ".png");
   const fs::path svg = PictureDir() / (GetParam() + ".svg");
@@ -42,19 +44,31 @@ TEST_P(EveryDialog, IsDrawnAsAPicture) {
 
 INSTANTIATE_TEST_SUITE_P(Resources, EveryDialog, ::testing::ValuesIn(DialogTemplateNames()),
                          [](const auto& info) { return info.param; });
+INSTANTIATE_TEST_SUITE_P(HostResources, EveryDialog, ::testing::ValuesIn(HostDialogTemplateNames()),
+                         [](const auto& info) { return info.param; });
 
 TEST(DialogPicture, RefusesOtherFormats) {
   EXPECT_THROW(DrawDialogPicture(*FindDialogTemplate("DLGSAVE"), (PictureDir() / "x.bmp").string()), BadInput);
 }
 
+// The pack's dialogs and the host's own.
 TEST(DialogPicture, CliWritesThePicture) {
   const fs::path out = PictureDir() / "cli_dist.png";
-  fs::remove(out);
-  const std::string command = std::string(VORLIX_CLI) + " dialog IDD_DLGDIST --out " + out.string();
-  EXPECT_EQ(std::system(command.c_str()), 0);
-  EXPECT_TRUE(fs::exists(out));
+  for (const char* name : {"IDD_DLGDIST", "HOSTEDIT"}) {
+    fs::remove(out);
+    const std::string command = std::string(VORLIX_CLI) + " dialog " + name + " --out " + out.string();
+    EXPECT_EQ(std::system(command.c_str()), 0) << name;
+    EXPECT_TRUE(fs::exists(out)) << name;
+  }
   const std::string bad = std::string(VORLIX_CLI) + " dialog NOSUCH --out " + out.string() + " 2>/dev/null";
   EXPECT_EQ(WEXITSTATUS(std::system(bad.c_str())), 2);
+}
+
+// The host's editor is the host's: the pack cannot define it.
+TEST(DialogPicture, HostDialogsAreNotThePacks) {
+  EXPECT_EQ(FindDialogTemplate("HOSTEDIT"), nullptr);
+  EXPECT_NE(FindHostDialogTemplate("HOSTEDIT"), nullptr);
+  EXPECT_THROW(vx::DefDlg("HOSTEDIT", 0, 0, nullptr, 0, 0), HostFault);
 }
 
 }  // namespace

@@ -119,7 +119,7 @@ TEST(DxfAttributeTest, AttributesAreMembersOfTheirInstance) {
     import.doc->Work().Members(e)->ForEach([&](vx::Entity m) {
       if (vx::GetI8(m, vx::kHdrKind) != vx::kKindAttribute) return;
       // The block's definitions come along with its entities.
-      if ((vx::GetU16(m, vx::kAttrFlags) & dxf::kAttrDefinition) != 0) return;
+      if ((vx::GetU16(m, vx::kAttrFlags) & kAttrDefinition) != 0) return;
       EXPECT_EQ(vx::GetU16(m, vx::kHdrLayer), tags);
       const dxf::AttributeText a = dxf::AttributeTextOf(m);
       found.emplace_back(a.tag, a.value);

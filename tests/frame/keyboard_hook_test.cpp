@@ -9,6 +9,7 @@
 #include "frame/pack_state.h"
 #include "headless/win/key_names.h"
 #include "headless/win/message_queue.h"
+#include "headless/win/windows_state.h"
 #include "tests/frame/hook_pack.h"
 #include "tests/session/session_fixture.h"
 
@@ -83,10 +84,10 @@ TEST_F(HookFixture, KeyUpNeverChangesTheLastKey) {
   vx::InstallKeyboardHook(vx::KeyHookMode::kStrict);
   vx::KeyboardHookProc(HC_ACTION, VK_TAB, win::KeyData(VK_TAB, true));
   EXPECT_EQ(vx::LastKey(), 0);
-  EXPECT_FALSE(win::TakePostedMessage().has_value());
+  EXPECT_FALSE(win::TakePostedMessage(win::RunningWindows("the test")).has_value());
   vx::KeyboardHookProc(HC_ACTION, VK_TAB, win::KeyData(VK_TAB, false));
   EXPECT_EQ(vx::LastKey(), VK_TAB);
-  const std::optional<win::PostedMessage> posted = win::TakePostedMessage();
+  const std::optional<win::PostedMessage> posted = win::TakePostedMessage(win::RunningWindows("the test"));
   ASSERT_TRUE(posted.has_value());
   EXPECT_EQ(posted->message, WM_KEYDOWN);
   EXPECT_EQ(posted->wparam, static_cast<WPARAM>(VK_ESCAPE));

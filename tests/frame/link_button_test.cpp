@@ -4,6 +4,7 @@
 
 #include "headless/fonts/gdi_objects.h"
 #include "headless/win/gdi_text.h"
+#include "headless/win/windows_state.h"
 #include "host/win_api.h"
 #include "tests/session/session_fixture.h"
 
@@ -22,8 +23,8 @@ TEST_F(LinkButton, DrawLeavesTheContextAsItWas) {
   vx::LinkButtonDraw(nullptr, 1050, &item);
   EXPECT_EQ(GetBkColor(dc), 0x123456u);
   EXPECT_EQ(SelectedFont(dc), font_before);
-  ASSERT_EQ(win::DrawnTexts().size(), 1u);
-  const win::DrawnText& drawn = win::DrawnTexts()[0];
+  ASSERT_EQ(win::DrawnTexts(win::RunningWindows("the test")).size(), 1u);
+  const win::DrawnText& drawn = win::DrawnTexts(win::RunningWindows("the test"))[0];
   EXPECT_EQ(drawn.text, "https://www.vorlix.test/");
   EXPECT_EQ(drawn.format, 0x1108u);
   EXPECT_EQ(drawn.background, GetSysColor(COLOR_MENU));

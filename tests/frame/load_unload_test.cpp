@@ -52,8 +52,8 @@ TEST(LoadUnload, AReloadedPackStartsWithFreshState) {
 TEST(LoadUnload, ACommandNotBuiltYetSaysSoAndEnds) {
   std::ostringstream transcript;
   vxh::Session session(transcript);
-  session.RunText("VXHATCHSCAN\nLINE; 0,0; 1,1; <enter>\n");
-  EXPECT_NE(transcript.str().find("[Message] VXHATCHSCAN is not available yet"), std::string::npos)
+  session.RunText("VXHATCH\nLINE; 0,0; 1,1; <enter>\n");
+  EXPECT_NE(transcript.str().find("[Message] VXHATCH is not available yet"), std::string::npos)
       << transcript.str();
 }
 

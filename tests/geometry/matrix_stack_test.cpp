@@ -10,6 +10,7 @@
 #include "host/entity_layout.h"
 #include "host/host_api.h"
 #include "host/record.h"
+#include "tests/session/session_fixture.h"
 
 namespace {
 
@@ -17,10 +18,9 @@ using namespace vx;
 
 constexpr double kPi = 3.14159265358979323846;
 
-class MatrixStackTest : public ::testing::Test {
+class MatrixStackTest : public vxh::testing::SessionTest {
  protected:
-  void SetUp() override { vxh::ResetMatrixStack(); }
-  void TearDown() override { vxh::ResetMatrixStack(); }
+  const vxh::MatrixStack& Stack() { return vxh::RunningMatrixStack("the test"); }
 };
 
 struct SequenceCase {
@@ -107,11 +107,11 @@ TEST_F(MatrixStackTest, PushAndPopRestoreTheMatrix) {
   CTMR2(1.0);
   CTMPSH();
   CTMI2();
-  EXPECT_EQ(vxh::SavedMatrixCount(), 2u);
+  EXPECT_EQ(Stack().saved.size(), 2u);
   CTMPOP();
   CTMPOP();
-  EXPECT_EQ(vxh::SavedMatrixCount(), 0u);
-  EXPECT_EQ(vxh::CurrentMatrix(), vxh::Translation(1, 2, 0));
+  EXPECT_EQ(Stack().saved.size(), 0u);
+  EXPECT_EQ(Stack().current, vxh::Translation(1, 2, 0));
 }
 
 TEST_F(MatrixStackTest, PopOnAnEmptyStackIsAHostFault) {

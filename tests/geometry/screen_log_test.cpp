@@ -11,15 +11,15 @@
 #include "host/record.h"
 #include "host/settings_layout.h"
 #include "tests/geometry/entity_records.h"
+#include "tests/session/session_fixture.h"
 
 namespace {
 
 using namespace vxh::screen;
 
-class ScreenLogTest : public ::testing::Test {
+class ScreenLogTest : public vxh::testing::SessionTest {
  protected:
-  void SetUp() override { ResetScreen(); }
-  void TearDown() override { ResetScreen(); }
+  ScreenState& Screen() { return RunningScreen("the test"); }
 };
 
 TEST_F(ScreenLogTest, DragCallsAreRecordedAsOneFramePerCursorHandBack) {
@@ -34,15 +34,15 @@ TEST_F(ScreenLogTest, DragCallsAreRecordedAsOneFramePerCursorHandBack) {
   vx::GetGDraw3()->line(view, a, b);
   vx::XHReqCsr3(view);
   vx::XHReqCsr(view);  // an empty second frame
-  ASSERT_EQ(Frames().size(), 2u);
-  const Frame& frame = Frames()[0];
+  ASSERT_EQ(Screen().Frames().size(), 2u);
+  const Frame& frame = Screen().Frames()[0];
   EXPECT_EQ(frame.view_width, 200);
   ASSERT_EQ(frame.primitives.size(), 4u);
   EXPECT_EQ(frame.primitives[0].kind, PrimitiveKind::kEntity);
   EXPECT_EQ(frame.primitives[0].record, line);
   EXPECT_EQ(frame.primitives[2].points, (std::vector<double>{0, 0, 5, 5}));
   EXPECT_EQ(frame.primitives[3].points, (std::vector<double>{0, 0, 0, 5, 5, 0}));
-  EXPECT_TRUE(Frames()[1].primitives.empty());
+  EXPECT_TRUE(Screen().Frames()[1].primitives.empty());
 }
 
 TEST_F(ScreenLogTest, CountersAndTheWindowRecord) {
@@ -51,11 +51,11 @@ TEST_F(ScreenLogTest, CountersAndTheWindowRecord) {
   vx::EDraw(0, line.data());
   vx::EErase(0, line.data());
   vx::ShowChanges();
-  EXPECT_EQ(ScreenCounts().draws, 2);
-  EXPECT_EQ(ScreenCounts().erases, 1);
-  EXPECT_EQ(ScreenCounts().show_changes, 1);
+  EXPECT_EQ(Screen().ScreenCounts().draws, 2);
+  EXPECT_EQ(Screen().ScreenCounts().erases, 1);
+  EXPECT_EQ(Screen().ScreenCounts().show_changes, 1);
   EXPECT_THROW(vx::EDraw(0, nullptr), vxh::HostFault);
-  SetActiveWindow(50, 800);
+  Screen().SetActiveWindow(50, 800);
   EXPECT_EQ(vx::GetF64(vx::GetADWin(), vx::kWinViewWidth), 50);
   EXPECT_EQ(vx::GetU32(vx::GetADWin(), vx::kWinPixelWidth), 800u);
 }

@@ -8,7 +8,8 @@
 #include <numbers>
 
 #include "hatch/hatch_layout.h"
-#include "headless/session/key_state.h"
+#include "headless/win/key_state.h"
+#include "headless/win/windows_state.h"
 #include "host/win_api.h"
 #include "tests/hatch/hatch_fixture.h"
 
@@ -279,9 +280,9 @@ TEST_F(PatHatch, NegativeDeltaYStaggersTheOtherWay) {
 }
 
 TEST_F(PatHatch, EscapeHeldStopsTheFillAndKeepsTheGroup) {
-  vxh::SetKeyHeld(VK_ESCAPE, true);
+  vxh::win::SetKeyHeld(vxh::win::RunningWindows("the test"), VK_ESCAPE, true);
   const std::vector<Segment> lines = HatchBox("*P\n0, 0,0, 0,0.5\n90, 0,0, 0,0.5\n");
-  vxh::SetKeyHeld(VK_ESCAPE, false);
+  vxh::win::SetKeyHeld(vxh::win::RunningWindows("the test"), VK_ESCAPE, false);
   EXPECT_TRUE(lines.empty());
   const std::vector<std::string> t = TranscriptLines();
   EXPECT_NE(std::find(t.begin(), t.end(), "~ Hatching... (press ESC to cancel)"), t.end());

@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "hatch/hatch_layout.h"
-#include "headless/session/key_state.h"
+#include "headless/win/key_state.h"
+#include "headless/win/windows_state.h"
 #include "host/host_api.h"
 #include "host/win_api.h"
 #include "tests/geometry/entity_records.h"
@@ -137,9 +138,9 @@ TEST_F(SmartHatch, EscapeAtEitherPromptOrDuringTheSweepAddsNothing) {
   UseSettings(LineSettings(kDistance, kVertical));
   EXPECT_EQ(RunAndCount("BOX;0,0;10,10;VXHATCHSMART;<esc>"), 1u);
   EXPECT_EQ(RunAndCount("VXHATCHSMART;all;<esc>"), 1u);
-  SetKeyHeld(VK_ESCAPE, true);
+  vxh::win::SetKeyHeld(vxh::win::RunningWindows("the test"), VK_ESCAPE, true);
   EXPECT_EQ(RunAndCount("VXHATCHSMART;all;5,5"), 1u);
-  SetKeyHeld(VK_ESCAPE, false);
+  vxh::win::SetKeyHeld(vxh::win::RunningWindows("the test"), VK_ESCAPE, false);
   const std::vector<std::string> t = TranscriptLines();
   EXPECT_NE(std::find(t.begin(), t.end(), "~ Hatching... (press ESC to cancel)"), t.end());
 }

@@ -51,9 +51,9 @@ TEST_F(DrawOrder, CancellingTheSelectionChangesNothing) {
 
 TEST_F(DrawOrder, AnEmptySelectionStillRedraws) {
   for (const char* script : {"VXFRONT;at 50,50", "VXBACK;at 50,50"}) {
-    const int redraws = screen::ScreenCounts().redraws;
+    const int redraws = screen::RunningScreen("the test").ScreenCounts().redraws;
     Run(script);
-    EXPECT_EQ(screen::ScreenCounts().redraws, redraws + 1) << script;
+    EXPECT_EQ(screen::RunningScreen("the test").ScreenCounts().redraws, redraws + 1) << script;
   }
 }
 

@@ -55,10 +55,10 @@ TEST_F(LayerFilters, EveryMatchingLayerButTheCurrentOneChanges) {
 
 TEST_F(LayerFilters, HiddenLayersLeaveTheSelectionThatScriptsMake) {
   Run("LAYER;Wires;LINE;0,0;10,0;;LAYER;Doors;LINE;0,5;10,5;;LAYER;Walls");
-  const int redraws = screen::ScreenCounts().redraws;
+  const int redraws = screen::RunningScreen("the test").ScreenCounts().redraws;
   Run("VXHIDEF;D*;SELECT;all");
   EXPECT_EQ(TranscriptLines().back(), "= all (1 selected)");
-  EXPECT_EQ(screen::ScreenCounts().redraws, redraws + 1);
+  EXPECT_EQ(screen::RunningScreen("the test").ScreenCounts().redraws, redraws + 1);
 }
 
 TEST_F(LayerFilters, APatternLongerThanTheFilterIsRefusedAndTheOldOneKept) {

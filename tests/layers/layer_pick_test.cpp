@@ -40,19 +40,19 @@ TEST_F(LayerPick, APickHidesTheLayerAndAsksAgainUntilEscape) {
 }
 
 TEST_F(LayerPick, TheCurrentLayerIsNeverHiddenAndIsNamed) {
-  const int marks = screen::ScreenCounts().marks;
+  const int marks = screen::RunningScreen("the test").ScreenCounts().marks;
   Run("VXLAYERS;5,0;<esc>");
   EXPECT_EQ(Flags("Walls"), 0u);
   EXPECT_EQ(LastLines(3)[0], "[Message] Can't hide current layer: Walls");
-  EXPECT_EQ(screen::ScreenCounts().marks, marks + 1) << "its one entity shown marked";
+  EXPECT_EQ(screen::RunningScreen("the test").ScreenCounts().marks, marks + 1) << "its one entity shown marked";
 }
 
 TEST_F(LayerPick, CtrlOnlyShowsTheLayerNameAndMarksItsEntities) {
-  const int marks = screen::ScreenCounts().marks;
+  const int marks = screen::RunningScreen("the test").ScreenCounts().marks;
   Run("VXLAYERS;<hold ctrl>;5,5;<release all>;<esc>");
   EXPECT_EQ(Flags("Wires"), 0u);
   EXPECT_EQ(LastLines(3)[0], "[Message] Layer: Wires");
-  EXPECT_EQ(screen::ScreenCounts().marks, marks + 2);
+  EXPECT_EQ(screen::RunningScreen("the test").ScreenCounts().marks, marks + 2);
 }
 
 TEST_F(LayerPick, ShiftMakesTheLayerCurrentWithoutHidingIt) {

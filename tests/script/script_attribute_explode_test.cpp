@@ -3,6 +3,7 @@
 // selection only loses its marks. One undo step.
 #include <cstring>
 
+#include "headless/dxf/dxf_records.h"
 #include "headless/kvd/kvd_file.h"
 #include "tests/script/script_fixture.h"
 
@@ -113,6 +114,27 @@ TEST_F(AttributeExplode, CancelledSelectionChangesNothing) {
   const std::vector<std::uint8_t> before = EncodeKvd(session.Doc(), true);
   Run("VXATTREXPL;<esc>");
   EXPECT_EQ(EncodeKvd(session.Doc(), true), before);
+}
+
+// An attribute read from DXF used to keep its text format block where the
+// explode does not look, and its text got the second point's bytes as height.
+TEST_F(AttributeExplode, ADxfAttributeKeepsItsHeightAngleAndSecondPoint) {
+  dxf::AttributeText a;
+  a.point = {3, 4};
+  a.second = {8, 4};
+  a.value = "Room 12";
+  a.tag = "ROOM";
+  std::uint8_t spec[vx::kTextSpecBytes] = {};
+  vx::PutF32(spec, vx::kSpecHeight, 3.5f);
+  vx::PutF32(spec, vx::kSpecAngle, 0.25f);
+  Add(Work(), dxf::AttributeRecord(a, spec, {}));
+  Run("VXATTREXPL;all");
+  const std::vector<vx::Entity> all = Entities();
+  ASSERT_EQ(all.size(), 1u);
+  EXPECT_EQ(vx::GetF32(all[0], vx::kTextSpec + vx::kSpecHeight), 3.5f);
+  EXPECT_EQ(vx::GetF32(all[0], vx::kTextSpec + vx::kSpecAngle), 0.25f);
+  EXPECT_EQ(vx::GetF64(all[0], dxf::kTextSecondX), 8.0);
+  EXPECT_EQ(reinterpret_cast<const char*>(all[0] + vx::kTextString), std::string("Room 12"));
 }
 
 }  // namespace

@@ -2,8 +2,9 @@
 #include <cstring>
 
 #include "headless/host_error.h"
-#include "headless/session/key_state.h"
-#include "headless/session/pending_request.h"
+#include "headless/win/key_state.h"
+#include "headless/win/windows_state.h"
+#include "headless/script/pending_request.h"
 #include "host/prompt_record.h"
 #include "host/win_api.h"
 #include "tests/session/fake_pack.h"
@@ -206,12 +207,12 @@ TEST_F(Requests, DragRoutineSeesEveryMoveWithTheCursorAndView) {
 
 TEST_F(Requests, HeldKeysStayUntilReleased) {
   Run("<hold shift>;<hold ctrl>");
-  EXPECT_TRUE(KeyHeld(VK_SHIFT));
-  EXPECT_TRUE(KeyHeld(VK_CONTROL));
+  EXPECT_TRUE(win::KeyHeld(win::RunningWindows("the test"), VK_SHIFT));
+  EXPECT_TRUE(win::KeyHeld(win::RunningWindows("the test"), VK_CONTROL));
   Run("<release shift>");
-  EXPECT_FALSE(KeyHeld(VK_SHIFT));
+  EXPECT_FALSE(win::KeyHeld(win::RunningWindows("the test"), VK_SHIFT));
   Run("<release all>");
-  EXPECT_FALSE(KeyHeld(VK_CONTROL));
+  EXPECT_FALSE(win::KeyHeld(win::RunningWindows("the test"), VK_CONTROL));
 }
 
 TEST_F(Requests, PickGivesTheNearestEntityWithinTheToleranceOrNone) {

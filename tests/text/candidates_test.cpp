@@ -5,7 +5,7 @@
 
 #include "frame/pack_state.h"
 #include "headless/screen/screen_log.h"
-#include "headless/session/view_state.h"
+#include "headless/script/view_state.h"
 #include "host/settings_layout.h"
 #include "text/text_access.h"
 #include "text/text_walks.h"
@@ -114,8 +114,8 @@ TEST_F(Candidates, TrackNearestDrawsALineFromTheCursorToTheNearestText) {
   Run("<move 1,8>");
   // No request waits, so the routine is called by hand with the session's view.
   vx::TrackNearest(CurrentViewState().DragView());
-  ASSERT_FALSE(screen::PendingPrimitives().empty());
-  const screen::Primitive& line = screen::PendingPrimitives().back();
+  ASSERT_FALSE(screen::RunningScreen("the test").PendingPrimitives().empty());
+  const screen::Primitive& line = screen::RunningScreen("the test").PendingPrimitives().back();
   ASSERT_EQ(line.kind, screen::PrimitiveKind::kLine);
   EXPECT_EQ(line.points.at(0), 1);
   EXPECT_EQ(line.points.at(1), 8);

@@ -16,7 +16,7 @@ TEST_F(ContainerPreview, AMovedHatchShowsItsLinesWhereTheCursorPutsThem) {
   const std::vector<Segment> drawn = HatchLines();
   ASSERT_FALSE(drawn.empty());
   Run("VXMOVE;last;0,0;<move 5,3>;<esc>");
-  const screen::Primitive& group = screen::Frames().back().primitives.at(0);
+  const screen::Primitive& group = screen::RunningScreen("the test").Frames().back().primitives.at(0);
   ASSERT_EQ(group.kind, screen::PrimitiveKind::kEntity);
   ASSERT_EQ(group.members.size(), drawn.size());
   for (std::size_t i = 0; i < drawn.size(); ++i) {

@@ -33,7 +33,7 @@ TEST(PreviewFrames, ShiftWritesOneFramePerMoveWithTheEntitiesIn15DegreeSteps) {
     session.RunText(
         "LINE;0,0;10,0;;VXMOVE;all;0,0;<move 50,50>;<hold shift>;"
         "<move 60,52>;<move 60,55>;<move 60,58>;<move 55,60>;<move 52,60>;<esc>");
-    const std::vector<screen::Frame>& frames = screen::Frames();
+    const std::vector<screen::Frame>& frames = screen::RunningScreen("the test").Frames();
     ASSERT_EQ(frames.size(), 6u);
     for (std::size_t i = 1; i < frames.size(); ++i) {
       const std::vector<std::uint8_t>& line = frames[i].primitives.at(0).record;
@@ -59,7 +59,7 @@ TEST(PreviewFrames, WithoutADirectoryNothingIsWritten) {
   std::ostringstream transcript;
   Session session(transcript);
   session.RunText("LINE;0,0;10,0;;VXMOVE;all;0,0;<move 5,5>;<esc>");
-  EXPECT_EQ(screen::Frames().size(), 1u);
+  EXPECT_EQ(screen::RunningScreen("the test").Frames().size(), 1u);
   EXPECT_FALSE(fs::exists(dir));
 }
 

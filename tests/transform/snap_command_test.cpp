@@ -1,11 +1,14 @@
 #include "headless/cursor/snap_settings.h"
 #include "headless/host_error.h"
+#include "headless/session/session_core.h"
 #include "tests/transform/transform_fixture.h"
 
 namespace vxh::testing {
 namespace {
 
 using SnapCommand = TransformTest;
+
+std::optional<double> SnapGrid() { return SessionCore::Active("the test").Host().snap_grid; }
 
 TEST_F(SnapCommand, SetsAndClearsTheGrid) {
   EXPECT_FALSE(SnapGrid().has_value()) << "off in a new session";
@@ -23,12 +26,11 @@ TEST_F(SnapCommand, RefusesSizesThatAreNotAboveZero) {
 }
 
 TEST(SnapPoint, DragModeSnapsXYAndPlacementModeAlsoZ) {
-  SetSnapGrid(0.5);
-  EXPECT_EQ(SnapPoint({1.3, -0.7, 0.8}, kSnapModeDrag), (std::array<double, 3>{1.5, -0.5, 0.8}));
-  EXPECT_EQ(SnapPoint({1.3, -0.7, 0.8}, kSnapModePlacement), (std::array<double, 3>{1.5, -0.5, 1.0}));
-  EXPECT_THROW(SnapPoint({0, 0, 0}, 1), HostFault);
-  ForgetSnap();
-  EXPECT_EQ(SnapPoint({1.3, -0.7, 0.8}, kSnapModePlacement), (std::array<double, 3>{1.3, -0.7, 0.8}));
+  EXPECT_EQ(SnapPoint({1.3, -0.7, 0.8}, kSnapModeDrag, 0.5), (std::array<double, 3>{1.5, -0.5, 0.8}));
+  EXPECT_EQ(SnapPoint({1.3, -0.7, 0.8}, kSnapModePlacement, 0.5), (std::array<double, 3>{1.5, -0.5, 1.0}));
+  EXPECT_THROW(SnapPoint({0, 0, 0}, 1, 0.5), HostFault);
+  EXPECT_EQ(SnapPoint({1.3, -0.7, 0.8}, kSnapModePlacement, std::nullopt), (std::array<double, 3>{1.3, -0.7, 0.8}));
+  EXPECT_THROW(CheckedSnapGrid(0.0), HostFault);
 }
 
 }  // namespace

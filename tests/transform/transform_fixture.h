@@ -43,9 +43,9 @@ class TransformTest : public SessionTest {
 
   // Scripts cannot end while a request waits, so a test ends its drag with a
   // click or <esc> and then reads the frames each drag call left.
-  static const std::vector<screen::Frame>& Frames() { return screen::Frames(); }
-  static const screen::Frame& FrameAt(std::size_t i) { return screen::Frames().at(i); }
-  static const screen::Frame& LastFrame() { return screen::Frames().back(); }
+  static const std::vector<screen::Frame>& Frames() { return screen::RunningScreen("the test").Frames(); }
+  static const screen::Frame& FrameAt(std::size_t i) { return screen::RunningScreen("the test").Frames().at(i); }
+  static const screen::Frame& LastFrame() { return screen::RunningScreen("the test").Frames().back(); }
 
   // The feedback text of a frame; empty when it shows none.
   static std::string FeedbackOf(const screen::Frame& frame) {

@@ -1,4 +1,4 @@
-#include "headless/session/pending_request.h"
+#include "headless/script/pending_request.h"
 
 #include "host/host_api.h"
 

@@ -1,4 +1,4 @@
-#include "headless/session/transcript.h"
+#include "headless/script/transcript.h"
 
 #include "headless/text_encoding.h"
 

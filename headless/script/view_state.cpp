@@ -1,4 +1,4 @@
-#include "headless/session/view_state.h"
+#include "headless/script/view_state.h"
 
 #include "host/drag_view.h"
 #include "host/record.h"

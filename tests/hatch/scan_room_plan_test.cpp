@@ -1,0 +1,176 @@
+// Paint strokes over room plans drawn as users draw walls (separate lines
+// crossing and overshooting each other): every painted segment runs from
+// wall to wall inside one face of the line arrangement, as GEOS polygonizes
+// it, and no place is painted twice.
+#define GEOS_USE_ONLY_R_API
+#include <geos_c.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "host/host_api.h"
+#include "tests/geometry/entity_records.h"
+#include "tests/hatch/hatch_fixture.h"
+#include "tests/hatch/strokes.h"
+
+namespace vxh::testing {
+namespace {
+
+struct Wall {
+  double x1, y1, x2, y2;
+};
+
+// The faces of the walls' arrangement, from GEOS.
+class ArrangementFaces {
+ public:
+  ArrangementFaces(const std::vector<Wall>& walls, double slack) : c_(GEOS_init_r()) {
+    std::vector<GEOSGeometry*> lines;
+    for (const Wall& w : walls) lines.push_back(Line(w.x1, w.y1, w.x2, w.y2));
+    GEOSGeometry* all =
+        GEOSGeom_createCollection_r(c_, GEOS_MULTILINESTRING, lines.data(), static_cast<unsigned>(lines.size()));
+    GEOSGeometry* noded = GEOSUnaryUnion_r(c_, all);
+    GEOSGeom_destroy_r(c_, all);
+    const GEOSGeometry* pieces[] = {noded};
+    GEOSGeometry* faces = GEOSPolygonize_r(c_, pieces, 1);
+    GEOSGeom_destroy_r(c_, noded);
+    for (int i = 0, n = GEOSGetNumGeometries_r(c_, faces); i < n; ++i) {
+      roomy_.push_back(GEOSBuffer_r(c_, GEOSGetGeometryN_r(c_, faces, i), slack, 8));
+    }
+    GEOSGeom_destroy_r(c_, faces);
+  }
+  ~ArrangementFaces() {
+    for (GEOSGeometry* g : roomy_) GEOSGeom_destroy_r(c_, g);
+    GEOS_finish_r(c_);
+  }
+  ArrangementFaces(const ArrangementFaces&) = delete;
+  ArrangementFaces& operator=(const ArrangementFaces&) = delete;
+
+  std::size_t Count() const { return roomy_.size(); }
+
+  // Whether one face holds the whole segment.
+  bool OneFaceHolds(const Segment& s) const {
+    GEOSGeometry* line = Line(s.x1, s.y1, s.x2, s.y2);
+    const bool held = std::any_of(roomy_.begin(), roomy_.end(),
+                                  [&](const GEOSGeometry* face) { return GEOSCovers_r(c_, face, line) == 1; });
+    GEOSGeom_destroy_r(c_, line);
+    return held;
+  }
+
+ private:
+  GEOSGeometry* Line(double x1, double y1, double x2, double y2) const {
+    GEOSCoordSequence* q = GEOSCoordSeq_create_r(c_, 2, 2);
+    GEOSCoordSeq_setXY_r(c_, q, 0, x1, y1);
+    GEOSCoordSeq_setXY_r(c_, q, 1, x2, y2);
+    return GEOSGeom_createLineString_r(c_, q);
+  }
+
+  GEOSContextHandle_t c_;
+  std::vector<GEOSGeometry*> roomy_;
+};
+
+double DistanceToWall(double x, double y, const Wall& w) {
+  const double dx = w.x2 - w.x1, dy = w.y2 - w.y1;
+  const double t = std::clamp(((x - w.x1) * dx + (y - w.y1) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+  return std::hypot(x - (w.x1 + t * dx), y - (w.y1 + t * dy));
+}
+
+bool OnAWall(double x, double y, const std::vector<Wall>& walls) {
+  return std::any_of(walls.begin(), walls.end(), [&](const Wall& w) { return DistanceToWall(x, y, w) < 1e-7; });
+}
+
+struct Plan {
+  double w, h;
+  std::vector<Wall> walls;
+};
+
+// An outer wall and walls across it, every line overshooting the ones it
+// meets, and sometimes a wall ending inside a room.
+Plan RoomPlan(std::mt19937& rng) {
+  std::uniform_real_distribution<double> u(0, 1);
+  Plan plan{6 + 6 * u(rng), 5 + 5 * u(rng), {}};
+  const double w = plan.w, h = plan.h;
+  auto over = [&] { return 0.2 + 0.5 * u(rng); };
+  plan.walls = {{-over(), 0, w + over(), 0}, {-over(), h, w + over(), h}, {0, -over(), 0, h + over()},
+                {w, -over(), w, h + over()}};
+  for (int i = 0, across = 1 + static_cast<int>(u(rng) * 3); i < across; ++i) {
+    if (u(rng) < 0.5) {
+      const double x = w * (0.2 + 0.6 * u(rng));
+      plan.walls.push_back({x, -over(), x, h + over()});
+    } else {
+      const double y = h * (0.2 + 0.6 * u(rng));
+      plan.walls.push_back({-over(), y, w + over(), y});
+    }
+  }
+  if (u(rng) < 0.5) {
+    const double x = w * (0.1 + 0.8 * u(rng));
+    plan.walls.push_back({x, -over(), x, h * (0.2 + 0.5 * u(rng))});
+  }
+  return plan;
+}
+
+// A stroke wandering inside the plan, kept `margin` from its outer walls,
+// with steps shorter than the margin: a hatch position swept by a step then
+// lies with the cursor inside the plan too.
+std::vector<StrokePoint> Wander(std::mt19937& rng, const Plan& plan, double margin) {
+  std::uniform_real_distribution<double> u(0, 1);
+  std::vector<StrokePoint> points = {{margin + u(rng) * (plan.w - 2 * margin), margin + u(rng) * (plan.h - 2 * margin)}};
+  for (int i = 0, n = 2 + static_cast<int>(u(rng) * 30); i < n; ++i) {
+    const double a = u(rng) * 2 * 3.14159265358979, r = 0.8 * margin * u(rng);
+    points.push_back({std::clamp(points.back().x + r * std::cos(a), margin, plan.w - margin),
+                      std::clamp(points.back().y + r * std::sin(a), margin, plan.h - margin)});
+  }
+  return points;
+}
+
+bool Overlap(const Segment& a, const Segment& b) {
+  const double dx = a.x2 - a.x1, dy = a.y2 - a.y1, len = a.Length();
+  if (std::fabs((b.x1 - a.x1) * dy - (b.y1 - a.y1) * dx) / len > 1e-6) return false;
+  if (std::fabs((b.x2 - a.x1) * dy - (b.y2 - a.y1) * dx) / len > 1e-6) return false;
+  const double t1 = ((b.x1 - a.x1) * dx + (b.y1 - a.y1) * dy) / len;
+  const double t2 = ((b.x2 - a.x1) * dx + (b.y2 - a.y1) * dy) / len;
+  return std::max(t1, t2) > 1e-6 && std::min(t1, t2) < len - 1e-6;
+}
+
+class ScanRoomPlan : public HatchSession, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ScanRoomPlan, EverySegmentRunsWallToWallInOneFaceAndNoneTwice) {
+  std::mt19937 rng(4242 + GetParam());
+  std::uniform_real_distribution<double> u(0, 1);
+  const Plan plan = RoomPlan(rng);
+  const double distance = 0.1 + 0.2 * u(rng);
+  UseSettings(LineSettings(distance, u(rng) * 3.14159265));
+  vx::DList* work = vx::GetWorkDL();
+  for (const Wall& wall : plan.walls) {
+    const geotest::Record r = geotest::Line(wall.x1, wall.y1, wall.x2, wall.y2);
+    work->Commit(work->AddRecord(r.data()));
+  }
+  std::string script = "VXHATCHSCAN;all;";
+  for (int i = 0, strokes = 1 + static_cast<int>(u(rng) * 4); i < strokes; ++i) {
+    const bool shift = u(rng) < 0.4;
+    if (shift) script += "<hold shift>;";
+    script += Stroke(Wander(rng, plan, 0.5));
+    if (shift) script += "<release shift>;";
+  }
+  Run(script + "<esc>");
+  const std::vector<Segment> lines = HatchLines();
+  ASSERT_FALSE(lines.empty());
+  const ArrangementFaces faces(plan.walls, 1e-6);
+  ASSERT_GT(faces.Count(), 1u);
+  for (const Segment& s : lines) {
+    EXPECT_TRUE(faces.OneFaceHolds(s)) << "(" << s.x1 << "," << s.y1 << ")-(" << s.x2 << "," << s.y2 << ")";
+    EXPECT_TRUE(OnAWall(s.x1, s.y1, plan.walls) && OnAWall(s.x2, s.y2, plan.walls))
+        << "(" << s.x1 << "," << s.y1 << ")-(" << s.x2 << "," << s.y2 << ")";
+  }
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    for (std::size_t j = i + 1; j < lines.size(); ++j) EXPECT_FALSE(Overlap(lines[i], lines[j])) << i << " " << j;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Generated, ScanRoomPlan, ::testing::Range(0, 60));
+
+}  // namespace
+}  // namespace vxh::testing
