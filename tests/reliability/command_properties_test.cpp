@@ -210,7 +210,12 @@ std::string Difference(const Bytes& got, const Bytes& wanted) {
          std::to_string(got.size()) + " bytes, wanted " + std::to_string(wanted.size()) + ")";
 }
 
-enum class Outcome { kChanged, kUnchanged, kWaiting, kRefused };
+std::string Describe(const Drawing& drawing, const std::string& command, const std::vector<std::string>& answers) {
+  return "drawing: " + (drawing.base.empty() ? "new" : drawing.base) + "\nscript:\n" + drawing.script + command + "\n" +
+         Join(answers);
+}
+
+enum class Outcome { kChanged, kUnchanged, kWaiting, kRefused, kFault };
 
 // What one command's cases covered: every run is a protocol check; a checked
 // case also saves, loads and compares the drawing; a changing case also
@@ -234,6 +239,10 @@ Outcome Try(const Drawing& drawing, const std::string& command, const std::vecto
     const std::string message = e.what();
     if (message.find("the script ends while") != std::string::npos) return Outcome::kWaiting;
     return Outcome::kRefused;
+  } catch (const std::exception& e) {
+    // A broken protocol or a host fault: the case that shows it is the finding.
+    ADD_FAILURE() << e.what() << "\n" << Describe(drawing, command, answers);
+    return Outcome::kFault;
   }
   return run.Encoded() == before ? Outcome::kUnchanged : Outcome::kChanged;
 }
@@ -248,12 +257,18 @@ bool Ended(Outcome outcome) { return outcome == Outcome::kChanged || outcome == 
 std::optional<std::vector<std::string>> FindScript(const Drawing& drawing, const std::string& command,
                                                    std::mt19937& random, Tally& tally, std::string& why) {
   std::vector<std::string> answers;
-  if (Ended(Try(drawing, command, answers, tally))) return answers;
+  const Outcome first = Try(drawing, command, answers, tally);
+  if (Ended(first)) return answers;
+  if (first == Outcome::kFault) return std::nullopt;
   for (int step = 0; step < kMaxAnswers + kEscapesToEnd; ++step) {
     bool taken = false;
     for (int attempt = 0; attempt < kAttempts && !taken; ++attempt) {
       answers.push_back(step < kMaxAnswers ? Answer(random, drawing) : "<esc>");
       const Outcome outcome = Try(drawing, command, answers, tally);
+      if (outcome == Outcome::kFault) {
+        why = "a fault";
+        return std::nullopt;
+      }
       const bool pass_over = step < kMaxAnswers && attempt + 1 < kAttempts && random() % 4 != 0;
       if (outcome == Outcome::kChanged || (outcome == Outcome::kUnchanged && !pass_over)) return answers;
       taken = outcome == Outcome::kWaiting;
@@ -292,8 +307,7 @@ Parts Split(const Bytes& encoded) {
 void CheckProperties(const Drawing& drawing, const std::string& command, const std::vector<std::string>& answers,
                      Tally& tally) {
   ++tally.checked;
-  SCOPED_TRACE("drawing: " + (drawing.base.empty() ? "new" : drawing.base) + "\nscript:\n" + drawing.script + command +
-               "\n" + Join(answers));
+  SCOPED_TRACE(Describe(drawing, command, answers));
   Run run(drawing);
   const Parts before = Split(run.Encoded());
   const std::size_t steps_before = run.session->Doc().Journal().UndoableSteps();
@@ -360,6 +374,7 @@ TEST_P(CommandProperties, ProtocolDrawingAndUndoHold) {
     std::string why;
     const auto answers = FindScript(drawing, command, random, tally, why);
     if (!answers) {
+      if (HasFailure()) return;
       stuck.push_back(why);
       continue;
     }
