@@ -4,6 +4,8 @@
 #include <fstream>
 #include <map>
 #include <numbers>
+#include <set>
+#include <cstring>
 
 #include "headless/drawing/document.h"
 #include "headless/drawing/settings_tables.h"
@@ -246,6 +248,49 @@ TEST(DxfTextRejectTest, BlockThatInsertsItselfIsRefused) {
     FAIL() << "a block inserting itself was accepted";
   } catch (const BadInput& e) {
     EXPECT_NE(std::string(e.what()).find("nested deeper than"), std::string::npos) << e.what();
+  }
+}
+
+}  // namespace
+}  // namespace vxh
+
+namespace vxh {
+namespace {
+
+std::string PatternHatch(const std::string& pattern_name) {
+  return "0\nHATCH\n8\n0\n100\nAcDbHatch\n10\n0\n20\n0\n30\n0\n2\n" + pattern_name +
+         "\n70\n0\n71\n0\n91\n1\n92\n3\n72\n0\n73\n1\n93\n4\n10\n0\n20\n0\n10\n4\n20\n0\n10\n4\n20\n3\n10\n0\n20\n3\n"
+         "97\n0\n75\n1\n76\n1\n52\n0\n41\n1\n77\n0\n78\n1\n53\n45\n43\n0\n44\n0\n45\n-0.5\n46\n0.5\n79\n0\n98\n0\n";
+}
+
+// Regression: the fill style's name was copied whole into its record while
+// the style was looked up, past the end of the record for a long name.
+TEST(DxfTextImportTest, LongPatternNamesGiveShortenedDistinctFillStyles) {
+  const std::string long_a = std::string(80, 'A');
+  const std::string long_b = std::string(79, 'A') + "B";
+  const struct {
+    const char* name;
+    std::vector<std::string> patterns;
+    std::size_t styles;
+  } cases[] = {
+      {"one long name", {long_a}, 1},
+      {"the same long name twice", {long_a, long_a}, 1},
+      {"two long names alike in their first 31 bytes", {long_a, long_b}, 2},
+      {"a short name and a long one", {"ANSI31", long_a}, 2},
+  };
+  for (const auto& c : cases) {
+    std::string text = "0\nSECTION\n2\nENTITIES\n";
+    for (const std::string& p : c.patterns) text += PatternHatch(p);
+    text += "0\nENDSEC\n0\nEOF\n";
+    const DxfImport import = ReadDxfText(text, "long.dxf");
+    std::set<std::uint16_t> used;
+    for (vx::Entity e : Entities(import.doc->Work())) used.insert(vx::GetU16(e, vx::kHdrFillStyle));
+    EXPECT_EQ(used.size(), c.styles) << c.name;
+    for (std::uint16_t id : used) {
+      const std::uint8_t* style = FindRecordById(import.doc->Tables(), vx::kTableFillStyles, id);
+      ASSERT_NE(style, nullptr) << c.name;
+      EXPECT_LT(std::strlen(reinterpret_cast<const char*>(style + vx::kFillName)), vx::kNameFieldBytes) << c.name;
+    }
   }
 }
 
