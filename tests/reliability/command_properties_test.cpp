@@ -36,6 +36,7 @@
 #include "headless/host_error.h"
 #include "headless/kvd/kvd_file.h"
 #include "headless/kvd/kvd_layout.h"
+#include "headless/session/pack_registry.h"
 #include "headless/session/session.h"
 
 namespace vxh::testing {
@@ -395,6 +396,16 @@ TEST_P(CommandProperties, ProtocolDrawingAndUndoHold) {
   RecordProperty("changed", tally.changed);
   std::printf("%s: %d seeds driven, %d runs, %d cases checked, %d of them undone and redone\n", command.c_str(), driven,
               tally.runs, tally.checked, tally.changed);
+}
+
+// A command the pack adds joins the cases: the list above is the pack's.
+TEST(CommandPropertiesList, NamesEveryCommandThePackRegisters) {
+  fs::create_directories(Scratch());
+  std::ostringstream transcript;
+  Session session(transcript, SessionOptions{(Scratch() / "registry.sqlite3").string(), ""});
+  std::vector<std::string> registered;
+  for (const PackCommand& command : RegisteredPack().Commands()) registered.push_back(command.name);
+  EXPECT_EQ(registered, std::vector<std::string>(std::begin(kCommands), std::end(kCommands)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Every, CommandProperties, ::testing::ValuesIn(kCommands),
