@@ -182,6 +182,17 @@ const fs::path& Scratch() {
   return dir;
 }
 
+// Leaves no scratch folder behind in memory-backed storage.
+struct ScratchRemoved {
+  ScratchRemoved() = default;
+  ScratchRemoved(const ScratchRemoved&) = delete;
+  ScratchRemoved& operator=(const ScratchRemoved&) = delete;
+  ~ScratchRemoved() {
+    std::error_code ignored;
+    fs::remove_all(Scratch(), ignored);
+  }
+};
+
 struct Run {
   std::ostringstream transcript;
   std::optional<Session> session;
@@ -363,6 +374,7 @@ void CheckEscapeAtEveryPrompt(const Drawing& drawing, const std::string& command
 class CommandProperties : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(CommandProperties, ProtocolDrawingAndUndoHold) {
+  const ScratchRemoved removed;
   const std::string command = GetParam();
   int driven = 0;
   Tally tally;
@@ -400,6 +412,7 @@ TEST_P(CommandProperties, ProtocolDrawingAndUndoHold) {
 
 // A command the pack adds joins the cases: the list above is the pack's.
 TEST(CommandPropertiesList, NamesEveryCommandThePackRegisters) {
+  const ScratchRemoved removed;
   fs::create_directories(Scratch());
   std::ostringstream transcript;
   Session session(transcript, SessionOptions{(Scratch() / "registry.sqlite3").string(), ""});
