@@ -62,7 +62,7 @@ DxfImport ReadDxfText(const std::string& bytes, const std::string& name) {
     dxf::Collector collector(*result.doc, model, name, decoder);
     collector.SetHatchPatterns(outline.hatch_patterns);
     collector.SetDimensionBlocks(outline.dimension_blocks);
-    std::istringstream stream(bytes);
+    std::istringstream stream(bytes.substr(0, outline.bytes_through_eof));
     DL_Dxf reader;
     if (!reader.in(stream, &collector)) throw BadInput("DXF file \"" + name + "\": dxflib cannot read it");
     collector.Finish();

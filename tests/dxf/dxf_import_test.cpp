@@ -296,3 +296,31 @@ TEST(DxfTextImportTest, LongPatternNamesGiveShortenedDistinctFillStyles) {
 
 }  // namespace
 }  // namespace vxh
+
+namespace vxh {
+namespace {
+
+// Regression: what followed the EOF marker went to dxflib unchecked, and a
+// line there longer than dxflib reads made it read the same place forever.
+TEST(DxfTextImportTest, NothingAfterTheEofMarkerIsRead) {
+  const std::string drawing =
+      "0\nSECTION\n2\nENTITIES\n0\nLINE\n8\n0\n10\n0\n20\n0\n30\n0\n11\n1\n21\n1\n31\n0\n0\nENDSEC\n0\nEOF\n";
+  const struct {
+    const char* name;
+    std::string after;
+  } cases[] = {
+      {"nothing", ""},
+      {"a line longer than dxflib reads", "999\n" + std::string(3000, 'x') + "\n"},
+      {"another section with a line", "0\nSECTION\n2\nENTITIES\n0\nLINE\n8\n0\n10\n5\n20\n5\n30\n0\n11\n6\n21\n6\n31\n0\n0\nENDSEC\n"},
+      {"no line end at the end", "0\nSECTION"},
+  };
+  for (const auto& c : cases) {
+    const DxfImport import = ReadDxfText(drawing + c.after, "after.dxf");
+    const std::vector<vx::Entity> entities = Entities(import.doc->Work());
+    ASSERT_EQ(entities.size(), 1u) << c.name;
+    EXPECT_EQ(vx::GetF64(entities[0], vx::kLineX2), 1) << c.name;
+  }
+}
+
+}  // namespace
+}  // namespace vxh
