@@ -212,7 +212,9 @@ INSTANTIATE_TEST_SUITE_P(
                     RejectCase{"Truncated", "truncated.dxf", "truncated"},
                     RejectCase{"BinaryGarbage", "binary_garbage.dxf", "not an ASCII DXF file"},
                     RejectCase{"GroupCodeNotANumber", "bad_group_code.dxf", "group code \"ten\" is not a number"},
-                    RejectCase{"Missing", "no_such_file.dxf", "cannot be opened"}),
+                    RejectCase{"Missing", "no_such_file.dxf", "cannot be opened"},
+                    // Found by fuzzing: dxflib took a substring past the end of a value.
+                    RejectCase{"ValueDxflibCannotTake", "dxflib_value_too_short.dxf", "dxflib cannot read it"}),
     [](const testing::TestParamInfo<RejectCase>& info) { return std::string(info.param.name); });
 
 TEST(DxfTextRejectTest, BinaryDxfIsNamed) {
