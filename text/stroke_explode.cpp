@@ -45,13 +45,17 @@ bool ExplodeStrokeText(DList* list, Entity text, DList* target, const FontEntry&
   std::uint32_t size = 0;
   void* file = LoadFile(file_name.c_str(), &size);
   if (file == nullptr) return false;
-  EErase(0, text);
   const StrokeFont strokes({static_cast<const std::uint8_t*>(file), size});
-  if (strokes.Usable()) {
-    ComposeStrokeMatrix(strokes, TextFormatBlock::Of(text), anchor);
-    AddStrokes(strokes, GetTextString(text), target, text);
-    CTMPOP();
+  // A file of another format or with a damaged header draws nothing: the text
+  // stays rather than vanish without a trace.
+  if (!strokes.Usable()) {
+    RelMem(file);
+    return false;
   }
+  EErase(0, text);
+  ComposeStrokeMatrix(strokes, TextFormatBlock::Of(text), anchor);
+  AddStrokes(strokes, GetTextString(text), target, text);
+  CTMPOP();
   list->Remove(text);
   RelMem(file);
   return true;

@@ -53,11 +53,12 @@ void BeginCommitStep() {
   work->UndoMark();
 }
 
+// A circle or arc sheared or stretched becomes an ellipse in a new record
+// that takes the copy's place: the record ETran returns is the one to free.
 void PreviewEntity(DList* list, Entity entity, DragView* view, const StoredMatrix& matrix) {
-  const Entity copy = list->CopyIn(entity);
-  const Entity moved = ETran(copy, matrix.data());
+  const Entity moved = ETran(list->CopyIn(entity), matrix.data());
   EDrawM(view, moved);
-  list->Free(copy);
+  list->Free(moved);
 }
 
 void PreviewSelection(DragView* view, const StoredMatrix& matrix) {

@@ -49,11 +49,15 @@ vx::Entity ListImpl::NewRecord(int kind, std::uint32_t size) {
 }
 
 // The record is changed in place; the journal keeps the bytes as they were.
+// A container's members change with it (a transform moves them where they
+// are), so the journal keeps theirs too, at every depth.
 vx::Entity ListImpl::OpenForChange(vx::Entity entity) {
   EntityNode* node = Own(entity, "open for change");
-  if (journal_ != nullptr) {
-    journal_->Record({ChangeKind::kBytes, node, nullptr, nullptr,
-                      std::vector<std::uint8_t>(entity, entity + node->size)});
+  if (journal_ == nullptr) return entity;
+  journal_->Record({ChangeKind::kBytes, node, nullptr, nullptr, std::vector<std::uint8_t>(entity, entity + node->size)});
+  if (node->state.members != nullptr) {
+    ListImpl& members = *static_cast<ListImpl*>(node->state.members);
+    for (EntityNode* n = members.head_; n != nullptr; n = n->next) members.OpenForChange(RecordOf(n));
   }
   return entity;
 }

@@ -4,7 +4,6 @@
 // clamped uniform knots, and an interpolating spline keeps its fit points.
 // Straight curve paths are LWPOLYLINEs.
 #include <cmath>
-#include <numbers>
 
 #include "headless/drawing/document.h"
 #include "headless/dxf/dxf_export_writer.h"
@@ -17,7 +16,6 @@ namespace {
 
 constexpr int kSplineClosed = 1;
 constexpr int kSplinePlanar = 8;
-constexpr double kDegrees = 180 / std::numbers::pi;
 
 std::vector<double> ClampedUniformKnots(std::size_t control_count, int degree) {
   std::vector<double> knots;

@@ -40,6 +40,22 @@ std::vector<std::string> Skipped(const dxf::DxfOutline& outline, const dxf::Impo
   return skipped;
 }
 
+// dxflib's own failures on values it cannot take (a substring past a value's
+// end, a number out of range) are standard exceptions: bad input, not a
+// fault of this program.
+bool ReadWithDxflib(std::istream& stream, dxf::Collector& collector, const std::string& name) {
+  DL_Dxf reader;
+  try {
+    return reader.in(stream, &collector);
+  } catch (const BadInput&) {
+    throw;
+  } catch (const HostFault&) {
+    throw;
+  } catch (const std::logic_error& e) {
+    throw BadInput("DXF file \"" + name + "\": dxflib cannot read it (" + e.what() + ")");
+  }
+}
+
 void NoteDecoding(const dxf::DxfDecoder& decoder, dxf::ImportModel& model) {
   if (decoder.Escaped() > 0) {
     model.losses["characters code page 1252 cannot hold (kept as \\U+XXXX)"] += decoder.Escaped();
@@ -62,9 +78,8 @@ DxfImport ReadDxfText(const std::string& bytes, const std::string& name) {
     dxf::Collector collector(*result.doc, model, name, decoder);
     collector.SetHatchPatterns(outline.hatch_patterns);
     collector.SetDimensionBlocks(outline.dimension_blocks);
-    std::istringstream stream(bytes);
-    DL_Dxf reader;
-    if (!reader.in(stream, &collector)) throw BadInput("DXF file \"" + name + "\": dxflib cannot read it");
+    std::istringstream stream(bytes.substr(0, outline.bytes_through_eof));
+    if (!ReadWithDxflib(stream, collector, name)) throw BadInput("DXF file \"" + name + "\": dxflib cannot read it");
     collector.Finish();
     collector.AddAttributeDefinitions(outline.attribute_definitions);
   }

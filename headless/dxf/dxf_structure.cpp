@@ -1,5 +1,6 @@
 #include "headless/dxf/dxf_structure.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -27,6 +28,8 @@ class LineReader {
   }
 
   bool AtEnd() const { return pos_ >= bytes_.size(); }
+  // The bytes read so far, line ends included.
+  std::size_t Consumed() const { return std::min(pos_, bytes_.size()); }
   std::size_t LineNumber() const { return line_; }
 
   // A view into the file's bytes, which outlive the pass.
@@ -231,6 +234,7 @@ DxfOutline ScanDxf(const std::string& bytes, const std::string& name) {
     previous_value = value;
   }
   if (!ended) r.Fail("there is no EOF marker at the end: the file is truncated or not a DXF file");
+  outline.bytes_through_eof = r.Consumed();
   return outline;
 }
 

@@ -41,6 +41,10 @@ struct DxfOutline {
   // point that tells the DIMENSION dxflib hands over.
   std::vector<DimensionBlock> dimension_blocks;
   std::vector<AttributeDefinition> attribute_definitions;
+  // Where the EOF marker's line ends. What follows was never checked (its
+  // lines may be longer than dxflib reads, which makes it read forever), so
+  // it is not read at all.
+  std::size_t bytes_through_eof = 0;
 };
 
 // Throws BadInput "DXF file "NAME": PROBLEM" naming the line.

@@ -59,7 +59,7 @@ std::vector<std::uint8_t> LineStyleRecord(const std::string& name, int number, c
   std::vector<std::uint8_t> r(size, 0);
   vx::PutU32(r.data(), vx::kRecSize, size);
   vx::PutU16(r.data(), vx::kLStyleNumber, static_cast<std::uint16_t>(number));
-  name.copy(reinterpret_cast<char*>(r.data() + vx::kLStyleName), name.size());
+  name.copy(reinterpret_cast<char*>(r.data() + vx::kLStyleName), vx::kNameFieldBytes - 1);
   vx::PutU16(r.data(), vx::kLStyleDashCount, static_cast<std::uint16_t>(count));
   for (std::size_t i = 0; i < count; ++i) vx::PutF32(r.data(), vx::kLStyleDashes + 4 * i, static_cast<float>(dashes[i]));
   return r;
@@ -73,7 +73,7 @@ std::vector<std::uint8_t> FillRecord(const std::string& name, const std::vector<
   vx::PutU32(r.data(), vx::kRecSize, static_cast<std::uint32_t>(size));
   vx::PutU8(r.data(), vx::kFillType, vx::kFillTypeLineFamilies);
   vx::PutI8(r.data(), vx::kFillDataOffset, static_cast<std::int8_t>(vx::kFillData));
-  name.copy(reinterpret_cast<char*>(r.data() + vx::kFillName), name.size());
+  name.copy(reinterpret_cast<char*>(r.data() + vx::kFillName), vx::kNameFieldBytes - 1);
   std::uint8_t* data = r.data() + vx::kFillData;
   vx::PutF64(data, vx::kFillDataPreview, 1.0);
   vx::PutU32(data, vx::kFillDataCount, static_cast<std::uint32_t>(lines.size()));
@@ -209,7 +209,10 @@ std::uint16_t TableImport::FillStyle(const std::string& pattern_name, const std:
     }
   }
   const std::string wanted = pattern_name.empty() ? (lines.empty() ? "SOLID" : "HATCH") : pattern_name;
-  std::vector<std::uint8_t> key = FillRecord(wanted, lines);
+  // The whole DXF name joins the key: two long names alike in the bytes a
+  // record holds are two patterns.
+  std::vector<std::uint8_t> key = FillRecord("", lines);
+  key.insert(key.end(), wanted.begin(), wanted.end());
   if (auto it = fills_.find(key); it != fills_.end()) return it->second;
   SettingsTables& tables = doc_.Tables();
   // The same pattern name at another scale or angle is another fill style.

@@ -86,6 +86,12 @@ void WidenByEntity(std::uint8_t* box, vx::Entity e) {
     case vx::kKindSymbol:
       WidenBySymbol(box, e);
       return;
+    case vx::kKindAttribute:
+      // Its text is drawn in the current text settings, which the record does
+      // not carry: the point it hangs on is all the record places.
+      RequireBytes(e, vx::kAttrFixedBytes, kOp);
+      WidenBox2(box, vx::GetF64(e, vx::kAttrX), vx::GetF64(e, vx::kAttrY));
+      return;
     case vx::kKindOpaque:
       return;  // no geometry known to the host, so no extent
     default:

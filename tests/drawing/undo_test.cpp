@@ -95,6 +95,11 @@ const std::vector<Change>& Changes() {
       {"member list of an existing entity", [](Drawing& d) {
          AddLines(d.work->MakeMemberList(d.lines[1]), 1, 80);
        }},
+      {"members changed in place with their opened group", [](Drawing& d) {
+         vx::Entity g = d.work->OpenForChange(d.group);
+         vx::PutF64(FirstOf(d.members), vx::kLineY2, 99);
+         d.work->Commit(g);
+       }},
       {"resize then free in one step", [](Drawing& d) {
          vx::Entity e = d.work->Resize(d.lines[1], vx::kLineSize);
          d.work->Free(e);

@@ -4,6 +4,8 @@
 #include <fstream>
 #include <map>
 #include <numbers>
+#include <set>
+#include <cstring>
 
 #include "headless/drawing/document.h"
 #include "headless/drawing/settings_tables.h"
@@ -210,7 +212,9 @@ INSTANTIATE_TEST_SUITE_P(
                     RejectCase{"Truncated", "truncated.dxf", "truncated"},
                     RejectCase{"BinaryGarbage", "binary_garbage.dxf", "not an ASCII DXF file"},
                     RejectCase{"GroupCodeNotANumber", "bad_group_code.dxf", "group code \"ten\" is not a number"},
-                    RejectCase{"Missing", "no_such_file.dxf", "cannot be opened"}),
+                    RejectCase{"Missing", "no_such_file.dxf", "cannot be opened"},
+                    // Found by fuzzing: dxflib took a substring past the end of a value.
+                    RejectCase{"ValueDxflibCannotTake", "dxflib_value_too_short.dxf", "dxflib cannot read it"}),
     [](const testing::TestParamInfo<RejectCase>& info) { return std::string(info.param.name); });
 
 TEST(DxfTextRejectTest, BinaryDxfIsNamed) {
@@ -246,6 +250,77 @@ TEST(DxfTextRejectTest, BlockThatInsertsItselfIsRefused) {
     FAIL() << "a block inserting itself was accepted";
   } catch (const BadInput& e) {
     EXPECT_NE(std::string(e.what()).find("nested deeper than"), std::string::npos) << e.what();
+  }
+}
+
+}  // namespace
+}  // namespace vxh
+
+namespace vxh {
+namespace {
+
+std::string PatternHatch(const std::string& pattern_name) {
+  return "0\nHATCH\n8\n0\n100\nAcDbHatch\n10\n0\n20\n0\n30\n0\n2\n" + pattern_name +
+         "\n70\n0\n71\n0\n91\n1\n92\n3\n72\n0\n73\n1\n93\n4\n10\n0\n20\n0\n10\n4\n20\n0\n10\n4\n20\n3\n10\n0\n20\n3\n"
+         "97\n0\n75\n1\n76\n1\n52\n0\n41\n1\n77\n0\n78\n1\n53\n45\n43\n0\n44\n0\n45\n-0.5\n46\n0.5\n79\n0\n98\n0\n";
+}
+
+// Regression: the fill style's name was copied whole into its record while
+// the style was looked up, past the end of the record for a long name.
+TEST(DxfTextImportTest, LongPatternNamesGiveShortenedDistinctFillStyles) {
+  const std::string long_a = std::string(80, 'A');
+  const std::string long_b = std::string(79, 'A') + "B";
+  const struct {
+    const char* name;
+    std::vector<std::string> patterns;
+    std::size_t styles;
+  } cases[] = {
+      {"one long name", {long_a}, 1},
+      {"the same long name twice", {long_a, long_a}, 1},
+      {"two long names alike in their first 31 bytes", {long_a, long_b}, 2},
+      {"a short name and a long one", {"ANSI31", long_a}, 2},
+  };
+  for (const auto& c : cases) {
+    std::string text = "0\nSECTION\n2\nENTITIES\n";
+    for (const std::string& p : c.patterns) text += PatternHatch(p);
+    text += "0\nENDSEC\n0\nEOF\n";
+    const DxfImport import = ReadDxfText(text, "long.dxf");
+    std::set<std::uint16_t> used;
+    for (vx::Entity e : Entities(import.doc->Work())) used.insert(vx::GetU16(e, vx::kHdrFillStyle));
+    EXPECT_EQ(used.size(), c.styles) << c.name;
+    for (std::uint16_t id : used) {
+      const std::uint8_t* style = FindRecordById(import.doc->Tables(), vx::kTableFillStyles, id);
+      ASSERT_NE(style, nullptr) << c.name;
+      EXPECT_LT(std::strlen(reinterpret_cast<const char*>(style + vx::kFillName)), vx::kNameFieldBytes) << c.name;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vxh
+
+namespace vxh {
+namespace {
+
+// Regression: what followed the EOF marker went to dxflib unchecked, and a
+// line there longer than dxflib reads made it read the same place forever.
+TEST(DxfTextImportTest, NothingAfterTheEofMarkerIsRead) {
+  const std::string drawing =
+      "0\nSECTION\n2\nENTITIES\n0\nLINE\n8\n0\n10\n0\n20\n0\n30\n0\n11\n1\n21\n1\n31\n0\n0\nENDSEC\n0\nEOF\n";
+  const struct {
+    const char* name;
+    std::string after;
+  } cases[] = {
+      {"nothing", ""},
+      {"a line longer than dxflib reads", "999\n" + std::string(3000, 'x') + "\n"},
+      {"another section with a line", "0\nSECTION\n2\nENTITIES\n0\nLINE\n8\n0\n10\n5\n20\n5\n30\n0\n11\n6\n21\n6\n31\n0\n0\nENDSEC\n"},
+      {"no line end at the end", "0\nSECTION"},
+  };
+  for (const auto& c : cases) {
+    const DxfImport import = ReadDxfText(drawing + c.after, "after.dxf");
+    const std::vector<vx::Entity> entities = Entities(import.doc->Work());
+    ASSERT_EQ(entities.size(), 1u) << c.name;
+    EXPECT_EQ(vx::GetF64(entities[0], vx::kLineX2), 1) << c.name;
   }
 }
 

@@ -131,6 +131,7 @@ TEST(EXCheck, BoxesOfSimpleKinds) {
        {std::sqrt(2.0), 2}},
       {"arc across zero", vxtest::Arc(0, 0, 1, 3 * kPi / 2, kPi), {0, -1}, {1, 1}},
       {"clockwise arc", vxtest::Arc(0, 0, 1, kPi / 2, -kPi / 2), {0, 0}, {1, 1}},
+      {"attribute", vxtest::Attribute(-3, 7), {-3, 7}, {-3, 7}},
   };
   for (const auto& c : cases) {
     std::uint8_t box[kBoxBytes] = {};

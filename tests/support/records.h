@@ -55,6 +55,13 @@ inline Record Poly(vx::Kind kind, const std::vector<std::pair<double, double>>& 
   return r;
 }
 
+inline Record Attribute(double x, double y) {
+  Record r = Blank(vx::kKindAttribute, vx::kAttrFixedBytes);
+  vx::PutF64(r.data(), vx::kAttrX, x);
+  vx::PutF64(r.data(), vx::kAttrY, y);
+  return r;
+}
+
 inline Record Circle(double x, double y, double radius) {
   Record r = Blank(vx::kKindCircle, vx::kCircleSize);
   vx::PutF64(r.data(), vx::kCircleX, x);

@@ -93,3 +93,35 @@ TEST_F(ScaleShear, ShearWithTheCursorOnTheAxisChangesNothingAndACancelRestores) 
 
 }  // namespace
 }  // namespace vxh::testing
+
+namespace vxh::testing {
+namespace {
+
+struct ConicDrag {
+  const char* name;
+  const char* drag;  // a drag that stretches, then the click
+};
+
+void PrintTo(const ConicDrag& c, std::ostream* os) { *os << c.name; }
+
+class StretchedCircle : public TransformTest, public ::testing::WithParamInterface<ConicDrag> {};
+
+// Regression: the preview freed the copy it had made, but a circle sheared or
+// stretched comes back from ETran as a new ellipse record in the copy's
+// place, so the command stopped with a host fault at the first move.
+TEST_P(StretchedCircle, ThePreviewAndTheDrawingGetAnEllipse) {
+  Run(std::string("CIRP;0,5;2,5;<esc>;") + GetParam().drag);
+  const std::vector<vx::Entity> all = Entities();
+  ASSERT_EQ(all.size(), 1u);
+  EXPECT_EQ(vx::GetI8(all[0], vx::kHdrKind), vx::kKindEllipse);
+  EXPECT_FALSE(PreviewOf(LastFrame()).empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Drags, StretchedCircle,
+    ::testing::Values(ConicDrag{"Shear", "VXSHEAR;all;0,0;10,0;<move 3,5>;<move 4,6>;4,6"},
+                      ConicDrag{"ScaleWithCtrl", "VXSCALE;all;0,0;<hold ctrl>;<move 20,1>;<move 30,2>;30,2;<release all>"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace vxh::testing
