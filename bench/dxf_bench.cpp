@@ -19,11 +19,20 @@ void WriteEntity(std::ofstream& out, int i) {
   const double x = i % 1000, y = i / 1000;
   switch (i % 5) {
     case 0:
-      out << "0\nLINE\n8\n0\n10\n" << x << "\n20\n" << y << "\n30\n0\n11\n" << x + 1 << "\n21\n" << y + 1 << "\n31\n0\n";
+      out << "0\nLINE\n8\n0\n10\n"
+          << x << "\n20\n"
+          << y << "\n30\n0\n11\n"
+          << x + 1 << "\n21\n"
+          << y + 1 << "\n31\n0\n";
       break;
     case 1:
-      out << "0\nLWPOLYLINE\n8\n0\n90\n3\n70\n1\n10\n" << x << "\n20\n" << y << "\n10\n" << x + 1 << "\n20\n" << y
-          << "\n10\n" << x << "\n20\n" << y + 1 << "\n";
+      out << "0\nLWPOLYLINE\n8\n0\n90\n3\n70\n1\n10\n"
+          << x << "\n20\n"
+          << y << "\n10\n"
+          << x + 1 << "\n20\n"
+          << y << "\n10\n"
+          << x << "\n20\n"
+          << y + 1 << "\n";
       break;
     case 2: out << "0\nCIRCLE\n8\n0\n10\n" << x << "\n20\n" << y << "\n30\n0\n40\n0.5\n"; break;
     case 3: out << "0\nARC\n8\n0\n10\n" << x << "\n20\n" << y << "\n30\n0\n40\n0.5\n50\n10\n51\n200\n"; break;

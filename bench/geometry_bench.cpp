@@ -14,7 +14,6 @@
 
 namespace {
 
-
 std::vector<std::uint8_t> Star(int vertices) {
   std::vector<std::pair<double, double>> points;
   for (int i = 0; i < vertices; ++i) {

@@ -11,7 +11,6 @@
 #include <sstream>
 #include <vector>
 
-#include "tests/support/records.h"
 #include "hatch/boundary.h"
 #include "hatch/hatch_pattern.h"
 #include "hatch/hatch_state.h"
@@ -22,6 +21,7 @@
 #include "host/entity_layout.h"
 #include "host/host_api.h"
 #include "host/record.h"
+#include "tests/support/records.h"
 
 namespace {
 
@@ -101,9 +101,8 @@ void RunFill(benchmark::State& state, const char* pattern, vx::ScanMode mode, do
   long segments = 0;
   for (auto _ : state) segments = FillOnce(pattern, mode);
   state.counters["segments"] = static_cast<double>(segments);
-  state.counters["segments/s"] =
-      benchmark::Counter(static_cast<double>(segments) * static_cast<double>(state.iterations()),
-                         benchmark::Counter::kIsRate);
+  state.counters["segments/s"] = benchmark::Counter(
+      static_cast<double>(segments) * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
   state.counters["s/scanline"] = benchmark::Counter(scan_lines * static_cast<double>(state.iterations()),
                                                     benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/records.h"
 #include "headless/drawing/document.h"
 #include "headless/kvd/kvd_file.h"
 #include "host/record.h"
+#include "tests/support/records.h"
 
 namespace {
 

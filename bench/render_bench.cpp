@@ -13,7 +13,6 @@
 
 namespace {
 
-
 void BM_Render100kToPng(benchmark::State& state) {
   vxh::Document doc;
   for (int i = 0; i < 50000; ++i) {

@@ -40,9 +40,7 @@ BENCHMARK(BM_SessionStartToFirstText)->Unit(benchmark::kMicrosecond);
 
 // A pack command that reads its settings and PAT file list from the
 // registry and ends at once.
-void BM_SessionStartToFirstHatchCancelled(benchmark::State& state) {
-  StartAndRun(state, "VXHATCHSTANDARD; <esc>\n");
-}
+void BM_SessionStartToFirstHatchCancelled(benchmark::State& state) { StartAndRun(state, "VXHATCHSTANDARD; <esc>\n"); }
 BENCHMARK(BM_SessionStartToFirstHatchCancelled)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -21,11 +21,11 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/records.h"
 #include "headless/session/session.h"
 #include "host/entity_layout.h"
 #include "host/host_api.h"
 #include "host/record.h"
+#include "tests/support/records.h"
 
 namespace {
 
@@ -123,8 +123,8 @@ void RunAndUndo(benchmark::State& state, const std::string& settings, const std:
 void BM_SmartHatchRoomOf2000Walls(benchmark::State& state) {
   const double distance = kPlanWidth / state.range(0);
   const double mid = kRoom * (kRooms / 2) + kRoom / 2;
-  RunAndUndo(state, "VXHATCHOPT;" + Number(distance) + ";90",
-             "VXHATCHSMART;all;" + Number(mid) + "," + Number(mid), static_cast<double>(state.range(0)));
+  RunAndUndo(state, "VXHATCHOPT;" + Number(distance) + ";90", "VXHATCHSMART;all;" + Number(mid) + "," + Number(mid),
+             static_cast<double>(state.range(0)));
 }
 BENCHMARK(BM_SmartHatchRoomOf2000Walls)->Arg(500)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond);
 

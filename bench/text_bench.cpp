@@ -7,10 +7,10 @@
 #include <sstream>
 #include <string>
 
-#include "tests/support/records.h"
 #include "frame/pack_state.h"
 #include "headless/drawing/document.h"
 #include "headless/session/session.h"
+#include "tests/support/records.h"
 #include "text/text_walks.h"
 
 namespace {

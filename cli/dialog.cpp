@@ -62,9 +62,8 @@ int DialogPicture(const DialogArgs& args) {
     RequireOutputType(args.out, kDialogPictureTypes);
     const vxh::dialogs::DialogTemplate& dialog = RequireDialog(args.name);
     if (!args.script.empty()) return PictureOfRun(args);
-    vxh::WriteThroughTemporary(args.out, [&](const std::string& temporary) {
-      vxh::dialogs::DrawDialogPicture(dialog, temporary);
-    });
+    vxh::WriteThroughTemporary(
+        args.out, [&](const std::string& temporary) { vxh::dialogs::DrawDialogPicture(dialog, temporary); });
   });
 }
 

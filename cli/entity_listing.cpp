@@ -70,15 +70,13 @@ class EntityLister {
 std::vector<Field> LayerFields(const std::uint8_t* r) {
   const std::uint32_t flags = vx::GetU32(r, vx::kLayerFlags);
   const auto flag = [](const char* key, bool on) { return Field{key, on ? "true" : "false", on ? "yes" : "no"}; };
-  return {NumberField("id", vx::GetU16(r, vx::kLayerId)),
-          StringField("name", RecordText(r, vx::kLayerName)),
+  return {NumberField("id", vx::GetU16(r, vx::kLayerId)), StringField("name", RecordText(r, vx::kLayerName)),
           NumberField("colour", vx::GetU16(r, vx::kLayerColour)), flag("hidden", flags & vx::kLayerHidden),
           flag("frozen", flags & vx::kLayerFrozen)};
 }
 
 std::vector<Field> LineStyleFields(const std::uint8_t* r) {
-  return {NumberField("number", vx::GetU16(r, vx::kLStyleNumber)),
-          StringField("name", RecordText(r, vx::kLStyleName))};
+  return {NumberField("number", vx::GetU16(r, vx::kLStyleNumber)), StringField("name", RecordText(r, vx::kLStyleName))};
 }
 
 // One JSON array or block of text lines per settings table.
@@ -94,9 +92,7 @@ constexpr TableListing kTables[] = {
     {vx::kTableLineStyles, "line_styles", "line style", LineStyleFields},
 };
 
-vxh::SettingsTables& TablesOf(const vxh::Document& document) {
-  return const_cast<vxh::Document&>(document).Tables();
-}
+vxh::SettingsTables& TablesOf(const vxh::Document& document) { return const_cast<vxh::Document&>(document).Tables(); }
 
 }  // namespace
 

@@ -9,7 +9,8 @@
 
 namespace {
 
-constexpr const char* kStrictHelp = "Fail (exit 1, nothing written) when a DXF file read or written would lose something";
+constexpr const char* kStrictHelp =
+    "Fail (exit 1, nothing written) when a DXF file read or written would lose something";
 
 void AddRun(CLI::App& app, vxcli::RunArgs& args, int& result) {
   CLI::App* run = app.add_subcommand("run", "Run scripts against a drawing");
@@ -23,8 +24,7 @@ void AddRun(CLI::App& app, vxcli::RunArgs& args, int& result) {
   run->callback([&] { result = vxcli::Run(args); });
 }
 
-void AddDrawingCommands(CLI::App& app, std::string& drawing, std::string& out, bool& json, bool& strict,
-                        int& result) {
+void AddDrawingCommands(CLI::App& app, std::string& drawing, std::string& out, bool& json, bool& strict, int& result) {
   CLI::App* list = app.add_subcommand("list", "List the entities of a drawing");
   list->add_option("DRAWING", drawing, "Drawing file (.kvd or .dxf)")->required();
   list->add_flag("--json", json, "Write JSON instead of text (docs/list_json.md)");
@@ -36,7 +36,6 @@ void AddDrawingCommands(CLI::App& app, std::string& drawing, std::string& out, b
   render->add_option("--out", out, "Picture file (.png, .svg, .pdf)")->required();
   render->add_flag("--strict", strict, kStrictHelp);
   render->callback([&] { result = vxcli::Render(drawing, out, strict); });
-
 
   CLI::App* menu = app.add_subcommand("menu", "Draw the popup menu of a command menu file (VXCMENU) as a picture");
   menu->add_option("FILE", drawing, "Command menu file: one \"label:command\" line per item")->required();

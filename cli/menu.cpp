@@ -25,9 +25,8 @@ int MenuPicture(const std::string& file, const std::string& out) {
     if (std::none_of(lines.begin(), lines.end(), [](const vxh::dialogs::MenuLine& l) { return !l.separator; })) {
       throw vxh::BadInput("the menu file \"" + file + "\" has no items to show");
     }
-    vxh::WriteThroughTemporary(out, [&](const std::string& temporary) {
-      vxh::dialogs::DrawMenuPicture(lines, temporary);
-    });
+    vxh::WriteThroughTemporary(out,
+                               [&](const std::string& temporary) { vxh::dialogs::DrawMenuPicture(lines, temporary); });
   });
 }
 

@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "headless/ascii_case.h"
-#include "headless/geometry/entity_access.h"
 #include "headless/files/output_file.h"
+#include "headless/geometry/entity_access.h"
 #include "headless/host_error.h"
 #include "headless/render/render.h"
 #include "headless/session/session.h"
@@ -28,9 +28,8 @@ void RequireOutputType(const std::string& path, const std::vector<std::string>& 
 
 void WritePicture(vxh::Document& document, const std::string& path) {
   vxh::RenderReport report;
-  vxh::WriteThroughTemporary(path, [&](const std::string& temporary) {
-    report = vxh::RenderDrawing(document, temporary);
-  });
+  vxh::WriteThroughTemporary(path,
+                             [&](const std::string& temporary) { report = vxh::RenderDrawing(document, temporary); });
   for (const auto& [kind, count] : report.left_out)
     std::fprintf(stderr, "vorlix: %s leaves out %d %s entit%s it cannot draw\n", path.c_str(), count,
                  vxh::KindName(kind).c_str(), count == 1 ? "y" : "ies");

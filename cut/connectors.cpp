@@ -11,7 +11,6 @@ namespace vx {
 
 namespace {
 
-
 Point2 Centre(Entity c) { return {GetF64(c, kCircleX), GetF64(c, kCircleY)}; }
 
 Point2 OnCircle(const Point2& centre, double radius, double angle) {

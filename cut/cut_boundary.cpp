@@ -45,12 +45,9 @@ void FillBoxBoundary(std::array<std::uint8_t, kBoxSize>& record, Point2 c1, Poin
 
 bool BoundaryContains(const std::uint8_t* b, Point2 p) {
   switch (GetI8(b, kHdrKind)) {
-    case kKindCircle:
-      return std::hypot(p.x - GetF64(b, kCircleX), p.y - GetF64(b, kCircleY)) < GetF64(b, kCircleR);
-    case kKindPolygon:
-      return PointInPolygon(b + kHeaderBytes, p);
-    default:
-      return false;
+    case kKindCircle: return std::hypot(p.x - GetF64(b, kCircleX), p.y - GetF64(b, kCircleY)) < GetF64(b, kCircleR);
+    case kKindPolygon: return PointInPolygon(b + kHeaderBytes, p);
+    default: return false;
   }
 }
 
@@ -67,14 +64,9 @@ bool Overlap(const Extents& e, const Extents& b) {
 
 bool TestPointOf(Entity e, Point2& p) {
   switch (GetI8(e, kHdrKind)) {
-    case kKindText:
-      p = {GetF64(e, kTextX), GetF64(e, kTextY)};
-      return true;
-    case kKindSymbol:
-      p = {GetF64(e, kSymInsertX), GetF64(e, kSymInsertY)};
-      return true;
-    default:
-      break;
+    case kKindText: p = {GetF64(e, kTextX), GetF64(e, kTextY)}; return true;
+    case kKindSymbol: p = {GetF64(e, kSymInsertX), GetF64(e, kSymInsertY)}; return true;
+    default: break;
   }
   const double t = kMiddle;
   double point[3] = {};

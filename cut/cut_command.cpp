@@ -61,8 +61,8 @@ void RadiusGiven(int status) {
   CutState& s = State();
   if (status != kStatusAnswered && status != kStatusNumber) return EndRedrawingSelection();
   const Vec2& centre = s.circle_drag.centre;
-  const double radius = status == kStatusNumber ? std::fabs(s.point[0])
-                                                 : std::hypot(s.point[0] - centre[0], s.point[1] - centre[1]);
+  const double radius =
+      status == kStatusNumber ? std::fabs(s.point[0]) : std::hypot(s.point[0] - centre[0], s.point[1] - centre[1]);
   FillCircleBoundary(s.circle, {centre[0], centre[1]}, radius);
   s.boundary = s.circle.data();
   Cut();
@@ -72,8 +72,7 @@ void CentreGiven(int status) {
   CutState& s = State();
   if (status != kStatusAnswered) return EndRedrawingSelection();
   StartCircleDrag(s.circle_drag, Vec2{s.point[0], s.point[1]});
-  ReqData(kReqPoint2, s.point.data(), kPointOnCircle, DragMode(CircleBoundaryDrag), RadiusGiven,
-          kReqAcceptNumber, 0);
+  ReqData(kReqPoint2, s.point.data(), kPointOnCircle, DragMode(CircleBoundaryDrag), RadiusGiven, kReqAcceptNumber, 0);
 }
 
 void SecondCornerGiven(int status) {
@@ -117,13 +116,10 @@ void Selected(int status) {
   s.point = {};
   switch (s.settings.boundary) {
     case kBoundaryCircle:
-      return static_cast<void>(
-          ReqData(kReqPoint2, s.point.data(), kCircleCentre, kModePlain, CentreGiven, 0, 0));
+      return static_cast<void>(ReqData(kReqPoint2, s.point.data(), kCircleCentre, kModePlain, CentreGiven, 0, 0));
     case kBoundaryBox:
-      return static_cast<void>(
-          ReqData(kReqPoint2, s.point.data(), kFirstCorner, kModePlain, FirstCornerGiven, 0, 0));
-    default:
-      return AskBoundaryPick();
+      return static_cast<void>(ReqData(kReqPoint2, s.point.data(), kFirstCorner, kModePlain, FirstCornerGiven, 0, 0));
+    default: return AskBoundaryPick();
   }
 }
 

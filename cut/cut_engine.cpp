@@ -6,8 +6,8 @@
 #include "host/drawing_list.h"
 #include "host/entity_layout.h"
 #include "host/host_api.h"
-#include "host/point_types.h"
 #include "host/layer_helpers.h"
+#include "host/point_types.h"
 #include "host/record.h"
 
 namespace vx {
@@ -94,8 +94,7 @@ void Split(const CutRun& run, DList* list, Entity piece, Crossings at, std::size
 
 bool NotToBeCut(const CutRun& run, Entity e) {
   const int layer = GetU16(e, kHdrLayer);
-  return e == run.boundary || IsLayerHidden(layer) || AskLayerFrozen(layer) != 0 ||
-         GetI8(e, kHdrKind) == kKindOpaque;
+  return e == run.boundary || IsLayerHidden(layer) || AskLayerFrozen(layer) != 0 || GetI8(e, kHdrKind) == kKindOpaque;
 }
 
 Crossings CrossingsOf(const CutRun& run, Entity e) {

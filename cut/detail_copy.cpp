@@ -59,9 +59,7 @@ void PreviewDetail(DragView* view, const StoredMatrix& m) {
   }
 }
 
-void PieceDrag(DragView* view) {
-  PlacementDrag(view, State().placement, PlacementVariant::kCutPiece, PreviewDetail);
-}
+void PieceDrag(DragView* view) { PlacementDrag(view, State().placement, PlacementVariant::kCutPiece, PreviewDetail); }
 
 void Placed(int status);
 

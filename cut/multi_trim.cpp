@@ -28,9 +28,7 @@ TrimState& State() { return Pack().cut.trim; }
 
 // 1 on the left of the trim line (signed distance above 0), else 0: a point
 // on the line counts as the right side.
-int SideOf(const TrimState& s, const double* point) {
-  return DistP2L(point, s.start.data(), s.end.data()) > 0 ? 1 : 0;
-}
+int SideOf(const TrimState& s, const double* point) { return DistP2L(point, s.start.data(), s.end.data()) > 0 ? 1 : 0; }
 
 int PieceSide(const TrimState& s, Entity piece) {
   const double t = kMiddle;
@@ -100,9 +98,7 @@ int TrimEntity(DList* list, Entity e, std::intptr_t keep_side, std::intptr_t) {
   return 0;
 }
 
-void FillTrimLine(TrimState& s) {
-  WriteLineRecord(s.line.data(), s.start[0], s.start[1], s.end[0], s.end[1]);
-}
+void FillTrimLine(TrimState& s) { WriteLineRecord(s.line.data(), s.start[0], s.start[1], s.end[0], s.end[1]); }
 
 void KeepGiven(int status) {
   if (status != kStatusAnswered) return EndRedrawingSelection();
@@ -135,8 +131,6 @@ void Selected(int status) {
 
 }  // namespace
 
-void MultiTrimCommand() {
-  ReqData(kReqSelect, nullptr, kPickEntities, kModePickEntities, Selected, 0, 0);
-}
+void MultiTrimCommand() { ReqData(kReqSelect, nullptr, kPickEntities, kModePickEntities, Selected, 0, 0); }
 
 }  // namespace vx

@@ -2,9 +2,7 @@
 
 namespace vx {
 
-HWND ControlWindow(Dlg* dialog, int control) {
-  return GetDlgItem(static_cast<HWND>(GetDlgWin(dialog)), control);
-}
+HWND ControlWindow(Dlg* dialog, int control) { return GetDlgItem(static_cast<HWND>(GetDlgWin(dialog)), control); }
 
 void EnableControl(Dlg* dialog, int control, int flag) {
   if (flag != 0) {

@@ -10,12 +10,8 @@
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID /*reserved*/) {
   switch (reason) {
-    case DLL_PROCESS_ATTACH:
-      vx::PackAttach(module);
-      break;
-    case DLL_PROCESS_DETACH:
-      vx::PackDetach();
-      break;
+    case DLL_PROCESS_ATTACH: vx::PackAttach(module); break;
+    case DLL_PROCESS_DETACH: vx::PackDetach(); break;
     default:
       // The pack keeps no per-thread state and starts no threads, so thread
       // attach and detach have nothing to do.

@@ -9,8 +9,8 @@ namespace vx {
 
 namespace {
 
-constexpr std::array<unsigned, 8> kCommandKeys{VK_TAB,   VK_LEFT,   VK_UP, VK_RIGHT,
-                                               VK_DOWN,  VK_DELETE, VK_ADD, VK_SUBTRACT};
+constexpr std::array<unsigned, 8> kCommandKeys{VK_TAB,  VK_LEFT,   VK_UP,  VK_RIGHT,
+                                               VK_DOWN, VK_DELETE, VK_ADD, VK_SUBTRACT};
 constexpr std::array<char, 15> kCommandLetters{'B', 'C', 'D', 'F', 'H', 'I', 'K', 'L',
                                                'M', 'N', 'O', 'R', 'S', 'T', 'U'};
 

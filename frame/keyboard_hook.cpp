@@ -13,9 +13,7 @@ constexpr std::uint32_t kScanCodeMask = 0xFF;
 
 bool IsKeyUp(LPARAM key_data) { return (static_cast<std::uint32_t>(key_data) & kKeyUpBit) != 0; }
 
-UINT ScanCode(LPARAM key_data) {
-  return (static_cast<std::uint32_t>(key_data) >> kScanCodeShift) & kScanCodeMask;
-}
+UINT ScanCode(LPARAM key_data) { return (static_cast<std::uint32_t>(key_data) >> kScanCodeShift) & kScanCodeMask; }
 
 void PostKeyToFocus(int virtual_key) { PostMessageA(GetFocus(), WM_KEYDOWN, virtual_key, 0); }
 
@@ -35,8 +33,7 @@ bool TranslatesToAccept(WPARAM virtual_key, LPARAM key_data) {
 
 void HandleKeyDown(WPARAM virtual_key, LPARAM key_data) {
   const KeyClass key_class = ClassifyKey(static_cast<unsigned>(virtual_key));
-  if (key_class == KeyClass::kCommandKey ||
-      (key_class == KeyClass::kCommandLetter && Pack().hooks.letters_pass == 0)) {
+  if (key_class == KeyClass::kCommandKey || (key_class == KeyClass::kCommandLetter && Pack().hooks.letters_pass == 0)) {
     EndPromptWithKey(virtual_key);
     return;
   }

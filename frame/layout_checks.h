@@ -31,8 +31,7 @@ static_assert(std::endian::native == std::endian::little, "records are little-en
 static_assert(CHAR_BIT == 8);
 static_assert(sizeof(float) == 4 && std::numeric_limits<float>::is_iec559,
               "single-precision record fields are IEEE binary32");
-static_assert(sizeof(double) == 8 && std::numeric_limits<double>::is_iec559,
-              "double record fields are IEEE binary64");
+static_assert(sizeof(double) == 8 && std::numeric_limits<double>::is_iec559, "double record fields are IEEE binary64");
 static_assert(sizeof(int) == 4, "host operations pass int as a 32-bit word");
 static_assert(sizeof(Kind) == 1, "the kind is one signed byte of the header");
 
@@ -50,8 +49,7 @@ static_assert(kBoxSize == PolySize(5), "a box is a closed polygon of five vertic
 
 static_assert(kTextSpecBytes == 23);
 static_assert(kSpecJustify + 1 == kTextSpecBytes);
-static_assert(kTextString == kTextSpec + kTextSpecBytes,
-              "the string follows the text format block directly");
+static_assert(kTextString == kTextSpec + kTextSpecBytes, "the string follows the text format block directly");
 static_assert(TextSize(0) == kTextString + 1, "an empty text still holds its NUL");
 static_assert(kDragTextString == kDragTextSpec + kTextSpecBytes,
               "the drag text record carries the same text format block");
@@ -60,8 +58,7 @@ static_assert(kDimArcSize == 231 && kDimArcLast + 1 == kDimArcSize);
 static_assert(kDimStyle + kDimStyleBytes == 148 && kDimArcCentreX == 148,
               "the arc dimension's geometry follows its style block");
 
-static_assert(kBoxBytes == 52 && kBoxValid + 4 == kBoxBytes,
-              "extents box: six doubles and a 32-bit valid flag");
+static_assert(kBoxBytes == 52 && kBoxValid + 4 == kBoxBytes, "extents box: six doubles and a 32-bit valid flag");
 
 // ---- Host interface -------------------------------------------------------------
 
@@ -71,8 +68,7 @@ static_assert(sizeof(std::uintptr_t) == sizeof(void*));
 
 static_assert(sizeof(RegistrationRecord) == 7 * sizeof(void*));
 static_assert(offsetof(RegistrationRecord, title) == 2 * sizeof(void*));
-static_assert(offsetof(RegistrationRecord, module) == 6 * sizeof(void*),
-              "the module handle is the seventh word");
+static_assert(offsetof(RegistrationRecord, module) == 6 * sizeof(void*), "the module handle is the seventh word");
 
 static_assert(sizeof(DListOps) == 19 * sizeof(void*), "the list operations, in the host's order");
 static_assert(offsetof(DListOps, settings_table) == 18 * sizeof(void*));
@@ -91,19 +87,21 @@ static_assert(offsetof(PromptEntry, value) == 0 && offsetof(PromptEntry, type) =
               offsetof(PromptEntry, zero) == W + 1 && offsetof(PromptEntry, width) == W + 2 &&
               offsetof(PromptEntry, decimals) == W + 3);
 
-static_assert(offsetof(RegRequest, root) == 0 && offsetof(RegRequest, key) == W && offsetof(RegRequest, name) == 2 * W &&
-              offsetof(RegRequest, data) == 3 * W && offsetof(RegRequest, size) == 4 * W &&
-              offsetof(RegRequest, type) == 4 * W + 4 && offsetof(RegRequest, size2) == 4 * W + 8 &&
-              offsetof(RegRequest, zero) == 4 * W + 12);
+static_assert(offsetof(RegRequest, root) == 0 && offsetof(RegRequest, key) == W &&
+              offsetof(RegRequest, name) == 2 * W && offsetof(RegRequest, data) == 3 * W &&
+              offsetof(RegRequest, size) == 4 * W && offsetof(RegRequest, type) == 4 * W + 4 &&
+              offsetof(RegRequest, size2) == 4 * W + 8 && offsetof(RegRequest, zero) == 4 * W + 12);
 static_assert(offsetof(OpenFileRecord, initial) == 0 && offsetof(OpenFileRecord, result) == W &&
               offsetof(OpenFileRecord, extension) == 2 * W && offsetof(OpenFileRecord, filter) == 3 * W &&
               offsetof(OpenFileRecord, result_size) == 4 * W && offsetof(OpenFileRecord, flags) == 4 * W + 4 &&
               offsetof(OpenFileRecord, must_exist) == 4 * W + 8 && offsetof(OpenFileRecord, zero) == 4 * W + 12);
 
 static_assert(offsetof(GDraw2, line) == 0 && offsetof(GDraw2, circle) == W && offsetof(GDraw2, text) == 2 * W &&
-              offsetof(GDraw2, setting) == 3 * W, "the 2-D drawing object's operations, in the host's order");
+                  offsetof(GDraw2, setting) == 3 * W,
+              "the 2-D drawing object's operations, in the host's order");
 static_assert(offsetof(GDraw3, line) == 0 && offsetof(GDraw3, circle) == W && offsetof(GDraw3, text) == 2 * W &&
-              offsetof(GDraw3, setting) == 3 * W, "the 3-D drawing object's operations, in the host's order");
+                  offsetof(GDraw3, setting) == 3 * W,
+              "the 3-D drawing object's operations, in the host's order");
 static_assert(kViewWidth == 0 && kViewHeight == 8, "the drag view begins with its visible width and height");
 
 // The host is a 32-bit Windows program: there every word of the records it

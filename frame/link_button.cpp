@@ -18,8 +18,8 @@ const char* AddressText() {
 }
 
 HFONT CreateLinkFont() {
-  return CreateFontA(kFontHeight, 0, 0, 0, FW_NORMAL, FALSE, TRUE, FALSE, 0, 0, 0, 0,
-                     VARIABLE_PITCH | FF_SWISS, nullptr);
+  return CreateFontA(kFontHeight, 0, 0, 0, FW_NORMAL, FALSE, TRUE, FALSE, 0, 0, 0, 0, VARIABLE_PITCH | FF_SWISS,
+                     nullptr);
 }
 
 }  // namespace

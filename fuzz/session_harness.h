@@ -25,7 +25,8 @@ namespace vxfuzz {
 // is some: every input rewrites it.
 inline const std::string& ScratchRegistry() {
   static const std::string path = [] {
-    std::filesystem::path dir = std::filesystem::exists("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
+    std::filesystem::path dir =
+        std::filesystem::exists("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
     dir /= "vorlix-fuzz-" + std::to_string(::getpid());
     std::filesystem::create_directories(dir);
     return (dir / "registry.sqlite3").string();

@@ -38,11 +38,11 @@ class BoundaryIndex {
   void Advance(double x);
   void BuildRanges();
 
-  std::vector<BoundaryPiece> pieces_;   // in walk order
-  std::vector<std::uint32_t> by_min_;   // finite pieces by ascending min_x
-  std::vector<std::uint32_t> active_;   // pieces whose range may hold x, in walk order
+  std::vector<BoundaryPiece> pieces_;  // in walk order
+  std::vector<std::uint32_t> by_min_;  // finite pieces by ascending min_x
+  std::vector<std::uint32_t> active_;  // pieces whose range may hold x, in walk order
   std::vector<std::uint32_t> scratch_;
-  std::size_t next_ = 0;                // next entry of by_min_ to activate
+  std::size_t next_ = 0;  // next entry of by_min_ to activate
   // For CollectAt, made on its first use after Build: the finite pieces'
   // x-ranges, and for each of them the piece it stands for (ascending).
   BoxGrid ranges_;

@@ -95,7 +95,8 @@ void BoxGrid::Fill() {
     }
   };
   auto wide = [this](const GridBox& b) {
-    const std::uint64_t covered = std::uint64_t{Column(b.max_x) - Column(b.min_x) + 1} * (Row(b.max_y) - Row(b.min_y) + 1);
+    const std::uint64_t covered =
+        std::uint64_t{Column(b.max_x) - Column(b.min_x) + 1} * (Row(b.max_y) - Row(b.min_y) + 1);
     return covered > kWideCells;
   };
   for (std::uint32_t id = 0; id < boxes_.size(); ++id) {

@@ -16,7 +16,6 @@ namespace vx {
 
 namespace {
 
-
 // A dash pattern that never moves along the line cannot be laid out; such a
 // family is drawn continuous (dots with no gaps between them are a line).
 bool DashesAdvance(const LineFamily& family, float period) {

@@ -36,7 +36,8 @@ void ScaleAnswered(int status) {
   HatchOptionAnswers& a = Answers();
   o.SetModifyScale(a.modify_scale);
   a.modify_rotation = o.ModifyRotation();
-  ReqData(kReqAngle, &a.modify_rotation, "Modify pattern - rotate by [no modify]: ", kModeDefault, &RotationAnswered, 0, 0);
+  ReqData(kReqAngle, &a.modify_rotation, "Modify pattern - rotate by [no modify]: ", kModeDefault, &RotationAnswered, 0,
+          0);
 }
 
 }  // namespace
@@ -48,7 +49,8 @@ void HatchOptModCommand() {
   SaveHatchOptions();
   o.SetModify(true);
   Answers().modify_scale = o.ModifyScale();
-  ReqData(kReqReal, &Answers().modify_scale, "Modify pattern - scale by [no modify]: ", kModeDefault, &ScaleAnswered, 0, 0);
+  ReqData(kReqReal, &Answers().modify_scale, "Modify pattern - scale by [no modify]: ", kModeDefault, &ScaleAnswered, 0,
+          0);
 }
 
 }  // namespace vx

@@ -79,7 +79,7 @@ bool ReadKorvexPattern(const std::uint8_t* style, float& scale, std::vector<Korv
   for (std::uint32_t k = 0; k < count && at + kFamDashes <= room; ++k) {
     const std::int32_t dash_count = GetI32(data + at, kFamDashCount);
     if (dash_count < 0 || (room - at - kFamDashes) / 4 < static_cast<std::uint32_t>(dash_count)) break;
-    KorvexFamily family{GetF32(data + at, kFamAngle), GetF32(data + at, kFamOriginX), GetF32(data + at, kFamOriginY),
+    KorvexFamily family{GetF32(data + at, kFamAngle),  GetF32(data + at, kFamOriginX), GetF32(data + at, kFamOriginY),
                         GetF32(data + at, kFamPeriod), GetF32(data + at, kFamSpacing), {}};
     for (std::int32_t d = 0; d < dash_count; ++d) family.dashes.push_back(GetF32(data + at, kFamDashes + 4u * d));
     families.push_back(std::move(family));
@@ -90,8 +90,8 @@ bool ReadKorvexPattern(const std::uint8_t* style, float& scale, std::vector<Korv
 
 // A family of the fill style or PAT kinds, placed in hatch space; the
 // dashes stay owned by the pattern.
-LineFamily FamilyAt(double spacing, const double origin[2], const Rotations& r,
-                    const std::vector<float>& dashes, float period, Entity source, double scale) {
+LineFamily FamilyAt(double spacing, const double origin[2], const Rotations& r, const std::vector<float>& dashes,
+                    float period, Entity source, double scale) {
   LineFamily family;
   family.spacing = spacing;
   family.origin_x = origin[0];

@@ -48,9 +48,7 @@ std::string_view HatchOptions::KorvexName() const {
 void HatchOptions::SetKorvexName(std::string_view name) {
   PutFieldText(bytes.data(), kOptKorvexName, kOptPatternNameBytes, name);
 }
-std::string_view HatchOptions::PatName() const {
-  return FieldText(bytes.data(), kOptPatName, kOptPatternNameBytes);
-}
+std::string_view HatchOptions::PatName() const { return FieldText(bytes.data(), kOptPatName, kOptPatternNameBytes); }
 void HatchOptions::SetPatName(std::string_view name) {
   PutFieldText(bytes.data(), kOptPatName, kOptPatternNameBytes, name);
 }

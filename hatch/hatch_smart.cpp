@@ -28,7 +28,6 @@ namespace {
 constexpr const char* kAreaListName = "~HatchEntities.kvd";
 constexpr int kPointRequestFlags = 0x400000;
 
-
 int DrawOne(DList*, Entity entity, std::intptr_t, std::intptr_t) {
   EDraw(0, entity);
   return 0;
@@ -62,7 +61,8 @@ void PlaceScanLine(FillContext& context, const ScanLine& scan, std::uint16_t sty
 }
 
 // Returns false when Escape stopped the sweep.
-bool Sweep(FillContext& context, const ExtentsBox& box, const SmartSteps& steps, const double* point, SmartAreas& areas) {
+bool Sweep(FillContext& context, const ExtentsBox& box, const SmartSteps& steps, const double* point,
+           SmartAreas& areas) {
   const double distance = Hatch().prepared.Distance();
   const int total = static_cast<int>((box.max_x - box.min_x) / distance);
   ProgressMsg("Hatching... (press ESC to cancel)");

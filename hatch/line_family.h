@@ -8,10 +8,10 @@
 namespace vx {
 
 struct LineFamily {
-  double spacing = 0;   // between neighbouring lines, before scaling
-  double shift = 0;     // dash pattern movement from one line to the next
-  double origin_x = 0;  // a point of one line, in hatch space: x places the
-  double origin_y = 0;  // lines across, y is the dash phase
+  double spacing = 0;            // between neighbouring lines, before scaling
+  double shift = 0;              // dash pattern movement from one line to the next
+  double origin_x = 0;           // a point of one line, in hatch space: x places the
+  double origin_y = 0;           // lines across, y is the dash phase
   const double* back = nullptr;  // 16 doubles: hatch space to drawing space
   std::uint16_t line_style = 0;
   int dash_count = 0;  // 0: continuous

@@ -26,7 +26,7 @@ struct PaintedSegment {
 // The first segment (in painting order) of orientation `o` whose position is
 // less than `window` from `position` and whose ends hold `along` (ends
 // included).
-std::optional<std::size_t> FindPainted(const std::vector<PaintedSegment>& painted, PaintOrientation o,
-                                       double position, double along, double window);
+std::optional<std::size_t> FindPainted(const std::vector<PaintedSegment>& painted, PaintOrientation o, double position,
+                                       double along, double window);
 
 }  // namespace vx

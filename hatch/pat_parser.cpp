@@ -65,9 +65,18 @@ class PatReader {
     switch (field_) {
       case Field::kIgnore: return;
       case Field::kAngle: StartFamily(value); return;
-      case Field::kOriginX: work_.origin_x = value; field_ = Field::kOriginY; return;
-      case Field::kOriginY: work_.origin_y = value; field_ = Field::kDeltaX; return;
-      case Field::kDeltaX: work_.delta_x = value; field_ = Field::kDeltaY; return;
+      case Field::kOriginX:
+        work_.origin_x = value;
+        field_ = Field::kOriginY;
+        return;
+      case Field::kOriginY:
+        work_.origin_y = value;
+        field_ = Field::kDeltaX;
+        return;
+      case Field::kDeltaX:
+        work_.delta_x = value;
+        field_ = Field::kDeltaY;
+        return;
       case Field::kDeltaY:
         work_.delta_y = value;
         work_.dashes.clear();

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <utility>
 
-
 namespace vx {
 
 namespace {

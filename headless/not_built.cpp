@@ -16,7 +16,6 @@ int KVAPI EStretch(Entity, const double*, const double*) { vxh::NotBuilt("EStret
 
 // ---- Dialogs and their controls --------------------------------------------
 
-
 // ---- Strings and colours -----------------------------------------------------
 
 // ---- Files and registry ------------------------------------------------------
@@ -26,7 +25,4 @@ int KVAPI EStretch(Entity, const double*, const double*) { vxh::NotBuilt("EStret
 }  // namespace vx
 
 // ---- Windows services ----------------------------------------------------------
-extern "C" {
-
-
-}  // extern "C"
+extern "C" {}  // extern "C"

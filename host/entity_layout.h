@@ -79,15 +79,15 @@ inline constexpr std::size_t kTextString = 104;    // NUL-terminated, CR LF betw
 inline constexpr std::uint32_t TextSize(std::uint32_t length) { return length + 105; }
 
 // Text specification block (23 bytes), offsets within the block.
-inline constexpr std::size_t kSpecStyleRef = 0;   // u16
-inline constexpr std::size_t kSpecHeight = 2;     // f32
-inline constexpr std::size_t kSpecWidth = 6;      // f32 width factor
-inline constexpr std::size_t kSpecAngle = 10;     // f32 radians
-inline constexpr std::size_t kSpecHost14 = 14;    // f32, copied
-inline constexpr std::size_t kSpecFont = 18;      // u16 font number
-inline constexpr std::size_t kSpecStyleBits = 20; // u8
-inline constexpr std::size_t kSpecHost21 = 21;    // u8, copied
-inline constexpr std::size_t kSpecJustify = 22;   // u8
+inline constexpr std::size_t kSpecStyleRef = 0;    // u16
+inline constexpr std::size_t kSpecHeight = 2;      // f32
+inline constexpr std::size_t kSpecWidth = 6;       // f32 width factor
+inline constexpr std::size_t kSpecAngle = 10;      // f32 radians
+inline constexpr std::size_t kSpecHost14 = 14;     // f32, copied
+inline constexpr std::size_t kSpecFont = 18;       // u16 font number
+inline constexpr std::size_t kSpecStyleBits = 20;  // u8
+inline constexpr std::size_t kSpecHost21 = 21;     // u8, copied
+inline constexpr std::size_t kSpecJustify = 22;    // u8
 inline constexpr std::size_t kTextSpecBytes = 23;
 
 inline constexpr std::uint8_t kStyleOutline = 0x04;
@@ -125,9 +125,9 @@ inline constexpr std::uint32_t kGroupSize = 32;
 inline constexpr std::size_t kSymDefinition = 32;  // u32 host reference
 inline constexpr std::size_t kSymMatrix = 36;      // 3 rows x 4 doubles
 inline constexpr std::size_t kSymMatrixDoubles = 12;
-inline constexpr std::size_t kSymInsertX = 60;     // row 0, column 3
-inline constexpr std::size_t kSymInsertY = 92;     // row 1, column 3
-inline constexpr std::size_t kSymName = 132;       // NUL-terminated
+inline constexpr std::size_t kSymInsertX = 60;  // row 0, column 3
+inline constexpr std::size_t kSymInsertY = 92;  // row 1, column 3
+inline constexpr std::size_t kSymName = 132;    // NUL-terminated
 inline constexpr std::uint32_t SymbolSize(std::uint32_t name_length) { return 133 + name_length; }
 
 // Curve path (26) and closed curve (27).
@@ -174,18 +174,18 @@ inline constexpr std::uint32_t TextLikeSize(std::uint32_t length) { return lengt
 // Composite with arrow settings (34).
 inline constexpr std::size_t kArrowSettings = 32;  // 10 bytes
 inline constexpr std::size_t kArrowSettingsBytes = 10;
-inline constexpr std::size_t kArrowFlags = 42;     // u32, bits 0 and 1
+inline constexpr std::size_t kArrowFlags = 42;  // u32, bits 0 and 1
 
 // Container (36).
 inline constexpr std::size_t kContainerFlags = 32;  // u32, bit 1: reorderable member list
 inline constexpr std::uint32_t kContainerOrdered = 0x2;
 
 // Attribute-like text entity (37).
-inline constexpr std::size_t kAttrFlags = 32;        // u16
+inline constexpr std::size_t kAttrFlags = 32;  // u16
 inline constexpr std::uint16_t kAttrNoTransform = 0x0008;
-inline constexpr std::size_t kAttrPart1 = 34;        // u32 offset
-inline constexpr std::size_t kAttrPart2 = 38;        // u32 offset
-inline constexpr std::size_t kAttrStringOffset = 42; // u32 offset, 0 = no string
+inline constexpr std::size_t kAttrPart1 = 34;         // u32 offset
+inline constexpr std::size_t kAttrPart2 = 38;         // u32 offset
+inline constexpr std::size_t kAttrStringOffset = 42;  // u32 offset, 0 = no string
 inline constexpr std::size_t kAttrX = 46;
 inline constexpr std::size_t kAttrY = 54;
 inline constexpr std::size_t kAttrFixedBytes = 62;
@@ -230,8 +230,8 @@ inline constexpr std::size_t kBoxBytes = 52;
 // Walk filters.
 inline constexpr int kWalkAll = 0;
 inline constexpr int kWalkSelected = 0x10000;
-inline constexpr int kWalkVisible = 0x1000;   // on a layer that is not hidden
-inline constexpr int kWalkUnfrozen = 0x800;   // on a layer that is not frozen
+inline constexpr int kWalkVisible = 0x1000;  // on a layer that is not hidden
+inline constexpr int kWalkUnfrozen = 0x800;  // on a layer that is not frozen
 inline constexpr int kWalkSelectedVisible = kWalkSelected | kWalkVisible;
 inline constexpr int kWalkSelectedUnfrozen = kWalkSelected | kWalkUnfrozen;
 

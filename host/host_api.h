@@ -15,13 +15,13 @@ namespace vx {
 
 // Seven words; pointers are 32 bits on the Windows target.
 struct RegistrationRecord {
-  std::uintptr_t word1;        // 0, the host's
-  std::uintptr_t word2;        // 0, the host's
-  const char* title;           // "Vorlix release 1026"
-  const char* names;           // NUL-separated names, ended by an empty name
-  const Handler* handlers;     // About, then one per name, then 0
-  std::uintptr_t word6;        // 0
-  void* module;                // the library's module handle
+  std::uintptr_t word1;     // 0, the host's
+  std::uintptr_t word2;     // 0, the host's
+  const char* title;        // "Vorlix release 1026"
+  const char* names;        // NUL-separated names, ended by an empty name
+  const Handler* handlers;  // About, then one per name, then 0
+  std::uintptr_t word6;     // 0
+  void* module;             // the library's module handle
 };
 static_assert(sizeof(RegistrationRecord) == 7 * sizeof(void*));
 
@@ -75,13 +75,13 @@ inline constexpr int kRscPick = 4198;    // raw pick position at byte 36
 inline constexpr std::uintptr_t kCurrentUser = 0x80000001u;
 inline constexpr std::uint32_t kRegBinary = 3;
 struct RegRequest {
-  std::uintptr_t root;   // kCurrentUser
-  const char* key;       // "Software\\Quoravia\\Vorlix\\..."
-  const char* name;      // value name
+  std::uintptr_t root;  // kCurrentUser
+  const char* key;      // "Software\\Quoravia\\Vorlix\\..."
+  const char* name;     // value name
   void* data;
   std::uint32_t size;
-  std::uint32_t type;    // kRegBinary
-  std::uint32_t size2;   // the size again
+  std::uint32_t type;   // kRegBinary
+  std::uint32_t size2;  // the size again
   std::uint32_t zero;
 };
 
@@ -124,8 +124,8 @@ int KVAPI XPRegister(RegistrationRecord* record);
 int KVAPI XPUnRegister(RegistrationRecord* record);
 
 // Requests and messages.
-int KVAPI ReqData(int kind, void* buffer, const void* prompt, std::intptr_t mode,
-                  Continuation next, int flags, int extra);
+int KVAPI ReqData(int kind, void* buffer, const void* prompt, std::intptr_t mode, Continuation next, int flags,
+                  int extra);
 void KVAPI CmdEnd();
 int KVAPI FormSt(const void* item, int n, const char* title, std::intptr_t last);
 void KVAPI ProgressMsg(const char* text);
@@ -169,7 +169,7 @@ void KVAPI CTMS3(double sx, double sy, double sz);
 void KVAPI CTMMUL2(const double* matrix);
 void KVAPI CTMPSH();
 void KVAPI CTMPOP();
-void KVAPI STCTM(double* matrix);          // 16 doubles
+void KVAPI STCTM(double* matrix);            // 16 doubles
 void KVAPI LDSymTM(const double* instance);  // 3 rows of 4 doubles
 void KVAPI TRNP2(double* point);
 void KVAPI TRNP2M(double* points, int count);

@@ -37,8 +37,7 @@ std::size_t LastGroupStart(const char* text, std::size_t length) {
 }
 
 std::size_t NumberStart(const char* text, std::size_t length, unsigned flags) {
-  const std::size_t digits = (flags & kStepLastGroup) ? LastGroupStart(text, length)
-                                                      : FirstGroupStart(text, length);
+  const std::size_t digits = (flags & kStepLastGroup) ? LastGroupStart(text, length) : FirstGroupStart(text, length);
   if (digits != kNone && digits > 0 && text[digits - 1] == '-') return digits - 1;
   return digits;
 }
@@ -50,8 +49,8 @@ std::int32_t Stepped(std::int32_t value, unsigned flags) {
 
 // Replaces text[start, end) with the new digits, moving the rest of the text
 // and its NUL; false when the result would not fit in capacity.
-bool ReplaceSpan(char* text, std::size_t length, std::size_t capacity, std::size_t start,
-                 std::size_t end, const char* digits, std::size_t count) {
+bool ReplaceSpan(char* text, std::size_t length, std::size_t capacity, std::size_t start, std::size_t end,
+                 const char* digits, std::size_t count) {
   if (length - (end - start) + count >= capacity) return false;
   std::memmove(text + start + count, text + end, length - end + 1);
   std::memcpy(text + start, digits, count);

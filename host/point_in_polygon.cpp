@@ -17,9 +17,9 @@ Point2 VertexAt(const std::uint8_t* data, std::size_t index) {
 
 // Whether the upward ray from p crosses the edge from a to b.
 bool RayCrossesEdge(Point2 a, Point2 b, Point2 p) {
-  if (b.x == a.x) return false;                       // exact: vertical edge
-  if ((b.x - p.x) * (p.x - a.x) < 0) return false;    // p.x outside the edge's span
-  if (b.x == p.x && !(a.x > p.x)) return false;       // exact: the vertex counts once
+  if (b.x == a.x) return false;                     // exact: vertical edge
+  if ((b.x - p.x) * (p.x - a.x) < 0) return false;  // p.x outside the edge's span
+  if (b.x == p.x && !(a.x > p.x)) return false;     // exact: the vertex counts once
   if (a.x == p.x && !(b.x > p.x)) return false;
   const double slope = (b.y - a.y) / (b.x - a.x);
   const double y = slope * p.x + (a.y - slope * a.x);

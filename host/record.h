@@ -6,8 +6,7 @@
 #include <cstdint>
 #include <cstring>
 
-static_assert(std::endian::native == std::endian::little,
-              "records are little-endian and read in place");
+static_assert(std::endian::native == std::endian::little, "records are little-endian and read in place");
 
 namespace vx {
 

@@ -46,9 +46,9 @@ inline constexpr std::uint32_t kLayerHidden = 0x1;
 inline constexpr std::uint32_t kLayerFrozen = 0x2;
 
 // Fill styles (table 5).
-inline constexpr std::size_t kFillId = 4;        // u16
-inline constexpr std::size_t kFillType = 6;      // u8, 3 = line-family style
-inline constexpr std::size_t kFillName = 9;      // NUL-terminated
+inline constexpr std::size_t kFillId = 4;    // u16
+inline constexpr std::size_t kFillType = 6;  // u8, 3 = line-family style
+inline constexpr std::size_t kFillName = 9;  // NUL-terminated
 inline constexpr std::uint8_t kFillTypeLineFamilies = 3;
 
 // Line styles (table 7).
@@ -97,8 +97,8 @@ namespace vx {
 // reads (docs/settings_tables.md).
 
 // Table header bytes 0 to 8.
-inline constexpr std::size_t kTableLength = 0;  // u32 bytes in use, terminator included
-inline constexpr std::size_t kTableNumber = 4;  // u8
+inline constexpr std::size_t kTableLength = 0;        // u32 bytes in use, terminator included
+inline constexpr std::size_t kTableNumber = 4;        // u8
 inline constexpr std::size_t kLStyleTableScale = 15;  // f32, line styles only
 
 // Current settings (table 0).
@@ -107,7 +107,7 @@ inline constexpr std::size_t kCurArrowHeight = 205;  // f32
 inline constexpr std::size_t kCurArrowStyle = 209;   // u16
 
 // Layers (table 4).
-inline constexpr std::size_t kLayerColour = 6;  // u16 colour index
+inline constexpr std::size_t kLayerColour = 6;      // u16 colour index
 inline constexpr std::size_t kNameFieldBytes = 32;  // name fields, NUL included
 // u16 line style number of the layer: what entities drawn "by layer" take.
 // Records written before it existed end at the name; they read as style 1.
@@ -160,8 +160,8 @@ inline constexpr std::size_t kStrokeBaseline = 772;      // i16 baseline in font
 inline constexpr std::size_t kStrokeExtraSpacing = 776;  // i16 added to every advance
 inline constexpr std::size_t kStrokeHeaderBytes = 778;   // stroke lists follow
 inline constexpr std::uint8_t kStrokeFormatVersion = 2;
-inline constexpr std::uint8_t kStrokeListEnd = 0xFF;     // b1 that ends a stroke list
-inline constexpr std::uint8_t kStrokeHighBit = 0x80;     // b1: line; b2: arc
-inline constexpr std::size_t kStrokeArcBytes = 5;        // b1, b2, radius, start, end
+inline constexpr std::uint8_t kStrokeListEnd = 0xFF;  // b1 that ends a stroke list
+inline constexpr std::uint8_t kStrokeHighBit = 0x80;  // b1: line; b2: arc
+inline constexpr std::size_t kStrokeArcBytes = 5;     // b1, b2, radius, start, end
 
 }  // namespace vx

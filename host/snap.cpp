@@ -4,8 +4,6 @@
 
 namespace vx {
 
-double SnapToMultiple(double step, double value) {
-  return TruncateToInt32(value / step + 0.5) * step;
-}
+double SnapToMultiple(double step, double value) { return TruncateToInt32(value / step + 0.5) * step; }
 
 }  // namespace vx

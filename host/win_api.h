@@ -6,6 +6,8 @@
 
 #if defined(_WIN32)
 #include <windows.h>
+
+// After <windows.h>, which it builds on.
 #include <shellapi.h>
 #else
 
@@ -52,11 +54,30 @@ using HOOKPROC = LRESULT (*)(int code, WPARAM wparam, LPARAM lparam);
 #define MAKEINTRESOURCEA(i) (reinterpret_cast<LPCSTR>(static_cast<std::uintptr_t>(static_cast<WORD>(i))))
 #define HKEY_CURRENT_USER (reinterpret_cast<HKEY>(static_cast<std::uintptr_t>(0x80000001u)))
 
-struct POINT { LONG x; LONG y; };
-struct RECT { LONG left; LONG top; LONG right; LONG bottom; };
-struct FIXED { WORD fract; SHORT value; };
-struct POINTFX { FIXED x; FIXED y; };
-struct MAT2 { FIXED eM11; FIXED eM12; FIXED eM21; FIXED eM22; };
+struct POINT {
+  LONG x;
+  LONG y;
+};
+struct RECT {
+  LONG left;
+  LONG top;
+  LONG right;
+  LONG bottom;
+};
+struct FIXED {
+  WORD fract;
+  SHORT value;
+};
+struct POINTFX {
+  FIXED x;
+  FIXED y;
+};
+struct MAT2 {
+  FIXED eM11;
+  FIXED eM12;
+  FIXED eM21;
+  FIXED eM22;
+};
 struct GLYPHMETRICS {
   UINT gmBlackBoxX;
   UINT gmBlackBoxY;
@@ -64,8 +85,16 @@ struct GLYPHMETRICS {
   SHORT gmCellIncX;
   SHORT gmCellIncY;
 };
-struct TTPOLYGONHEADER { DWORD cb; DWORD dwType; POINTFX pfxStart; };
-struct TTPOLYCURVE { WORD wType; WORD cpfx; POINTFX apfx[1]; };
+struct TTPOLYGONHEADER {
+  DWORD cb;
+  DWORD dwType;
+  POINTFX pfxStart;
+};
+struct TTPOLYCURVE {
+  WORD wType;
+  WORD cpfx;
+  POINTFX apfx[1];
+};
 static_assert(sizeof(TTPOLYGONHEADER) == 16);
 static_assert(sizeof(POINTFX) == 8);
 
@@ -247,17 +276,16 @@ BOOL ShowWindow(HWND window, int show);
 BOOL SetWindowTextA(HWND window, LPCSTR text);
 int wsprintfA(LPSTR out, LPCSTR format, ...);
 
-HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight,
-                  DWORD italic, DWORD underline, DWORD strike_out, DWORD charset,
-                  DWORD out_precision, DWORD clip_precision, DWORD quality,
+HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic, DWORD underline,
+                  DWORD strike_out, DWORD charset, DWORD out_precision, DWORD clip_precision, DWORD quality,
                   DWORD pitch_and_family, LPCSTR face);
 HFONT CreateFontIndirectA(const LOGFONTA* font);
 HDC GetDC(HWND window);
 int ReleaseDC(HWND window, HDC dc);
 HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);
 BOOL DeleteObject(HGDIOBJ object);
-DWORD GetGlyphOutlineA(HDC dc, UINT character, UINT format, GLYPHMETRICS* metrics,
-                       DWORD size, LPVOID buffer, const MAT2* matrix);
+DWORD GetGlyphOutlineA(HDC dc, UINT character, UINT format, GLYPHMETRICS* metrics, DWORD size, LPVOID buffer,
+                       const MAT2* matrix);
 COLORREF GetBkColor(HDC dc);
 COLORREF SetBkColor(HDC dc, COLORREF colour);
 COLORREF SetTextColor(HDC dc, COLORREF colour);
@@ -275,12 +303,11 @@ BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int reserved, HWND own
 BOOL TrackPopupMenuEx(HMENU menu, UINT flags, int x, int y, HWND owner, TPMPARAMS* params);
 BOOL DestroyMenu(HMENU menu);
 
-HINSTANCE ShellExecuteA(HWND window, LPCSTR verb, LPCSTR file, LPCSTR parameters,
-                        LPCSTR directory, int show);
+HINSTANCE ShellExecuteA(HWND window, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory, int show);
 
 LSTATUS RegOpenKeyExA(HKEY key, LPCSTR sub_key, DWORD options, REGSAM access, HKEY* result);
-LSTATUS RegEnumValueA(HKEY key, DWORD index, LPSTR name, LPDWORD name_size, LPDWORD reserved,
-                      LPDWORD type, LPBYTE data, LPDWORD data_size);
+LSTATUS RegEnumValueA(HKEY key, DWORD index, LPSTR name, LPDWORD name_size, LPDWORD reserved, LPDWORD type, LPBYTE data,
+                      LPDWORD data_size);
 LSTATUS RegDeleteValueA(HKEY key, LPCSTR name);
 LSTATUS RegCloseKey(HKEY key);
 }  // extern "C"

@@ -57,8 +57,6 @@ void Selected(int status) {
 
 }  // namespace
 
-void Group1Command() {
-  ReqData(kReqSelect, nullptr, "Group to one level (h = help): ", kModeGroup1, Selected, 0, 0);
-}
+void Group1Command() { ReqData(kReqSelect, nullptr, "Group to one level (h = help): ", kModeGroup1, Selected, 0, 0); }
 
 }  // namespace vx

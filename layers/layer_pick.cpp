@@ -100,7 +100,8 @@ void ActOnLayer(std::uint8_t* layer) {
 void FlipView() {
   const int current = CurrentLayerId();
   ForEachLayer(GetWorkDL()->SettingsTable(kTableLayers), [&](std::uint8_t* layer) {
-    if (GetU16(layer, kLayerId) != current) SetLayerFlag(layer, kLayerHidden, (GetU32(layer, kLayerFlags) & kLayerHidden) == 0);
+    if (GetU16(layer, kLayerId) != current)
+      SetLayerFlag(layer, kLayerHidden, (GetU32(layer, kLayerFlags) & kLayerHidden) == 0);
   });
   Redraw();
   ShowChanges();

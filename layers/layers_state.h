@@ -28,7 +28,7 @@ struct LayersState {
 
   // VXLAYERS.
   Entity picked = nullptr;
-  int show_mode = 0;  // 1 while the view of the hidden layers is shown
+  int show_mode = 0;            // 1 while the view of the hidden layers is shown
   PromptRecord display_prompt;  // "Layer: !01"
   PromptRecord current_prompt;  // "Can't hide current layer: !01"
 

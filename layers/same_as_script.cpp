@@ -85,8 +85,7 @@ const char* FixedSameAsScript(const std::uint8_t* record) {
     case kKindEllipse: return "ELIPP;";
     case kKindEllipticalArc: return "ELIPA;";
     case kKindCurvePath: return Fits(record, kCurveType + 1) ? CurveScript(GetU8(record, kCurveType), false) : nullptr;
-    case kKindClosedCurve:
-      return Fits(record, kCurveType + 1) ? CurveScript(GetU8(record, kCurveType), true) : nullptr;
+    case kKindClosedCurve: return Fits(record, kCurveType + 1) ? CurveScript(GetU8(record, kCurveType), true) : nullptr;
     case kKindDimLinear:
       if (!Fits(record, kDimLinearPointFlag + 1)) return nullptr;
       return (GetU8(record, kDimLinearPointFlag) & 0x1) != 0 ? "DIMP;" : "DIML;";

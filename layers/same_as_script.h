@@ -18,8 +18,8 @@ enum class PolygonShape { kBox, kRegular, kOther };
 
 struct PolygonVerdict {
   PolygonShape shape = PolygonShape::kOther;
-  std::int32_t sides = 0;   // kRegular: the vertex count without the repeated last one
-  Vertex centre;            // kRegular: the mean of those vertices
+  std::int32_t sides = 0;  // kRegular: the vertex count without the repeated last one
+  Vertex centre;           // kRegular: the mean of those vertices
 };
 
 // A closed polygon's vertices, the last repeating the first.

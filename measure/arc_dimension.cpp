@@ -158,9 +158,7 @@ void Leader2Given(int status) {
   PlaceArc();
 }
 
-void AskLeader2() {
-  ReqData(kReqPoint2, State().p2.data(), kLeader2Prompt, kModePlain, Leader2Given, 0, 0);
-}
+void AskLeader2() { ReqData(kReqPoint2, State().p2.data(), kLeader2Prompt, kModePlain, Leader2Given, 0, 0); }
 
 void Leader1Given(int status) {
   if (status != 0) return CmdEnd();

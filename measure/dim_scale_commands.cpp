@@ -20,7 +20,14 @@ struct EntryControls {
   int factor;
 };
 constexpr std::array<EntryControls, kDimScaleEntries> kControls = {{
-    {1049, 1043}, {1050, 1044}, {1051, 1045}, {1052, 1046}, {1053, 1047}, {1054, 1048}, {1055, 1056}, {1057, 1058},
+    {1049, 1043},
+    {1050, 1044},
+    {1051, 1045},
+    {1052, 1046},
+    {1053, 1047},
+    {1054, 1048},
+    {1055, 1056},
+    {1057, 1058},
 }};
 
 DimScaleState& Table() { return Pack().measure.scale; }

@@ -16,8 +16,8 @@ constexpr std::size_t kEntryFactor = 4;  // f32
 // Entries 0 to 5 size the dimension style block, 6 and 7 the current settings.
 constexpr int kFirstSettingsEntry = 6;
 constexpr std::array<std::size_t, kDimScaleEntries> kTargets = {
-    kDimBlockTextHeight, kDimBlockBaseline,   kDimBlockOffsetPoint, kDimBlockExtendPast,
-    kDimBlockArrowLength, kDimBlockArrowHeight, kCurArrowLength,     kCurArrowHeight,
+    kDimBlockTextHeight,  kDimBlockBaseline,    kDimBlockOffsetPoint, kDimBlockExtendPast,
+    kDimBlockArrowLength, kDimBlockArrowHeight, kCurArrowLength,      kCurArrowHeight,
 };
 static_assert(kEntryBytes * kDimScaleEntries == kDimScaleTableBytes);
 
@@ -45,8 +45,7 @@ std::array<char, kKeyBuffer> KeyBuffer() {
 }
 
 RegRequest Request(char* key, std::uint8_t* data) {
-  return RegRequest{kCurrentUser, key, kDimScaleValue, data, kDimScaleTableBytes, kRegBinary,
-                    kDimScaleTableBytes, 0};
+  return RegRequest{kCurrentUser, key, kDimScaleValue, data, kDimScaleTableBytes, kRegBinary, kDimScaleTableBytes, 0};
 }
 
 }  // namespace

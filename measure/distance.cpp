@@ -28,7 +28,10 @@ struct ValueControl {
 // Distance, difference X, difference Y, angle; the "As text" buttons follow
 // in the same order from kFirstAsText.
 constexpr std::array<ValueControl, 4> kValues = {{
-    {1038, kValDouble}, {1043, kValDouble}, {1044, kValDouble}, {1045, kValAngle},
+    {1038, kValDouble},
+    {1043, kValDouble},
+    {1044, kValDouble},
+    {1045, kValAngle},
 }};
 
 DistanceState& State() { return Pack().measure.distance; }

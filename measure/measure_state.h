@@ -21,7 +21,14 @@ struct DimScaleEntry {
 
 struct DimScaleState {
   std::array<DimScaleEntry, kDimScaleEntries> entries{{
-      {1, 1.0f}, {1, 2.0f}, {1, 0.3125f}, {1, 1.0f}, {1, 0.9f}, {1, 0.4f}, {1, 0.9f}, {1, 0.4f},
+      {1, 1.0f},
+      {1, 2.0f},
+      {1, 0.3125f},
+      {1, 1.0f},
+      {1, 0.9f},
+      {1, 0.4f},
+      {1, 0.9f},
+      {1, 0.4f},
   }};
   float scale = 0;  // the dialog's scale factor, taken afresh on every run
 };

@@ -54,11 +54,8 @@ int ExplodeStep(DList* list, Entity e, std::intptr_t, std::intptr_t) {
       }
       list->Unmark(e);
       break;
-    case kKindAttribute:
-      ExplodeAttribute(list, e);
-      break;
-    default:
-      list->Unmark(e);
+    case kKindAttribute: ExplodeAttribute(list, e); break;
+    default: list->Unmark(e);
   }
   return 0;
 }

@@ -3,14 +3,14 @@
 
 namespace vx {
 
-void GetFileNameCommand();   // VXGETFNAMEM
-void GetLayerNameCommand();  // VXGETLAYERNAMEM
-void LogFileInitCommand();   // VXLOGFILEINIT
-void LogFileWriteCommand();  // VXLOGFILEWRITE
-void RealVariableCommand();  // VXGVD
-void KeyStateCommand();      // VXKEYSTAT
-void TextHeightCommand();    // VXGTH
-void CommandMenuCommand();   // VXCMENU
+void GetFileNameCommand();       // VXGETFNAMEM
+void GetLayerNameCommand();      // VXGETLAYERNAMEM
+void LogFileInitCommand();       // VXLOGFILEINIT
+void LogFileWriteCommand();      // VXLOGFILEWRITE
+void RealVariableCommand();      // VXGVD
+void KeyStateCommand();          // VXKEYSTAT
+void TextHeightCommand();        // VXGTH
+void CommandMenuCommand();       // VXCMENU
 void AttributeExplodeCommand();  // VXATTREXPL
 
 }  // namespace vx

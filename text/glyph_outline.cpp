@@ -17,9 +17,7 @@ constexpr std::size_t kCurvePoints = 4;
 constexpr std::size_t kFixedPointBytes = 8;
 constexpr std::uint16_t kPrimQSpline = 2;
 
-double Fixed(const std::uint8_t* at) {
-  return static_cast<std::int16_t>(GetU16(at, 2)) + GetU16(at, 0) / 65536.0;
-}
+double Fixed(const std::uint8_t* at) { return static_cast<std::int16_t>(GetU16(at, 2)) + GetU16(at, 0) / 65536.0; }
 
 Point2 FixedPoint(const std::uint8_t* at, Point2 pen) { return {Fixed(at) + pen.x, Fixed(at + 4) + pen.y}; }
 

@@ -100,9 +100,8 @@ std::string SequenceNumberText(std::int32_t number, const SequenceFormat& format
   const std::string digits = std::to_string(number);
   std::string out;
   if (format.fixed_length) {
-    std::int64_t pad = std::min<std::int64_t>(static_cast<std::int64_t>(format.digits) -
-                                                  static_cast<std::int64_t>(digits.size()),
-                                              kMaxPadZeros);
+    std::int64_t pad = std::min<std::int64_t>(
+        static_cast<std::int64_t>(format.digits) - static_cast<std::int64_t>(digits.size()), kMaxPadZeros);
     if (pad < 1 && format.leading_zero) pad = 1;
     if (pad > 0) out.append(static_cast<std::size_t>(pad), '0');
   } else if (format.leading_zero) {

@@ -1,5 +1,5 @@
-#include "host/pack_constants.h"
 #include "text/stroke_font.h"
+#include "host/pack_constants.h"
 
 #include "host/record.h"
 #include "host/settings_layout.h"

@@ -3,8 +3,8 @@
 #include <array>
 #include <cstring>
 
-#include "host/entity_layout.h"
 #include "frame/keyboard_hook.h"
+#include "host/entity_layout.h"
 #include "host/number_stepping.h"
 #include "host/record.h"
 #include "host/settings_layout.h"
@@ -49,8 +49,10 @@ std::uint8_t StyleBitOf(std::uint8_t key) {
 
 bool StepKey(std::uint8_t key, char* string, std::size_t capacity) {
   switch (key) {
-    case VK_UP: case VK_ADD: StepNumber(string, capacity, 0); return true;
-    case VK_DOWN: case VK_SUBTRACT: StepNumber(string, capacity, kStepDown); return true;
+    case VK_UP:
+    case VK_ADD: StepNumber(string, capacity, 0); return true;
+    case VK_DOWN:
+    case VK_SUBTRACT: StepNumber(string, capacity, kStepDown); return true;
     case VK_RIGHT: StepNumber(string, capacity, kStepLastGroup); return true;
     case VK_LEFT: StepNumber(string, capacity, kStepLastGroup | kStepDown); return true;
     default: return false;
@@ -89,11 +91,13 @@ void ApplyStyleKey(std::uint8_t key) {
   if (key == kLastKeyAccept) {
     Text().editor.shortcuts_disabled = 1;
   } else if (key == 'K') {
-    if (std::uint8_t* record = MakeFirstTextDefaultsCurrent()) std::memcpy(record + kTextDefaultsSpec, spec, kTextSpecBytes);
+    if (std::uint8_t* record = MakeFirstTextDefaultsCurrent())
+      std::memcpy(record + kTextDefaultsSpec, spec, kTextSpecBytes);
   } else if (key == 'H') {
     RunTextHelpDialog();
   } else if (key == 'D') {
-    if (const std::uint8_t* record = TextDefaultsRecord()) std::memcpy(spec, record + kTextDefaultsSpec, kTextSpecBytes);
+    if (const std::uint8_t* record = TextDefaultsRecord())
+      std::memcpy(spec, record + kTextDefaultsSpec, kTextSpecBytes);
   } else {
     ApplyStyleKeyTo(key, spec, reinterpret_cast<char*>(templ + kTextString), kTemplateStringMax + 1);
   }

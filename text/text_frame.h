@@ -14,10 +14,9 @@
 
 namespace vx {
 
-
 // Quick-pick point prompt flags.
-inline constexpr int kPickFlagsNumber = 0x40002c;   // numbers accepted, plain prompt
-inline constexpr int kPickFlagsRecord = 0x40002d;   // the same with a prompt record
+inline constexpr int kPickFlagsNumber = 0x40002c;    // numbers accepted, plain prompt
+inline constexpr int kPickFlagsRecord = 0x40002d;    // the same with a prompt record
 inline constexpr int kPickFlagsNoNumber = 0x40000c;  // case conversion
 
 // Runs a dialog whose controls `bind` ties to the settings; true for OK.

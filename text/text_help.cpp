@@ -18,16 +18,16 @@ namespace vx {
 namespace {
 
 enum Control : int {
-  kLeftButton = 1011,     // to 1013: horizontal 0 to 2
-  kBottomButton = 1014,   // to 1016: vertical 0 to 2
+  kLeftButton = 1011,    // to 1013: horizontal 0 to 2
+  kBottomButton = 1014,  // to 1016: vertical 0 to 2
   kFarButton = 1017,
   kNormalButton = 1018,
-  kStrongButton = 1019,   // to 1022, each toggling its check box
-  kLeftRadio = 1023,      // to 1025
-  kBottomRadio = 1026,    // to 1028
+  kStrongButton = 1019,  // to 1022, each toggling its check box
+  kLeftRadio = 1023,     // to 1025
+  kBottomRadio = 1026,   // to 1028
   kFarRadio = 1029,
   kNormalRadio = 1030,
-  kStrongCheck = 1031,    // to 1034
+  kStrongCheck = 1031,  // to 1034
   kKeepButton = 1035,
   kHeightEdit = 1036,
   kAngleEdit = 1037,

@@ -42,8 +42,8 @@ void AskPlacement() {
   TextEditorState& e = Editor();
   InstallKeyboardHook(e.shortcuts_disabled ? KeyHookMode::kLettersPass : KeyHookMode::kStrict);
   const char* prompt = (e.placement_flags & kPlaceMovesEdited) ? kPlaceOldOriginPrompt : kPlacePrompt;
-  ReqData(kReqPoint2, TextTemplate() + kTextX, prompt, DragMode(&PlacementPreview), &PlacementAnswered,
-          e.prompt_flags, 0);
+  ReqData(kReqPoint2, TextTemplate() + kTextX, prompt, DragMode(&PlacementPreview), &PlacementAnswered, e.prompt_flags,
+          0);
 }
 
 void MergeHostDefaults(std::uint8_t* templ) {
@@ -179,7 +179,9 @@ void KeyAnswered(std::uint8_t* templ) {
   // The preview follows the key at once, without waiting for the mouse.
   POINT cursor{};
   GetCursorPos(&cursor);
-  PostMessageA(GetFocus(), WM_MOUSEMOVE, 0, static_cast<LPARAM>((static_cast<std::uint32_t>(cursor.y) & 0xFFFFu) << 16 | (static_cast<std::uint32_t>(cursor.x) & 0xFFFFu)));
+  PostMessageA(GetFocus(), WM_MOUSEMOVE, 0,
+               static_cast<LPARAM>((static_cast<std::uint32_t>(cursor.y) & 0xFFFFu) << 16 |
+                                   (static_cast<std::uint32_t>(cursor.x) & 0xFFFFu)));
   AskPlacement();
 }
 

@@ -96,13 +96,13 @@ struct TextEditorState {
   DList* edited_list = nullptr;
   Entity edited = nullptr;  // the text a placement moves
   TextHelpChoices help;
-  int edit_debug = 0;       // the text edit command shows each step in a message box
+  int edit_debug = 0;  // the text edit command shows each step in a message box
 };
 
 struct TextState {
   CandidateList candidates;
   TextCommand running{};  // the command whose rule the walks apply
-  double point[2] = {};                  // the quick-pick answer; a typed number in [0]
+  double point[2] = {};   // the quick-pick answer; a typed number in [0]
   PromptRecord prompt;
   IncrementSettings increment;
   ReplaceSettings replace;

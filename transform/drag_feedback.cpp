@@ -46,18 +46,14 @@ std::optional<PromptRecord> AnglePrompt(const double* first, const float* third)
 
 }  // namespace
 
-std::optional<PromptRecord> FeedbackPrompt(int mode, const double* first, const double* second,
-                                           const float* third) {
+std::optional<PromptRecord> FeedbackPrompt(int mode, const double* first, const double* second, const float* third) {
   switch (mode) {
-    case kFeedbackScale:
-      return ScalePrompt(first, second);
-    case kFeedbackAngle:
-      return AnglePrompt(first, third);
+    case kFeedbackScale: return ScalePrompt(first, second);
+    case kFeedbackAngle: return AnglePrompt(first, third);
     case kFeedbackHeight:
       if (third == nullptr) return std::nullopt;
       return OneValue(kFeedbackHeightText, Entry(third, kValFloat, kHeightDecimals));
-    default:
-      return std::nullopt;
+    default: return std::nullopt;
   }
 }
 
@@ -79,8 +75,8 @@ void FillFeedbackRecord(FeedbackRecord& record, double x, double y, double view_
   PutU8(spec, kSpecJustify, kFeedbackJustification);
 }
 
-void DrawDragFeedback(DragView* view, const double* point, int mode, const double* first,
-                      const double* second, const float* third) {
+void DrawDragFeedback(DragView* view, const double* point, int mode, const double* first, const double* second,
+                      const float* third) {
   const std::optional<PromptRecord> prompt = FeedbackPrompt(mode, first, second, third);
   if (!prompt) return;
   FeedbackRecord record;

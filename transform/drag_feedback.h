@@ -21,8 +21,7 @@ inline constexpr char kFeedbackHeightText[] = "Height: !01";
 // The prompt record for a mode and its values; none when the mode shows
 // nothing with the values given. first and second are doubles, third a
 // single-precision value (the text placement's height or angle).
-std::optional<PromptRecord> FeedbackPrompt(int mode, const double* first, const double* second,
-                                           const float* third);
+std::optional<PromptRecord> FeedbackPrompt(int mode, const double* first, const double* second, const float* third);
 
 // The text record handed to the 2-D drawing object: cursor point, a text
 // format block sized to the view, and the formatted string.
@@ -38,7 +37,7 @@ inline constexpr std::uint8_t kFeedbackJustification = 9;
 // Everything but the string, which FormSt writes from kDragTextString on.
 void FillFeedbackRecord(FeedbackRecord& record, double x, double y, double view_height);
 
-void DrawDragFeedback(DragView* view, const double* point, int mode, const double* first,
-                      const double* second, const float* third);
+void DrawDragFeedback(DragView* view, const double* point, int mode, const double* first, const double* second,
+                      const float* third);
 
 }  // namespace vx

@@ -18,12 +18,8 @@ MoveCopyState& CopyState() { return Pack().transform.copy; }
 
 void PreviewWork(DragView* view, const StoredMatrix& m) { PreviewSelection(view, m); }
 
-void MoveDrag(DragView* view) {
-  PlacementDrag(view, MoveState().placement, PlacementVariant::kMoveCopy, PreviewWork);
-}
-void CopyDrag(DragView* view) {
-  PlacementDrag(view, CopyState().placement, PlacementVariant::kMoveCopy, PreviewWork);
-}
+void MoveDrag(DragView* view) { PlacementDrag(view, MoveState().placement, PlacementVariant::kMoveCopy, PreviewWork); }
+void CopyDrag(DragView* view) { PlacementDrag(view, CopyState().placement, PlacementVariant::kMoveCopy, PreviewWork); }
 
 // What differs between the two commands.
 struct Flavour {
@@ -42,8 +38,7 @@ const Flavour kMove{MoveState, kMsgMoveFrom, true, MoveDrag};
 const Flavour kCopy{CopyState, kMsgCopyFrom, false, CopyDrag};
 
 void AskPlacement(const Flavour& f, const void* prompt, Continuation next) {
-  ReqData(kReqPoint3, f.state().point_buffer.data(), prompt, DragMode(f.drag), next, kPlacementFlags,
-          kPlacementHelp);
+  ReqData(kReqPoint3, f.state().point_buffer.data(), prompt, DragMode(f.drag), next, kPlacementFlags, kPlacementHelp);
 }
 
 void AskFrom(const Flavour& f, Continuation next) {

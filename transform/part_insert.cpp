@@ -48,9 +48,7 @@ void PreviewPart(DragView* view, const StoredMatrix& matrix) {
   State().part->Walk(PreviewPartEntity, kWalkAll, reinterpret_cast<std::intptr_t>(&context));
 }
 
-void PartDrag(DragView* view) {
-  PlacementDrag(view, State().placement, PlacementVariant::kPart, PreviewPart);
-}
+void PartDrag(DragView* view) { PlacementDrag(view, State().placement, PlacementVariant::kPart, PreviewPart); }
 
 void Placed(int status);
 
@@ -107,9 +105,8 @@ void NameGiven(int status) {
 
 void PartCommand() {
   PartState& s = State();
-  if (s.name[0] == '\0')
-    FirstPartFolder(static_cast<const char*>(RscAdr(kRscHostPath)), s.name, sizeof s.name);
-  OpenFileRecord record{s.name,      s.name,      kPartExtension, HostMessage(kMsgPartFilter),
+  if (s.name[0] == '\0') FirstPartFolder(static_cast<const char*>(RscAdr(kRscHostPath)), s.name, sizeof s.name);
+  OpenFileRecord record{s.name,        s.name,      kPartExtension, HostMessage(kMsgPartFilter),
                         sizeof s.name, kOpenValue2, kOpenValue3,    0};
   if (GetOpenFN(kOpenTitle, &record) == 0) return CmdEnd();
   s.part = PartLoad(s.name);

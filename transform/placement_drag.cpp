@@ -96,8 +96,7 @@ StoredMatrix CommittedPlacement(const PlacementState& s, PlacementVariant varian
   return PlacementMatrix(s, variant, given);
 }
 
-void PlacementDrag(DragView* view, PlacementState& state, PlacementVariant variant,
-                   PreviewRoutine preview) {
+void PlacementDrag(DragView* view, PlacementState& state, PlacementVariant variant, PreviewRoutine preview) {
   const Vec3 p = CursorPoint();
   // Deliberately exact: only a cursor that has not moved at all is skipped.
   if (state.first_call || p != state.last) Compute(view, state, variant, p);

@@ -23,8 +23,7 @@ void StartPlacement(PlacementState& state, const Vec3& from, const Vec3& base);
 
 // One drag call: computes from the cursor and the modifiers unless the
 // cursor has not moved, then draws entities, rubber line, feedback, cursor.
-void PlacementDrag(DragView* view, PlacementState& state, PlacementVariant variant,
-                   PreviewRoutine preview);
+void PlacementDrag(DragView* view, PlacementState& state, PlacementVariant variant, PreviewRoutine preview);
 
 // The matrix that carries F to `base` with the state's angle and scale,
 // built through the host's matrix stack in the variant's order.

@@ -85,8 +85,7 @@ void StartRotating() {
   CollectSelection(true);
   State().first_call = true;
   State().previewed.valid = false;
-  ReqData(kReqPoint2, State().target.data(), kRotateToPrompt, DragMode(RotateDrag), Rotated,
-          kReqAcceptNumber, 0);
+  ReqData(kReqPoint2, State().target.data(), kRotateToPrompt, DragMode(RotateDrag), Rotated, kReqAcceptNumber, 0);
 }
 
 void ReferenceGiven(int status) {

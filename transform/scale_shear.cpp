@@ -32,8 +32,7 @@ ScaleState& Scaling() { return Pack().transform.scale; }
 ShearState& Shearing() { return Pack().transform.shear; }
 
 double Distance3(const Vec3& a, const Vec3& b) {
-  return std::sqrt((b[0] - a[0]) * (b[0] - a[0]) + (b[1] - a[1]) * (b[1] - a[1]) +
-                   (b[2] - a[2]) * (b[2] - a[2]));
+  return std::sqrt((b[0] - a[0]) * (b[0] - a[0]) + (b[1] - a[1]) * (b[1] - a[1]) + (b[2] - a[2]) * (b[2] - a[2]));
 }
 
 void FollowView(ScaleState& s, const Vec3& p, DragView* view) {
@@ -53,8 +52,7 @@ void FollowReference(ScaleState& s, const Vec3& p) {
     s.factors[1] *= RelativeStep((p[1] - s.last[1]) / s.reference);
     return;
   }
-  const double g =
-      RelativeStep((Distance3(s.origin, p) - Distance3(s.origin, s.last)) / s.reference);
+  const double g = RelativeStep((Distance3(s.origin, p) - Distance3(s.origin, s.last)) / s.reference);
   for (double& f : s.factors) f *= g;
 }
 

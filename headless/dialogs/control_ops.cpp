@@ -45,9 +45,7 @@ using vxh::dialogs::ControlOf;
 
 extern "C" {
 
-void KVAPI UpdCtl(Dlg* dialog, int control) {
-  vxh::dialogs::RefreshControl(ControlOf(dialog, control, "UpdCtl"));
-}
+void KVAPI UpdCtl(Dlg* dialog, int control) { vxh::dialogs::RefreshControl(ControlOf(dialog, control, "UpdCtl")); }
 
 void KVAPI UpdCtlA(Dlg* dialog) { vxh::dialogs::RefreshAllControls(vxh::dialogs::LiveDialog(dialog, "UpdCtlA")); }
 

@@ -1,7 +1,7 @@
 #include "headless/dialogs/control_values.h"
 
-#include <cstring>
 #include <strings.h>
+#include <cstring>
 
 #include "headless/dialogs/field_values.h"
 #include "headless/host_error.h"
@@ -69,8 +69,8 @@ void SelectEntry(vx::Dlg& d, ControlState& state, int id, const std::optional<st
   if (index < 0 && !editable_combo) {
     std::string list;
     for (const ListEntry& e : state.entries) list += (list.empty() ? "" : ", ") + QuoteForMessage(e.text);
-    throw BadInput(ControlName(d, id) + " has no entry " + QuoteForMessage(*value) + " (entries: " +
-                   (list.empty() ? "none" : list) + ")");
+    throw BadInput(ControlName(d, id) + " has no entry " + QuoteForMessage(*value) +
+                   " (entries: " + (list.empty() ? "none" : list) + ")");
   }
   state.selection = index;
   state.text = index >= 0 ? state.entries[index].text : *value;
@@ -81,7 +81,8 @@ void SelectEntry(vx::Dlg& d, ControlState& state, int id, const std::optional<st
 void ChangeCheck(vx::Dlg& d, ControlState& state, int id, const std::optional<std::string>& value) {
   bool on = true;
   if (value) {
-    if (*value != "0" && *value != "1") throw BadInput(ControlName(d, id) + " takes 1 (ticked) or 0, got " + QuoteForMessage(*value));
+    if (*value != "0" && *value != "1")
+      throw BadInput(ControlName(d, id) + " takes 1 (ticked) or 0, got " + QuoteForMessage(*value));
     on = *value == "1";
   }
   state.checked = on;
@@ -144,24 +145,13 @@ std::string ControlName(const vx::Dlg& d, int id) {
 void RefreshControl(ControlState& state) {
   const Binding& b = state.binding;
   switch (b.kind) {
-    case BindingKind::kEdit:
-      state.text = FormatField(b);
-      break;
-    case BindingKind::kCheck:
-      state.checked = Ticked(b);
-      break;
-    case BindingKind::kRadio:
-      state.checked = IntField(b) == b.choice;
-      break;
-    case BindingKind::kCombo:
-      RefreshCombo(state);
-      break;
-    case BindingKind::kList:
-      state.selection = ValidIndex(state, IntField(b));
-      break;
+    case BindingKind::kEdit: state.text = FormatField(b); break;
+    case BindingKind::kCheck: state.checked = Ticked(b); break;
+    case BindingKind::kRadio: state.checked = IntField(b) == b.choice; break;
+    case BindingKind::kCombo: RefreshCombo(state); break;
+    case BindingKind::kList: state.selection = ValidIndex(state, IntField(b)); break;
     case BindingKind::kButton:
-    case BindingKind::kNone:
-      break;
+    case BindingKind::kNone: break;
   }
 }
 

@@ -12,7 +12,7 @@ namespace vxh::dialogs {
 namespace {
 
 struct RawItem {
-  std::string text;   // quotes removed
+  std::string text;  // quotes removed
   bool quoted_value = false;
 };
 

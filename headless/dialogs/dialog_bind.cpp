@@ -25,11 +25,17 @@ bool KindFits(BindingKind binding, ControlKind control) {
 
 bool KnownValueType(int type) {
   switch (type) {
-    case vx::kValText: case vx::kValLongText: case vx::kValInt3: case vx::kValInt: case vx::kValFloat:
-    case vx::kValDouble: case vx::kValPoint: case vx::kValLength: case vx::kValAngleF: case vx::kValAngle:
-      return true;
-    default:
-      return false;
+    case vx::kValText:
+    case vx::kValLongText:
+    case vx::kValInt3:
+    case vx::kValInt:
+    case vx::kValFloat:
+    case vx::kValDouble:
+    case vx::kValPoint:
+    case vx::kValLength:
+    case vx::kValAngleF:
+    case vx::kValAngle: return true;
+    default: return false;
   }
 }
 

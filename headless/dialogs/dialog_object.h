@@ -19,11 +19,11 @@ enum class BindingKind { kNone, kEdit, kButton, kCheck, kRadio, kCombo, kList };
 struct Binding {
   BindingKind kind = BindingKind::kNone;
   void* value = nullptr;
-  int type = 0;      // edits and combo boxes: the value type code
-  int width = 0;     // edits: most characters; combo texts: buffer size
+  int type = 0;   // edits and combo boxes: the value type code
+  int width = 0;  // edits: most characters; combo texts: buffer size
   int decimals = 255;
-  int mask = 0;      // check boxes
-  int choice = 0;    // radio buttons
+  int mask = 0;    // check boxes
+  int choice = 0;  // radio buttons
   vx::DlgChange change = nullptr;
   vx::DlgPress press = nullptr;
   vx::DlgDraw draw = nullptr;
@@ -55,7 +55,7 @@ struct Dlg {
   DlgInit init = nullptr;
   HWND window = nullptr;
   std::map<int, vxh::dialogs::ControlState> controls;  // by id
-  int focus = 0;       // the id of the focused control, 0 for the dialog
+  int focus = 0;                                       // the id of the focused control, 0 for the dialog
   bool running = false;
   bool closed = false;
   int result = 0;

@@ -48,8 +48,8 @@ struct Box {
 void Colour(cairo_t* cr, Rgb c) { cairo_set_source_rgb(cr, c.r, c.g, c.b); }
 
 Box Place(const ControlTemplate& c) {
-  return Box{kBorder + c.x * kPixelsPerUnitX, kBorder + kTitleHeight + c.y * kPixelsPerUnitY,
-             c.width * kPixelsPerUnitX, c.height * kPixelsPerUnitY};
+  return Box{kBorder + c.x * kPixelsPerUnitX, kBorder + kTitleHeight + c.y * kPixelsPerUnitY, c.width * kPixelsPerUnitX,
+             c.height * kPixelsPerUnitY};
 }
 
 // Windows shows "&L" as an underlined L; the picture shows the letter.
@@ -309,7 +309,8 @@ void DrawDialogPicture(const DialogTemplate& d, const std::function<ControlLook(
 void WriteInterfacePicture(const std::string& path, double width, double height,
                            const std::function<void(cairo_t*)>& draw) {
   const bool svg = vxh::HasExtension(path, ".svg");
-  if (!svg && !vxh::HasExtension(path, ".png")) throw BadInput("a picture of the interface is a .png or .svg file, not " + path);
+  if (!svg && !vxh::HasExtension(path, ".png"))
+    throw BadInput("a picture of the interface is a .png or .svg file, not " + path);
   cairo_surface_t* surface =
       svg ? cairo_svg_surface_create(path.c_str(), width, height)
           : cairo_image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(width), static_cast<int>(height));

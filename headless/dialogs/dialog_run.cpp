@@ -14,9 +14,9 @@
 #include "headless/host_error.h"
 #include "headless/script/event.h"
 #include "headless/script/modal_input.h"
+#include "headless/text_encoding.h"
 #include "headless/win/windows.h"
 #include "headless/win/windows_state.h"
-#include "headless/text_encoding.h"
 
 namespace vxh::dialogs {
 
@@ -133,9 +133,7 @@ void TakeToken(script::ModalInput& session, vx::Dlg& d, const script::Token& tok
       session.Log().Answer("{" + token.body + "}");
       ApplyAnswer(d, ParseDialogAnswer(token.body));
       break;
-    case script::TokenKind::kEvent:
-      TakeEvent(session, d, token);
-      break;
+    case script::TokenKind::kEvent: TakeEvent(session, d, token); break;
     case script::TokenKind::kEnter:
       session.DeliverEvent(script::EventOf(script::EventKind::kEnter));
       if (d.closed) session.Log().Answer("<enter>");

@@ -9,8 +9,8 @@
 namespace vxh::dialogs {
 
 enum class ControlKind {
-  kButton,      // push button (default or not)
-  kOwnerButton, // owner-drawn push button
+  kButton,       // push button (default or not)
+  kOwnerButton,  // owner-drawn push button
   kCheck,
   kRadio,
   kGroup,

@@ -6,8 +6,8 @@
 
 #include "headless/format/prompt_format.h"
 #include "headless/host_error.h"
-#include "headless/script/values.h"
 #include "headless/script/pending_request.h"
+#include "headless/script/values.h"
 #include "headless/text_encoding.h"
 #include "host/prompt_record.h"
 
@@ -77,22 +77,15 @@ std::string FormatField(const Binding& b) { return FormatThroughPrompt(b); }
 void WriteField(const Binding& b, std::string_view text, const std::string& control) {
   switch (b.type) {
     case vx::kValText:
-    case vx::kValLongText:
-      return WriteText(b, text, control);
+    case vx::kValLongText: return WriteText(b, text, control);
     case vx::kValInt3:
-    case vx::kValInt:
-      return WriteInteger(b, text, control);
-    case vx::kValFloat:
-      return Store<float>(b, Number(text, control));
+    case vx::kValInt: return WriteInteger(b, text, control);
+    case vx::kValFloat: return Store<float>(b, Number(text, control));
     case vx::kValDouble:
-    case vx::kValLength:
-      return Store<double>(b, Number(text, control));
-    case vx::kValPoint:
-      return WritePoint(b, text, control);
-    case vx::kValAngleF:
-      return Store<float>(b, Number(text, control) * kDegreesToRadians);
-    case vx::kValAngle:
-      return Store<double>(b, Number(text, control) * kDegreesToRadians);
+    case vx::kValLength: return Store<double>(b, Number(text, control));
+    case vx::kValPoint: return WritePoint(b, text, control);
+    case vx::kValAngleF: return Store<float>(b, Number(text, control) * kDegreesToRadians);
+    case vx::kValAngle: return Store<double>(b, Number(text, control) * kDegreesToRadians);
     default:
       throw HostFault(control + " is bound with the value type " + std::to_string(b.type) +
                       ", which edits do not have");

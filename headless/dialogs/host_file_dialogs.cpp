@@ -40,8 +40,7 @@ extern "C" int KVAPI GetOpenFN(const char* title, vx::OpenFileRecord* record) {
     session.Log().Answer("<esc>");
     return 0;
   }
-  if (token.kind != vxh::script::TokenKind::kText)
-    throw vxh::BadInput(waiting + " takes a file name or <esc>");
+  if (token.kind != vxh::script::TokenKind::kText) throw vxh::BadInput(waiting + " takes a file name or <esc>");
   const std::string name = WithExtension(session.ExpandText(token), record->extension);
   if (name.empty()) throw vxh::BadInput(waiting + " takes a file name or <esc>, got an empty name");
   const std::uint32_t size = record->result_size != 0 ? record->result_size : kDefaultResultSize;

@@ -5,10 +5,10 @@
 #include <array>
 #include <cmath>
 
-#include "headless/win/gdi_objects.h"
 #include "headless/geometry/checked_pointer.h"
 #include "headless/host_error.h"
 #include "headless/render/line_look.h"
+#include "headless/win/gdi_objects.h"
 #include "host/host_api.h"
 
 namespace vxh::dialogs {

@@ -1,9 +1,9 @@
 // The entries of list and combo boxes. Sorted boxes keep their entries in
 // order, ignoring case as Windows does; others keep the order of adding.
+#include <strings.h>
 #include <algorithm>
 #include <cstring>
 #include <string>
-#include <strings.h>
 
 #include "headless/dialogs/control_values.h"
 #include "headless/dialogs/dialog_object.h"
@@ -20,8 +20,8 @@ constexpr std::size_t kMaxEntry = 255;
 ControlState& Box(vx::Dlg* dialog, int id, ControlKind kind, const char* operation) {
   ControlState& state = LiveDialog(dialog, operation).Control(id, operation);
   if (state.tpl->kind != kind)
-    throw HostFault(std::string(operation) + ": control " + std::to_string(id) + " of " + dialog->Name() +
-                    " is a " + KindName(state.tpl->kind));
+    throw HostFault(std::string(operation) + ": control " + std::to_string(id) + " of " + dialog->Name() + " is a " +
+                    KindName(state.tpl->kind));
   return state;
 }
 
@@ -37,8 +37,9 @@ int Add(ControlState& state, const char* text, const char* operation) {
     throw HostFault(std::string(operation) + ": an entry is longer than " + std::to_string(kMaxEntry) + " characters");
   auto at = state.entries.end();
   if (state.tpl->Sorted())
-    at = std::upper_bound(state.entries.begin(), state.entries.end(), std::string(text),
-                          [](const std::string& t, const ListEntry& e) { return strcasecmp(t.c_str(), e.text.c_str()) < 0; });
+    at = std::upper_bound(
+        state.entries.begin(), state.entries.end(), std::string(text),
+        [](const std::string& t, const ListEntry& e) { return strcasecmp(t.c_str(), e.text.c_str()) < 0; });
   const int index = static_cast<int>(at - state.entries.begin());
   state.entries.insert(at, ListEntry{text, 0});
   if (state.selection >= index) ++state.selection;
@@ -91,7 +92,8 @@ int KVAPI GetLstStr(Dlg* d, int id, int index, char* out) {
 
 void KVAPI SetLstData(Dlg* d, int id, int index, std::intptr_t data) {
   vxh::dialogs::ListEntry* entry = vxh::dialogs::Entry(Box(d, id, ControlKind::kList, "SetLstData"), index);
-  if (entry == nullptr) throw vxh::HostFault("SetLstData: list " + std::to_string(id) + " has no entry " + std::to_string(index));
+  if (entry == nullptr)
+    throw vxh::HostFault("SetLstData: list " + std::to_string(id) + " has no entry " + std::to_string(index));
   entry->data = data;
 }
 

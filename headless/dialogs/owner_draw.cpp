@@ -10,8 +10,7 @@ namespace vxh::dialogs {
 namespace {
 
 RECT ControlRect(const ControlTemplate& c) {
-  return RECT{UnitsToPixelsX(c.x), UnitsToPixelsY(c.y), UnitsToPixelsX(c.x + c.width),
-              UnitsToPixelsY(c.y + c.height)};
+  return RECT{UnitsToPixelsX(c.x), UnitsToPixelsY(c.y), UnitsToPixelsX(c.x + c.width), UnitsToPixelsY(c.y + c.height)};
 }
 
 void DrawItem(vx::Dlg& d, int id, ControlState& state, HDC dc, UINT index, const RECT& rect) {
@@ -20,7 +19,8 @@ void DrawItem(vx::Dlg& d, int id, ControlState& state, HDC dc, UINT index, const
   item.CtlID = static_cast<UINT>(id);
   item.itemID = index;
   item.itemAction = ODA_DRAWENTIRE;
-  item.itemState = state.tpl->kind == ControlKind::kList && static_cast<int>(index) == state.selection ? ODS_SELECTED : 0;
+  item.itemState =
+      state.tpl->kind == ControlKind::kList && static_cast<int>(index) == state.selection ? ODS_SELECTED : 0;
   item.hwndItem = state.window;
   item.hDC = dc;
   item.rcItem = rect;

@@ -133,12 +133,13 @@ class Lexer {
       if (!hex && !std::isdigit(static_cast<unsigned char>(d))) break;
       const int v = std::isdigit(static_cast<unsigned char>(d)) ? d - '0' : std::tolower(d) - 'a' + 10;
       value = value * (hex ? 16 : 10) + v;
-      if (value > 0xFFFFFFFFLL) Fail("the number " + std::string(s_.substr(start, pos_ - start + 1)) + "... is too large");
+      if (value > 0xFFFFFFFFLL)
+        Fail("the number " + std::string(s_.substr(start, pos_ - start + 1)) + "... is too large");
     }
     if (digits == 0) Fail("a number is expected after '" + std::string(s_.substr(start, pos_ - start)) + "'");
     if (pos_ < s_.size() && (s_[pos_] == 'L' || s_[pos_] == 'l')) ++pos_;
-    out_.push_back({RcTokenKind::kNumber, std::string(s_.substr(start, pos_ - start)), negative ? -value : value,
-                    line_});
+    out_.push_back(
+        {RcTokenKind::kNumber, std::string(s_.substr(start, pos_ - start)), negative ? -value : value, line_});
   }
 
   void Name() {

@@ -78,9 +78,7 @@ class Parser {
     throw BadInput(file_ + ":" + std::to_string(line) + ": " + message);
   }
 
-  const RcToken& Peek(std::size_t ahead = 0) const {
-    return tokens_[std::min(at_ + ahead, tokens_.size() - 1)];
-  }
+  const RcToken& Peek(std::size_t ahead = 0) const { return tokens_[std::min(at_ + ahead, tokens_.size() - 1)]; }
   const RcToken& Take() {
     const RcToken& t = Peek();
     if (at_ < tokens_.size() - 1) ++at_;
@@ -268,14 +266,15 @@ class Parser {
     const RcToken& keyword_token = Take();
     const std::string keyword = AsciiUppered(keyword_token.text);
     const int line = keyword_token.line;
-    if (keyword_token.kind != RcTokenKind::kName) Fail(line, "a control is expected, got \"" + keyword_token.text + "\"");
+    if (keyword_token.kind != RcTokenKind::kName)
+      Fail(line, "a control is expected, got \"" + keyword_token.text + "\"");
     std::vector<Arg> args = Args();
     ControlTemplate c;
     c.line = line;
     c.style = kWsChild | kWsVisible;
     if (keyword == "CONTROL") return GenericControl(c, args, line);
-    const auto it = std::find_if(kStatements.begin(), kStatements.end(),
-                                 [&](const Statement& s) { return s.keyword == keyword; });
+    const auto it =
+        std::find_if(kStatements.begin(), kStatements.end(), [&](const Statement& s) { return s.keyword == keyword; });
     if (it == kStatements.end()) Fail(line, "unknown control statement " + keyword_token.text);
     c.kind = it->kind;
     c.style |= it->style;
@@ -303,8 +302,7 @@ class Parser {
         Place(c, args, 2);
         ApplyStyle(c, args, 6);
         break;
-      case Layout::kControl:
-        break;
+      case Layout::kControl: break;
     }
     if (c.kind == ControlKind::kButton && (c.style & kButtonTypeMask) == 0xBu) c.kind = ControlKind::kOwnerButton;
     return c;
@@ -329,9 +327,14 @@ class Parser {
     if (cls == "STATIC") return (style & kButtonTypeMask) == 0x3u ? ControlKind::kIcon : ControlKind::kStatic;
     if (cls != "BUTTON") Fail(line, "unknown window class \"" + cls + "\"");
     switch (style & kButtonTypeMask) {
-      case 0x0: case 0x1: return ControlKind::kButton;
-      case 0x2: case 0x3: case 0x5: case 0x6: return ControlKind::kCheck;
-      case 0x4: case 0x9: return ControlKind::kRadio;
+      case 0x0:
+      case 0x1: return ControlKind::kButton;
+      case 0x2:
+      case 0x3:
+      case 0x5:
+      case 0x6: return ControlKind::kCheck;
+      case 0x4:
+      case 0x9: return ControlKind::kRadio;
       case 0x7: return ControlKind::kGroup;
       case 0xB: return ControlKind::kOwnerButton;
       default: Fail(line, "unknown button style " + std::to_string(style & kButtonTypeMask));

@@ -7,9 +7,7 @@ namespace vxh::dialogs {
 
 namespace {
 
-bool SameLetter(char a, char b) {
-  return AsciiUpper(a) == AsciiUpper(b);
-}
+bool SameLetter(char a, char b) { return AsciiUpper(a) == AsciiUpper(b); }
 
 // Greedy matching with one backtrack point: the last "*" seen. Linear in
 // practice and never recursive, so no pattern can exhaust the stack.

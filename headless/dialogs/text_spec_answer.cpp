@@ -45,15 +45,15 @@ double Whole(const std::string& field, const std::string& value, double largest,
 }
 
 const std::map<std::string, std::uint8_t>& StyleWords() {
-  static const std::map<std::string, std::uint8_t> words = {
-      {"outline", vx::kStyleOutline}, {"bold", vx::kStyleBold},
-      {"italic", vx::kStyleItalic},   {"underline", vx::kStyleUnderline},
-      {"strikeout", vx::kStyleStrikeOut}};
+  static const std::map<std::string, std::uint8_t> words = {{"outline", vx::kStyleOutline},
+                                                            {"bold", vx::kStyleBold},
+                                                            {"italic", vx::kStyleItalic},
+                                                            {"underline", vx::kStyleUnderline},
+                                                            {"strikeout", vx::kStyleStrikeOut}};
   return words;
 }
 
-void ReadField(TextSpecAnswer& answer, const std::string& field, const std::string& value,
-               const std::string& where) {
+void ReadField(TextSpecAnswer& answer, const std::string& field, const std::string& value, const std::string& where) {
   if (field == "height" || field == "width") {
     const double number = Number(field, value, where);
     if (!(number > 0)) throw BadInput(where + ": " + field + " must be greater than 0");

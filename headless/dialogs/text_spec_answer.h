@@ -14,8 +14,8 @@ struct TextSpecAnswer {
   std::optional<float> height, width, angle_radians;
   std::optional<std::uint16_t> font;
   std::optional<std::uint8_t> justify;
-  std::uint8_t set_bits = 0;    // style bits to set
-  bool clear_bits = false;      // "plain": clear every style bit first
+  std::uint8_t set_bits = 0;  // style bits to set
+  bool clear_bits = false;    // "plain": clear every style bit first
 };
 
 // Throws BadInput naming the field and `where` for anything it cannot read.

@@ -11,7 +11,6 @@ namespace vxh {
 
 class AddressSet {
  public:
-
   // Null is never a member: it marks a free slot.
   bool Insert(const void* address);
   bool Erase(const void* address);

@@ -60,9 +60,11 @@ void CurrentSettings(SettingsTables& tables) {
 }
 
 void Layers(SettingsTables& tables) {
-  struct Layer { const char* name; std::uint16_t colour; };
-  static const Layer kLayers[] = {
-      {"0", 7}, {"Construction", 8}, {"Dimensions", 3}, {"Text", 5}, {"Hatch", 1}};
+  struct Layer {
+    const char* name;
+    std::uint16_t colour;
+  };
+  static const Layer kLayers[] = {{"0", 7}, {"Construction", 8}, {"Dimensions", 3}, {"Text", 5}, {"Hatch", 1}};
   TableBuilder t(vx::kTableLayers);
   std::uint16_t id = 0;
   for (const Layer& layer : kLayers) {
@@ -75,7 +77,10 @@ void Layers(SettingsTables& tables) {
 }
 
 void LineStyles(SettingsTables& tables) {
-  struct Style { const char* name; std::vector<float> dashes; };
+  struct Style {
+    const char* name;
+    std::vector<float> dashes;
+  };
   static const Style kStyles[] = {
       {"Solid", {}},
       {"Dashed", {2.5f, -1.25f}},
@@ -99,8 +104,14 @@ void LineStyles(SettingsTables& tables) {
 }
 
 void FillStyles(SettingsTables& tables) {
-  struct Family { float angle; float spacing; };
-  struct Style { const char* name; std::vector<Family> families; };
+  struct Family {
+    float angle;
+    float spacing;
+  };
+  struct Style {
+    const char* name;
+    std::vector<Family> families;
+  };
   static const Style kStyles[] = {
       {".25 Right Diagonal", {{kEighthTurn, 0.25f}}},
       {".25 Left Diagonal", {{3 * kEighthTurn, 0.25f}}},
@@ -132,11 +143,17 @@ void FillStyles(SettingsTables& tables) {
 }
 
 void Fonts(SettingsTables& tables) {
-  struct Font { const char* name; std::uint8_t type; };
+  struct Font {
+    const char* name;
+    std::uint8_t type;
+  };
   static const Font kFonts[] = {
-      {"Simplex", vx::kFontStroke},     {"Duplex", vx::kFontStroke},
-      {"Complex", vx::kFontStroke},     {"Italic", vx::kFontStroke},
-      {"DejaVu Sans", vx::kFontTrueType}, {"Liberation Sans", vx::kFontTrueType},
+      {"Simplex", vx::kFontStroke},
+      {"Duplex", vx::kFontStroke},
+      {"Complex", vx::kFontStroke},
+      {"Italic", vx::kFontStroke},
+      {"DejaVu Sans", vx::kFontTrueType},
+      {"Liberation Sans", vx::kFontTrueType},
       {"Liberation Serif", vx::kFontTrueType},
   };
   TableBuilder t(vx::kTableFonts);

@@ -42,8 +42,7 @@ EntityList* Document::CreateTempList(const std::string& file_name) {
   auto list = std::make_unique<ListImpl>(*this, nullptr, file_name);
   list->SetReleaseHandler([impl = impl_.get()](ListImpl* released) {
     auto& temps = impl->temps;
-    auto it = std::find_if(temps.begin(), temps.end(),
-                           [released](const auto& t) { return t.get() == released; });
+    auto it = std::find_if(temps.begin(), temps.end(), [released](const auto& t) { return t.get() == released; });
     if (it == temps.end()) throw HostFault("release: the list has already been released");
     temps.erase(it);
   });

@@ -29,8 +29,7 @@ ListImpl::~ListImpl() {
 
 void ListImpl::SetFileName(const std::string& name) {
   std::memset(dlist_.file_name, 0, sizeof dlist_.file_name);
-  std::memcpy(dlist_.file_name, name.data(),
-              std::min(name.size(), sizeof dlist_.file_name - 1));
+  std::memcpy(dlist_.file_name, name.data(), std::min(name.size(), sizeof dlist_.file_name - 1));
 }
 
 // ---- Linking -----------------------------------------------------------------
@@ -39,15 +38,27 @@ void ListImpl::LinkAfter(EntityNode* node, EntityNode* after) {
   node->owner = this;
   node->prev = after;
   node->next = after != nullptr ? after->next : head_;
-  if (node->next != nullptr) node->next->prev = node; else tail_ = node;
-  if (after != nullptr) after->next = node; else head_ = node;
+  if (node->next != nullptr)
+    node->next->prev = node;
+  else
+    tail_ = node;
+  if (after != nullptr)
+    after->next = node;
+  else
+    head_ = node;
   node->linked = true;
   if (!node->state.removed) ++live_;
 }
 
 void ListImpl::Unlink(EntityNode* node) {
-  if (node->prev != nullptr) node->prev->next = node->next; else head_ = node->next;
-  if (node->next != nullptr) node->next->prev = node->prev; else tail_ = node->prev;
+  if (node->prev != nullptr)
+    node->prev->next = node->next;
+  else
+    head_ = node->next;
+  if (node->next != nullptr)
+    node->next->prev = node->prev;
+  else
+    tail_ = node->prev;
   node->successor = node->next;
   node->prev = node->next = nullptr;
   node->linked = false;
@@ -70,9 +81,7 @@ void ListImpl::ReplaceNode(EntityNode* from, EntityNode* to) {
   from->successor = to;
 }
 
-void ListImpl::AppendNode(EntityNode* node) {
-  LinkAfter(Adopt(node), tail_);
-}
+void ListImpl::AppendNode(EntityNode* node) { LinkAfter(Adopt(node), tail_); }
 
 EntityNode* ListImpl::Adopt(EntityNode* node) {
   node->owner = this;
@@ -81,7 +90,10 @@ EntityNode* ListImpl::Adopt(EntityNode* node) {
 }
 
 void ListImpl::Dispose(EntityNode* node) {
-  if (walking_ > 0) graveyard_.push_back(node); else DestroyNode(node);
+  if (walking_ > 0)
+    graveyard_.push_back(node);
+  else
+    DestroyNode(node);
 }
 
 void ListImpl::Move(EntityNode* node, EntityNode* after) {
@@ -91,9 +103,7 @@ void ListImpl::Move(EntityNode* node, EntityNode* after) {
   LinkAfter(node, after);
 }
 
-ListImpl* ListImpl::NewMemberList() {
-  return new ListImpl(doc_, journal_, std::string(dlist_.file_name));
-}
+ListImpl* ListImpl::NewMemberList() { return new ListImpl(doc_, journal_, std::string(dlist_.file_name)); }
 
 // ---- Entity checks -------------------------------------------------------------
 
@@ -121,21 +131,13 @@ void ListImpl::ForEach(const std::function<void(vx::Entity)>& visit) const {
   }
 }
 
-const EntityState& ListImpl::State(vx::Entity entity) const {
-  return Own(entity, "State")->state;
-}
+const EntityState& ListImpl::State(vx::Entity entity) const { return Own(entity, "State")->state; }
 
-void ListImpl::SetSelected(vx::Entity entity, bool selected) {
-  Own(entity, "SetSelected")->state.selected = selected;
-}
+void ListImpl::SetSelected(vx::Entity entity, bool selected) { Own(entity, "SetSelected")->state.selected = selected; }
 
-void ListImpl::SetTag(vx::Entity entity, std::uint32_t tag) {
-  Own(entity, "SetTag")->state.tag = tag;
-}
+void ListImpl::SetTag(vx::Entity entity, std::uint32_t tag) { Own(entity, "SetTag")->state.tag = tag; }
 
-EntityList* ListImpl::Members(vx::Entity entity) const {
-  return Own(entity, "Members")->state.members;
-}
+EntityList* ListImpl::Members(vx::Entity entity) const { return Own(entity, "Members")->state.members; }
 
 vx::Entity ListImpl::Append(const std::uint8_t* record) {
   if (record == nullptr) throw HostFault("Append: no record given");

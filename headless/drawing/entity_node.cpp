@@ -1,8 +1,8 @@
 #include "headless/drawing/entity_node.h"
 
 #include <cstring>
-#include <string>
 #include <new>
+#include <string>
 
 #include "headless/drawing/address_set.h"
 #include "headless/host_error.h"
@@ -27,10 +27,9 @@ AddressSet& LiveNodes() {
 
 EntityNode* AllocateNode(std::uint32_t size) {
   if (size < vx::kHeaderBytes) {
-    throw HostFault("a record of " + std::to_string(size) +
-                    " bytes is shorter than the 32-byte entity header");
+    throw HostFault("a record of " + std::to_string(size) + " bytes is shorter than the 32-byte entity header");
   }
-  void* block = ::operator new(kNodeHeaderBytes + size, std::align_val_t{16});
+  void* block = ::operator new (kNodeHeaderBytes + size, std::align_val_t{16});
   auto* node = new (block) EntityNode{};
   node->magic = kLiveMagic;
   node->size = size;
@@ -46,7 +45,7 @@ void DestroyNode(EntityNode* node) {
   LiveNodes().Erase(node);
   node->magic = kDeadMagic;
   node->~EntityNode();
-  ::operator delete(node, std::align_val_t{16});
+  ::operator delete (node, std::align_val_t{16});
 }
 
 bool IsHostRecord(vx::Entity entity) {
@@ -62,8 +61,7 @@ EntityNode* NodeOf(vx::Entity entity, const char* operation) {
     throw HostFault(std::string(operation) + ": no entity given (null record)");
   }
   if (!IsHostRecord(entity)) {
-    throw HostFault(std::string(operation) +
-                    ": the record was not made by the host or has been freed");
+    throw HostFault(std::string(operation) + ": the record was not made by the host or has been freed");
   }
   return reinterpret_cast<EntityNode*>(entity - kNodeHeaderBytes);
 }

@@ -35,9 +35,7 @@ EntityNode* AllocateNode(std::uint32_t size);
 // Destroys the node and its member list.
 void DestroyNode(EntityNode* node);
 
-inline vx::Entity RecordOf(EntityNode* node) {
-  return reinterpret_cast<std::uint8_t*>(node) + kNodeHeaderBytes;
-}
+inline vx::Entity RecordOf(EntityNode* node) { return reinterpret_cast<std::uint8_t*>(node) + kNodeHeaderBytes; }
 
 // Whether the pointer is the record of a live node of the headless host.
 bool IsHostRecord(vx::Entity entity);

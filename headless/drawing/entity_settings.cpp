@@ -19,18 +19,15 @@ void ApplyCurrentSettings(SettingsTables& tables, std::uint8_t* record) {
     vx::PutU32(record, vx::kHdrAttr22, vx::GetU32(current, vx::kCurWord121));
   }
   vx::PutU16(record, vx::kHdrLayer, static_cast<std::uint16_t>(CurrentId(tables, vx::kTableLayers)));
-  vx::PutU16(record, vx::kHdrLineStyle,
-             static_cast<std::uint16_t>(CurrentId(tables, vx::kTableLineStyles)));
-  vx::PutU16(record, vx::kHdrFillStyle,
-             static_cast<std::uint16_t>(CurrentId(tables, vx::kTableFillStyles)));
+  vx::PutU16(record, vx::kHdrLineStyle, static_cast<std::uint16_t>(CurrentId(tables, vx::kTableLineStyles)));
+  vx::PutU16(record, vx::kHdrFillStyle, static_cast<std::uint16_t>(CurrentId(tables, vx::kTableFillStyles)));
 }
 
 // Bytes 5 to 25: attribute byte and words, fill style, line style, the unused
 // word at 18 and the layer. Size and kind describe the record itself, and
 // bytes 26 to 31 are the host's per-entity reserve, so neither is copied.
 void CopyEntitySettings(std::uint8_t* destination, const std::uint8_t* source) {
-  std::memmove(destination + vx::kHdrAttrByte, source + vx::kHdrAttrByte,
-               vx::kHdrReserved26 - vx::kHdrAttrByte);
+  std::memmove(destination + vx::kHdrAttrByte, source + vx::kHdrAttrByte, vx::kHdrReserved26 - vx::kHdrAttrByte);
 }
 
 }  // namespace vxh

@@ -15,8 +15,8 @@ namespace {
 void CheckLayerName(const std::string& name) {
   if (name.empty()) throw BadInput("a layer name cannot be empty");
   if (name.size() >= vx::kNameFieldBytes) {
-    throw BadInput("layer name \"" + name + "\" is longer than " +
-                   std::to_string(vx::kNameFieldBytes - 1) + " characters");
+    throw BadInput("layer name \"" + name + "\" is longer than " + std::to_string(vx::kNameFieldBytes - 1) +
+                   " characters");
   }
   if (name.find('\0') != std::string::npos) throw BadInput("a layer name cannot hold a NUL");
 }
@@ -28,9 +28,8 @@ std::uint8_t* LayerNamed(Document& doc, const std::string& name) {
 
 int UnusedLayerId(SettingsTables& tables) {
   int highest = -1;
-  ForEachRecord(tables, vx::kTableLayers, [&](const std::uint8_t* r) {
-    highest = std::max<int>(highest, vx::GetU16(r, vx::kLayerId));
-  });
+  ForEachRecord(tables, vx::kTableLayers,
+                [&](const std::uint8_t* r) { highest = std::max<int>(highest, vx::GetU16(r, vx::kLayerId)); });
   if (highest >= 0xFFFF) throw BadInput("the drawing has no free layer number left");
   return highest + 1;
 }

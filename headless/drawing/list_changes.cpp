@@ -19,8 +19,8 @@ constexpr std::uint32_t kLargestRecord = 64u << 20;
 
 std::uint32_t CheckedSize(std::uint32_t size, const char* operation) {
   if (size < vx::kHeaderBytes || size > kLargestRecord) {
-    throw HostFault(std::string(operation) + ": a record size of " + std::to_string(size) +
-                    " bytes is outside 32 to " + std::to_string(kLargestRecord));
+    throw HostFault(std::string(operation) + ": a record size of " + std::to_string(size) + " bytes is outside 32 to " +
+                    std::to_string(kLargestRecord));
   }
   return size;
 }
@@ -54,7 +54,8 @@ vx::Entity ListImpl::NewRecord(int kind, std::uint32_t size) {
 vx::Entity ListImpl::OpenForChange(vx::Entity entity) {
   EntityNode* node = Own(entity, "open for change");
   if (journal_ == nullptr) return entity;
-  journal_->Record({ChangeKind::kBytes, node, nullptr, nullptr, std::vector<std::uint8_t>(entity, entity + node->size)});
+  journal_->Record(
+      {ChangeKind::kBytes, node, nullptr, nullptr, std::vector<std::uint8_t>(entity, entity + node->size)});
   if (node->state.members != nullptr) {
     ListImpl& members = *static_cast<ListImpl*>(node->state.members);
     for (EntityNode* n = members.head_; n != nullptr; n = n->next) members.OpenForChange(RecordOf(n));
@@ -112,9 +113,8 @@ void ListImpl::Commit(vx::Entity entity) {
   EntityNode* node = Own(entity, "commit");
   const std::uint32_t field = vx::GetU32(entity, vx::kHdrSize);
   if (field != node->size) {
-    throw HostFault("commit: the record's size field says " + std::to_string(field) +
-                    " bytes but the record has " + std::to_string(node->size) +
-                    " (change sizes with resize)");
+    throw HostFault("commit: the record's size field says " + std::to_string(field) + " bytes but the record has " +
+                    std::to_string(node->size) + " (change sizes with resize)");
   }
   node->state.selected = true;
 }

@@ -13,9 +13,7 @@ ListImpl& L(vx::DList* list, const char* operation) { return *ListOf(list, opera
 
 void OpRelease(vx::DList* l) { L(l, "release").Release(); }
 vx::Entity OpAddRecord(vx::DList* l, const std::uint8_t* r) { return L(l, "add record").AddRecord(r); }
-vx::Entity OpNewRecord(vx::DList* l, int kind, std::uint32_t size) {
-  return L(l, "new record").NewRecord(kind, size);
-}
+vx::Entity OpNewRecord(vx::DList* l, int kind, std::uint32_t size) { return L(l, "new record").NewRecord(kind, size); }
 vx::Entity OpOpenForChange(vx::DList* l, vx::Entity e) { return L(l, "open for change").OpenForChange(e); }
 void OpRemove(vx::DList* l, vx::Entity e) { L(l, "remove").Remove(e); }
 void OpRestore(vx::DList* l, vx::Entity e) { L(l, "restore").Restore(e); }
@@ -41,10 +39,9 @@ vx::Entity OpCopyIn(vx::DList* l, vx::Entity e) { return L(l, "copy in").CopyIn(
 std::uint8_t* OpSettingsTable(vx::DList* l, int t) { return L(l, "settings table").SettingsTable(t); }
 
 const vx::DListOps kListOps = {
-    OpRelease,       OpAddRecord,   OpNewRecord,   OpOpenForChange, OpRemove,
-    OpRestore,       OpFree,        OpResize,      OpWalk,          OpCommit,
-    OpUnmark,        OpTest,        OpMakeMemberList, OpMemberList, OpPlaceBefore,
-    OpPlaceAfter,    OpUndoMark,    OpCopyIn,      OpSettingsTable,
+    OpRelease,     OpAddRecord,  OpNewRecord, OpOpenForChange, OpRemove,        OpRestore,        OpFree,
+    OpResize,      OpWalk,       OpCommit,    OpUnmark,        OpTest,          OpMakeMemberList, OpMemberList,
+    OpPlaceBefore, OpPlaceAfter, OpUndoMark,  OpCopyIn,        OpSettingsTable,
 };
 
 }  // namespace

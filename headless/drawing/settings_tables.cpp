@@ -10,9 +10,8 @@
 namespace vxh {
 
 const std::vector<int>& SettingsTables::Numbers() {
-  static const std::vector<int> numbers = {vx::kTableCurrent,    vx::kTableLayers,
-                                           vx::kTableFillStyles, vx::kTableLineStyles,
-                                           vx::kTableFonts,      vx::kTableDimStyles,
+  static const std::vector<int> numbers = {vx::kTableCurrent,     vx::kTableLayers, vx::kTableFillStyles,
+                                           vx::kTableLineStyles,  vx::kTableFonts,  vx::kTableDimStyles,
                                            vx::kTableTextDefaults};
   return numbers;
 }
@@ -72,8 +71,7 @@ std::uint8_t* FindRecord(SettingsTables& tables, int number, Match match) {
 
 }  // namespace
 
-void ForEachRecord(const SettingsTables& tables, int number,
-                   const std::function<void(const std::uint8_t*)>& visit) {
+void ForEachRecord(const SettingsTables& tables, int number, const std::function<void(const std::uint8_t*)>& visit) {
   WalkRecords(tables, number, [&](const std::uint8_t* record) {
     visit(record);
     return false;
@@ -98,15 +96,12 @@ bool SameName(const std::uint8_t* record, std::size_t name_offset, const char* n
 }  // namespace
 
 std::uint8_t* FindRecordById(SettingsTables& tables, int number, int id) {
-  return FindRecord(tables, number,
-                    [id](const std::uint8_t* r) { return vx::GetU16(r, vx::kRecId) == id; });
+  return FindRecord(tables, number, [id](const std::uint8_t* r) { return vx::GetU16(r, vx::kRecId) == id; });
 }
 
-std::uint8_t* FindRecordByName(SettingsTables& tables, int number, std::size_t name_offset,
-                               const char* name) {
+std::uint8_t* FindRecordByName(SettingsTables& tables, int number, std::size_t name_offset, const char* name) {
   if (name == nullptr) return nullptr;
-  return FindRecord(tables, number,
-                    [&](const std::uint8_t* r) { return SameName(r, name_offset, name); });
+  return FindRecord(tables, number, [&](const std::uint8_t* r) { return SameName(r, name_offset, name); });
 }
 
 std::uint8_t* CurrentRecord(SettingsTables& tables, int number) {
@@ -114,8 +109,7 @@ std::uint8_t* CurrentRecord(SettingsTables& tables, int number) {
   if (table == nullptr) return nullptr;
   const std::uint32_t offset = vx::GetU32(table, vx::kTableCurrentOffset);
   // Only an offset at which a record of the table starts counts.
-  return FindRecord(tables, number,
-                    [&](const std::uint8_t* r) { return r == table + offset; });
+  return FindRecord(tables, number, [&](const std::uint8_t* r) { return r == table + offset; });
 }
 
 void MakeCurrent(SettingsTables& tables, int number, const std::uint8_t* record) {
@@ -123,8 +117,7 @@ void MakeCurrent(SettingsTables& tables, int number, const std::uint8_t* record)
   if (table == nullptr) return;
   const bool none = record == nullptr;
   vx::PutU16(table, vx::kTableCurrentId, none ? 0 : vx::GetU16(record, vx::kRecId));
-  vx::PutU32(table, vx::kTableCurrentOffset,
-             none ? 0 : static_cast<std::uint32_t>(record - table));
+  vx::PutU32(table, vx::kTableCurrentOffset, none ? 0 : static_cast<std::uint32_t>(record - table));
 }
 
 int CurrentId(const SettingsTables& tables, int number) {

@@ -46,12 +46,10 @@ class SettingsTables {
 void InstallDefaultTables(SettingsTables& tables);
 
 // Records of a table in order; a damaged chain ends the iteration.
-void ForEachRecord(const SettingsTables& tables, int number,
-                   const std::function<void(const std::uint8_t*)>& visit);
+void ForEachRecord(const SettingsTables& tables, int number, const std::function<void(const std::uint8_t*)>& visit);
 std::uint8_t* FindRecordById(SettingsTables& tables, int number, int id);
 // Names compare without regard to ASCII case.
-std::uint8_t* FindRecordByName(SettingsTables& tables, int number, std::size_t name_offset,
-                               const char* name);
+std::uint8_t* FindRecordByName(SettingsTables& tables, int number, std::size_t name_offset, const char* name);
 // The record the table header names as current; null when none.
 std::uint8_t* CurrentRecord(SettingsTables& tables, int number);
 // Makes a record of the table current (null: none).
@@ -65,7 +63,7 @@ void CopyEntitySettings(std::uint8_t* destination, const std::uint8_t* source);
 
 // For the host's commands (LAYER, ...). Names are 1 to 31 characters;
 // anything else is a BadInput naming the problem.
-int AddLayer(Document& doc, const std::string& name);  // the id, also of an existing layer
+int AddLayer(Document& doc, const std::string& name);          // the id, also of an existing layer
 bool SetCurrentLayer(Document& doc, const std::string& name);  // false: no such layer
 bool SetLayerFlag(Document& doc, const std::string& name, std::uint32_t flag, bool on);
 int FindLayer(Document& doc, const std::string& name);  // the id, -1 when none

@@ -13,8 +13,8 @@ StableBuffer::StableBuffer(const std::vector<std::uint8_t>& bytes) {
   if (bytes.size() > kReservedBytes) {
     throw HostFault("a settings table of " + std::to_string(bytes.size()) + " bytes is larger than the host keeps");
   }
-  void* mapped = mmap(nullptr, kReservedBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE,
-                      -1, 0);
+  void* mapped =
+      mmap(nullptr, kReservedBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
   if (mapped == MAP_FAILED) throw HostFault("no address space left for a settings table");
   base_ = static_cast<std::uint8_t*>(mapped);
   if (!bytes.empty()) std::memcpy(base_, bytes.data(), bytes.size());

@@ -40,9 +40,7 @@ void KVAPI SetCurLayer(int layer) {
   }
 }
 
-std::uint8_t* KVAPI FindLayerID(int layer) {
-  return vxh::FindRecordById(Tables(), kTableLayers, layer);
-}
+std::uint8_t* KVAPI FindLayerID(int layer) { return vxh::FindRecordById(Tables(), kTableLayers, layer); }
 
 std::uint8_t* KVAPI FindLayerName(const char* name) {
   return vxh::FindRecordByName(Tables(), kTableLayers, kLayerName, name);

@@ -62,10 +62,16 @@ void Redo(JournalEntry& e) {
 // is linked, otherwise the entry that took it out.
 void Dispose(JournalEntry& e, bool applied) {
   switch (e.kind) {
-    case ChangeKind::kInsert: if (!applied) DestroyNode(e.node); break;
-    case ChangeKind::kFree: if (applied) DestroyNode(e.node); break;
+    case ChangeKind::kInsert:
+      if (!applied) DestroyNode(e.node);
+      break;
+    case ChangeKind::kFree:
+      if (applied) DestroyNode(e.node);
+      break;
     case ChangeKind::kReplace: DestroyNode(applied ? e.node : e.other); break;
-    case ChangeKind::kMembers: if (!applied) delete e.members; break;
+    case ChangeKind::kMembers:
+      if (!applied) delete e.members;
+      break;
     default: break;
   }
 }

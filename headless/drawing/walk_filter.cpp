@@ -9,8 +9,7 @@
 
 namespace vxh {
 
-WalkFilter::WalkFilter(int filter, const SettingsTables& tables)
-    : selected_only_((filter & vx::kWalkSelected) != 0) {
+WalkFilter::WalkFilter(int filter, const SettingsTables& tables) : selected_only_((filter & vx::kWalkSelected) != 0) {
   if (filter & vx::kWalkVisible) refused_layer_flags_ |= vx::kLayerHidden;
   if (filter & vx::kWalkUnfrozen) refused_layer_flags_ |= vx::kLayerFrozen;
   if (refused_layer_flags_ == 0) return;

@@ -14,8 +14,10 @@ std::unique_ptr<Document> LoadDrawing(const std::string& path, bool strict) {
 }
 
 void SaveDrawing(const Document& doc, const std::string& path, bool strict) {
-  if (HasExtension(path, ".dxf")) ExportDxf(doc, path, strict);
-  else SaveKvd(doc, path);
+  if (HasExtension(path, ".dxf"))
+    ExportDxf(doc, path, strict);
+  else
+    SaveKvd(doc, path);
 }
 
 }  // namespace vxh

@@ -91,8 +91,10 @@ class Builder {
       }
       return;
     }
-    if (item.block_as_group) AddBlockAsGroup(list, item, depth);
-    else AddInstance(list, item, depth);
+    if (item.block_as_group)
+      AddBlockAsGroup(list, item, depth);
+    else
+      AddInstance(list, item, depth);
   }
 
   // A DIMENSION: its block's entities, where the block puts them, as the

@@ -108,8 +108,8 @@ void Collector::BuildSpline(const Spline& s) {
     points = s.fit;
   }
   if (points.size() < 2 || points.size() > kMaxVertexCount) return;  // left uncounted: reported
-  const int kind = type == vx::kCurvePSpline ? (s.closed ? vx::kKindClosedCurve : vx::kKindCurvePath)
-                                             : CurveKind(s.closed, points);
+  const int kind =
+      type == vx::kCurvePSpline ? (s.closed ? vx::kKindClosedCurve : vx::kKindCurvePath) : CurveKind(s.closed, points);
   Item item;
   item.record = CurveRecord(kind, type, points, s.style);
   Add("SPLINE", std::move(item));

@@ -176,7 +176,8 @@ void Collector::FlushHatch() {
       switch (e.type) {
         case 0: o = PolylineOutline(e.vertices); break;
         case 1: o.curved = true, AddLine(o, e.from, e.to); break;
-        case 2: case 3: o.curved = true, AddArcEdge(o, e); break;
+        case 2:
+        case 3: o.curved = true, AddArcEdge(o, e); break;
         case 4: o.curved = true, AddSplineEdge(o, e.spline); break;
         default: break;
       }

@@ -62,9 +62,9 @@ void Collector::addText(const DL_TextData& d) {
   double angle = d.angle;  // dxflib hands TEXT angles in radians
   if (mirrored) origin.x = -origin.x, angle = std::numbers::pi - angle;
   EntityStyle style = Style();
-  Record record = TextRecord(origin, SpecOf(d.height, d.xScaleFactor, angle,
-                                            JustifyOfText(d.hJustification, d.vJustification)).data(),
-                             PlainText(Decode(d.text)), style);
+  Record record = TextRecord(
+      origin, SpecOf(d.height, d.xScaleFactor, angle, JustifyOfText(d.hJustification, d.vJustification)).data(),
+      PlainText(Decode(d.text)), style);
   // Aligned (3) and fit (5) texts run from their first point to the second.
   const bool two_points = (d.hJustification == 3 || d.hJustification == 5) && d.vJustification == 0;
   if (two_points && std::isfinite(d.apx) && std::isfinite(d.apy)) {
@@ -84,8 +84,8 @@ void Collector::addAttribute(const DL_AttributeData& d) {
   const P2 origin = AnchorOf(d);
   if (!Finite("ATTRIB", {origin.x, origin.y, d.height, d.xScaleFactor, d.angle})) return;
   if (insert_list_ != target_ || insert_list_ == nullptr || insert_index_ >= target_->size()) {
-    AddTextItem("ATTRIB", origin, d.height, d.xScaleFactor, d.angle,
-                JustifyOfText(d.hJustification, d.vJustification), PlainText(Decode(d.text)));
+    AddTextItem("ATTRIB", origin, d.height, d.xScaleFactor, d.angle, JustifyOfText(d.hJustification, d.vJustification),
+                PlainText(Decode(d.text)));
     return;
   }
   AttributeText a;
@@ -95,8 +95,8 @@ void Collector::addAttribute(const DL_AttributeData& d) {
   a.value = PlainText(Decode(d.text));
   a.tag = Decode(d.tag);
   Item item;
-  item.record = AttributeRecord(a, SpecOf(d.height, d.xScaleFactor, d.angle,
-                                          JustifyOfText(d.hJustification, d.vJustification)).data(), Style());
+  item.record = AttributeRecord(
+      a, SpecOf(d.height, d.xScaleFactor, d.angle, JustifyOfText(d.hJustification, d.vJustification)).data(), Style());
   ++model_.converted["ATTRIB"];
   (*target_)[insert_index_].attributes.push_back(std::move(item));
 }
@@ -115,10 +115,9 @@ void Collector::AddAttributeDefinitions(const std::vector<AttributeDefinition>& 
     a.flags = kAttrDefinition;
     if (!Finite("ATTDEF", {a.point.x, a.point.y, a.second.x, a.second.y, d.height, d.width, d.angle})) continue;
     Item item;
-    item.record = AttributeRecord(a, SpecOf(d.height, d.width, d.angle * std::numbers::pi / 180,
-                                            JustifyOfText(d.horizontal, d.vertical)).data(),
-                                  StyleOf(d.layer.empty() ? "0" : d.layer, d.colour, -1,
-                                          d.line_type.empty() ? "BYLAYER" : d.line_type));
+    item.record = AttributeRecord(
+        a, SpecOf(d.height, d.width, d.angle * std::numbers::pi / 180, JustifyOfText(d.horizontal, d.vertical)).data(),
+        StyleOf(d.layer.empty() ? "0" : d.layer, d.colour, -1, d.line_type.empty() ? "BYLAYER" : d.line_type));
     block->second.items.push_back(std::move(item));
     ++model_.converted["ATTDEF"];
   }

@@ -30,7 +30,12 @@ double NormalAngle(double a) {
 }  // namespace
 
 Collector::Collector(Document& doc, ImportModel& model, const std::string& file_name, DxfDecoder& decoder)
-    : doc_(doc), model_(model), file_name_(file_name), decoder_(decoder), tables_(doc, model), target_(&model.entities) {}
+    : doc_(doc),
+      model_(model),
+      file_name_(file_name),
+      decoder_(decoder),
+      tables_(doc, model),
+      target_(&model.entities) {}
 
 void Collector::Fail(const std::string& problem) {
   if (model_.error.empty()) model_.error = "DXF file \"" + file_name_ + "\": " + problem;
@@ -243,9 +248,18 @@ void Collector::addInsert(const DL_InsertData& d) {
       const double ox = col * d.colSp, oy = row * d.rowSp;
       Item item;
       item.block = AsciiUppered(Decode(d.name));
-      item.placement = {flip * c * d.sx, -flip * s * d.sy, 0, flip * (d.ipx + c * ox - s * oy),
-                        s * d.sx,        c * d.sy,         0, d.ipy + s * ox + c * oy,
-                        0,               0,                d.sz, 0};
+      item.placement = {flip * c * d.sx,
+                        -flip * s * d.sy,
+                        0,
+                        flip * (d.ipx + c * ox - s * oy),
+                        s * d.sx,
+                        c * d.sy,
+                        0,
+                        d.ipy + s * ox + c * oy,
+                        0,
+                        0,
+                        d.sz,
+                        0};
       item.record = SymbolRecord(Decode(d.name), item.placement, style);
       if (row == 0 && col == 0 && InModel()) {
         insert_list_ = target_;

@@ -94,11 +94,11 @@ class Collector : public DL_CreationAdapter {
   // unset, so the struct is not copied whole).
   struct HatchEdge {
     int type = 0;
-    P2 from, to;                 // line
-    P2 centre, major;            // arc (major.x the radius), elliptical arc
+    P2 from, to;       // line
+    P2 centre, major;  // arc (major.x the radius), elliptical arc
     double ratio = 1, angle1 = 0, angle2 = 0;
     bool ccw = true;
-    BSpline spline;              // spline
+    BSpline spline;                             // spline
     std::vector<std::vector<double>> vertices;  // polyline: x, y, bulge
   };
 

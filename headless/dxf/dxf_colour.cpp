@@ -64,9 +64,7 @@ int AciNearest(std::uint32_t rgb) {
   return best;
 }
 
-std::uint32_t RgbOfHost(std::uint32_t host) {
-  return (host & 0xFF) << 16 | (host & 0xFF00) | (host >> 16 & 0xFF);
-}
+std::uint32_t RgbOfHost(std::uint32_t host) { return (host & 0xFF) << 16 | (host & 0xFF00) | (host >> 16 & 0xFF); }
 
 std::uint32_t HostOfRgb(std::uint32_t rgb) { return RgbOfHost(rgb); }  // the swap is its own inverse
 

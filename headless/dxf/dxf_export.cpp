@@ -51,11 +51,11 @@ void WriteLayers(DL_Dxf& dxf, DL_WriterA& out, const Document& doc, const dxf::E
     const std::uint32_t flags = vx::GetU32(r, vx::kLayerFlags);
     const int colour = vx::GetU16(r, vx::kLayerColour);
     const bool hidden = (flags & vx::kLayerHidden) != 0;
-    dxf.writeLayer(out,
-                   DL_LayerData(reinterpret_cast<const char*>(r + vx::kLayerName),
-                                (flags & vx::kLayerFrozen) ? kLayerFrozen : 0, hidden),
-                   DL_Attributes("", colour >= 1 && colour <= 255 ? colour : 7, -1, -1,
-                                 names.LineType(dxf::LayerLineStyle(r))));
+    dxf.writeLayer(
+        out,
+        DL_LayerData(reinterpret_cast<const char*>(r + vx::kLayerName), (flags & vx::kLayerFrozen) ? kLayerFrozen : 0,
+                     hidden),
+        DL_Attributes("", colour >= 1 && colour <= 255 ? colour : 7, -1, -1, names.LineType(dxf::LayerLineStyle(r))));
   }
   out.tableEnd();
 }

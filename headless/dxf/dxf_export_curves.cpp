@@ -38,8 +38,10 @@ void EntityWriter::WriteSpline(int degree, const std::vector<double>& knots, con
   dxf_.writeSpline(out_, data, a);
   for (double k : knots) dxf_.writeKnot(out_, DL_KnotData(k));
   for (int i = 0; i < count; ++i) {
-    if (fit) dxf_.writeFitPoint(out_, DL_FitPointData(xy[2 * i], xy[2 * i + 1], 0));
-    else dxf_.writeControlPoint(out_, DL_ControlPointData(xy[2 * i], xy[2 * i + 1], 0, 1));
+    if (fit)
+      dxf_.writeFitPoint(out_, DL_FitPointData(xy[2 * i], xy[2 * i + 1], 0));
+    else
+      dxf_.writeControlPoint(out_, DL_ControlPointData(xy[2 * i], xy[2 * i + 1], 0, 1));
   }
 }
 

@@ -54,8 +54,10 @@ bool IsMemberContainer(int kind) {
 
 const char* KindDescription(int kind) {
   switch (kind) {
-    case vx::kKindDimLinear: case vx::kKindDimRadial: case vx::kKindDimArc: case vx::kKindDimOrdinate:
-      return "dimension";
+    case vx::kKindDimLinear:
+    case vx::kKindDimRadial:
+    case vx::kKindDimArc:
+    case vx::kKindDimOrdinate: return "dimension";
     case vx::kKindTextLike: return "text-like entity";
     case vx::kKindAttribute: return "attribute";
     default: return "entity of a kind without geometry";
@@ -134,21 +136,22 @@ void EntityWriter::Write(const EntityList& list, vx::Entity e) {
       dxf_.writePoint(out_, DL_PointData(F64(e, vx::kPointX), F64(e, vx::kPointY), F64(e, vx::kPointZ)), a);
       return;
     case vx::kKindLine:
-      dxf_.writeLine(out_, DL_LineData(F64(e, vx::kLineX1), F64(e, vx::kLineY1), 0, F64(e, vx::kLineX2),
-                                       F64(e, vx::kLineY2), 0), a);
+      dxf_.writeLine(
+          out_, DL_LineData(F64(e, vx::kLineX1), F64(e, vx::kLineY1), 0, F64(e, vx::kLineX2), F64(e, vx::kLineY2), 0),
+          a);
       return;
     case vx::kKindPath:
-    case vx::kKindPolygon:
-      WritePoly(e, a, vx::kPolyCount, vx::kPolyVertices, kind == vx::kKindPolygon);
-      return;
+    case vx::kKindPolygon: WritePoly(e, a, vx::kPolyCount, vx::kPolyVertices, kind == vx::kKindPolygon); return;
     case vx::kKindText: WriteText(e, a); return;
     case vx::kKindCircle:
       dxf_.writeCircle(out_, DL_CircleData(F64(e, vx::kCircleX), F64(e, vx::kCircleY), 0, F64(e, vx::kCircleR)), a);
       return;
     case vx::kKindArc: {
       const double start = F64(e, vx::kArcStart), sweep = F64(e, vx::kArcSweep);
-      dxf_.writeArc(out_, DL_ArcData(F64(e, vx::kCircleX), F64(e, vx::kCircleY), 0, F64(e, vx::kCircleR),
-                                     start * kDegrees, (start + sweep) * kDegrees), a);
+      dxf_.writeArc(out_,
+                    DL_ArcData(F64(e, vx::kCircleX), F64(e, vx::kCircleY), 0, F64(e, vx::kCircleR), start * kDegrees,
+                               (start + sweep) * kDegrees),
+                    a);
       return;
     }
     case vx::kKindEllipse: WriteEllipse(e, a, false); return;
@@ -156,8 +159,10 @@ void EntityWriter::Write(const EntityList& list, vx::Entity e) {
     case vx::kKindSymbol: WriteInsert(list, e, a); return;
     case vx::kKindAttribute:
       if (vx::GetU32(e, vx::kHdrSize) < kAttrTextStart) break;
-      if ((vx::GetU16(e, vx::kAttrFlags) & kAttrDefinition) != 0) WriteAttribute(e, a, nullptr);
-      else if (!writing_block_) ++skipped_["attribute outside a symbol instance"];
+      if ((vx::GetU16(e, vx::kAttrFlags) & kAttrDefinition) != 0)
+        WriteAttribute(e, a, nullptr);
+      else if (!writing_block_)
+        ++skipped_["attribute outside a symbol instance"];
       return;
     case vx::kKindCurvePath:
     case vx::kKindClosedCurve: WriteCurve(e, a); return;
@@ -200,8 +205,10 @@ void EntityWriter::WriteText(vx::Entity e, const DL_Attributes& a) {
   const int justify = vx::GetU8(spec, vx::kSpecJustify);
   if (text.find("\r\n") != std::string::npos) {
     const int v = justify <= 8 ? justify / 3 : 0, h = justify <= 8 ? justify % 3 : 0;
-    dxf_.writeMText(out_, DL_MTextData(x, y, 0, std::cos(angle), std::sin(angle), 0, height, 0, 3 * (2 - v) + h + 1,
-                                       1, 1, 1.0, MTextOf(text), "STANDARD", angle), a);
+    dxf_.writeMText(out_,
+                    DL_MTextData(x, y, 0, std::cos(angle), std::sin(angle), 0, height, 0, 3 * (2 - v) + h + 1, 1, 1,
+                                 1.0, MTextOf(text), "STANDARD", angle),
+                    a);
     return;
   }
   DxfJustify j = DxfJustifyOf(justify);
@@ -213,8 +220,10 @@ void EntityWriter::WriteText(vx::Entity e, const DL_Attributes& a) {
     j = {(flags & kDxfTextAligned) != 0 ? kTextAlignedCode : kTextFitCode, 0};
     x2 = F64(e, kTextSecondX), y2 = F64(e, kTextSecondY);
   }
-  dxf_.writeText(out_, DL_TextData(x, y, 0, x2, y2, 0, height, width > 0 ? width : 1.0, 0, j.horizontal, j.vertical,
-                                   text, "STANDARD", angle), a);  // dxflib writes TEXT angles in degrees itself
+  dxf_.writeText(out_,
+                 DL_TextData(x, y, 0, x2, y2, 0, height, width > 0 ? width : 1.0, 0, j.horizontal, j.vertical, text,
+                             "STANDARD", angle),
+                 a);  // dxflib writes TEXT angles in degrees itself
 }
 
 void EntityWriter::WriteEllipse(vx::Entity e, const DL_Attributes& a, bool arc) {
@@ -230,8 +239,10 @@ void EntityWriter::WriteEllipse(vx::Entity e, const DL_Attributes& a, bool arc) 
     start -= std::numbers::pi / 2;
   }
   if (!(major > 0)) return;
-  dxf_.writeEllipse(out_, DL_EllipseData(F64(e, vx::kEllipseX), F64(e, vx::kEllipseY), 0, major * std::cos(rotation),
-                                         major * std::sin(rotation), 0, minor / major, start, start + sweep), a);
+  dxf_.writeEllipse(out_,
+                    DL_EllipseData(F64(e, vx::kEllipseX), F64(e, vx::kEllipseY), 0, major * std::cos(rotation),
+                                   major * std::sin(rotation), 0, minor / major, start, start + sweep),
+                    a);
 }
 
 void EntityWriter::WriteWall(vx::Entity e, const DL_Attributes& a) {
@@ -241,7 +252,8 @@ void EntityWriter::WriteWall(vx::Entity e, const DL_Attributes& a) {
   const double half = F64(e, vx::kWallWidth) / 2;
   const double nx = -(y2 - y1) / length * half, ny = (x2 - x1) / length * half;
   dxf_.writePolyline(out_, DL_PolylineData(4, 0, 0, 1), a);
-  for (const auto& [px, py] : {std::pair{x1 + nx, y1 + ny}, {x2 + nx, y2 + ny}, {x2 - nx, y2 - ny}, {x1 - nx, y1 - ny}}) {
+  for (const auto& [px, py] :
+       {std::pair{x1 + nx, y1 + ny}, {x2 + nx, y2 + ny}, {x2 - nx, y2 - ny}, {x1 - nx, y1 - ny}}) {
     dxf_.writeVertex(out_, DL_VertexData(px, py, 0, 0));
   }
   dxf_.writePolylineEnd(out_);

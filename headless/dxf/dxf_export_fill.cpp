@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 #include <optional>
-#include <cstring>
 
 #include "headless/drawing/document.h"
 #include "headless/drawing/settings_tables.h"
@@ -64,7 +64,8 @@ std::optional<FillInfo> ReadFill(const std::uint8_t* r) {
     line.angle = vx::GetF32(data + at, vx::kFamAngle);
     line.origin = {vx::GetF32(data + at, vx::kFamOriginX) * scale, vx::GetF32(data + at, vx::kFamOriginY) * scale};
     line.spacing = vx::GetF32(data + at, vx::kFamSpacing) * scale;
-    for (std::int32_t d = 0; d < dashes; ++d) line.dashes.push_back(vx::GetF32(data + at, vx::kFamDashes + 4u * d) * scale);
+    for (std::int32_t d = 0; d < dashes; ++d)
+      line.dashes.push_back(vx::GetF32(data + at, vx::kFamDashes + 4u * d) * scale);
     fill.lines.push_back(std::move(line));
     at += vx::kFamilyFixedBytes + 4u * static_cast<std::size_t>(dashes);
   }
@@ -79,7 +80,8 @@ std::vector<P2> PointsOf(vx::Entity e, std::size_t count_at, std::size_t points_
     points.push_back({vx::GetF64(e, points_at + 16 * i), vx::GetF64(e, points_at + 16 * i + 8)});
   }
   // Closed outlines repeat their first point at the end.
-  if (points.size() > 1 && points.front().x == points.back().x && points.front().y == points.back().y) points.pop_back();
+  if (points.size() > 1 && points.front().x == points.back().x && points.front().y == points.back().y)
+    points.pop_back();
   return points;
 }
 
@@ -218,8 +220,10 @@ bool EntityWriter::WriteFace(vx::Entity e, const DL_Attributes& a) {
   if (p.size() == 3) p.push_back(p[2]);
   if (p.size() != 4) return false;
   const DL_TraceData face(p[0].x, p[0].y, 0, p[1].x, p[1].y, 0, p[3].x, p[3].y, 0, p[2].x, p[2].y, 0);
-  if ((flags & kDxfTraceFace) != 0) dxf_.writeTrace(out_, face, a);
-  else dxf_.writeSolid(out_, face, a);
+  if ((flags & kDxfTraceFace) != 0)
+    dxf_.writeTrace(out_, face, a);
+  else
+    dxf_.writeSolid(out_, face, a);
   return true;
 }
 

@@ -60,7 +60,8 @@ std::string Hex(unsigned long value) {
 std::string WithHandles(std::string value, unsigned long first_free) {
   for (int i = 0; i < 3; ++i) {
     const std::string mark = "{" + std::to_string(i) + "}";
-    if (const std::size_t at = value.find(mark); at != std::string::npos) value.replace(at, mark.size(), Hex(first_free + i));
+    if (const std::size_t at = value.find(mark); at != std::string::npos)
+      value.replace(at, mark.size(), Hex(first_free + i));
   }
   return value;
 }
@@ -70,7 +71,8 @@ void WritePairs(DL_WriterA& out, const std::string& pairs, unsigned long first_f
     std::size_t end = pairs.find('|', at);
     if (end == std::string::npos) end = pairs.size();
     const std::size_t space = pairs.find(' ', at);
-    out.dxfString(std::stoi(pairs.substr(at, space - at)), WithHandles(pairs.substr(space + 1, end - space - 1), first_free));
+    out.dxfString(std::stoi(pairs.substr(at, space - at)),
+                  WithHandles(pairs.substr(space + 1, end - space - 1), first_free));
     at = end + 1;
   }
 }

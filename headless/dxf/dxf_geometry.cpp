@@ -83,7 +83,8 @@ const char* SplineProblem(const BSpline& s) {
   const auto p = static_cast<std::size_t>(s.degree);
   if (s.control.size() < p + 1) return "fewer control points than its degree needs";
   if (s.knots.size() != s.control.size() + p + 1) return "a knot count that does not fit its control points";
-  if (!s.weights.empty() && s.weights.size() != s.control.size()) return "a weight count unlike its control point count";
+  if (!s.weights.empty() && s.weights.size() != s.control.size())
+    return "a weight count unlike its control point count";
   for (double w : s.weights) {
     if (!(w > 0) || !std::isfinite(w)) return "a weight that is not positive";
   }

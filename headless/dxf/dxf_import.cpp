@@ -60,7 +60,8 @@ void NoteDecoding(const dxf::DxfDecoder& decoder, dxf::ImportModel& model) {
   if (decoder.Escaped() > 0) {
     model.losses["characters code page 1252 cannot hold (kept as \\U+XXXX)"] += decoder.Escaped();
   }
-  if (decoder.Lost() > 0) model.losses["characters that are not text or beyond \\U+FFFF (became '?')"] += decoder.Lost();
+  if (decoder.Lost() > 0)
+    model.losses["characters that are not text or beyond \\U+FFFF (became '?')"] += decoder.Lost();
   if (!decoder.UnknownCodePage().empty()) {
     ++model.losses["unknown code page \"" + decoder.UnknownCodePage() + "\" (read as 1252)"];
   }

@@ -15,9 +15,9 @@ namespace vxh::dxf {
 
 struct Item {
   Record record;
-  std::vector<Item> members;  // a group's pieces
-  std::string block;          // a symbol instance: the block (upper-case) that gives its members
-  InstanceMatrix placement{}; // the instance transform before the block's base point is applied
+  std::vector<Item> members;   // a group's pieces
+  std::string block;           // a symbol instance: the block (upper-case) that gives its members
+  InstanceMatrix placement{};  // the instance transform before the block's base point is applied
   // The block's entities are the members of a group (a DIMENSION) rather
   // than of a symbol instance; those on layer "0" or drawn BYBLOCK take the
   // group's layer, colour and line type, as they showed in the file.
@@ -37,7 +37,7 @@ struct ImportModel {
   // What the drawing cannot hold as the file has it, by description ("HATCH
   // pattern line ...", "layer "X" renamed "Y""), with the number of times.
   std::map<std::string, int> losses;
-  std::string error;                     // the first problem found; the import fails with it
+  std::string error;  // the first problem found; the import fails with it
 };
 
 }  // namespace vxh::dxf

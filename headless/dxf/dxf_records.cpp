@@ -84,8 +84,8 @@ Record EllipseRecord(P2 centre, double major, double minor, double rotation, con
   return r;
 }
 
-Record EllipticalArcRecord(P2 centre, double major, double minor, double rotation, double start,
-                           double sweep, const EntityStyle& style) {
+Record EllipticalArcRecord(P2 centre, double major, double minor, double rotation, double start, double sweep,
+                           const EntityStyle& style) {
   Record r = NewRecord(vx::kKindEllipticalArc, vx::kEllArcSize, style);
   PutP2(r, vx::kEllipseX, centre);
   vx::PutF64(r.data(), vx::kEllipseMajor, major);

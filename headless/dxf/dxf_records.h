@@ -61,8 +61,8 @@ Record PolyRecord(int kind, const std::vector<P2>& points, const EntityStyle& st
 Record CircleRecord(P2 centre, double radius, const EntityStyle& style);
 Record ArcRecord(P2 centre, double radius, double start, double sweep, const EntityStyle& style);
 Record EllipseRecord(P2 centre, double major, double minor, double rotation, const EntityStyle& style);
-Record EllipticalArcRecord(P2 centre, double major, double minor, double rotation, double start,
-                           double sweep, const EntityStyle& style);
+Record EllipticalArcRecord(P2 centre, double major, double minor, double rotation, double start, double sweep,
+                           const EntityStyle& style);
 // Kind 26 or 27 with the curve type byte.
 Record CurveRecord(int kind, std::uint8_t type, const std::vector<P2>& points, const EntityStyle& style);
 Record TextRecord(P2 origin, const std::uint8_t* spec, const std::string& text, const EntityStyle& style);

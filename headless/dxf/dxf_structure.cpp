@@ -23,9 +23,7 @@ class LineReader {
  public:
   LineReader(const std::string& bytes, const std::string& name) : bytes_(bytes), name_(name) {}
 
-  [[noreturn]] void Fail(const std::string& problem) const {
-    throw BadInput("DXF file \"" + name_ + "\": " + problem);
-  }
+  [[noreturn]] void Fail(const std::string& problem) const { throw BadInput("DXF file \"" + name_ + "\": " + problem); }
 
   bool AtEnd() const { return pos_ >= bytes_.size(); }
   // The bytes read so far, line ends included.
@@ -34,14 +32,17 @@ class LineReader {
 
   // A view into the file's bytes, which outlive the pass.
   std::string_view Next(const char* what) {
-    if (AtEnd()) Fail(std::string("the file ends where ") + what + " should follow (line " + std::to_string(line_ + 1) + "): it is truncated");
+    if (AtEnd())
+      Fail(std::string("the file ends where ") + what + " should follow (line " + std::to_string(line_ + 1) +
+           "): it is truncated");
     const std::size_t end = bytes_.find('\n', pos_);
     const std::size_t stop = end == std::string::npos ? bytes_.size() : end;
     std::string_view line(bytes_.data() + pos_, stop - pos_);
     pos_ = stop + 1;
     ++line_;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (line.size() > kMaxLineBytes) Fail("line " + std::to_string(line_) + " is longer than " + std::to_string(kMaxLineBytes) + " bytes");
+    if (line.size() > kMaxLineBytes)
+      Fail("line " + std::to_string(line_) + " is longer than " + std::to_string(kMaxLineBytes) + " bytes");
     return line;
   }
 
@@ -63,7 +64,8 @@ int GroupCode(LineReader& r, std::string_view line) {
   int code = -1;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), code);
   if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
-    r.Fail("line " + std::to_string(r.LineNumber()) + ": group code \"" + std::string(text.substr(0, 40)) + "\" is not a number");
+    r.Fail("line " + std::to_string(r.LineNumber()) + ": group code \"" + std::string(text.substr(0, 40)) +
+           "\" is not a number");
   }
   if (code < 0 || code > kMaxGroupCode) {
     r.Fail("line " + std::to_string(r.LineNumber()) + ": group code " + std::to_string(code) + " is out of range");
@@ -106,7 +108,8 @@ void CheckNotBinary(const std::string& bytes, LineReader& r) {
   if (bytes.compare(0, sizeof kBinarySentinel - 1, kBinarySentinel) == 0) {
     r.Fail("binary DXF is not supported; save the drawing as ASCII DXF");
   }
-  if (bytes.find('\0') != std::string::npos) r.Fail("the file holds binary data (a NUL byte); it is not an ASCII DXF file");
+  if (bytes.find('\0') != std::string::npos)
+    r.Fail("the file holds binary data (a NUL byte); it is not an ASCII DXF file");
   if (bytes.empty()) r.Fail("the file is empty");
 }
 
@@ -164,7 +167,9 @@ class PatternReader {
       case 45: offset_.x = Real(value); break;
       case 46: offset_.y = Real(value); break;
       case 49: dashes_.push_back(Real(value)); break;
-      case 98: case 47: case 450: Finish(), in_pattern_ = false; break;
+      case 98:
+      case 47:
+      case 450: Finish(), in_pattern_ = false; break;
       default: break;
     }
   }
@@ -210,9 +215,12 @@ DxfOutline ScanDxf(const std::string& bytes, const std::string& name) {
     if (entity == "BLOCK" && code == 2) block = value;
     if (entity == "DIMENSION" && !outline.dimension_blocks.empty()) {
       DimensionBlock& d = outline.dimension_blocks.back();
-      if (code == 2) d.name = value;
-      else if (code == 10) d.definition.x = Real(value);
-      else if (code == 20) d.definition.y = Real(value);
+      if (code == 2)
+        d.name = value;
+      else if (code == 10)
+        d.definition.x = Real(value);
+      else if (code == 20)
+        d.definition.y = Real(value);
     }
     if (code == 0) {
       patterns.Stop();
@@ -220,15 +228,19 @@ DxfOutline ScanDxf(const std::string& bytes, const std::string& name) {
         outline.hatch_patterns.emplace_back();
         patterns.Start(outline.hatch_patterns.back());
       }
-      if (value == "DIMENSION" && (section == "ENTITIES" || section == "BLOCKS")) outline.dimension_blocks.emplace_back();
+      if (value == "DIMENSION" && (section == "ENTITIES" || section == "BLOCKS"))
+        outline.dimension_blocks.emplace_back();
       if (value == "ATTDEF" && section == "BLOCKS") {
         outline.attribute_definitions.emplace_back();
         outline.attribute_definitions.back().block = block;
       }
       entity = value;
-      if (value == "EOF") ended = true;
-      else if (value == "ENDSEC") section = {};
-      else if ((section == "ENTITIES" || section == "BLOCKS") && !kFraming.count(value)) ++outline.entity_types[std::string(value)];
+      if (value == "EOF")
+        ended = true;
+      else if (value == "ENDSEC")
+        section = {};
+      else if ((section == "ENTITIES" || section == "BLOCKS") && !kFraming.count(value))
+        ++outline.entity_types[std::string(value)];
     }
     previous_code = code;
     previous_value = value;

@@ -61,7 +61,8 @@ std::vector<std::uint8_t> LineStyleRecord(const std::string& name, int number, c
   vx::PutU16(r.data(), vx::kLStyleNumber, static_cast<std::uint16_t>(number));
   name.copy(reinterpret_cast<char*>(r.data() + vx::kLStyleName), vx::kNameFieldBytes - 1);
   vx::PutU16(r.data(), vx::kLStyleDashCount, static_cast<std::uint16_t>(count));
-  for (std::size_t i = 0; i < count; ++i) vx::PutF32(r.data(), vx::kLStyleDashes + 4 * i, static_cast<float>(dashes[i]));
+  for (std::size_t i = 0; i < count; ++i)
+    vx::PutF32(r.data(), vx::kLStyleDashes + 4 * i, static_cast<float>(dashes[i]));
   return r;
 }
 
@@ -88,7 +89,8 @@ std::vector<std::uint8_t> FillRecord(const std::string& name, const std::vector<
     vx::PutF32(data + at, vx::kFamPeriod, static_cast<float>(period));
     vx::PutF32(data + at, vx::kFamSpacing, static_cast<float>(l.spacing));
     vx::PutI32(data + at, vx::kFamDashCount, static_cast<std::int32_t>(l.dashes.size()));
-    for (std::size_t i = 0; i < l.dashes.size(); ++i) vx::PutF32(data + at, vx::kFamDashes + 4 * i, static_cast<float>(l.dashes[i]));
+    for (std::size_t i = 0; i < l.dashes.size(); ++i)
+      vx::PutF32(data + at, vx::kFamDashes + 4 * i, static_cast<float>(l.dashes[i]));
     at += vx::kFamilyFixedBytes + 4 * l.dashes.size();
   }
   return r;
@@ -162,7 +164,8 @@ void TableImport::DefineLayer(const std::string& dxf_name, bool hidden, bool fro
   if (hidden) bits |= vx::kLayerHidden;
   if (frozen) bits |= vx::kLayerFrozen;
   vx::PutU32(layer, vx::kLayerFlags, bits);
-  if (colour_index >= 1 && colour_index <= 255) vx::PutU16(layer, vx::kLayerColour, static_cast<std::uint16_t>(colour_index));
+  if (colour_index >= 1 && colour_index <= 255)
+    vx::PutU16(layer, vx::kLayerColour, static_cast<std::uint16_t>(colour_index));
   // A layer's own line type is never "by layer".
   const std::uint16_t own = (flags & (kDxfLineTypeByLayer | kDxfLineTypeByBlock)) != 0 ? kSolidStyle : style;
   vx::PutU16(layer, vx::kLayerLineStyle, own);

@@ -53,9 +53,9 @@ class TableImport {
 
   Document& doc_;
   ImportModel& model_;
-  std::map<std::string, std::uint16_t> layers_;       // by upper-case DXF name
-  std::map<std::uint16_t, std::uint16_t> layer_styles_;  // layer id -> line style
-  std::map<std::string, std::uint16_t> line_styles_;  // by upper-case DXF name
+  std::map<std::string, std::uint16_t> layers_;               // by upper-case DXF name
+  std::map<std::uint16_t, std::uint16_t> layer_styles_;       // layer id -> line style
+  std::map<std::string, std::uint16_t> line_styles_;          // by upper-case DXF name
   std::map<std::vector<std::uint8_t>, std::uint16_t> fills_;  // by pattern data and name
 };
 

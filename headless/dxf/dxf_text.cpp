@@ -5,9 +5,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -16,10 +16,10 @@ namespace vxh::dxf {
 namespace {
 
 // Code points of the bytes 0x80 to 0x9F of code page 1252 (0: unused).
-constexpr unsigned kCp1252High[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr unsigned kCp1252High[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 // Length of the UTF-8 sequence a lead byte starts; 0 for a stray byte.
 std::size_t SequenceLength(unsigned char lead) {
@@ -41,11 +41,21 @@ bool HexDigits(const std::string& s, std::size_t at, std::size_t count) {
 // Switches that take an argument up to ';'.
 bool TakesArgument(char code) {
   switch (code) {
-    case 'A': case 'C': case 'c': case 'F': case 'f': case 'H': case 'h': case 'Q': case 'q':
-    case 'T': case 't': case 'W': case 'w': case 'p':
-      return true;
-    default:
-      return false;
+    case 'A':
+    case 'C':
+    case 'c':
+    case 'F':
+    case 'f':
+    case 'H':
+    case 'h':
+    case 'Q':
+    case 'q':
+    case 'T':
+    case 't':
+    case 'W':
+    case 'w':
+    case 'p': return true;
+    default: return false;
   }
 }
 
@@ -112,8 +122,10 @@ DxfDecoder::DxfDecoder(bool utf8, const std::string& code_page) : utf8_(utf8) {
   if (utf8 || code_page.empty()) return;
   const std::string name = IconvName(code_page);
   if (name == "CP1252") return;
-  if (Iconv(name).Usable()) iconv_name_ = name;
-  else unknown_ = code_page;
+  if (Iconv(name).Usable())
+    iconv_name_ = name;
+  else
+    unknown_ = code_page;
 }
 
 void DxfDecoder::Append(unsigned cp, std::string& out) {
@@ -211,7 +223,8 @@ std::string DxfDecoder::Decode(const std::string& text) {
     unsigned cp = 0;
     for (std::size_t k = 3; k < kEscapeBytes; ++k) {
       const auto c = static_cast<char>(cps[i + k]);
-      cp = 16 * cp + static_cast<unsigned>(std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : std::toupper(c) - 'A' + 10);
+      cp = 16 * cp +
+           static_cast<unsigned>(std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : std::toupper(c) - 'A' + 10);
     }
     Append(cp, out);
     i += kEscapeBytes - 1;
@@ -227,11 +240,16 @@ std::string PlainText(const std::string& text) {
       continue;
     }
     const char code = static_cast<char>(std::tolower(static_cast<unsigned char>(text[i + 2])));
-    if (code == 'd') out += '\xB0';
-    else if (code == 'p') out += '\xB1';
-    else if (code == 'c') out += '\xD8';
-    else if (code == '%') out += '%';
-    else if (code != 'u' && code != 'o') out.append(text, i, 3);
+    if (code == 'd')
+      out += '\xB0';
+    else if (code == 'p')
+      out += '\xB1';
+    else if (code == 'c')
+      out += '\xD8';
+    else if (code == '%')
+      out += '%';
+    else if (code != 'u' && code != 'o')
+      out.append(text, i, 3);
     i += 2;
   }
   return out;
@@ -260,8 +278,10 @@ std::string PlainMText(const std::string& text) {
       out += code;
     } else if ((code == 'U' || code == 'u') && i + 1 < text.size() && text[i + 1] == '+' && HexDigits(text, i + 2, 4)) {
       const auto cp = static_cast<unsigned>(std::strtoul(text.substr(i + 2, 4).c_str(), nullptr, 16));
-      if (InCp1252(cp)) out += Cp1252Of(cp);
-      else out += "\\U+" + text.substr(i + 2, 4);
+      if (InCp1252(cp))
+        out += Cp1252Of(cp);
+      else
+        out += "\\U+" + text.substr(i + 2, 4);
       i += 5;
     } else if (code == 'S' || TakesArgument(code)) {
       const std::size_t end = text.find(';', i + 1);
@@ -283,7 +303,7 @@ int JustifyOfText(int horizontal, int vertical) {
 
 int JustifyOfAttachment(int attachment) {
   if (attachment < 1 || attachment > 9) return 6;  // top left, the MTEXT default
-  const int row = (attachment - 1) / 3;  // 0 top, 1 middle, 2 bottom
+  const int row = (attachment - 1) / 3;            // 0 top, 1 middle, 2 bottom
   const int h = (attachment - 1) % 3;
   return 3 * (2 - row) + h;
 }

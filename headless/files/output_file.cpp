@@ -142,8 +142,6 @@ void WriteBytesThroughTemporary(const std::string& path, const void* data, std::
   });
 }
 
-void SetBeforeRenameHookForTests(std::function<void(const std::string&)> hook) {
-  BeforeRenameHook() = std::move(hook);
-}
+void SetBeforeRenameHookForTests(std::function<void(const std::string&)> hook) { BeforeRenameHook() = std::move(hook); }
 
 }  // namespace vxh

@@ -9,8 +9,8 @@
 #include <set>
 #include <string>
 
-#include "headless/host_error.h"
 #include "headless/ascii_case.h"
+#include "headless/host_error.h"
 
 namespace vxh {
 

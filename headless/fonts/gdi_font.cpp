@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "headless/text_encoding.h"
 #include "headless/fonts/face_match.h"
 #include "headless/fonts/freetype_faces.h"
+#include "headless/text_encoding.h"
 
 namespace vxh {
 
@@ -96,9 +96,12 @@ GdiFont::GdiFont(const LOGFONTA& d) {
   face_ = OpenFace(file.path, file.index);
   const FaceMetrics m = ReadFaceMetrics(face_);
   // Windows: a positive height is the cell height, a negative one the em.
-  if (d.lfHeight > 0) scale_y_ = d.lfHeight / m.cell_height;
-  else if (d.lfHeight < 0) scale_y_ = -static_cast<double>(d.lfHeight) / face_->units_per_EM;
-  else scale_y_ = kDefaultCellHeight / m.cell_height;
+  if (d.lfHeight > 0)
+    scale_y_ = d.lfHeight / m.cell_height;
+  else if (d.lfHeight < 0)
+    scale_y_ = -static_cast<double>(d.lfHeight) / face_->units_per_EM;
+  else
+    scale_y_ = kDefaultCellHeight / m.cell_height;
   scale_x_ = d.lfWidth != 0 ? std::abs(static_cast<double>(d.lfWidth)) / m.average_width : scale_y_;
   shear_ = file.synthesize_italic ? kObliqueShear * scale_y_ / scale_x_ : 0;
   embolden_ = file.synthesize_bold ? face_->units_per_EM / kEmboldenDivisor : 0;

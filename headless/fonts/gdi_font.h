@@ -39,8 +39,8 @@ class GdiFont {
   FT_Face face_ = nullptr;
   double scale_x_ = 1;  // device units per font unit
   double scale_y_ = 1;
-  double shear_ = 0;     // synthetic italic: x += shear * y
-  long embolden_ = 0;    // synthetic bold, font units
+  double shear_ = 0;   // synthetic italic: x += shear * y
+  long embolden_ = 0;  // synthetic bold, font units
   bool underline_ = false;
   bool strike_out_ = false;
 };

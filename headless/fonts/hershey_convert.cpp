@@ -10,8 +10,8 @@ namespace vxh {
 
 namespace {
 
-constexpr int kLastCode = 126;  // 127 is DEL, not a character to draw
-constexpr int kGridLimit = 126; // x 127 cannot end a line; y kept alike
+constexpr int kLastCode = 126;   // 127 is DEL, not a character to draw
+constexpr int kGridLimit = 126;  // x 127 cannot end a line; y kept alike
 
 int LowestPoint(const std::vector<HersheyGlyph>& glyphs) {
   int lowest = INT_MIN;
@@ -49,8 +49,8 @@ void ConvertGlyph(const HersheyGlyph& g, int code, const Placement& place, Strok
   for (const auto& stroke : g.strokes) {
     StrokeRecord::Kind kind = StrokeRecord::kMove;
     for (const HersheyPoint& p : stroke) {
-      records.push_back({kind, GridValue(p.x - origin, code, place.source),
-                         GridValue(place.y_flip - p.y, code, place.source)});
+      records.push_back(
+          {kind, GridValue(p.x - origin, code, place.source), GridValue(place.y_flip - p.y, code, place.source)});
       kind = StrokeRecord::kLine;
     }
     // A single vertex is a dot: a line of no length.
@@ -60,8 +60,7 @@ void ConvertGlyph(const HersheyGlyph& g, int code, const Placement& place, Strok
 
 }  // namespace
 
-StrokeFont StrokeFontFromHershey(const std::vector<HersheyGlyph>& glyphs, int first_code,
-                                 const std::string& source) {
+StrokeFont StrokeFontFromHershey(const std::vector<HersheyGlyph>& glyphs, int first_code, const std::string& source) {
   const int h_index = 'H' - first_code;
   if (h_index < 0 || static_cast<std::size_t>(h_index) >= glyphs.size() || glyphs[h_index].strokes.empty())
     throw BadInput(source + ": the font has no \"H\" to take its height from");

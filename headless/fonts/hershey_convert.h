@@ -14,7 +14,6 @@ namespace vxh {
 // them (stroke_compose.h). The em size is the height of "H" (so capitals are one text height
 // tall) and the baseline its foot. Throws BadInput when "H" is missing or a
 // glyph does not fit the 0..127 grid of the file.
-StrokeFont StrokeFontFromHershey(const std::vector<HersheyGlyph>& glyphs, int first_code,
-                                 const std::string& source);
+StrokeFont StrokeFontFromHershey(const std::vector<HersheyGlyph>& glyphs, int first_code, const std::string& source);
 
 }  // namespace vxh

@@ -19,7 +19,8 @@ OutlinePoint Midpoint(const OutlinePoint& a, const OutlinePoint& b) { return {(a
 
 // The contour's points after its start, ending with the start itself. A
 // contour with no on-curve point starts between its first and last points.
-std::vector<Node> WalkFromStart(std::span<const OutlinePoint> pts, std::span<const std::uint8_t> on, OutlinePoint& start) {
+std::vector<Node> WalkFromStart(std::span<const OutlinePoint> pts, std::span<const std::uint8_t> on,
+                                OutlinePoint& start) {
   const std::size_t n = pts.size();
   std::size_t s = 0;
   while (s < n && !on[s]) ++s;

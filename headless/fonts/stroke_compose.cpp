@@ -10,7 +10,7 @@ namespace vxh {
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-constexpr int kGridMax = 126;   // as the Hershey conversion: x 127 cannot end a line
+constexpr int kGridMax = 126;      // as the Hershey conversion: x 127 cannot end a line
 constexpr double kDesignCap = 21;  // the marks below are drawn for capitals 21 units tall
 constexpr int kCircleSegments = 16;
 
@@ -265,19 +265,19 @@ class Composer {
 
   Shape Compose(int code) const {
     switch (code) {
-      case 0x80: return Barred('C', {9, 12}, 4);                    // euro
-      case 0x82: return Glyph(',');                                 // low single quote
-      case 0x83: {                                                  // florin: an f with a tail
+      case 0x80: return Barred('C', {9, 12}, 4);  // euro
+      case 0x82: return Glyph(',');               // low single quote
+      case 0x83: {                                // florin: an f with a tail
         Shape s = Glyph('f');
         const Box ink = InkOf(s);
         Add(s, Strokes({{{0, 0}, {0, -5}, {-1, -7}, {-3, -7}}}, ink.left + 4 * unit_, 0));
         return s;
       }
       case 0x84: return Quotes(',');
-      case 0x85: return Row({Glyph('.'), Glyph('.'), Glyph('.')});  // ellipsis
-      case 0x86: return Strokes({{{5, -5}, {5, 21}}, {{1, 14}, {9, 14}}}, 0, 0, 10);        // dagger
+      case 0x85: return Row({Glyph('.'), Glyph('.'), Glyph('.')});                    // ellipsis
+      case 0x86: return Strokes({{{5, -5}, {5, 21}}, {{1, 14}, {9, 14}}}, 0, 0, 10);  // dagger
       case 0x87: return Strokes({{{5, -5}, {5, 21}}, {{1, 15}, {9, 15}}, {{1, 3}, {9, 3}}}, 0, 0, 10);
-      case 0x88: return Strokes({{{2, 17}, {5, 21}, {8, 17}}}, 0, 0, 10);  // modifier circumflex
+      case 0x88: return Strokes({{{2, 17}, {5, 21}, {8, 17}}}, 0, 0, 10);       // modifier circumflex
       case 0x89: return Row({Glyph('%'), Scaled(Glyph('o'), 0.8)}, 2 * unit_);  // per mille
       case 0x8A: return Accented('S', Mark::kCaron);
       case 0x8B: return Angles(false, 1);
@@ -293,8 +293,8 @@ class Composer {
         s.advance = 10 * unit_;
         return s;
       }
-      case 0x96: return Strokes({{{1, 0}, {11, 0}}}, 0, x_height_ / 2, 12);   // en dash
-      case 0x97: return Strokes({{{1, 0}, {21, 0}}}, 0, x_height_ / 2, 22);   // em dash
+      case 0x96: return Strokes({{{1, 0}, {11, 0}}}, 0, x_height_ / 2, 12);  // en dash
+      case 0x97: return Strokes({{{1, 0}, {21, 0}}}, 0, x_height_ / 2, 22);  // em dash
       case 0x98: return Strokes({{{1, 17.5}, {2.5, 19}, {4, 19}, {6, 17.5}, {7.5, 17.5}, {9, 19}}}, 0, 0, 10);
       case 0x99: return Row({Raised('T', 0.5), Raised('M', 0.5)});  // trade mark
       case 0x9A: return Accented('s', Mark::kCaron);
@@ -329,17 +329,18 @@ class Composer {
         out.advance = s.advance;
         return out;
       }
-      case 0xA8: return Strokes({{{2, 19}, {3, 20}, {4, 19}, {3, 18}, {2, 19}}, {{8, 19}, {9, 20}, {10, 19}, {9, 18}, {8, 19}}},
-                                0, 0, 12);
+      case 0xA8:
+        return Strokes({{{2, 19}, {3, 20}, {4, 19}, {3, 18}, {2, 19}}, {{8, 19}, {9, 20}, {10, 19}, {9, 18}, {8, 19}}},
+                       0, 0, 12);
       case 0xA9: return Encircled('C');
       case 0xAA: return Ordinal('a');
       case 0xAB: return Angles(false, 2);
       case 0xAC: return Strokes({{{2, 10}, {16, 10}, {16, 5}}}, 0, 0, 18);  // not
-      case 0xAD: return Glyph('-');                                       // soft hyphen
+      case 0xAD: return Glyph('-');                                         // soft hyphen
       case 0xAE: return Encircled('R');
-      case 0xAF: return Strokes({{{2, 20}, {10, 20}}}, 0, 0, 12);  // macron
+      case 0xAF: return Strokes({{{2, 20}, {10, 20}}}, 0, 0, 12);                 // macron
       case 0xB0: return WithAdvance(Circle(5 * unit_, cap_ - 3 * unit_, 3), 10);  // degree
-      case 0xB1: {  // plus-minus
+      case 0xB1: {                                                                // plus-minus
         Shape s = Moved(Glyph('+'), 0, 3 * unit_);
         const Box ink = InkOf(s);
         s.lines.push_back({{ink.left, ink.bottom - 3 * unit_}, {ink.right, ink.bottom - 3 * unit_}});
@@ -348,7 +349,7 @@ class Composer {
       case 0xB2: return Raised('2');
       case 0xB3: return Raised('3');
       case 0xB4: return Strokes({{{7, 21}, {4, 17}}}, 0, 0, 10);  // acute
-      case 0xB5: {  // micro: a u with a tail down its left stem
+      case 0xB5: {                                                // micro: a u with a tail down its left stem
         Shape s = Glyph('u');
         const Box ink = InkOf(s);
         s.lines.push_back({{ink.left, ink.top}, {ink.left, ink.bottom - 7 * unit_}});
@@ -382,7 +383,8 @@ class Composer {
       case 0xCD: return Accented('I', Mark::kAcute);
       case 0xCE: return Accented('I', Mark::kCircumflex);
       case 0xCF: return Accented('I', Mark::kDiaeresis);
-      case 0xD0: case 0xF0: return Eth(code == 0xD0);
+      case 0xD0:
+      case 0xF0: return Eth(code == 0xD0);
       case 0xD1: return Accented('N', Mark::kTilde);
       case 0xD2: return Accented('O', Mark::kGrave);
       case 0xD3: return Accented('O', Mark::kAcute);
@@ -396,11 +398,13 @@ class Composer {
       case 0xDB: return Accented('U', Mark::kCircumflex);
       case 0xDC: return Accented('U', Mark::kDiaeresis);
       case 0xDD: return Accented('Y', Mark::kAcute);
-      case 0xDE: case 0xFE: return Thorn(code == 0xDE);
+      case 0xDE:
+      case 0xFE: return Thorn(code == 0xDE);
       case 0xDF:  // sharp s
-        return Strokes({{{3, 0}, {3, 15}, {4, 18}, {6, 20}, {8, 21}, {10, 21}, {12, 20}, {13, 18}, {13, 16}, {12, 14},
-                         {10, 13}, {8, 13}, {10, 13}, {13, 12}, {15, 10}, {15, 6}, {14, 3}, {12, 1}, {10, 0}, {8, 0}}},
-                       0, 0, 18);
+        return Strokes(
+            {{{3, 0},   {3, 15}, {4, 18},  {6, 20},  {8, 21},  {10, 21}, {12, 20}, {13, 18}, {13, 16}, {12, 14},
+              {10, 13}, {8, 13}, {10, 13}, {13, 12}, {15, 10}, {15, 6},  {14, 3},  {12, 1},  {10, 0},  {8, 0}}},
+            0, 0, 18);
       case 0xE0: return Accented('a', Mark::kGrave);
       case 0xE1: return Accented('a', Mark::kAcute);
       case 0xE2: return Accented('a', Mark::kCircumflex);
@@ -489,16 +493,16 @@ class Composer {
     // The stem is the tallest stroke that reaches below the baseline; it goes
     // on upwards in its own direction, so a slanted stem stays straight.
     const auto height = [](const Polyline& line) {
-      const auto [low, high] = std::minmax_element(line.begin(), line.end(),
-                                                   [](const Pt& a, const Pt& b) { return a.y < b.y; });
+      const auto [low, high] =
+          std::minmax_element(line.begin(), line.end(), [](const Pt& a, const Pt& b) { return a.y < b.y; });
       return low->y < 0 ? high->y - low->y : 0.0;
     };
     const Polyline* stem = nullptr;
     for (const Polyline& line : s.lines)
       if (!line.empty() && height(line) > 0 && (stem == nullptr || height(line) > height(*stem))) stem = &line;
     if (stem == nullptr) return s;
-    const auto [bottom, top] = std::minmax_element(stem->begin(), stem->end(),
-                                                   [](const Pt& a, const Pt& b) { return a.y < b.y; });
+    const auto [bottom, top] =
+        std::minmax_element(stem->begin(), stem->end(), [](const Pt& a, const Pt& b) { return a.y < b.y; });
     if (top->y <= bottom->y) return s;
     const double run = (top->x - bottom->x) / (top->y - bottom->y);
     const Box b = InkOf(Glyph('b'));
@@ -528,7 +532,8 @@ class Composer {
       }
       if (line.size() == 1) records.push_back({StrokeRecord::kLine, records.back().x, records.back().y});
     }
-    font_.advance[static_cast<std::size_t>(code)] = static_cast<std::int8_t>(std::clamp<long>(std::lround(shape.advance), 0, kGridMax));
+    font_.advance[static_cast<std::size_t>(code)] =
+        static_cast<std::int8_t>(std::clamp<long>(std::lround(shape.advance), 0, kGridMax));
   }
 
   StrokeFont& font_;

@@ -12,9 +12,7 @@ struct Reader {
   std::span<const std::uint8_t> bytes;
   const std::string& source;
 
-  [[noreturn]] void Fail(const std::string& problem) const {
-    throw BadInput("stroke font " + source + ": " + problem);
-  }
+  [[noreturn]] void Fail(const std::string& problem) const { throw BadInput("stroke font " + source + ": " + problem); }
 
   std::vector<StrokeRecord> Glyph(int code, std::size_t at) const {
     const std::string who = "character " + std::to_string(code);

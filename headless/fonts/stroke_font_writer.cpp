@@ -25,9 +25,7 @@ void AppendRecord(std::vector<std::uint8_t>& out, int code, const StrokeRecord& 
   CheckCoordinate(code, r.x, "x");
   CheckCoordinate(code, r.y, "y");
   switch (r.kind) {
-    case StrokeRecord::kMove:
-      out.insert(out.end(), {r.x, r.y});
-      return;
+    case StrokeRecord::kMove: out.insert(out.end(), {r.x, r.y}); return;
     case StrokeRecord::kLine:
       if (r.x == kMaxCoordinate) Unencodable(code, "a line cannot end at x 127");
       out.insert(out.end(), {static_cast<std::uint8_t>(r.x | vx::kStrokeHighBit), r.y});
@@ -42,8 +40,7 @@ void AppendRecord(std::vector<std::uint8_t>& out, int code, const StrokeRecord& 
 
 void PutOffset(std::vector<std::uint8_t>& out, int code, std::size_t offset) {
   if (offset > kMaxOffset) Unencodable(code, "stroke list lies past byte 32767");
-  vx::PutU16(out.data(), vx::kStrokeOffsets + 2 * static_cast<std::size_t>(code),
-             static_cast<std::uint16_t>(offset));
+  vx::PutU16(out.data(), vx::kStrokeOffsets + 2 * static_cast<std::size_t>(code), static_cast<std::uint16_t>(offset));
 }
 
 }  // namespace

@@ -27,9 +27,7 @@ void Out(const vxh::P2& p, double* out, const char* operation) {
 
 extern "C" {
 
-double KVAPI Dist2P(const double* p, const double* q) {
-  return vxh::Distance(Pt(p, "Dist2P"), Pt(q, "Dist2P"));
-}
+double KVAPI Dist2P(const double* p, const double* q) { return vxh::Distance(Pt(p, "Dist2P"), Pt(q, "Dist2P")); }
 
 double KVAPI Angle(const double* from, const double* to) {
   return vxh::DirectionAngle(Pt(from, "Angle"), Pt(to, "Angle"));
@@ -83,8 +81,7 @@ double KVAPI _ASIN(double x) { return std::asin(std::clamp(x, -1.0, 1.0)); }
 int KVAPI FDNSame2(const double* p, const double* q) {
   const vxh::P2 a = Pt(p, "FDNSame2");
   const vxh::P2 b = Pt(q, "FDNSame2");
-  const bool same = std::fabs(a.x - b.x) <= vxh::tol::kSamePoint &&
-                    std::fabs(a.y - b.y) <= vxh::tol::kSamePoint;
+  const bool same = std::fabs(a.x - b.x) <= vxh::tol::kSamePoint && std::fabs(a.y - b.y) <= vxh::tol::kSamePoint;
   return same ? 0 : 1;
 }
 

@@ -10,8 +10,7 @@ namespace vxh {
 
 template <typename T>
 T* Required(T* pointer, const char* operation, const char* what) {
-  if (pointer == nullptr)
-    throw HostFault(std::string(operation) + " was given no " + what);
+  if (pointer == nullptr) throw HostFault(std::string(operation) + " was given no " + what);
   return pointer;
 }
 

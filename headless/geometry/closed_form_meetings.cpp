@@ -37,8 +37,7 @@ bool IsPointPiece(const Piece& piece) {
     case PieceKind::kLine: return piece.p[0] == piece.p[1];
     case PieceKind::kEllipseArc:
       return (piece.u.x == 0 && piece.u.y == 0 && piece.v.x == 0 && piece.v.y == 0) || piece.sweep == 0;
-    case PieceKind::kCubic:
-      return piece.p[0] == piece.p[1] && piece.p[1] == piece.p[2] && piece.p[2] == piece.p[3];
+    case PieceKind::kCubic: return piece.p[0] == piece.p[1] && piece.p[1] == piece.p[2] && piece.p[2] == piece.p[3];
   }
   return false;
 }

@@ -10,7 +10,9 @@ namespace vxh {
 namespace {
 
 P2 Mid(const P2& a, const P2& b) { return {0.5 * (a.x + b.x), 0.5 * (a.y + b.y)}; }
-P2 Toward(const P2& from, const P2& to, double k) { return {from.x + k * (to.x - from.x), from.y + k * (to.y - from.y)}; }
+P2 Toward(const P2& from, const P2& to, double k) {
+  return {from.x + k * (to.x - from.x), from.y + k * (to.y - from.y)};
+}
 
 // A quadratic segment as the cubic with the same curve.
 Piece Quadratic(const P2& a, const P2& control, const P2& b) {
@@ -50,7 +52,8 @@ std::vector<Piece> CatmullRom(const std::vector<P2>& pts, bool closed) {
   std::vector<Piece> pieces;
   if (n < 2) return pieces;
   auto point = [&](long i) -> P2 {
-    if (closed) return pts[static_cast<std::size_t>((i % static_cast<long>(n) + static_cast<long>(n)) % static_cast<long>(n))];
+    if (closed)
+      return pts[static_cast<std::size_t>((i % static_cast<long>(n) + static_cast<long>(n)) % static_cast<long>(n))];
     if (i < 0) return {2 * pts[0].x - pts[1].x, 2 * pts[0].y - pts[1].y};
     if (i >= static_cast<long>(n)) return {2 * pts[n - 1].x - pts[n - 2].x, 2 * pts[n - 1].y - pts[n - 2].y};
     return pts[static_cast<std::size_t>(i)];
@@ -75,8 +78,10 @@ std::vector<Piece> Bezier(const std::vector<P2>& pts, bool closed, const char* o
   }
   std::vector<Piece> pieces;
   for (std::size_t i = 0; i + 3 < n; i += 3) pieces.push_back(Piece::Cubic(pts[i], pts[i + 1], pts[i + 2], pts[i + 3]));
-  if (wraps) pieces.push_back(Piece::Cubic(pts[n - 3], pts[n - 2], pts[n - 1], pts[0]));
-  else if (closed && n > 0 && !(pts.back() == pts.front())) pieces.push_back(Piece::Line(pts.back(), pts.front()));
+  if (wraps)
+    pieces.push_back(Piece::Cubic(pts[n - 3], pts[n - 2], pts[n - 1], pts[0]));
+  else if (closed && n > 0 && !(pts.back() == pts.front()))
+    pieces.push_back(Piece::Line(pts.back(), pts.front()));
   return pieces;
 }
 

@@ -98,7 +98,8 @@ std::vector<P2> WallCorners(const WallShape& w) {
   const double length = Distance(w.a, w.b);
   const double half = 0.5 * w.width;
   const P2 n = length > 0 ? P2{-(w.b.y - w.a.y) / length * half, (w.b.x - w.a.x) / length * half} : P2{};
-  return {{w.a.x - n.x, w.a.y - n.y}, {w.b.x - n.x, w.b.y - n.y}, {w.b.x + n.x, w.b.y + n.y}, {w.a.x + n.x, w.a.y + n.y}};
+  return {
+      {w.a.x - n.x, w.a.y - n.y}, {w.b.x - n.x, w.b.y - n.y}, {w.b.x + n.x, w.b.y + n.y}, {w.a.x + n.x, w.a.y + n.y}};
 }
 
 }  // namespace vxh

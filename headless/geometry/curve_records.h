@@ -29,7 +29,7 @@ struct CurvePoints {
   int type = 0;
   std::vector<P2> points;
 };
-CurvePoints ReadCurve(vx::Entity e, const char* operation);    // kinds 26 and 27
+CurvePoints ReadCurve(vx::Entity e, const char* operation);       // kinds 26 and 27
 std::vector<P2> ReadBezier(vx::Entity e, const char* operation);  // kind 45
 void WritePoints(vx::Entity e, std::size_t first_x, const std::vector<P2>& points);
 

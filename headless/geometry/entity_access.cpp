@@ -48,9 +48,8 @@ std::string KindName(int kind) {
 void RequireBytes(vx::Entity entity, std::uint32_t bytes, const char* operation) {
   const std::uint32_t size = vx::GetU32(entity, vx::kHdrSize);
   if (size < bytes) {
-    throw HostFault(std::string(operation) + ": the " + KindName(KindOf(entity, operation)) +
-                    " record has " + std::to_string(size) + " bytes, its data needs " +
-                    std::to_string(bytes));
+    throw HostFault(std::string(operation) + ": the " + KindName(KindOf(entity, operation)) + " record has " +
+                    std::to_string(size) + " bytes, its data needs " + std::to_string(bytes));
   }
 }
 
@@ -95,8 +94,7 @@ Matrix InstanceTransform(vx::Entity symbol, const char* operation) {
   return m;
 }
 
-void ForEachMember(vx::Entity container, const char* operation,
-                   const std::function<void(vx::Entity)>& visit) {
+void ForEachMember(vx::Entity container, const char* operation, const std::function<void(vx::Entity)>& visit) {
   const EntityNode* node = NodeOf(container, operation);
   if (node->state.members != nullptr) node->state.members->ForEach(visit);
 }

@@ -41,7 +41,6 @@ bool IsContainerKind(int kind);
 Matrix InstanceTransform(vx::Entity symbol, const char* operation);
 
 // Visits the members of a container entity of the headless host.
-void ForEachMember(vx::Entity container, const char* operation,
-                   const std::function<void(vx::Entity)>& visit);
+void ForEachMember(vx::Entity container, const char* operation, const std::function<void(vx::Entity)>& visit);
 
 }  // namespace vxh

@@ -62,7 +62,8 @@ RecordBytes PieceRecord(vx::Entity e, int kind, const std::vector<Piece>& pieces
     default: {  // curve paths and closed curves
       // Only straight paths and Bézier segments can hold any part of a curve
       // exactly (a part of a TrueType spline breaks its implied points).
-      if (vx::GetU8(e, vx::kCurveType) == vx::kCurveLines) return CurveRecord(e, vx::kCurveLines, ChainVertices(pieces));
+      if (vx::GetU8(e, vx::kCurveType) == vx::kCurveLines)
+        return CurveRecord(e, vx::kCurveLines, ChainVertices(pieces));
       return CurveRecord(e, vx::kCurveBezier, BezierPoints(pieces));
     }
   }

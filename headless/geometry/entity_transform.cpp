@@ -151,7 +151,8 @@ namespace vx {
 // texts inside symbols into the drawing this way.
 extern "C" Entity KVAPI ETran(Entity entity, const double* matrix) {
   vxh::Required(entity, "ETran", "entity");
-  return vxh::TransformEntity(entity, matrix != nullptr ? vxh::LoadMatrix(matrix) : vxh::RunningMatrixStack("ETransform").current);
+  return vxh::TransformEntity(
+      entity, matrix != nullptr ? vxh::LoadMatrix(matrix) : vxh::RunningMatrixStack("ETransform").current);
 }
 
 }  // namespace vx

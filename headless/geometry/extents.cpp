@@ -80,20 +80,15 @@ void WidenByEntity(std::uint8_t* box, vx::Entity e) {
       for (const P2& c : ApproximateTextCorners(e)) WidenBox2(box, c.x, c.y);
       return;
     case vx::kKindCircle:
-    case vx::kKindArc:
-      WidenByArc(box, CircleOrArc(e, kind == vx::kKindArc));
-      return;
-    case vx::kKindSymbol:
-      WidenBySymbol(box, e);
-      return;
+    case vx::kKindArc: WidenByArc(box, CircleOrArc(e, kind == vx::kKindArc)); return;
+    case vx::kKindSymbol: WidenBySymbol(box, e); return;
     case vx::kKindAttribute:
       // Its text is drawn in the current text settings, which the record does
       // not carry: the point it hangs on is all the record places.
       RequireBytes(e, vx::kAttrFixedBytes, kOp);
       WidenBox2(box, vx::GetF64(e, vx::kAttrX), vx::GetF64(e, vx::kAttrY));
       return;
-    case vx::kKindOpaque:
-      return;  // no geometry known to the host, so no extent
+    case vx::kKindOpaque: return;  // no geometry known to the host, so no extent
     default:
       if (IsContainerKind(kind)) {
         ForEachMember(e, kOp, [box](vx::Entity member) { WidenByEntity(box, member); });

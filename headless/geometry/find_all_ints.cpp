@@ -104,8 +104,9 @@ bool LineWithCircle(vx::Entity a, vx::Entity b, const char* operation, std::vect
   const Piece line = Piece::Line(ReadPoint(a, vx::kLineX1), ReadPoint(a, vx::kLineX2));
   const P2 centre = ReadPoint(b, vx::kCircleX);
   const double radius = vx::GetF64(b, vx::kCircleR);
-  const Piece circle = arc ? Piece::CircleArc(centre, radius, vx::GetF64(b, vx::kArcStart), vx::GetF64(b, vx::kArcSweep))
-                           : Piece::CircleArc(centre, radius, 0, kTwoPi);
+  const Piece circle =
+      arc ? Piece::CircleArc(centre, radius, vx::GetF64(b, vx::kArcStart), vx::GetF64(b, vx::kArcSweep))
+          : Piece::CircleArc(centre, radius, 0, kTwoPi);
   Box2 both = line.Bounds();
   both.Add(circle.Bounds());
   const double size = std::max(both.Size(), tol::kTiny);

@@ -7,9 +7,7 @@
 
 namespace vxh {
 
-Matrix Identity() {
-  return {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-}
+Matrix Identity() { return {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}; }
 
 Matrix Translation(double dx, double dy, double dz) {
   Matrix m = Identity();
@@ -53,8 +51,7 @@ Matrix Compose(const Matrix& first, const Matrix& then) {
 namespace {
 
 double Det3(const Matrix& m) {
-  return m[0] * (m[5] * m[10] - m[6] * m[9]) - m[1] * (m[4] * m[10] - m[6] * m[8]) +
-         m[2] * (m[4] * m[9] - m[5] * m[8]);
+  return m[0] * (m[5] * m[10] - m[6] * m[9]) - m[1] * (m[4] * m[10] - m[6] * m[8]) + m[2] * (m[4] * m[9] - m[5] * m[8]);
 }
 
 double LargestLinearEntry(const Matrix& m) {
@@ -89,8 +86,7 @@ std::optional<Matrix> Inverse(const Matrix& m) {
 }
 
 Point3 Apply(const Matrix& m, const Point3& p) {
-  return {m[0] * p.x + m[1] * p.y + m[2] * p.z + m[3],
-          m[4] * p.x + m[5] * p.y + m[6] * p.z + m[7],
+  return {m[0] * p.x + m[1] * p.y + m[2] * p.z + m[3], m[4] * p.x + m[5] * p.y + m[6] * p.z + m[7],
           m[8] * p.x + m[9] * p.y + m[10] * p.z + m[11]};
 }
 
@@ -118,8 +114,7 @@ bool IsPlaneSimilarity(const Matrix& m) {
   const double dot = m[0] * m[1] + m[4] * m[5];
   const double size = std::fmax(len_x, len_y);
   if (size == 0) return true;  // collapses everything onto one point
-  return std::fabs(len_x - len_y) <= tol::kSimilarity * size &&
-         std::fabs(dot) <= tol::kSimilarity * size;
+  return std::fabs(len_x - len_y) <= tol::kSimilarity * size && std::fabs(dot) <= tol::kSimilarity * size;
 }
 
 double PlaneScale(const Matrix& m) { return std::sqrt(std::fabs(PlaneDeterminant(m))); }

@@ -29,7 +29,9 @@ extern "C" {
 void KVAPI CTMI2() { vxh::RunningMatrixStack("CTMI2").current = vxh::Identity(); }
 void KVAPI CTMI3() { vxh::RunningMatrixStack("CTMI3").current = vxh::Identity(); }
 void KVAPI CTMT2(double dx, double dy) { vxh::RunningMatrixStack("CTMT2").Append(vxh::Translation(dx, dy, 0)); }
-void KVAPI CTMT3(double dx, double dy, double dz) { vxh::RunningMatrixStack("CTMT3").Append(vxh::Translation(dx, dy, dz)); }
+void KVAPI CTMT3(double dx, double dy, double dz) {
+  vxh::RunningMatrixStack("CTMT3").Append(vxh::Translation(dx, dy, dz));
+}
 void KVAPI CTMR2(double angle) { vxh::RunningMatrixStack("CTMR2").Append(vxh::RotationZ(angle)); }
 void KVAPI CTMS2(double sx, double sy) { vxh::RunningMatrixStack("CTMS2").Append(vxh::Scaling(sx, sy, 1)); }
 void KVAPI CTMS3(double sx, double sy, double sz) { vxh::RunningMatrixStack("CTMS3").Append(vxh::Scaling(sx, sy, sz)); }
@@ -55,7 +57,8 @@ void KVAPI STCTM(double* matrix) {
 }
 
 void KVAPI LDSymTM(const double* instance) {
-  vxh::RunningMatrixStack("LDSymTM").Append(vxh::SymbolTransform(vxh::Required(instance, "LDSymTM", "instance transform")));
+  vxh::RunningMatrixStack("LDSymTM").Append(
+      vxh::SymbolTransform(vxh::Required(instance, "LDSymTM", "instance transform")));
 }
 
 void KVAPI TRNP2(double* point) {

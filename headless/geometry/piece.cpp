@@ -161,10 +161,9 @@ double Piece::Length() const {
   if (IsCircular()) return Radius() * std::fabs(sweep);
   // Gauss-Legendre, 5 points on each of 16 spans: far below drawing precision
   // for the smooth pieces the records describe.
-  static constexpr double kX[5] = {0, -0.5384693101056831, 0.5384693101056831, -0.9061798459386640,
-                                    0.9061798459386640};
-  static constexpr double kW[5] = {0.5688888888888889, 0.4786286704993665, 0.4786286704993665,
-                                   0.2369268850561891, 0.2369268850561891};
+  static constexpr double kX[5] = {0, -0.5384693101056831, 0.5384693101056831, -0.9061798459386640, 0.9061798459386640};
+  static constexpr double kW[5] = {0.5688888888888889, 0.4786286704993665, 0.4786286704993665, 0.2369268850561891,
+                                   0.2369268850561891};
   constexpr int kSpans = 16;
   double total = 0;
   for (int i = 0; i < kSpans; ++i) {
@@ -177,8 +176,7 @@ double Piece::Length() const {
 Piece Piece::Sub(double s0, double s1) const {
   switch (kind) {
     case PieceKind::kLine: return Line(At(s0), At(s1));
-    case PieceKind::kEllipseArc:
-      return Ellipse(centre, u, v, start + s0 * sweep, (s1 - s0) * sweep);
+    case PieceKind::kEllipseArc: return Ellipse(centre, u, v, start + s0 * sweep, (s1 - s0) * sweep);
     case PieceKind::kCubic: {
       if (s0 >= 1) return Cubic(p[3], p[3], p[3], p[3]);
       std::array<P2, 4> left, right, middle, rest;

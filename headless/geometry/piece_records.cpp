@@ -104,7 +104,8 @@ std::vector<P2> BezierPoints(const std::vector<Piece>& pieces) {
   std::vector<P2> points;
   for (const Piece& piece : pieces) {
     std::array<P2, 4> c = piece.p;
-    if (piece.kind == PieceKind::kLine) c = {piece.p[0], Third(piece.p[0], piece.p[1], 1.0 / 3), Third(piece.p[0], piece.p[1], 2.0 / 3), piece.p[1]};
+    if (piece.kind == PieceKind::kLine)
+      c = {piece.p[0], Third(piece.p[0], piece.p[1], 1.0 / 3), Third(piece.p[0], piece.p[1], 2.0 / 3), piece.p[1]};
     if (points.empty()) points.push_back(c[0]);
     points.insert(points.end(), {c[1], c[2], c[3]});
   }

@@ -17,9 +17,7 @@ double NormalizeAngle(double angle) {
   return a + 0.0;  // no negative zero
 }
 
-double DirectionAngle(const P2& from, const P2& to) {
-  return NormalizeAngle(std::atan2(to.y - from.y, to.x - from.x));
-}
+double DirectionAngle(const P2& from, const P2& to) { return NormalizeAngle(std::atan2(to.y - from.y, to.x - from.x)); }
 
 P2 PolarPoint(const P2& p, double distance, double angle) {
   return {p.x + distance * std::cos(angle), p.y + distance * std::sin(angle)};
@@ -78,16 +76,19 @@ double Cross(double ax, double ay, double bx, double by) { return ax * by - ay *
 
 // Keeps the coordinate that an axis-parallel line fixes exactly.
 void KeepAxisCoordinates(P2& out, const P2& a1, const P2& a2, const P2& b1, const P2& b2) {
-  if (a1.x == a2.x) out.x = a1.x;
-  else if (b1.x == b2.x) out.x = b1.x;
-  if (a1.y == a2.y) out.y = a1.y;
-  else if (b1.y == b2.y) out.y = b1.y;
+  if (a1.x == a2.x)
+    out.x = a1.x;
+  else if (b1.x == b2.x)
+    out.x = b1.x;
+  if (a1.y == a2.y)
+    out.y = a1.y;
+  else if (b1.y == b2.y)
+    out.y = b1.y;
 }
 
 }  // namespace
 
-std::optional<P2> IntersectLines(const P2& a1, const P2& a2, const P2& b1, const P2& b2,
-                                 double* t_on_a) {
+std::optional<P2> IntersectLines(const P2& a1, const P2& a2, const P2& b1, const P2& b2, double* t_on_a) {
   const double adx = a2.x - a1.x, ady = a2.y - a1.y;
   const double bdx = b2.x - b1.x, bdy = b2.y - b1.y;
   const double a_len = ThresholdLength(adx, ady);

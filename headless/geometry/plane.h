@@ -40,8 +40,7 @@ P2 PointAtParam(double t, const P2& a, const P2& b);
 // parallel or one is degenerate. A vertex that both lines share is returned
 // bit for bit, and a coordinate of an axis-parallel line is kept exactly.
 // The parameter along a is stored in *t_on_a when given.
-std::optional<P2> IntersectLines(const P2& a1, const P2& a2, const P2& b1, const P2& b2,
-                                 double* t_on_a = nullptr);
+std::optional<P2> IntersectLines(const P2& a1, const P2& a2, const P2& b1, const P2& b2, double* t_on_a = nullptr);
 
 // Signed distance of p from the line l1 -> l2, positive on its left. For a
 // degenerate line, the (positive) distance from l1.

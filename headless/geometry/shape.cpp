@@ -6,8 +6,7 @@
 
 namespace vxh {
 
-Shape::Shape(std::vector<Piece> pieces, Spread spread, bool closed)
-    : pieces_(std::move(pieces)), closed_(closed) {
+Shape::Shape(std::vector<Piece> pieces, Spread spread, bool closed) : pieces_(std::move(pieces)), closed_(closed) {
   const std::size_t n = pieces_.size();
   knots_.assign(n + 1, 0.0);
   std::vector<double> share(n, 1.0);

@@ -26,8 +26,7 @@ std::array<P2, 4> ApproximateTextCorners(vx::Entity text) {
   const double xs[4] = {box.left, right, right, box.left};
   const double ys[4] = {box.bottom, box.bottom, top, top};
   std::array<P2, 4> corners;
-  for (int i = 0; i < 4; ++i)
-    corners[i] = {origin.x + xs[i] * c - ys[i] * s, origin.y + xs[i] * s + ys[i] * c};
+  for (int i = 0; i < 4; ++i) corners[i] = {origin.x + xs[i] * c - ys[i] * s, origin.y + xs[i] * s + ys[i] * c};
   return corners;
 }
 

@@ -19,8 +19,7 @@ inline constexpr int kKvdMaxDepth = 64;  // member lists inside member lists
 // compare whole drawings, removed entities included).
 std::vector<std::uint8_t> EncodeKvd(const Document& doc, bool keep_removed = false);
 // Throws BadInput naming the problem and its byte offset.
-std::unique_ptr<Document> DecodeKvd(const std::uint8_t* data, std::size_t size,
-                                    const std::string& name);
+std::unique_ptr<Document> DecodeKvd(const std::uint8_t* data, std::size_t size, const std::string& name);
 
 // Writes through a temporary file beside the target (output_file.h); throws
 // WriteFailure when the file cannot be written.

@@ -8,9 +8,9 @@ namespace vxh {
 
 inline constexpr std::uint8_t kKvdMagic[8] = {'V', 'X', 'K', 'V', 'D', '\r', '\n', 0x1A};
 inline constexpr std::size_t kKvdMagicBytes = sizeof kKvdMagic;
-inline constexpr std::size_t kKvdVersionAt = 8;     // u32
-inline constexpr std::size_t kKvdNextTagAt = 12;    // u32
-inline constexpr std::size_t kKvdTableCountAt = 16; // u16
+inline constexpr std::size_t kKvdVersionAt = 8;      // u32
+inline constexpr std::size_t kKvdNextTagAt = 12;     // u32
+inline constexpr std::size_t kKvdTableCountAt = 16;  // u16
 inline constexpr std::size_t kKvdHeaderBytes = 18;
 
 // Per table: u8 number, u32 length, the table's bytes.

@@ -22,8 +22,7 @@ namespace {
 
 class Reader {
  public:
-  Reader(const std::uint8_t* data, std::size_t size, const std::string& name)
-      : data_(data), size_(size), name_(name) {}
+  Reader(const std::uint8_t* data, std::size_t size, const std::string& name) : data_(data), size_(size), name_(name) {}
 
   [[noreturn]] void Fail(const std::string& problem, std::size_t at) const {
     throw BadInput("drawing file \"" + name_ + "\": " + problem + " at byte " + std::to_string(at));
@@ -32,7 +31,8 @@ class Reader {
   // Called for every field: the check stays small enough to inline, the
   // message is made out of line.
   void Need(std::size_t bytes, const char* what) const {
-    if (bytes > size_ - pos_) [[unlikely]] FailShort(bytes, what);
+    if (bytes > size_ - pos_) [[unlikely]]
+      FailShort(bytes, what);
   }
 
   [[noreturn, gnu::noinline]] void FailShort(std::size_t bytes, const char* what) const {
@@ -83,8 +83,7 @@ void ReadTables(Reader& r, SettingsTables& tables) {
   const auto count = r.Value<std::uint16_t>("the table count");
   const auto& numbers = SettingsTables::Numbers();
   if (count != numbers.size()) {
-    r.Fail("the drawing has " + std::to_string(count) + " settings tables instead of " +
-               std::to_string(numbers.size()),
+    r.Fail("the drawing has " + std::to_string(count) + " settings tables instead of " + std::to_string(numbers.size()),
            count_at);
   }
   std::set<int> seen;
@@ -116,9 +115,9 @@ class ListReader {
     const std::size_t count_at = r_.Pos();
     const auto count = r_.Value<std::uint32_t>("an entity count");
     if (count > r_.Left() / kKvdSmallestEntity) {
-      r_.Fail("an entity count of " + std::to_string(count) + " is more than the rest of the file can hold (" +
-                  where + ")",
-              count_at);
+      r_.Fail(
+          "an entity count of " + std::to_string(count) + " is more than the rest of the file can hold (" + where + ")",
+          count_at);
     }
     for (std::uint32_t i = 0; i < count; ++i) Entity(list, depth, Place{where, i});
   }

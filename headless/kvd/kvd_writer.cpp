@@ -21,7 +21,9 @@ class Writer {
     out_.insert(out_.end(), bytes, bytes + size);
   }
   template <typename T>
-  void Value(T value) { Bytes(&value, sizeof value); }
+  void Value(T value) {
+    Bytes(&value, sizeof value);
+  }
 
   void Tables(const SettingsTables& tables) {
     Value(static_cast<std::uint16_t>(SettingsTables::Numbers().size()));

@@ -10,19 +10,18 @@ namespace {
 
 std::string Expect(const char* what, std::uint32_t size, std::uint32_t wanted) {
   if (size == wanted) return {};
-  return std::string(what) + " record must be " + std::to_string(wanted) + " bytes, not " +
-         std::to_string(size);
+  return std::string(what) + " record must be " + std::to_string(wanted) + " bytes, not " + std::to_string(size);
 }
 
 std::string AtLeast(const char* what, std::uint32_t size, std::uint32_t least) {
   if (size >= least) return {};
-  return std::string(what) + " record must be at least " + std::to_string(least) +
-         " bytes, not " + std::to_string(size);
+  return std::string(what) + " record must be at least " + std::to_string(least) + " bytes, not " +
+         std::to_string(size);
 }
 
 // A string from `offset` that must end with the record's last byte.
-std::string TrailingString(const char* what, const std::uint8_t* record, std::uint32_t size,
-                           std::size_t offset, std::uint32_t extra) {
+std::string TrailingString(const char* what, const std::uint8_t* record, std::uint32_t size, std::size_t offset,
+                           std::uint32_t extra) {
   if (std::string problem = AtLeast(what, size, extra); !problem.empty()) return problem;
   const void* nul = std::memchr(record + offset, 0, size - offset);
   if (nul == nullptr) return std::string(what) + " string has no NUL at its end";
@@ -34,8 +33,8 @@ std::string TrailingString(const char* what, const std::uint8_t* record, std::ui
   return {};
 }
 
-std::string Counted(const char* what, const std::uint8_t* record, std::uint32_t size,
-                    std::size_t count_at, std::uint32_t (*size_of)(std::uint32_t)) {
+std::string Counted(const char* what, const std::uint8_t* record, std::uint32_t size, std::size_t count_at,
+                    std::uint32_t (*size_of)(std::uint32_t)) {
   if (std::string problem = AtLeast(what, size, size_of(0)); !problem.empty()) return problem;
   const std::uint32_t count = vx::GetU16(record, count_at);
   return Expect(what, size, size_of(count));
@@ -69,8 +68,7 @@ std::string RecordRuleViolation(const std::uint8_t* record, std::uint32_t size) 
     case vx::kKindDimLinear:
     case vx::kKindDimRadial:
     case vx::kKindDimArc:
-    case vx::kKindDimOrdinate:
-      return AtLeast("a dimension", size, vx::kDimStyle + vx::kDimStyleBytes);
+    case vx::kKindDimOrdinate: return AtLeast("a dimension", size, vx::kDimStyle + vx::kDimStyleBytes);
     case vx::kKindTextLike:
       return TrailingString("a text-like", record, size, vx::kTextLikeString, vx::TextLikeSize(0));
     case vx::kKindArrowComposite: return AtLeast("an arrow composite", size, vx::kArrowFlags + 4);

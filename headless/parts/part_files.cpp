@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <system_error>
 
+#include "headless/ascii_case.h"
 #include "headless/drawing/document.h"
 #include "headless/dxf/dxf_file.h"
 #include "headless/files/host_paths.h"
 #include "headless/kvd/kvd_file.h"
-#include "headless/ascii_case.h"
 
 namespace vxh {
 

@@ -63,8 +63,8 @@ int KVAPI RMSetValue(RegRequest* request) {
   const RegRequest& r = CheckedRequest(request, "RMSetValue");
   if (!IsCurrentUser(r.root)) return 0;
   const auto* bytes = static_cast<const std::uint8_t*>(r.data);
-  const std::vector<std::uint8_t> data = r.size != 0 ? std::vector<std::uint8_t>(bytes, bytes + r.size)
-                                                     : std::vector<std::uint8_t>();
+  const std::vector<std::uint8_t> data =
+      r.size != 0 ? std::vector<std::uint8_t>(bytes, bytes + r.size) : std::vector<std::uint8_t>();
   ActiveStore("RMSetValue").Set(r.key, r.name, r.type, data);
   return 1;
 }
@@ -86,8 +86,8 @@ LSTATUS RegOpenKeyExA(HKEY key, LPCSTR sub_key, DWORD, REGSAM, HKEY* result) {
   return ERROR_SUCCESS;
 }
 
-LSTATUS RegEnumValueA(HKEY key, DWORD index, LPSTR name, LPDWORD name_size, LPDWORD, LPDWORD type,
-                      LPBYTE data, LPDWORD data_size) {
+LSTATUS RegEnumValueA(HKEY key, DWORD index, LPSTR name, LPDWORD name_size, LPDWORD, LPDWORD type, LPBYTE data,
+                      LPDWORD data_size) {
   const std::string* open = OpenPath(key, "RegEnumValueA");
   if (open == nullptr) return kErrorInvalidHandle;
   if (name == nullptr || name_size == nullptr) return kErrorInvalidParameter;

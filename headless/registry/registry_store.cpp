@@ -2,12 +2,12 @@
 
 #include <cctype>
 #include <cstdlib>
-#include <string_view>
 #include <filesystem>
+#include <string_view>
 
+#include "headless/ascii_case.h"
 #include "headless/host_error.h"
 #include "headless/registry/sqlite_connection.h"
-#include "headless/ascii_case.h"
 
 namespace vxh::registry {
 

@@ -36,8 +36,7 @@ class Store {
   std::optional<Value> Get(const std::string& key, const std::string& name) const;
   // Creates the key and its parents when missing; replaces a value in place,
   // so it keeps its position in the enumeration order.
-  void Set(const std::string& key, const std::string& name, std::uint32_t type,
-           const std::vector<std::uint8_t>& data);
+  void Set(const std::string& key, const std::string& name, std::uint32_t type, const std::vector<std::uint8_t>& data);
   // False when there was no such value.
   bool Delete(const std::string& key, const std::string& name);
   // The index-th value name of the key in the order values were first stored.

@@ -36,7 +36,8 @@ P2 Polar(const P2& c, double r, double a) { return {c.x + r * std::cos(a), c.y +
 Piece ExtensionLine(const ArcDimension& d, double leader, double angle) {
   const double out = d.radius >= leader ? 1 : -1;
   const double gap = std::fmin(d.offset_point, std::fabs(d.radius - leader));
-  return Piece::Line(Polar(d.centre, leader + out * gap, angle), Polar(d.centre, d.radius + out * d.extend_past, angle));
+  return Piece::Line(Polar(d.centre, leader + out * gap, angle),
+                     Polar(d.centre, d.radius + out * d.extend_past, angle));
 }
 
 // Tip on the arc at `angle`; the body runs along the arc in direction `way`
@@ -54,19 +55,20 @@ void ReachText(const ArcDimension& d, double& before, double& after) {
   double t = std::remainder(std::atan2(d.text.y - d.centre.y, d.text.x - d.centre.x) - d.start, kTwoPi);
   if (t < 0) t += kTwoPi;
   if (t <= d.sweep) return;
-  if (t - d.sweep <= kTwoPi - t) after = std::fmax(after, t - d.sweep);
-  else before = std::fmax(before, kTwoPi - t);
+  if (t - d.sweep <= kTwoPi - t)
+    after = std::fmax(after, t - d.sweep);
+  else
+    before = std::fmax(before, kTwoPi - t);
 }
 
 // Outside the middle of the arc, clear of it; a label wider than the arc
 // also clears the extension lines, which then run close beside it.
 P2 DefaultTextPlace(const ArcDimension& d, double width) {
   const double middle = d.start + d.sweep / 2;
-  const double clear = d.offset_point + std::fabs(std::cos(middle)) * width / 2 +
-                       std::fabs(std::sin(middle)) * d.text_height / 2;
+  const double clear =
+      d.offset_point + std::fabs(std::cos(middle)) * width / 2 + std::fabs(std::sin(middle)) * d.text_height / 2;
   double from = d.radius;
-  if (d.radius * d.sweep < width)
-    from = std::fmax(d.radius + d.extend_past, std::fmax(d.leader_start, d.leader_end));
+  if (d.radius * d.sweep < width) from = std::fmax(d.radius + d.extend_past, std::fmax(d.leader_start, d.leader_end));
   return Polar(d.centre, from + clear, middle);
 }
 
@@ -94,8 +96,8 @@ std::optional<ArcDimension> ReadArcDimension(vx::Entity e) {
   d.arrow_length = StyleValue(e, vx::kDimBlockArrowLength, kDefaultArrowLength);
   d.arrow_height = StyleValue(e, vx::kDimBlockArrowHeight, kDefaultArrowHeight);
   d.text_height = StyleValue(e, vx::kDimBlockTextHeight, kDefaultTextHeight);
-  for (double v : {d.centre.x, d.centre.y, d.radius, d.start, d.sweep, d.leader_start, d.leader_end, d.text.x,
-                   d.text.y})
+  for (double v :
+       {d.centre.x, d.centre.y, d.radius, d.start, d.sweep, d.leader_start, d.leader_end, d.text.x, d.text.y})
     if (!std::isfinite(v)) return std::nullopt;
   if (!(d.radius > 0) || d.sweep < 0 || d.sweep > kTwoPi) return std::nullopt;
   return d;

@@ -17,8 +17,8 @@ namespace vxh {
 struct ArcDimension {
   P2 centre;
   double radius = 0;
-  double start = 0;  // radians
-  double sweep = 0;  // counter-clockwise from start
+  double start = 0;         // radians
+  double sweep = 0;         // counter-clockwise from start
   double leader_start = 0;  // centre to the leader point on the start side
   double leader_end = 0;
   P2 text;
@@ -31,8 +31,8 @@ struct ArcDimension {
 std::optional<ArcDimension> ReadArcDimension(vx::Entity entity);
 
 struct DimensionFigure {
-  std::vector<Piece> strokes;                // arc, extension lines, the degree mark
-  std::vector<std::array<P2, 3>> arrows;     // filled
+  std::vector<Piece> strokes;             // arc, extension lines, the degree mark
+  std::vector<std::array<P2, 3>> arrows;  // filled
   TextRun label;
 };
 
@@ -44,7 +44,6 @@ using MeasureText = std::function<double(const TextRun&)>;
 // sits outside the middle of the arc. A text placed beyond the sweep gets
 // the arc drawn on to it. Arrows that do not fit inside a short arc point
 // in from outside.
-DimensionFigure ArcDimensionFigure(const ArcDimension& dimension, const TextSpec& defaults,
-                                   const MeasureText& measure);
+DimensionFigure ArcDimensionFigure(const ArcDimension& dimension, const TextSpec& defaults, const MeasureText& measure);
 
 }  // namespace vxh

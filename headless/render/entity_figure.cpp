@@ -54,8 +54,10 @@ std::optional<Figure> FigureOf(vx::Entity e, const PictureStyles& styles) {
     case vx::kKindTextLike:
     case vx::kKindAttribute: {
       Figure f;
-      if (std::optional<TextRun> run = TextRunOf(e, styles.TextDefaults())) f.texts.push_back(std::move(*run));
-      else if (vx::GetI8(e, vx::kHdrKind) != vx::kKindAttribute) return std::nullopt;
+      if (std::optional<TextRun> run = TextRunOf(e, styles.TextDefaults()))
+        f.texts.push_back(std::move(*run));
+      else if (vx::GetI8(e, vx::kHdrKind) != vx::kKindAttribute)
+        return std::nullopt;
       return f;
     }
     case vx::kKindDimArc: return DimensionFigureOf(e, styles);

@@ -15,8 +15,8 @@ namespace vxh {
 
 namespace {
 
-constexpr double kPointMark = 4.0;       // pixels from the point to the end of each arm
-constexpr double kHatchWidth = 1.0;      // pixels
+constexpr double kPointMark = 4.0;   // pixels from the point to the end of each arm
+constexpr double kHatchWidth = 1.0;  // pixels
 // Stroke-font texts are drawn with a pen that grows with the text, within limits.
 constexpr double kTextPenPerHeight = 0.08;
 constexpr double kThinnestTextPen = 0.6;
@@ -71,8 +71,10 @@ void FigurePainter::Paint(const Figure& figure, const EntityLook& look, const Ma
 void FigurePainter::Stroke(const EntityLook& look, double width, bool dashed) {
   SetColour(cr_, look.colour);
   cairo_set_line_width(cr_, width);
-  if (dashed && !look.dashes.empty()) cairo_set_dash(cr_, look.dashes.data(), static_cast<int>(look.dashes.size()), 0);
-  else cairo_set_dash(cr_, nullptr, 0, 0);
+  if (dashed && !look.dashes.empty())
+    cairo_set_dash(cr_, look.dashes.data(), static_cast<int>(look.dashes.size()), 0);
+  else
+    cairo_set_dash(cr_, nullptr, 0, 0);
   cairo_stroke(cr_);
 }
 
@@ -111,8 +113,10 @@ void FigurePainter::Hatch(const Shape& shape, const EntityLook& look, const Matr
     lines.MoveTo(s.first);
     lines.LineTo(s.second);
   }
-  if (lines.Usable()) StrokePlain(look.fill_colour, kHatchWidth);
-  else cairo_new_path(cr_);
+  if (lines.Usable())
+    StrokePlain(look.fill_colour, kHatchWidth);
+  else
+    cairo_new_path(cr_);
   cairo_restore(cr_);
 }
 
@@ -149,10 +153,14 @@ void FigurePainter::Text(const TextRun& run, const EntityLook& look, const Matri
   const Matrix text_to_picture = ToPicture(Compose(TextFrame(run), placement));
   for (const LaidLine& line : LayOutText(run, font).lines) {
     PathBuilder path(cr_, Compose(Translation(line.x, line.y, 0), text_to_picture));
-    if (strokes) AddStrokeLine(path, *strokes, line.text, run.height, run.width_factor);
-    else AddTrueTypeLine(path, face, run.style_bits, line.text, run.height, run.width_factor);
-    if (!path.Usable()) cairo_new_path(cr_);
-    else InkText(run, look, placement, strokes != nullptr);
+    if (strokes)
+      AddStrokeLine(path, *strokes, line.text, run.height, run.width_factor);
+    else
+      AddTrueTypeLine(path, face, run.style_bits, line.text, run.height, run.width_factor);
+    if (!path.Usable())
+      cairo_new_path(cr_);
+    else
+      InkText(run, look, placement, strokes != nullptr);
   }
 }
 

@@ -42,8 +42,7 @@ struct HatchLine {
 
 // Cuts the line into its dashes; the pattern starts its periods at w = 0,
 // so neighbouring lines keep one phase.
-void AddDashes(const HatchLine& line, const std::vector<double>& dashes, double period,
-               std::vector<Segment>& out) {
+void AddDashes(const HatchLine& line, const std::vector<double>& dashes, double period, std::vector<Segment>& out) {
   for (double cycle = std::floor(line.w0 / period) * period; cycle < line.w1;) {
     double w = cycle;
     for (double d : dashes) {
@@ -87,8 +86,10 @@ void AddFamily(const FillFamily& f, double scale, const Box2& box, std::vector<S
   const bool dashed = period > 0 && std::isfinite(period) && (reach.w1 - reach.w0) / period < kMostDashesPerLine;
   for (double k = first; k <= last; ++k) {
     const HatchLine line{{origin.x - dir.y * k * spacing, origin.y + dir.x * k * spacing}, dir, reach.w0, reach.w1};
-    if (dashed) AddDashes(line, dashes, period, out);
-    else out.push_back({line.At(line.w0), line.At(line.w1)});
+    if (dashed)
+      AddDashes(line, dashes, period, out);
+    else
+      out.push_back({line.At(line.w0), line.At(line.w1)});
   }
 }
 
@@ -97,8 +98,7 @@ void AddFamily(const FillFamily& f, double scale, const Box2& box, std::vector<S
 std::optional<FillPattern> ReadFillPattern(const std::uint8_t* record) {
   if (record == nullptr) return std::nullopt;
   const std::uint32_t size = vx::GetU32(record, vx::kRecSize);
-  if (size <= vx::kFillDataOffset || vx::GetU8(record, vx::kFillType) != vx::kFillTypeLineFamilies)
-    return std::nullopt;
+  if (size <= vx::kFillDataOffset || vx::GetU8(record, vx::kFillType) != vx::kFillTypeLineFamilies) return std::nullopt;
   const int offset = vx::GetI8(record, vx::kFillDataOffset);
   if (offset < 0 || static_cast<std::uint64_t>(offset) + vx::kFillDataFamilies > size) return std::nullopt;
   const std::uint8_t* data = record + offset;

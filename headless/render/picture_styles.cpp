@@ -62,7 +62,9 @@ PictureStyles::PictureStyles(const SettingsTables& tables) {
   ForEachRecord(tables, vx::kTableFillStyles, [&](const std::uint8_t* r) {
     if (std::optional<FillPattern> p = ReadFillPattern(r)) fills_[vx::GetU16(r, vx::kFillId)] = std::move(*p);
   });
-  const auto font_of = [](const std::uint8_t* r) { return FontChoice{vx::GetU8(r, vx::kFontType), NameAt(r, vx::kFontName)}; };
+  const auto font_of = [](const std::uint8_t* r) {
+    return FontChoice{vx::GetU8(r, vx::kFontType), NameAt(r, vx::kFontName)};
+  };
   ForEachRecord(tables, vx::kTableFonts, [&](const std::uint8_t* r) {
     if (SizeOf(r) > vx::kFontName) fonts_[vx::GetU16(r, vx::kFontNumber)] = font_of(r);
   });

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "headless/ascii_case.h"
 #include "headless/drawing/document.h"
 #include "headless/geometry/entity_access.h"
 #include "headless/host_error.h"
@@ -20,7 +21,6 @@
 #include "headless/render/picture_styles.h"
 #include "host/entity_layout.h"
 #include "host/record.h"
-#include "headless/ascii_case.h"
 
 namespace vxh {
 

@@ -11,8 +11,8 @@ namespace vxh {
 class Document;
 
 struct RenderReport {
-  PictureFrame frame;              // where the drawing landed
-  std::map<int, int> left_out;     // entity kind -> how many the picture could not draw
+  PictureFrame frame;           // where the drawing landed
+  std::map<int, int> left_out;  // entity kind -> how many the picture could not draw
 };
 
 // Draws every visible entity of the working list, containers by their

@@ -40,8 +40,8 @@ struct GlyphScale {
 void AddArc(PathBuilder& path, const StrokeRecord& r, double pen, const GlyphScale& s) {
   const int steps = ((r.end - r.start) % kArcSteps + kArcSteps) % kArcSteps;
   const double sweep = (steps == 0 ? kArcSteps : steps) * kArcStep;
-  path.AddPiece(Piece::Ellipse(s.At(pen, r.x, r.y), {r.radius * s.x, 0}, {0, r.radius * s.y}, r.start * kArcStep,
-                               sweep));
+  path.AddPiece(
+      Piece::Ellipse(s.At(pen, r.x, r.y), {r.radius * s.x, 0}, {0, r.radius * s.y}, r.start * kArcStep, sweep));
 }
 
 void AddGlyph(PathBuilder& path, const std::vector<StrokeRecord>& glyph, double pen, const GlyphScale& s) {

@@ -73,8 +73,8 @@ void AddOutline(PathBuilder& path, const NativeOutline& outline, double pen, dou
 
 }  // namespace
 
-void AddTrueTypeLine(PathBuilder& path, const std::string& font_name, std::uint8_t style_bits,
-                     std::string_view line, double height, double width_factor) {
+void AddTrueTypeLine(PathBuilder& path, const std::string& font_name, std::uint8_t style_bits, std::string_view line,
+                     double height, double width_factor) {
   const GdiFont& font = FontFor(font_name, style_bits);
   const double sx = height * width_factor / kExplodeUnitsPerWidth, sy = height / kExplodeUnitsPerHeight;
   const MAT2 identity = IdentityMatrix();

@@ -16,7 +16,7 @@ namespace vxh {
 // height / 250 upwards and height × width factor / 276 along the baseline,
 // so they advance exactly as the text metrics measure the line. Style bits:
 // 0x10 bold, 0x20 italic, 0x40 underline, 0x80 strike-out.
-void AddTrueTypeLine(PathBuilder& path, const std::string& font_name, std::uint8_t style_bits,
-                     std::string_view line, double height, double width_factor);
+void AddTrueTypeLine(PathBuilder& path, const std::string& font_name, std::uint8_t style_bits, std::string_view line,
+                     double height, double width_factor);
 
 }  // namespace vxh

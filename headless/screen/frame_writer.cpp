@@ -80,17 +80,10 @@ void PaintPrimitive(cairo_t* cr, const PictureFrame& f, EntityPainter& painter, 
         painter.Paint(const_cast<std::uint8_t*>(member.record.data()), member.placement);
       }
       break;
-    case PrimitiveKind::kLine:
-      PaintLine(cr, f, p);
-      break;
-    case PrimitiveKind::kCircle:
-      PaintCircle(cr, f, p);
-      break;
-    case PrimitiveKind::kText:
-      PaintText(cr, f, p);
-      break;
-    case PrimitiveKind::kSetting:
-      break;
+    case PrimitiveKind::kLine: PaintLine(cr, f, p); break;
+    case PrimitiveKind::kCircle: PaintCircle(cr, f, p); break;
+    case PrimitiveKind::kText: PaintText(cr, f, p); break;
+    case PrimitiveKind::kSetting: break;
   }
 }
 
@@ -141,8 +134,7 @@ void WriteNewFrames(ScreenState& screen, const std::string& dir, const script::V
   std::error_code error;
   std::filesystem::create_directories(dir, error);
   const PictureStyles styles(tables);
-  for (; written < frames.size(); ++written)
-    WriteFrameSvg(frames[written], view, styles, FramePath(dir, written + 1));
+  for (; written < frames.size(); ++written) WriteFrameSvg(frames[written], view, styles, FramePath(dir, written + 1));
 }
 
 }  // namespace vxh::screen

@@ -35,13 +35,13 @@ enum class PrimitiveKind { kEntity, kLine, kCircle, kText, kSetting };
 
 struct Primitive {
   PrimitiveKind kind = PrimitiveKind::kLine;
-  bool three_d = false;                // drawn through the 3-D object
-  std::vector<double> points;          // line: 2 points; circle: centre (2 or 3 doubles each)
-  double radius = 0;                   // circle
-  std::string text;                    // text
-  int setting = 0;                     // setting
-  std::vector<std::uint8_t> record;    // entity (EDrawM) or text record
-  std::vector<PlacedRecord> members;   // entity: what a container shows
+  bool three_d = false;               // drawn through the 3-D object
+  std::vector<double> points;         // line: 2 points; circle: centre (2 or 3 doubles each)
+  double radius = 0;                  // circle
+  std::string text;                   // text
+  int setting = 0;                    // setting
+  std::vector<std::uint8_t> record;   // entity (EDrawM) or text record
+  std::vector<PlacedRecord> members;  // entity: what a container shows
 };
 
 struct Frame {

@@ -3,10 +3,10 @@
 #include <cctype>
 #include <optional>
 
+#include "headless/ascii_case.h"
 #include "headless/host_error.h"
 #include "headless/script/event.h"
 #include "headless/script/values.h"
-#include "headless/ascii_case.h"
 
 namespace vxh::script {
 
@@ -102,18 +102,10 @@ Event ParseEvent(std::string_view body) {
   switch (e.kind) {
     case EventKind::kMove:
     case EventKind::kDown:
-    case EventKind::kUp:
-      ReadPoint(e, args);
-      break;
-    case EventKind::kView:
-      ReadView(e, args);
-      break;
-    case EventKind::kHold:
-      ReadKeyName(e, args, {"shift", "ctrl"});
-      break;
-    case EventKind::kRelease:
-      ReadKeyName(e, args, {"shift", "ctrl", "all"});
-      break;
+    case EventKind::kUp: ReadPoint(e, args); break;
+    case EventKind::kView: ReadView(e, args); break;
+    case EventKind::kHold: ReadKeyName(e, args, {"shift", "ctrl"}); break;
+    case EventKind::kRelease: ReadKeyName(e, args, {"shift", "ctrl", "all"}); break;
     case EventKind::kKey:
       if (args.empty()) Fail("<key NAME> needs a key name");
       e.name = std::string(args);
@@ -124,8 +116,7 @@ Event ParseEvent(std::string_view body) {
       e.number = *n;
       break;
     }
-    default:
-      NoArguments(e, args);
+    default: NoArguments(e, args);
   }
   return e;
 }

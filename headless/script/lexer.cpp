@@ -90,20 +90,11 @@ class Lexer {
         Advance();
         tokens_.push_back(Token{TokenKind::kEnter, {}, {}, start});
         return;
-      case '\n':
-        Advance();
-        return;
-      case '#':
-        SkipComment();
-        return;
-      case '<':
-        LexEvent(start);
-        return;
-      case '{':
-        LexDialog(start);
-        return;
-      default:
-        LexText(start);
+      case '\n': Advance(); return;
+      case '#': SkipComment(); return;
+      case '<': LexEvent(start); return;
+      case '{': LexDialog(start); return;
+      default: LexText(start);
     }
   }
 

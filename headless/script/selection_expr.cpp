@@ -4,9 +4,9 @@
 #include <cctype>
 #include <optional>
 
+#include "headless/ascii_case.h"
 #include "headless/host_error.h"
 #include "headless/script/values.h"
-#include "headless/ascii_case.h"
 
 namespace vxh::script {
 
@@ -23,8 +23,7 @@ PointText AbsolutePoint(std::string_view text, std::string_view term) {
 
 void ReadBox(SelectTerm& t, std::string_view args, std::string_view term) {
   const std::size_t space = args.find_first_of(" \t");
-  if (space == std::string_view::npos)
-    Fail("selection \"" + std::string(term) + "\" needs two corners x1,y1 x2,y2");
+  if (space == std::string_view::npos) Fail("selection \"" + std::string(term) + "\" needs two corners x1,y1 x2,y2");
   const PointText a = AbsolutePoint(TrimBlanks(args.substr(0, space)), term);
   const PointText b = AbsolutePoint(TrimBlanks(args.substr(space)), term);
   t.x1 = std::min(a.x, b.x);

@@ -8,7 +8,6 @@ namespace vxh {
 
 namespace {
 
-
 double Normalised(double angle) {
   const double turn = 2 * std::numbers::pi;
   angle = std::fmod(angle, turn);

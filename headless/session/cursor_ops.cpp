@@ -28,16 +28,11 @@ extern "C" void* KVAPI RscAdr(int resource) {
   vxh::SessionCore& session = vxh::SessionCore::Active("RscAdr");
   vxh::ViewState& view = session.View();
   switch (resource) {
-    case kRscCursor:
-      return view.cursor.data();
-    case kRscCursorOrigin:
-      return view.origin.data();
-    case kRscPick:
-      return view.pick_record;
-    case kRscHostPath:
-      return const_cast<char*>(session.HostPath().c_str());
-    default:
-      throw vxh::HostFault("RscAdr: the host has no resource " + std::to_string(resource));
+    case kRscCursor: return view.cursor.data();
+    case kRscCursorOrigin: return view.origin.data();
+    case kRscPick: return view.pick_record;
+    case kRscHostPath: return const_cast<char*>(session.HostPath().c_str());
+    default: throw vxh::HostFault("RscAdr: the host has no resource " + std::to_string(resource));
   }
 }
 

@@ -80,8 +80,7 @@ std::vector<std::uint8_t> PolyRecord(int kind, const std::vector<Pt>& points) {
   const auto count = static_cast<std::uint32_t>(vertices.size());
   std::vector<std::uint8_t> r = NewRecord(kind, vx::PolySize(count));
   vx::PutU16(r.data(), vx::kPolyCount, static_cast<std::uint16_t>(count));
-  for (std::uint32_t i = 0; i < count; ++i)
-    PutPoint(r, vx::kPolyVertices + i * vx::kVertexBytes, vertices[i]);
+  for (std::uint32_t i = 0; i < count; ++i) PutPoint(r, vx::kPolyVertices + i * vx::kVertexBytes, vertices[i]);
   return r;
 }
 
@@ -102,8 +101,7 @@ std::vector<std::uint8_t> ArcRecord(const Pt& centre, double radius, double star
 }
 
 std::vector<std::uint8_t> TextRecord(const Pt& origin, const std::string& text) {
-  std::vector<std::uint8_t> r =
-      NewRecord(vx::kKindText, vx::TextSize(static_cast<std::uint32_t>(text.size())));
+  std::vector<std::uint8_t> r = NewRecord(vx::kKindText, vx::TextSize(static_cast<std::uint32_t>(text.size())));
   PutPoint(r, vx::kTextX, origin);
   vx::PutU8(r.data(), vx::kTextCacheFlag, 0);
   if (const std::uint8_t* defaults = CurrentRecord(CurrentDocument().Tables(), vx::kTableTextDefaults)) {

@@ -18,7 +18,6 @@ namespace {
 
 char* Name() { return Memory("a drawing command").name; }
 
-
 void AskName(const char* prompt, vx::Continuation next) {
   std::memset(Name(), 0, kTextBufferBytes);
   AskText(Name(), prompt, next);
@@ -57,8 +56,7 @@ void SaveName(int status) {
 void LayerCommand() { AskName("Layer name:", LayerName); }
 
 void SelectCommand() {
-  vx::ReqData(vx::kReqSelect, nullptr, vx::HostMessage(vx::kMsgSelectEntities), vx::kModeDefault, Selected, 0,
-              0);
+  vx::ReqData(vx::kReqSelect, nullptr, vx::HostMessage(vx::kMsgSelectEntities), vx::kModeDefault, Selected, 0, 0);
 }
 
 void UndoCommand() {

@@ -15,7 +15,6 @@ LineRun& Line() { return Memory("LINE").line; }
 PolyRun& Poly() { return Memory("POLY").poly; }
 PointRun& Point() { return Memory("POINT").point; }
 
-
 void LineNext(int status) {
   if (status != vx::kStatusAnswered) return vx::CmdEnd();
   Line().step.Add(LineRecord(Line().from, Line().to));
@@ -29,7 +28,6 @@ void LineFirst(int status) {
   SetOrigin(Line().from);
   AskPoint(Line().to, "Next point:", vx::kModeRubberLine, LineNext);
 }
-
 
 std::size_t FewestPoints() { return Poly().kind == vx::kKindPolygon ? 3 : 2; }
 
@@ -53,7 +51,6 @@ void StartPoly(int kind) {
   Poly().kind = kind;
   AskPoint(Poly().next, "First point:", vx::kModePlain, PolyPoint);
 }
-
 
 void PointPlaced(int status) {
   if (status != vx::kStatusAnswered) return vx::CmdEnd();

@@ -20,7 +20,6 @@ RegularPolygonMemory& Regular() { return Memory("RPOLY").regular_polygon; }
 constexpr std::int32_t kFewestSides = 3;
 constexpr std::int32_t kMostSides = 1024;
 
-
 bool Answered(int status) {
   if (status == vx::kStatusAnswered) return true;
   vx::CmdEnd();
@@ -50,7 +49,6 @@ void BoxFirst(int status) {
 // ---- RPOLY: sides, centre, one corner -------------------------------------
 // The side count and the corner's distance and direction from the centre
 // are kept between runs: Enter at either prompt reuses them.
-
 
 void AskSides();
 

@@ -9,9 +9,9 @@
 #include "headless/script/values.h"
 #include "headless/session/host_command_memory.h"
 #include "headless/session/host_command_support.h"
-#include "headless/session/session_core.h"
 #include "headless/session/host_commands_list.h"
 #include "headless/session/pack_registry.h"
+#include "headless/session/session_core.h"
 #include "host/host_api.h"
 
 namespace vxh::hostcmd {

@@ -24,7 +24,6 @@ namespace {
 
 SymbolRun& Symbol() { return Memory("SYMBOL").symbol; }
 
-
 // The name at 132, read no further than the record; a name that does not
 // end inside it names nothing.
 bool NameIs(vx::Entity e, const std::string& name) {

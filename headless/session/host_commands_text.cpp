@@ -10,7 +10,6 @@ namespace {
 
 TextRun& Text() { return Memory("TEXT").text; }
 
-
 void TextString(int status) {
   if (status == vx::kStatusAnswered && Text().text[0] != '\0') {
     Text().step.Add(TextRecord(Text().origin, Text().text));

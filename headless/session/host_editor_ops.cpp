@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "headless/session/host_editor_dialog.h"
 #include "headless/drawing/entity_list.h"
 #include "headless/drawing/entity_node.h"
 #include "headless/drawing/text_record_edit.h"
 #include "headless/geometry/entity_access.h"
 #include "headless/host_error.h"
+#include "headless/session/host_editor_dialog.h"
 #include "headless/session/host_messages.h"
 #include "headless/session/session_core.h"
 #include "host/entity_layout.h"

@@ -31,14 +31,10 @@ std::string HostMessageText(int number) {
 
 const char* BoxTitleFor(int style) {
   switch (style) {
-    case vx::kBoxWarning:
-      return "Warning";
-    case vx::kBoxError:
-      return "Error";
-    case vx::kBoxYesNo:
-      return "Question";
-    default:
-      return "Message";
+    case vx::kBoxWarning: return "Warning";
+    case vx::kBoxError: return "Error";
+    case vx::kBoxYesNo: return "Question";
+    default: return "Message";
   }
 }
 

@@ -33,8 +33,7 @@ int ShowFormattedRecord(const void* item, std::intptr_t last) {
 extern "C" int KVAPI FormSt(const void* item, int n, const char* title, std::intptr_t last) {
   if (item == nullptr) throw vxh::HostFault("FormSt: no text or prompt record");
   if (n == kFormPromptRecord && title == nullptr) return ShowFormattedRecord(item, last);
-  if (n != kFormMessageBox)
-    throw vxh::HostFault("FormSt: n = " + std::to_string(n) + " is not a form the host knows");
+  if (n != kFormMessageBox) throw vxh::HostFault("FormSt: n = " + std::to_string(n) + " is not a form the host knows");
   const int style = static_cast<int>(last);
   const char* shown_title = title != nullptr ? title : vxh::BoxTitleFor(style);
   return vxh::SessionCore::Active("FormSt").MessageBox(static_cast<const char*>(item), shown_title, style);

@@ -17,9 +17,7 @@ namespace {
 constexpr std::size_t kMaxCommands = 1000;
 constexpr std::size_t kMaxNameLength = 255;
 
-[[noreturn]] void BadRecord(const std::string& what) {
-  throw HostFault("XPRegister: the registration record " + what);
-}
+[[noreturn]] void BadRecord(const std::string& what) { throw HostFault("XPRegister: the registration record " + what); }
 
 std::vector<std::string> ReadNameBlock(const char* block) {
   std::vector<std::string> names;

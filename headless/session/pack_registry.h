@@ -42,5 +42,4 @@ class PackRegistry {
 // The registry the host's XPRegister fills.
 PackRegistry& RegisteredPack();
 
-
 }  // namespace vxh

@@ -23,9 +23,7 @@ double SegmentDistance(const P& a, const P& b, double x, double y) {
   return std::hypot(a[0] + t * dx - x, a[1] + t * dy - y);
 }
 
-bool Inside(const P& p, const PickBox& b) {
-  return p[0] >= b.x1 && p[0] <= b.x2 && p[1] >= b.y1 && p[1] <= b.y2;
-}
+bool Inside(const P& p, const PickBox& b) { return p[0] >= b.x1 && p[0] <= b.x2 && p[1] >= b.y1 && p[1] <= b.y2; }
 
 // Liang-Barsky: does the segment meet the box?
 bool SegmentMeetsBox(const P& a, const P& b, const PickBox& box) {

@@ -26,7 +26,6 @@ struct Outline {
   std::vector<std::vector<std::array<double, 2>>> chains;
 };
 
-
 // Nothing for kinds the provisional picker does not know or a record too
 // short for its kind.
 std::optional<Outline> OutlineOf(const std::uint8_t* record);

@@ -23,17 +23,14 @@ bool KnownKind(int kind) {
     case kReqReal:
     case kReqInteger:
     case kReqSelect:
-    case kReqPick:
-      return true;
-    default:
-      return false;
+    case kReqPick: return true;
+    default: return false;
   }
 }
 
 std::string PromptText(const void* prompt, int flags) {
   if (prompt == nullptr) return "";
-  if ((flags & kReqPromptRecord) != 0)
-    return vxh::FormatPromptRecord(*static_cast<const PromptRecord*>(prompt));
+  if ((flags & kReqPromptRecord) != 0) return vxh::FormatPromptRecord(*static_cast<const PromptRecord*>(prompt));
   const auto number = reinterpret_cast<std::uintptr_t>(prompt);
   if (number <= kLargestMessageNumber) return vxh::HostMessageText(static_cast<int>(number));
   return static_cast<const char*>(prompt);
@@ -41,8 +38,8 @@ std::string PromptText(const void* prompt, int flags) {
 
 }  // namespace
 
-extern "C" int KVAPI ReqData(int kind, void* buffer, const void* prompt, std::intptr_t mode,
-                             Continuation next, int flags, int /*extra*/) {
+extern "C" int KVAPI ReqData(int kind, void* buffer, const void* prompt, std::intptr_t mode, Continuation next,
+                             int flags, int /*extra*/) {
   vxh::SessionCore& session = vxh::SessionCore::Active("ReqData");
   if (!KnownKind(kind)) throw vxh::HostFault("ReqData: unknown request kind " + std::to_string(kind));
   if (next == nullptr) throw vxh::HostFault("ReqData: the request has no continuation");

@@ -5,12 +5,12 @@
 #include <string>
 
 #include "headless/drawing/entity_node.h"
-#include "headless/win/gdi_objects.h"
 #include "headless/geometry/checked_pointer.h"
 #include "headless/geometry/entity_access.h"
 #include "headless/host_error.h"
 #include "headless/screen/screen_log.h"
 #include "headless/script/view_state.h"
+#include "headless/win/gdi_objects.h"
 #include "host/drag_view.h"
 #include "host/entity_layout.h"
 #include "host/host_api.h"
@@ -40,8 +40,7 @@ constexpr int kDeepestNesting = 64;
 void CollectMembers(vx::Entity container, const Matrix& placement, int depth, std::vector<PlacedRecord>& out) {
   if (depth >= kDeepestNesting) return;
   const int kind = vx::GetI8(container, vx::kHdrKind);
-  const Matrix inner =
-      kind == vx::kKindSymbol ? Compose(InstanceTransform(container, "EDrawM"), placement) : placement;
+  const Matrix inner = kind == vx::kKindSymbol ? Compose(InstanceTransform(container, "EDrawM"), placement) : placement;
   ForEachMember(container, "EDrawM", [&](vx::Entity member) {
     if (IsContainerKind(vx::GetI8(member, vx::kHdrKind))) return CollectMembers(member, inner, depth + 1, out);
     out.push_back({CopyRecord(member, "EDrawM"), inner});

@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "headless/drawing/document.h"
+#include "headless/dxf/drawing_file.h"
 #include "headless/files/whole_file.h"
 #include "headless/geometry/matrix_stack.h"
 #include "headless/host_error.h"
-#include "headless/dxf/drawing_file.h"
 #include "headless/screen/frame_writer.h"
 #include "headless/screen/screen_log.h"
 #include "headless/script/lexer.h"

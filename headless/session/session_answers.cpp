@@ -33,22 +33,16 @@ void WriteDoubles(void* buffer, std::initializer_list<double> values) {
 // Entities on hidden or frozen layers cannot be picked or selected.
 bool OnUsableLayer(Document& doc, vx::Entity e) {
   const std::uint8_t* layer = FindRecordById(doc.Tables(), vx::kTableLayers, vx::GetU16(e, vx::kHdrLayer));
-  return layer == nullptr ||
-         (vx::GetU32(layer, vx::kLayerFlags) & (vx::kLayerHidden | vx::kLayerFrozen)) == 0;
+  return layer == nullptr || (vx::GetU32(layer, vx::kLayerFlags) & (vx::kLayerHidden | vx::kLayerFrozen)) == 0;
 }
 
-bool Matches(Document& doc, const script::SelectTerm& t, vx::Entity e, vx::Entity last, int layer,
-             vx::Entity at) {
+bool Matches(Document& doc, const script::SelectTerm& t, vx::Entity e, vx::Entity last, int layer, vx::Entity at) {
   using script::SelectKind;
   switch (t.kind) {
-    case SelectKind::kAll:
-      return OnUsableLayer(doc, e);
-    case SelectKind::kLast:
-      return e == last;
-    case SelectKind::kLayer:
-      return vx::GetU16(e, vx::kHdrLayer) == layer;
-    case SelectKind::kAt:
-      return e == at;
+    case SelectKind::kAll: return OnUsableLayer(doc, e);
+    case SelectKind::kLast: return e == last;
+    case SelectKind::kLayer: return vx::GetU16(e, vx::kHdrLayer) == layer;
+    case SelectKind::kAt: return e == at;
     case SelectKind::kWindow:
     case SelectKind::kCrossing: {
       if (!OnUsableLayer(doc, e)) return false;
@@ -70,14 +64,11 @@ void SessionCore::AnswerText(const std::string& text) {
     case vx::kReqText:
     case vx::kReqText1:
       if (text.size() > kMaxTextAnswer)
-        Misfit(r, "a text of at most " + std::to_string(kMaxTextAnswer) + " characters",
-               text.substr(0, 40) + "...");
+        Misfit(r, "a text of at most " + std::to_string(kMaxTextAnswer) + " characters", text.substr(0, 40) + "...");
       std::memcpy(r.buffer, text.c_str(), text.size() + 1);
       break;
     case vx::kReqPoint2:
-    case vx::kReqPoint3:
-      status = AnswerPoint(r, text);
-      break;
+    case vx::kReqPoint3: status = AnswerPoint(r, text); break;
     case vx::kReqDistance:
     case vx::kReqReal:
     case vx::kReqAngle: {
@@ -92,12 +83,8 @@ void SessionCore::AnswerText(const std::string& text) {
       std::memcpy(r.buffer, &*n, sizeof *n);
       break;
     }
-    case vx::kReqSelect:
-      status = AnswerSelection(text, shown);
-      break;
-    case vx::kReqPick:
-      status = AnswerPick(r, text, shown);
-      break;
+    case vx::kReqSelect: status = AnswerSelection(text, shown); break;
+    case vx::kReqPick: status = AnswerPick(r, text, shown); break;
   }
   Answer(status, shown);
 }

@@ -131,14 +131,9 @@ void SessionCore::Dispatch(const script::Token& token) {
       event_text_ = "<enter>";
       DeliverKeyStroke(VK_RETURN, false);
       return;
-    case script::TokenKind::kEvent:
-      HandleEvent(script::ParseEvent(token.body));
-      return;
-    case script::TokenKind::kDialog:
-      throw BadInput("a dialog answer {...} came, but no dialog is open");
-    case script::TokenKind::kText:
-      DispatchText(token);
-      return;
+    case script::TokenKind::kEvent: HandleEvent(script::ParseEvent(token.body)); return;
+    case script::TokenKind::kDialog: throw BadInput("a dialog answer {...} came, but no dialog is open");
+    case script::TokenKind::kText: DispatchText(token); return;
   }
 }
 

@@ -15,14 +15,14 @@
 
 #include "headless/script/event.h"
 #include "headless/script/modal_input.h"
-#include "headless/script/token.h"
-#include "headless/session/command_protocol.h"
-#include "headless/session/host_state.h"
 #include "headless/script/pending_request.h"
-#include "headless/session/progress_bar.h"
-#include "headless/session/session.h"
+#include "headless/script/token.h"
 #include "headless/script/transcript.h"
 #include "headless/script/view_state.h"
+#include "headless/session/command_protocol.h"
+#include "headless/session/host_state.h"
+#include "headless/session/progress_bar.h"
+#include "headless/session/session.h"
 #include "host/win_api.h"
 
 namespace vxh {
@@ -71,8 +71,7 @@ class SessionCore : public script::ModalInput {
 
   // What modal windows read from the script (script/modal_input.h).
   script::Token NextModalToken(const std::string& waiting) override;
-  script::Event NextModalEvent(const std::string& waiting,
-                               std::initializer_list<script::EventKind> answers) override;
+  script::Event NextModalEvent(const std::string& waiting, std::initializer_list<script::EventKind> answers) override;
   void DeliverEvent(const script::Event& event) override;
   std::string ExpandText(const script::Token& token) const override;
 

@@ -4,10 +4,10 @@
 #include "headless/drawing/document.h"
 #include "headless/host_error.h"
 #include "headless/screen/frame_writer.h"
-#include "headless/win/key_state.h"
 #include "headless/session/session_core.h"
 #include "headless/text_encoding.h"
 #include "headless/win/key_names.h"
+#include "headless/win/key_state.h"
 #include "headless/win/windows.h"
 #include "host/host_api.h"
 #include "host/win_api.h"
@@ -51,10 +51,8 @@ class MessageBoxWindow : public win::ModalWindow {
 
 std::string EventText(const script::Event& event) {
   switch (event.kind) {
-    case script::EventKind::kKey:
-      return "<key " + event.name + ">";
-    default:
-      return std::string("<") + script::EventName(event.kind) + ">";
+    case script::EventKind::kKey: return "<key " + event.name + ">";
+    default: return std::string("<") + script::EventName(event.kind) + ">";
   }
 }
 
@@ -69,8 +67,7 @@ void SessionCore::HandleEvent(const script::Event& event) {
                      "> answers a question, but no question is open");
     case EventKind::kMenu:
       throw BadInput("<menu " + std::to_string(event.number) + "> answers a popup menu, but no menu is open");
-    default:
-      DeliverEvent(event);
+    default: DeliverEvent(event);
   }
 }
 
@@ -78,22 +75,19 @@ void SessionCore::DeliverEvent(const script::Event& event) {
   using script::EventKind;
   event_text_ = EventText(event);
   switch (event.kind) {
-    case EventKind::kEsc:
-      return DeliverKeyStroke(VK_ESCAPE, false);
-    case EventKind::kEnter:
-      return DeliverKeyStroke(VK_RETURN, false);
+    case EventKind::kEsc: return DeliverKeyStroke(VK_ESCAPE, false);
+    case EventKind::kEnter: return DeliverKeyStroke(VK_RETURN, false);
     case EventKind::kKey: {
       const std::optional<win::KeyStroke> stroke = win::KeyStrokeFor(event.name);
-      if (!stroke) throw BadInput("<key " + event.name + ">: no such key (TAB, LEFT, UP, RIGHT, DOWN, DELETE, "
-                                  "ADD, SUBTRACT, ESCAPE, ENTER, SPACE, BACK or one character)");
+      if (!stroke)
+        throw BadInput("<key " + event.name +
+                       ">: no such key (TAB, LEFT, UP, RIGHT, DOWN, DELETE, "
+                       "ADD, SUBTRACT, ESCAPE, ENTER, SPACE, BACK or one character)");
       return DeliverKeyStroke(stroke->virtual_key, stroke->shift);
     }
-    case EventKind::kMove:
-      return Move(event.x, event.y);
-    case EventKind::kView:
-      return view_.SetView(event.view);
-    case EventKind::kHold:
-      return win::SetKeyHeld(host_.windows, KeyOf(event.name), true);
+    case EventKind::kMove: return Move(event.x, event.y);
+    case EventKind::kView: return view_.SetView(event.view);
+    case EventKind::kHold: return win::SetKeyHeld(host_.windows, KeyOf(event.name), true);
     case EventKind::kRelease:
       if (event.name == "all") return win::ReleaseAllKeys(host_.windows);
       return win::SetKeyHeld(host_.windows, KeyOf(event.name), false);
@@ -102,10 +96,8 @@ void SessionCore::DeliverEvent(const script::Event& event) {
       MouseToHooks(WM_RBUTTONUP);
       return ProcessPostedMessages();
     case EventKind::kDown:
-    case EventKind::kUp:
-      return Click(event);
-    default:
-      throw BadInput(std::string("<") + script::EventName(event.kind) + "> cannot be delivered here");
+    case EventKind::kUp: return Click(event);
+    default: throw BadInput(std::string("<") + script::EventName(event.kind) + "> cannot be delivered here");
   }
 }
 
@@ -187,8 +179,7 @@ script::Event SessionCore::NextModalEvent(const std::string& waiting,
       throw BadInput(waiting + " waits for an event, got " +
                      QuoteForMessage(token.kind == script::TokenKind::kText ? token.PlainText() : token.body));
     const script::Event event = script::ParseEvent(token.body);
-    if (event.kind == script::EventKind::kEsc ||
-        std::find(answers.begin(), answers.end(), event.kind) != answers.end())
+    if (event.kind == script::EventKind::kEsc || std::find(answers.begin(), answers.end(), event.kind) != answers.end())
       return event;
     HandleEvent(event);
   }

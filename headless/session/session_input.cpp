@@ -4,10 +4,10 @@
 #include <charconv>
 
 #include "headless/host_error.h"
-#include "headless/win/key_state.h"
 #include "headless/session/session_core.h"
 #include "headless/win/hook_chain.h"
 #include "headless/win/key_names.h"
+#include "headless/win/key_state.h"
 #include "headless/win/message_queue.h"
 #include "headless/win/windows.h"
 #include "host/host_api.h"
@@ -16,9 +16,7 @@ namespace vxh {
 
 namespace {
 
-bool IsPointOrPick(int kind) {
-  return kind == vx::kReqPoint2 || kind == vx::kReqPoint3 || kind == vx::kReqPick;
-}
+bool IsPointOrPick(int kind) { return kind == vx::kReqPoint2 || kind == vx::kReqPoint3 || kind == vx::kReqPick; }
 
 int KeyOfMessage(const win::PostedMessage& m) {
   if (m.message == WM_KEYDOWN || m.message == WM_CHAR) return static_cast<int>(m.wparam);

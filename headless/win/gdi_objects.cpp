@@ -3,8 +3,8 @@
 #include <cstring>
 #include <exception>
 #include <map>
-#include <utility>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "headless/win/windows_state.h"
@@ -15,7 +15,6 @@ namespace vxh {
 namespace {
 
 GdiObjects& Objects() { return win::RunningWindows("the device contexts").gdi; }
-
 
 }  // namespace
 
@@ -94,9 +93,9 @@ HFONT CreateFontIndirectA(const LOGFONTA* font) {
   }
 }
 
-HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic,
-                  DWORD underline, DWORD strike_out, DWORD charset, DWORD out_precision, DWORD clip_precision,
-                  DWORD quality, DWORD pitch_and_family, LPCSTR face) {
+HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic, DWORD underline,
+                  DWORD strike_out, DWORD charset, DWORD out_precision, DWORD clip_precision, DWORD quality,
+                  DWORD pitch_and_family, LPCSTR face) {
   LOGFONTA d{};
   d.lfHeight = height;
   d.lfWidth = width;

@@ -18,11 +18,13 @@ struct SystemColour {
 
 // The classic light scheme.
 constexpr std::array<SystemColour, 8> kSystemColours{{
-    {COLOR_MENU, 0xF0F0F0}, {5, 0xFFFFFF},  // window
-    {7, 0x000000},                          // menu text
-    {8, 0x000000},                          // window text
-    {COLOR_BTNFACE, 0xF0F0F0}, {16, 0xA0A0A0},  // button shadow
-    {17, 0x6D6D6D},                             // grey text
+    {COLOR_MENU, 0xF0F0F0},
+    {5, 0xFFFFFF},  // window
+    {7, 0x000000},  // menu text
+    {8, 0x000000},  // window text
+    {COLOR_BTNFACE, 0xF0F0F0},
+    {16, 0xA0A0A0},  // button shadow
+    {17, 0x6D6D6D},  // grey text
     {COLOR_BTNTEXT, 0x000000},
 }};
 

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <exception>
 
-#include "headless/win/gdi_objects.h"
 #include "headless/fonts/native_outline.h"
+#include "headless/win/gdi_objects.h"
 
 extern "C" {
 

@@ -46,8 +46,7 @@ HHOOK SetWindowsHookExA(int type, HOOKPROC proc, HINSTANCE, DWORD thread) {
                     " is not one the host delivers (WH_KEYBOARD 2, WH_MOUSE 7)");
   if (proc == nullptr) throw HostFault("SetWindowsHookExA: no hook procedure");
   if (thread != vxh::win::kUiThreadId)
-    throw HostFault("SetWindowsHookExA: hooks are for the current thread only, got thread " +
-                    std::to_string(thread));
+    throw HostFault("SetWindowsHookExA: hooks are for the current thread only, got thread " + std::to_string(thread));
   vxh::win::WindowsState& state = vxh::win::RunningWindows("SetWindowsHookExA");
   const HHOOK handle = reinterpret_cast<HHOOK>(state.next_hook++);
   state.hooks.insert(state.hooks.begin(), {type, proc, handle});

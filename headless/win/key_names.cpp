@@ -17,10 +17,20 @@ struct NamedKey {
 };
 
 constexpr std::array<NamedKey, 14> kNamedKeys{{
-    {"TAB", VK_TAB},       {"LEFT", VK_LEFT},       {"UP", VK_UP},         {"RIGHT", VK_RIGHT},
-    {"DOWN", VK_DOWN},     {"DELETE", VK_DELETE},   {"ADD", VK_ADD},       {"SUBTRACT", VK_SUBTRACT},
-    {"ESCAPE", VK_ESCAPE}, {"ESC", VK_ESCAPE},      {"ENTER", VK_RETURN},  {"RETURN", VK_RETURN},
-    {"SPACE", VK_SPACE},   {"BACK", VK_BACK},
+    {"TAB", VK_TAB},
+    {"LEFT", VK_LEFT},
+    {"UP", VK_UP},
+    {"RIGHT", VK_RIGHT},
+    {"DOWN", VK_DOWN},
+    {"DELETE", VK_DELETE},
+    {"ADD", VK_ADD},
+    {"SUBTRACT", VK_SUBTRACT},
+    {"ESCAPE", VK_ESCAPE},
+    {"ESC", VK_ESCAPE},
+    {"ENTER", VK_RETURN},
+    {"RETURN", VK_RETURN},
+    {"SPACE", VK_SPACE},
+    {"BACK", VK_BACK},
 }};
 
 // Keys of the US layout that give a punctuation character: the plain and the
@@ -32,9 +42,17 @@ struct PunctuationKey {
 };
 
 constexpr std::array<PunctuationKey, 11> kPunctuation{{
-    {0xBA, ';', ':'}, {0xBB, '=', '+'}, {0xBC, ',', '<'}, {0xBD, '-', '_'},
-    {0xBE, '.', '>'}, {0xBF, '/', '?'}, {0xC0, '`', '~'}, {0xDB, '[', '{'},
-    {0xDC, '\\', '|'}, {0xDD, ']', '}'}, {0xDE, '\'', '"'},
+    {0xBA, ';', ':'},
+    {0xBB, '=', '+'},
+    {0xBC, ',', '<'},
+    {0xBD, '-', '_'},
+    {0xBE, '.', '>'},
+    {0xBF, '/', '?'},
+    {0xC0, '`', '~'},
+    {0xDB, '[', '{'},
+    {0xDC, '\\', '|'},
+    {0xDD, ']', '}'},
+    {0xDE, '\'', '"'},
 }};
 
 constexpr std::string_view kShiftedDigits = ")!@#$%^&*(";
@@ -47,10 +65,20 @@ struct ScanCode {
 };
 
 constexpr std::array<ScanCode, 14> kSpecialScanCodes{{
-    {VK_ESCAPE, 0x01, false}, {VK_BACK, 0x0E, false},  {VK_TAB, 0x0F, false},    {VK_RETURN, 0x1C, false},
-    {VK_SPACE, 0x39, false},  {VK_SHIFT, 0x2A, false}, {VK_CONTROL, 0x1D, false}, {VK_LEFT, 0x4B, true},
-    {VK_UP, 0x48, true},      {VK_RIGHT, 0x4D, true},  {VK_DOWN, 0x50, true},     {VK_DELETE, 0x53, true},
-    {VK_ADD, 0x4E, false},    {VK_SUBTRACT, 0x4A, false},
+    {VK_ESCAPE, 0x01, false},
+    {VK_BACK, 0x0E, false},
+    {VK_TAB, 0x0F, false},
+    {VK_RETURN, 0x1C, false},
+    {VK_SPACE, 0x39, false},
+    {VK_SHIFT, 0x2A, false},
+    {VK_CONTROL, 0x1D, false},
+    {VK_LEFT, 0x4B, true},
+    {VK_UP, 0x48, true},
+    {VK_RIGHT, 0x4D, true},
+    {VK_DOWN, 0x50, true},
+    {VK_DELETE, 0x53, true},
+    {VK_ADD, 0x4E, false},
+    {VK_SUBTRACT, 0x4A, false},
 }};
 
 constexpr std::string_view kLetterRows = "QWERTYUIOPASDFGHJKLZXCVBNM";
@@ -78,8 +106,7 @@ std::uint8_t ScanOf(int virtual_key, bool& extended) {
       extended = s.extended;
       return s.scan;
     }
-  if (virtual_key >= 'A' && virtual_key <= 'Z')
-    return kLetterScans[kLetterRows.find(static_cast<char>(virtual_key))];
+  if (virtual_key >= 'A' && virtual_key <= 'Z') return kLetterScans[kLetterRows.find(static_cast<char>(virtual_key))];
   if (virtual_key >= '1' && virtual_key <= '9') return static_cast<std::uint8_t>(virtual_key - '1' + 2);
   if (virtual_key == '0') return 0x0B;
   return 0;

@@ -103,8 +103,6 @@ BOOL TrackPopupMenuEx(HMENU menu, UINT flags, int, int, HWND owner, TPMPARAMS*) 
   return vxh::win::Track(menu, flags, owner);
 }
 
-BOOL DestroyMenu(HMENU menu) {
-  return vxh::win::RunningWindows("DestroyMenu").menus.erase(menu) == 1 ? TRUE : FALSE;
-}
+BOOL DestroyMenu(HMENU menu) { return vxh::win::RunningWindows("DestroyMenu").menus.erase(menu) == 1 ? TRUE : FALSE; }
 
 }  // extern "C"

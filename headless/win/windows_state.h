@@ -12,8 +12,8 @@
 #include <map>
 #include <vector>
 
-#include "headless/win/gdi_object_table.h"
 #include "headless/win/clock.h"
+#include "headless/win/gdi_object_table.h"
 #include "headless/win/gdi_text.h"
 #include "headless/win/message_queue.h"
 #include "headless/win/popup_menu.h"

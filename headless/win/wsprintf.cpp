@@ -29,10 +29,14 @@ int ReadNumber(const char*& p) {
 Spec ReadSpec(const char*& p) {
   Spec s;
   for (;; ++p) {
-    if (*p == '-') s.left = true;
-    else if (*p == '0') s.zero = true;
-    else if (*p == '#') s.alternate = true;
-    else break;
+    if (*p == '-')
+      s.left = true;
+    else if (*p == '0')
+      s.zero = true;
+    else if (*p == '#')
+      s.alternate = true;
+    else
+      break;
   }
   s.width = ReadNumber(p);
   if (*p == '.') {
@@ -70,8 +74,8 @@ std::string FormatInteger(const Spec& s, std::va_list& args) {
   if (s.conversion == 'd' || s.conversion == 'i') {
     const std::int32_t signed_value =
         s.size == 'h' ? static_cast<std::int16_t>(value) : static_cast<std::int32_t>(value);
-    const std::uint32_t magnitude = signed_value < 0 ? 0u - static_cast<std::uint32_t>(signed_value)
-                                                     : static_cast<std::uint32_t>(signed_value);
+    const std::uint32_t magnitude =
+        signed_value < 0 ? 0u - static_cast<std::uint32_t>(signed_value) : static_cast<std::uint32_t>(signed_value);
     return Pad(Digits(magnitude, 10, false), signed_value < 0 ? "-" : "", s);
   }
   if (s.conversion == 'u') return Pad(Digits(value, 10, false), "", s);
@@ -89,12 +93,15 @@ std::string FormatString(const Spec& s, std::va_list& args) {
 
 std::string FormatOne(const Spec& s, std::va_list& args) {
   switch (s.conversion) {
-    case 'd': case 'i': case 'u': case 'x': case 'X':
-      return FormatInteger(s, args);
-    case 's': case 'S':
-      return FormatString(s, args);
-    case 'c': case 'C':
-      return Pad(std::string(1, static_cast<char>(va_arg(args, int))), "", s);
+    case 'd':
+    case 'i':
+    case 'u':
+    case 'x':
+    case 'X': return FormatInteger(s, args);
+    case 's':
+    case 'S': return FormatString(s, args);
+    case 'c':
+    case 'C': return Pad(std::string(1, static_cast<char>(va_arg(args, int))), "", s);
     default:
       throw HostFault(std::string("wsprintfA: the conversion \"%") + (s.conversion ? s.conversion : ' ') +
                       "\" is not one Windows formats");

@@ -40,8 +40,6 @@ std::string ScratchDir(const std::string& name) {
   return dir.string();
 }
 
-void WriteFile(const std::string& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
+void WriteFile(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
 }  // namespace vxtest

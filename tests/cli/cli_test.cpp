@@ -8,8 +8,7 @@ namespace {
 TEST(Cli, AboutPrintsTheAboutText) {
   const CliResult r = RunCli("about");
   EXPECT_EQ(r.status, 0);
-  EXPECT_NE(r.out.find("User commands:\n\nVXLAYERS, VXHIDEF, VXSHOWF, VXTHAWF, VXFREEZEF\nVXMTRIM,"),
-            std::string::npos)
+  EXPECT_NE(r.out.find("User commands:\n\nVXLAYERS, VXHIDEF, VXSHOWF, VXTHAWF, VXFREEZEF\nVXMTRIM,"), std::string::npos)
       << r.out;
 }
 

@@ -17,7 +17,7 @@ struct ExitCase {
   const char* what;
   const char* arguments;  // {dir} is the scratch folder
   int status;
-  const char* says;       // the output holds this, {dir} replaced; "" for nothing to check
+  const char* says;  // the output holds this, {dir} replaced; "" for nothing to check
 };
 
 void PrintTo(const ExitCase& c, std::ostream* os) { *os << c.what; }
@@ -66,13 +66,11 @@ TEST_P(CliExitStatus, IsTheDocumentedOneWithAMessageThatSaysWhy) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, CliExitStatus,
     testing::Values(
-        ExitCase{"help", "--help", 0, "Subcommands:"},
-        ExitCase{"run help", "run --help", 0, "--transcript"},
+        ExitCase{"help", "--help", 0, "Subcommands:"}, ExitCase{"run help", "run --help", 0, "--transcript"},
         ExitCase{"help subcommand", "help", 0, "convert"},
         ExitCase{"help of one subcommand", "help convert", 0, "Drawing to write"},
         ExitCase{"help of an unknown subcommand", "help frobnicate", 2, "vorlix: unknown subcommand \"frobnicate\""},
-        ExitCase{"version", "--version", 0, "vorlix 0."},
-        ExitCase{"no subcommand", "", 2, "vorlix: "},
+        ExitCase{"version", "--version", 0, "vorlix 0."}, ExitCase{"no subcommand", "", 2, "vorlix: "},
         ExitCase{"unknown subcommand", "frobnicate", 2, "vorlix: unknown subcommand \"frobnicate\""},
         ExitCase{"unknown registry subcommand", "registry frob", 2, "vorlix: unknown subcommand \"registry frob\""},
         ExitCase{"unknown option", "run {dir}/draw.vxs --bogus", 2, "vorlix: "},

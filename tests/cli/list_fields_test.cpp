@@ -28,9 +28,9 @@ constexpr std::uint16_t kDashed = 2;         // a new drawing's line style 2
 Record Symbol(const std::string& name, bool mirrored) {
   Record r = vxtest::Blank(vx::kKindSymbol, vx::SymbolSize(static_cast<std::uint32_t>(name.size())));
   constexpr std::size_t kRow = 32;
-  vx::PutF64(r.data(), vx::kSymMatrix, 0);                       // x axis: (0, 2)
+  vx::PutF64(r.data(), vx::kSymMatrix, 0);  // x axis: (0, 2)
   vx::PutF64(r.data(), vx::kSymMatrix + kRow, 2);
-  vx::PutF64(r.data(), vx::kSymMatrix + 8, mirrored ? 3 : -3);   // y axis: (-3, 0)
+  vx::PutF64(r.data(), vx::kSymMatrix + 8, mirrored ? 3 : -3);  // y axis: (-3, 0)
   vx::PutF64(r.data(), vx::kSymMatrix + kRow + 8, 0);
   vx::PutF64(r.data(), vx::kSymInsertX, 3);
   vx::PutF64(r.data(), vx::kSymInsertY, 4);
@@ -101,11 +101,13 @@ TEST_F(ListFields, JsonIsValidAndListsTheTables) {
 }
 
 TEST_F(ListFields, EveryEntityNamesItsLayerColourAndLineStyle) {
-  EXPECT_TRUE(InJson("{\"kind\":2,\"name\":\"line\",\"layer\":5,\"points\":[[0,0],[10,0]],"
-                     "\"layer_name\":\"Walls\",\"colour\":\"#ff0000\",\"line_style\":\"Dashed\"}"))
+  EXPECT_TRUE(
+      InJson("{\"kind\":2,\"name\":\"line\",\"layer\":5,\"points\":[[0,0],[10,0]],"
+             "\"layer_name\":\"Walls\",\"colour\":\"#ff0000\",\"line_style\":\"Dashed\"}"))
       << json_->out;
-  EXPECT_TRUE(InText("line: layer 5, points (0, 0) (10, 0), layer name \"Walls\", colour #ff0000, "
-                     "line style \"Dashed\"\n"))
+  EXPECT_TRUE(
+      InText("line: layer 5, points (0, 0) (10, 0), layer name \"Walls\", colour #ff0000, "
+             "line style \"Dashed\"\n"))
       << text_->out;
   EXPECT_TRUE(InJson("\"layer_name\":\"0\",\"colour\":\"bylayer\",\"line_style\":null")) << json_->out;
 }

@@ -11,7 +11,8 @@ namespace {
 
 int PictureHeight(const std::string& png) {
   cairo_surface_t* surface = cairo_image_surface_create_from_png(png.c_str());
-  const int height = cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS ? cairo_image_surface_get_height(surface) : -1;
+  const int height =
+      cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS ? cairo_image_surface_get_height(surface) : -1;
   cairo_surface_destroy(surface);
   return height;
 }
@@ -19,7 +20,7 @@ int PictureHeight(const std::string& png) {
 struct MenuCase {
   const char* name;
   const char* file;
-  int rows;        // items
+  int rows;  // items
   int separators;
 };
 
@@ -37,12 +38,12 @@ TEST_P(MenuPicture, HasARowPerItemAndARulePerSeparator) {
   EXPECT_EQ(PictureHeight(dir + "/menu.png"), 6 + 22 * GetParam().rows + 9 * GetParam().separators);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, MenuPicture,
-    testing::Values(MenuCase{"OneItem", "Circle:CIRP;0,0;1,0\r\n", 1, 0},
-                    MenuCase{"ItemsAndSeparators", "A:LINE;\r\n-\r\nB\r\n-x:y\r\n:nothing\r\nC:CIRP;\r\n", 3, 2},
-                    MenuCase{"LineFeedsOnly", "A:LINE;\nB:BOX;\n", 2, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Files, MenuPicture,
+                         testing::Values(MenuCase{"OneItem", "Circle:CIRP;0,0;1,0\r\n", 1, 0},
+                                         MenuCase{"ItemsAndSeparators",
+                                                  "A:LINE;\r\n-\r\nB\r\n-x:y\r\n:nothing\r\nC:CIRP;\r\n", 3, 2},
+                                         MenuCase{"LineFeedsOnly", "A:LINE;\nB:BOX;\n", 2, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MenuPictureErrors, AMenuWithoutItemsOrAnUnknownTypeIsBadInput) {
   const std::string dir = ScratchDir("menu-picture-errors");

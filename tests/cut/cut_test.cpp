@@ -231,12 +231,12 @@ TEST_P(CutDialog, ControlsThatDoNotApplyRefuseInput) {
   EXPECT_NE(error.find(GetParam().control), std::string::npos) << error;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Enabling, CutDialog,
-    ::testing::Values(DisabledCase{"{1043; 1045; press ok}", "1045"},  // no side to keep for a copy
-                      DisabledCase{"{1038=4; press ok}", "1038"},      // no scale but for a copy
-                      DisabledCase{"{1041; 1049=0; press ok}", "1049"},
-                      DisabledCase{"{1043; 1042; 1038=4; press ok}", "1038"}));
+INSTANTIATE_TEST_SUITE_P(Enabling, CutDialog,
+                         ::testing::Values(DisabledCase{"{1043; 1045; press ok}",
+                                                        "1045"},                        // no side to keep for a copy
+                                           DisabledCase{"{1038=4; press ok}", "1038"},  // no scale but for a copy
+                                           DisabledCase{"{1041; 1049=0; press ok}", "1049"},
+                                           DisabledCase{"{1043; 1042; 1038=4; press ok}", "1038"}));
 
 TEST_F(Cut, ControlsFollowTheOperationAndBoundaryChosen) {
   Run("VXCUT;{1043; 1038=4; 1041; 1049=0; press ok};<esc>");

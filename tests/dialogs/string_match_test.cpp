@@ -15,13 +15,26 @@ struct MatchCase {
 
 TEST(StringMatch, WildcardRules) {
   const MatchCase cases[] = {
-      {"ANSI31", "ansi31", true},  {"ANSI3", "ANSI31", false}, {"AN*", "ANSI31", true},
-      {"*31", "ANSI31", true},     {"*S*", "ANSI31", true},    {"A?SI31", "ANSI31", true},
-      {"A?SI31", "ASI31", false},  {"*", "", true},            {"", "", true},
-      {"", "a", false},            {"=AN", "ANSI31", true},    {"=AN", "BANANA", false},
-      {"=a?s", "ANSI31", true},    {"=", "anything", true},    {"=ANSI31", "ANSI31", true},
-      {"a*b*c", "aXbYc", true},    {"a*b*c", "aXbY", false},   {"**x", "x", true},
-      {"=*1", "ANSI31", true},     {"?", "", false},
+      {"ANSI31", "ansi31", true},
+      {"ANSI3", "ANSI31", false},
+      {"AN*", "ANSI31", true},
+      {"*31", "ANSI31", true},
+      {"*S*", "ANSI31", true},
+      {"A?SI31", "ANSI31", true},
+      {"A?SI31", "ASI31", false},
+      {"*", "", true},
+      {"", "", true},
+      {"", "a", false},
+      {"=AN", "ANSI31", true},
+      {"=AN", "BANANA", false},
+      {"=a?s", "ANSI31", true},
+      {"=", "anything", true},
+      {"=ANSI31", "ANSI31", true},
+      {"a*b*c", "aXbYc", true},
+      {"a*b*c", "aXbY", false},
+      {"**x", "x", true},
+      {"=*1", "ANSI31", true},
+      {"?", "", false},
   };
   for (const MatchCase& c : cases)
     EXPECT_EQ(WildcardMatch(c.pattern, c.text), c.match) << "\"" << c.pattern << "\" on \"" << c.text << "\"";

@@ -43,8 +43,7 @@ TEST_P(AddressSetAgainstReference, AgreesAfterEveryChange) {
 
 INSTANTIATE_TEST_SUITE_P(Workloads, AddressSetAgainstReference,
                          testing::Values(Workload{"neighbouring_records", 16, 3000},
-                                         Workload{"page_aligned", 4096, 500},
-                                         Workload{"unaligned", 7, 20000}),
+                                         Workload{"page_aligned", 4096, 500}, Workload{"unaligned", 7, 20000}),
                          [](const testing::TestParamInfo<Workload>& info) { return info.param.name; });
 
 TEST(AddressSet, NullIsNeverAMember) {

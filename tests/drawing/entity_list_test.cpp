@@ -19,7 +19,9 @@ TEST(EntityListTest, WalkReturnsTheFirstNonZeroCallbackResultAndStopsThere) {
   Document doc;
   vx::DList* work = doc.WorkDL();
   AddLines(work, 5);
-  struct Probe { int calls = 0; };
+  struct Probe {
+    int calls = 0;
+  };
   Probe probe;
   const int result = work->Walk(
       [](vx::DList*, vx::Entity e, std::intptr_t p, std::intptr_t stop_at) {
@@ -50,7 +52,8 @@ TEST(EntityListTest, TextRecordFollowsItsTextThroughResize) {
   Document doc;
   vx::DList* work = doc.WorkDL();
   vx::Entity text = work->AddRecord(vxtest::BareText("start").data());
-  for (const std::string& s : std::vector<std::string>{"", "a much longer text than before", "mid", std::string(300, 'x')}) {
+  for (const std::string& s :
+       std::vector<std::string>{"", "a much longer text than before", "mid", std::string(300, 'x')}) {
     const std::uint32_t size = vx::TextSize(static_cast<std::uint32_t>(s.size()));
     vx::PutF64(text, vx::kTextX, 7.5);
     text = work->Resize(work->OpenForChange(text), size);
@@ -81,17 +84,24 @@ TEST(EntityListTest, WalkFiltersCombineSelectionAndLayerState) {
   vx::DList* work = doc.WorkDL();
   // x1: 1 plain, 2 plain selected, 3 hidden, 4 hidden selected, 5 frozen,
   // 6 frozen selected, 7 removed selected, 8 on a layer the table lacks.
-  struct Spec { int layer; bool selected; bool removed; };
-  const Spec specs[] = {{0, false, false}, {0, true, false},      {hidden, false, false},
-                        {hidden, true, false}, {frozen, false, false}, {frozen, true, false},
-                        {0, true, true},       {999, false, false}};
+  struct Spec {
+    int layer;
+    bool selected;
+    bool removed;
+  };
+  const Spec specs[] = {{0, false, false},      {0, true, false},      {hidden, false, false}, {hidden, true, false},
+                        {frozen, false, false}, {frozen, true, false}, {0, true, true},        {999, false, false}};
   double x = 1;
   for (const Spec& s : specs) {
-    vx::Entity e = work->AddRecord(vxtest::OnLayer(vxtest::Line(x++, 0, 0, 0), static_cast<std::uint16_t>(s.layer)).data());
+    vx::Entity e =
+        work->AddRecord(vxtest::OnLayer(vxtest::Line(x++, 0, 0, 0), static_cast<std::uint16_t>(s.layer)).data());
     if (s.selected) work->Commit(e);
     if (s.removed) work->Remove(e);
   }
-  struct Case { int filter; std::vector<double> expected; };
+  struct Case {
+    int filter;
+    std::vector<double> expected;
+  };
   const Case cases[] = {
       {vx::kWalkAll, {1, 2, 3, 4, 5, 6, 8}},
       {vx::kWalkSelected, {2, 4, 6}},
@@ -127,7 +137,11 @@ int MoveToBack(vx::DList* list, vx::Entity e, std::intptr_t anchor_slot, std::in
 }
 
 TEST(EntityListTest, MovingEntitiesDuringAWalkKeepsTheirOrder) {
-  struct Case { vx::WalkCallback move; bool anchor_is_last; std::vector<double> expected; };
+  struct Case {
+    vx::WalkCallback move;
+    bool anchor_is_last;
+    std::vector<double> expected;
+  };
   const Case cases[] = {{MoveToFront, true, {1, 3, 2, 4}}, {MoveToBack, false, {2, 4, 1, 3}}};
   for (const Case& c : cases) {
     Document doc;
@@ -145,9 +159,9 @@ TEST(EntityListTest, MovingEntitiesDuringAWalkKeepsTheirOrder) {
 int FreeResizeOrAppend(vx::DList* list, vx::Entity e, std::intptr_t visits, std::intptr_t) {
   reinterpret_cast<std::vector<double>*>(visits)->push_back(vx::GetF64(e, vx::kLineX1));
   switch (static_cast<int>(vx::GetF64(e, vx::kLineX1))) {
-    case 1: list->Free(e); break;                             // the current one
+    case 1: list->Free(e); break;  // the current one
     case 2: list->AddRecord(vxtest::Line(99, 0, 0, 0).data()); break;
-    case 3: list->Resize(e, vx::kLineSize); break;            // moves the record
+    case 3: list->Resize(e, vx::kLineSize); break;  // moves the record
     case 4: list->Remove(e); break;
     default: break;
   }
@@ -184,16 +198,23 @@ TEST(EntityListTest, CopyInCopiesMemberListsDeeplyAndUnselected) {
   ASSERT_NE(copied, members);
   EXPECT_EQ(WalkOrder(copied), (std::vector<double>{10, 11, 0}));
   vx::Entity copied_inner = nullptr;
-  copied->Walk([](vx::DList*, vx::Entity e, std::intptr_t out, std::intptr_t) {
-    if (vx::GetI8(e, vx::kHdrKind) == vx::kKindGroup) *reinterpret_cast<vx::Entity*>(out) = e;
-    return 0;
-  }, 0, reinterpret_cast<std::intptr_t>(&copied_inner));
+  copied->Walk(
+      [](vx::DList*, vx::Entity e, std::intptr_t out, std::intptr_t) {
+        if (vx::GetI8(e, vx::kHdrKind) == vx::kKindGroup) *reinterpret_cast<vx::Entity*>(out) = e;
+        return 0;
+      },
+      0, reinterpret_cast<std::intptr_t>(&copied_inner));
   ASSERT_NE(copied_inner, nullptr);
   EXPECT_EQ(WalkOrder(copied->MemberList(copied_inner)), (std::vector<double>{20, 21, 22}));
 
   // Changing the copy leaves the original alone.
-  copied->MemberList(copied_inner)->Walk(
-      [](vx::DList* l, vx::Entity e, std::intptr_t, std::intptr_t) { l->Free(e); return 0; }, 0);
+  copied->MemberList(copied_inner)
+      ->Walk(
+          [](vx::DList* l, vx::Entity e, std::intptr_t, std::intptr_t) {
+            l->Free(e);
+            return 0;
+          },
+          0);
   EXPECT_EQ(WalkOrder(members->MemberList(inner)), (std::vector<double>{20, 21, 22}));
   temp->Commit(copy);
   EXPECT_EQ(temp->Test(copy), 0);

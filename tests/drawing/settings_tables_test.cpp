@@ -16,9 +16,8 @@ namespace {
 
 std::vector<std::string> Names(const Document& doc, int table, std::size_t name_offset) {
   std::vector<std::string> names;
-  ForEachRecord(doc.Tables(), table, [&](const std::uint8_t* r) {
-    names.emplace_back(reinterpret_cast<const char*>(r + name_offset));
-  });
+  ForEachRecord(doc.Tables(), table,
+                [&](const std::uint8_t* r) { names.emplace_back(reinterpret_cast<const char*>(r + name_offset)); });
   return names;
 }
 
@@ -29,11 +28,11 @@ TEST(SettingsTablesTest, ANewDrawingHasTheTablesAUserExpects) {
   EXPECT_EQ(Names(doc, vx::kTableLineStyles, vx::kLStyleName),
             (std::vector<std::string>{"Solid", "Dashed", "Dotted", "Dash dot", "Center", "Hidden"}));
   EXPECT_EQ(Names(doc, vx::kTableFillStyles, vx::kFillName),
-            (std::vector<std::string>{".25 Right Diagonal", ".25 Left Diagonal", ".25 Crosshatch",
-                                      ".5 Horizontal", ".5 Vertical"}));
+            (std::vector<std::string>{".25 Right Diagonal", ".25 Left Diagonal", ".25 Crosshatch", ".5 Horizontal",
+                                      ".5 Vertical"}));
   EXPECT_EQ(Names(doc, vx::kTableFonts, vx::kFontName),
-            (std::vector<std::string>{"Simplex", "Duplex", "Complex", "Italic", "DejaVu Sans",
-                                      "Liberation Sans", "Liberation Serif"}));
+            (std::vector<std::string>{"Simplex", "Duplex", "Complex", "Italic", "DejaVu Sans", "Liberation Sans",
+                                      "Liberation Serif"}));
   const std::uint8_t* layer = CurrentRecord(doc.Tables(), vx::kTableLayers);
   ASSERT_NE(layer, nullptr);
   EXPECT_STREQ(reinterpret_cast<const char*>(layer + vx::kLayerName), "0");
@@ -50,9 +49,12 @@ TEST(SettingsTablesTest, ANewDrawingHasTheTablesAUserExpects) {
 
 TEST(SettingsTablesTest, LineFamilyFillStylesHoldTheirFamilies) {
   Document doc;
-  struct Case { const char* name; std::uint32_t families; float spacing; };
-  const Case cases[] = {{".25 Right Diagonal", 1, 0.25f}, {".25 Crosshatch", 2, 0.25f},
-                        {".5 Vertical", 1, 0.5f}};
+  struct Case {
+    const char* name;
+    std::uint32_t families;
+    float spacing;
+  };
+  const Case cases[] = {{".25 Right Diagonal", 1, 0.25f}, {".25 Crosshatch", 2, 0.25f}, {".5 Vertical", 1, 0.5f}};
   for (const Case& c : cases) {
     const std::uint8_t* style = FindRecordByName(doc.Tables(), vx::kTableFillStyles, vx::kFillName, c.name);
     ASSERT_NE(style, nullptr) << c.name;
@@ -75,9 +77,13 @@ TEST(SettingsTablesTest, LayersAreAddedOnceAndMadeCurrentByName) {
   EXPECT_FALSE(SetCurrentLayer(doc, "Roof"));
   EXPECT_EQ(CurrentId(doc.Tables(), vx::kTableLayers), walls);
   EXPECT_EQ(FindLayer(doc, "Roof"), -1);
-  EXPECT_EQ(TableRuleViolation(vx::kTableLayers, doc.Tables().Table(vx::kTableLayers),
-                               doc.Tables().Length(vx::kTableLayers)), "");
-  struct Bad { std::string name; const char* message; };
+  EXPECT_EQ(
+      TableRuleViolation(vx::kTableLayers, doc.Tables().Table(vx::kTableLayers), doc.Tables().Length(vx::kTableLayers)),
+      "");
+  struct Bad {
+    std::string name;
+    const char* message;
+  };
   const Bad bad[] = {{"", "empty"}, {std::string(40, 'L'), "longer than 31"}};
   for (const Bad& b : bad) {
     try {

@@ -37,20 +37,24 @@ struct Drawing {
 
 vx::Entity FirstOf(vx::DList* list) {
   vx::Entity first = nullptr;
-  list->Walk([](vx::DList*, vx::Entity e, std::intptr_t out, std::intptr_t) {
-    *reinterpret_cast<vx::Entity*>(out) = e;
-    return 1;
-  }, 0, reinterpret_cast<std::intptr_t>(&first));
+  list->Walk(
+      [](vx::DList*, vx::Entity e, std::intptr_t out, std::intptr_t) {
+        *reinterpret_cast<vx::Entity*>(out) = e;
+        return 1;
+      },
+      0, reinterpret_cast<std::intptr_t>(&first));
   return first;
 }
 
 vx::Entity TextOf(vx::DList* list) {
   vx::Entity text = nullptr;
-  list->Walk([](vx::DList*, vx::Entity e, std::intptr_t out, std::intptr_t) {
-    if (vx::GetI8(e, vx::kHdrKind) != vx::kKindText) return 0;
-    *reinterpret_cast<vx::Entity*>(out) = e;
-    return 1;
-  }, 0, reinterpret_cast<std::intptr_t>(&text));
+  list->Walk(
+      [](vx::DList*, vx::Entity e, std::intptr_t out, std::intptr_t) {
+        if (vx::GetI8(e, vx::kHdrKind) != vx::kKindText) return 0;
+        *reinterpret_cast<vx::Entity*>(out) = e;
+        return 1;
+      },
+      0, reinterpret_cast<std::intptr_t>(&text));
   return text;
 }
 
@@ -62,12 +66,14 @@ struct Change {
 const std::vector<Change>& Changes() {
   static const std::vector<Change> changes = {
       {"add record", [](Drawing& d) { d.work->Commit(d.work->AddRecord(vxtest::Line(5, 5, 6, 6).data())); }},
-      {"new record", [](Drawing& d) {
+      {"new record",
+       [](Drawing& d) {
          vx::Entity e = d.work->NewRecord(vx::kKindCircle, vx::kCircleSize);
          vx::PutF64(e, vx::kCircleR, 3);
          d.work->Commit(e);
        }},
-      {"open for change", [](Drawing& d) {
+      {"open for change",
+       [](Drawing& d) {
          vx::Entity e = d.work->OpenForChange(d.lines[1]);
          vx::PutF64(e, vx::kLineY2, 123);
          d.work->Commit(e);
@@ -75,7 +81,8 @@ const std::vector<Change>& Changes() {
       {"remove", [](Drawing& d) { d.work->Remove(d.lines[0]); }},
       {"restore", [](Drawing& d) { d.work->Restore(d.lines[3]); }},
       {"free", [](Drawing& d) { d.work->Free(d.lines[2]); }},
-      {"resize text", [](Drawing& d) {
+      {"resize text",
+       [](Drawing& d) {
          vx::Entity t = d.work->Resize(d.work->OpenForChange(TextOf(d.work)), vx::TextSize(12));
          std::memcpy(t + vx::kTextString, "longer label", 13);
          d.work->Commit(t);
@@ -83,24 +90,26 @@ const std::vector<Change>& Changes() {
       {"place before", [](Drawing& d) { d.work->PlaceBefore(d.group, d.lines[0]); }},
       {"place after", [](Drawing& d) { d.work->PlaceAfter(d.lines[0], d.group); }},
       {"copy in", [](Drawing& d) { d.work->CopyIn(d.group); }},
-      {"member changes", [](Drawing& d) {
+      {"member changes",
+       [](Drawing& d) {
          d.members->Free(FirstOf(d.members));
          d.members->AddRecord(vxtest::Line(50, 0, 0, 0).data());
        }},
-      {"new group with members", [](Drawing& d) {
+      {"new group with members",
+       [](Drawing& d) {
          vx::Entity g = d.work->AddRecord(vxtest::Group().data());
          AddLines(d.work->MakeMemberList(g), 2, 70);
          d.work->PlaceBefore(g, d.lines[1]);
        }},
-      {"member list of an existing entity", [](Drawing& d) {
-         AddLines(d.work->MakeMemberList(d.lines[1]), 1, 80);
-       }},
-      {"members changed in place with their opened group", [](Drawing& d) {
+      {"member list of an existing entity", [](Drawing& d) { AddLines(d.work->MakeMemberList(d.lines[1]), 1, 80); }},
+      {"members changed in place with their opened group",
+       [](Drawing& d) {
          vx::Entity g = d.work->OpenForChange(d.group);
          vx::PutF64(FirstOf(d.members), vx::kLineY2, 99);
          d.work->Commit(g);
        }},
-      {"resize then free in one step", [](Drawing& d) {
+      {"resize then free in one step",
+       [](Drawing& d) {
          vx::Entity e = d.work->Resize(d.lines[1], vx::kLineSize);
          d.work->Free(e);
        }},

@@ -11,8 +11,8 @@
 #include "headless/drawing/document.h"
 #include "headless/drawing/entity_list.h"
 #include "headless/drawing/settings_tables.h"
-#include "headless/dxf/dxf_records.h"
 #include "headless/dxf/dxf_file.h"
+#include "headless/dxf/dxf_records.h"
 #include "headless/kvd/kvd_file.h"
 #include "host/entity_layout.h"
 #include "host/record.h"
@@ -84,9 +84,10 @@ TEST_P(DxfFidelityTest, WrittenBackThroughKvdShowsWhatTheFileShowed) {
 INSTANTIATE_TEST_SUITE_P(
     EzdxfFiles, DxfFidelityTest,
     testing::Values(
-        FidelityCase{"layers_linetypes.dxf",
-                     {"1 layer \"A layer name far longer than thirty-one bytes\" renamed \"A layer name far longer than th\""},
-                     {"A layer name far longer than thirty-one bytes=A layer name far longer than th"}},
+        FidelityCase{
+            "layers_linetypes.dxf",
+            {"1 layer \"A layer name far longer than thirty-one bytes\" renamed \"A layer name far longer than th\""},
+            {"A layer name far longer than thirty-one bytes=A layer name far longer than th"}},
         FidelityCase{"texts_utf8.dxf", {"13 characters code page 1252 cannot hold (kept as \\U+XXXX)"}, {}},
         FidelityCase{"texts_1252.dxf", {"13 characters code page 1252 cannot hold (kept as \\U+XXXX)"}, {}},
         FidelityCase{"texts_1251.dxf", {"13 characters code page 1252 cannot hold (kept as \\U+XXXX)"}, {}},
@@ -100,7 +101,8 @@ INSTANTIATE_TEST_SUITE_P(
                       "1 TEXT text style \"Narrow\" (drawn in the drawing's text font)"},
                      {}},
         FidelityCase{"staggered_hatch.dxf",
-                     {"1 HATCH pattern line whose dashes shift from line to line (drawn without the shift)"}, {}}),
+                     {"1 HATCH pattern line whose dashes shift from line to line (drawn without the shift)"},
+                     {}}),
     [](const testing::TestParamInfo<FidelityCase>& info) {
       std::string name = info.param.file;
       return name.substr(0, name.find('.'));
@@ -118,23 +120,30 @@ TEST(DxfAttributeTest, AttributesAreMembersOfTheirInstance) {
     if (vx::GetI8(e, vx::kHdrKind) != vx::kKindSymbol) return;
     import.doc->Work().Members(e)->ForEach([&](vx::Entity m) {
       if (vx::GetI8(m, vx::kHdrKind) != vx::kKindAttribute) return;
-      // The block's definitions come along with its entities.
-      if ((vx::GetU16(m, vx::kAttrFlags) & kAttrDefinition) != 0) return;
-      EXPECT_EQ(vx::GetU16(m, vx::kHdrLayer), tags);
-      const dxf::AttributeText a = dxf::AttributeTextOf(m);
-      found.emplace_back(a.tag, a.value);
-      // The first reference is at (30, 0) scaled 1.5: its NUMBER sits at the
-      // definition's point.
-      if (a.value == "D1") {
-        EXPECT_NEAR(a.point.x, 0.1, 1e-9);
-        EXPECT_NEAR(a.point.y, 2.2, 1e-9);
-      }
-    });
-  });
-  const std::vector<std::pair<std::string, std::string>> expected = {
-      {"NUMBER", "D1"}, {"MAKER", "Sch\xFC" "co"}, {"NUMBER", "D2"}, {"MAKER", "Sch\xFC" "co"}};
-  EXPECT_EQ(found, expected);
-}
+    // The block's definitions come along with its entities.
+    if ((vx::GetU16(m, vx::kAttrFlags) & kAttrDefinition) != 0) return;
+    EXPECT_EQ(vx::GetU16(m, vx::kHdrLayer), tags);
+    const dxf::AttributeText a = dxf::AttributeTextOf(m);
+    found.emplace_back(a.tag, a.value);
+    // The first reference is at (30, 0) scaled 1.5: its NUMBER sits at the
+    // definition's point.
+    if (a.value == "D1") {
+      EXPECT_NEAR(a.point.x, 0.1, 1e-9);
+      EXPECT_NEAR(a.point.y, 2.2, 1e-9);
+    }
+});
+}  // namespace
+);
+const std::vector<std::pair<std::string, std::string>> expected = {{"NUMBER", "D1"},
+                                                                   {"MAKER",
+                                                                    "Sch\xFC"
+                                                                    "co"},
+                                                                   {"NUMBER", "D2"},
+                                                                   {"MAKER",
+                                                                    "Sch\xFC"
+                                                                    "co"}};
+EXPECT_EQ(found, expected);
+}  // namespace vxh
 
 }  // namespace
 }  // namespace vxh

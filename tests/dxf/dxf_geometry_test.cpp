@@ -106,15 +106,14 @@ class SplineProblemTest : public testing::TestWithParam<ProblemCase> {};
 
 TEST_P(SplineProblemTest, IsNamed) { EXPECT_STRNE(SplineProblem(GetParam().spline), ""); }
 
-INSTANTIATE_TEST_SUITE_P(
-    Broken, SplineProblemTest,
-    testing::Values(ProblemCase{"DegreeZero", {0, {0, 1}, {{0, 0}}, {}}},
-                    ProblemCase{"TooFewKnots", {2, {0, 0, 1}, {{0, 0}, {1, 1}, {2, 0}}, {}}},
-                    ProblemCase{"DecreasingKnots", {1, {0, 2, 1, 3}, {{0, 0}, {1, 1}}, {}}},
-                    ProblemCase{"EmptyRange", {1, {0, 0, 0, 0}, {{0, 0}, {1, 1}}, {}}},
-                    ProblemCase{"NegativeWeight", {1, {0, 0, 1, 1}, {{0, 0}, {1, 1}}, {1, -1}}},
-                    ProblemCase{"NanKnot", {1, {0, 0, NAN, 1}, {{0, 0}, {1, 1}}, {}}}),
-    [](const testing::TestParamInfo<ProblemCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Broken, SplineProblemTest,
+                         testing::Values(ProblemCase{"DegreeZero", {0, {0, 1}, {{0, 0}}, {}}},
+                                         ProblemCase{"TooFewKnots", {2, {0, 0, 1}, {{0, 0}, {1, 1}, {2, 0}}, {}}},
+                                         ProblemCase{"DecreasingKnots", {1, {0, 2, 1, 3}, {{0, 0}, {1, 1}}, {}}},
+                                         ProblemCase{"EmptyRange", {1, {0, 0, 0, 0}, {{0, 0}, {1, 1}}, {}}},
+                                         ProblemCase{"NegativeWeight", {1, {0, 0, 1, 1}, {{0, 0}, {1, 1}}, {1, -1}}},
+                                         ProblemCase{"NanKnot", {1, {0, 0, NAN, 1}, {{0, 0}, {1, 1}}, {}}}),
+                         [](const testing::TestParamInfo<ProblemCase>& info) { return std::string(info.param.name); });
 
 TEST(IsClampedUniformTest, TellsTrueTypeLikeKnotsFromOthers) {
   BSpline s;

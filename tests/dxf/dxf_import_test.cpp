@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <fstream>
 #include <map>
 #include <numbers>
 #include <set>
-#include <cstring>
 
 #include "headless/drawing/document.h"
 #include "headless/drawing/settings_tables.h"
@@ -58,7 +58,7 @@ TEST_F(EzdxfFileTest, EveryEntityLandsAsItsKind) {
   EXPECT_EQ(kinds[vx::kKindPath], 1);
   // closed LWPOLYLINE, closed POLYLINE, SOLID, 3DFACE, and the two HATCHes' filled outlines
   EXPECT_EQ(kinds[vx::kKindPolygon], 6);
-  EXPECT_EQ(kinds[vx::kKindGroup], 1);    // the polyline with a bulge
+  EXPECT_EQ(kinds[vx::kKindGroup], 1);  // the polyline with a bulge
   EXPECT_EQ(kinds[vx::kKindCircle], 1);
   EXPECT_EQ(kinds[vx::kKindArc], 1);
   EXPECT_EQ(kinds[vx::kKindEllipse], 1);
@@ -69,9 +69,7 @@ TEST_F(EzdxfFileTest, EveryEntityLandsAsItsKind) {
   EXPECT_EQ(kinds[vx::kKindSymbol], 1);
 }
 
-TEST_F(EzdxfFileTest, WhatHasNoTwinIsReportedByCount) {
-  EXPECT_EQ(SkippedSummary(*import_), "not kept: 1 XLINE");
-}
+TEST_F(EzdxfFileTest, WhatHasNoTwinIsReportedByCount) { EXPECT_EQ(SkippedSummary(*import_), "not kept: 1 XLINE"); }
 
 TEST_F(EzdxfFileTest, LineKeepsItsLayerAndLineType) {
   const vx::Entity line = OfKind(vx::kKindLine).at(0);
@@ -79,8 +77,8 @@ TEST_F(EzdxfFileTest, LineKeepsItsLayerAndLineType) {
   EXPECT_EQ(vx::GetF64(line, vx::kLineY2), 5);
   ASSERT_NE(Layer("Walls"), nullptr);
   EXPECT_EQ(vx::GetU16(line, vx::kHdrLayer), vx::GetU16(Layer("Walls"), vx::kLayerId));
-  const std::uint8_t* style = FindRecordByName(const_cast<Document&>(Doc()).Tables(), vx::kTableLineStyles,
-                                               vx::kLStyleName, "PHANTOMISH");
+  const std::uint8_t* style =
+      FindRecordByName(const_cast<Document&>(Doc()).Tables(), vx::kTableLineStyles, vx::kLStyleName, "PHANTOMISH");
   ASSERT_NE(style, nullptr);
   EXPECT_EQ(vx::GetU16(line, vx::kHdrLineStyle), vx::GetU16(style, vx::kLStyleNumber));
   ASSERT_EQ(vx::GetU16(style, vx::kLStyleDashCount), 4);
@@ -208,7 +206,8 @@ TEST_P(DxfRejectTest, FailsWithClearMessage) {
 INSTANTIATE_TEST_SUITE_P(
     Files, DxfRejectTest,
     testing::Values(RejectCase{"NanCoordinate", "nan_coordinate.dxf", "a LINE has a value that is not a finite number"},
-                    RejectCase{"InfiniteCoordinate", "infinite_coordinate.dxf", "a LINE has a value that is not a finite"},
+                    RejectCase{"InfiniteCoordinate", "infinite_coordinate.dxf",
+                               "a LINE has a value that is not a finite"},
                     RejectCase{"Truncated", "truncated.dxf", "truncated"},
                     RejectCase{"BinaryGarbage", "binary_garbage.dxf", "not an ASCII DXF file"},
                     RejectCase{"GroupCodeNotANumber", "bad_group_code.dxf", "group code \"ten\" is not a number"},
@@ -313,7 +312,8 @@ TEST(DxfTextImportTest, NothingAfterTheEofMarkerIsRead) {
   } cases[] = {
       {"nothing", ""},
       {"a line longer than dxflib reads", "999\n" + std::string(3000, 'x') + "\n"},
-      {"another section with a line", "0\nSECTION\n2\nENTITIES\n0\nLINE\n8\n0\n10\n5\n20\n5\n30\n0\n11\n6\n21\n6\n31\n0\n0\nENDSEC\n"},
+      {"another section with a line",
+       "0\nSECTION\n2\nENTITIES\n0\nLINE\n8\n0\n10\n5\n20\n5\n30\n0\n11\n6\n21\n6\n31\n0\n0\nENDSEC\n"},
       {"no line end at the end", "0\nSECTION"},
   };
   for (const auto& c : cases) {

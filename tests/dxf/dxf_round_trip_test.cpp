@@ -53,8 +53,12 @@ std::unique_ptr<Document> EveryKind() {
   work.Append(dxf::ArcRecord({1, 1}, 2, 0.25, 1.5, style).data());
   work.Append(dxf::EllipseRecord({3, 4}, 5, 2, 0.3, style).data());
   work.Append(dxf::EllipticalArcRecord({3, 4}, 5, 2, 0.3, 0.5, 2.0, style).data());
-  work.Append(dxf::CurveRecord(vx::kKindCurvePath, vx::kCurveBezier, {{0, 0}, {1, 2}, {2, 2}, {3, 0}, {4, -2}, {5, -1}, {6, 0}}, style).data());
-  work.Append(dxf::CurveRecord(vx::kKindClosedCurve, vx::kCurveBezier, {{0, 0}, {1, 2}, {2, 2}, {3, 0}, {2, -1}, {1, -1}, {0, 0}}, style).data());
+  work.Append(dxf::CurveRecord(vx::kKindCurvePath, vx::kCurveBezier,
+                               {{0, 0}, {1, 2}, {2, 2}, {3, 0}, {4, -2}, {5, -1}, {6, 0}}, style)
+                  .data());
+  work.Append(dxf::CurveRecord(vx::kKindClosedCurve, vx::kCurveBezier,
+                               {{0, 0}, {1, 2}, {2, 2}, {3, 0}, {2, -1}, {1, -1}, {0, 0}}, style)
+                  .data());
   work.Append(dxf::CurveRecord(vx::kKindCurvePath, vx::kCurveSpline, {{0, 0}, {1, 2}, {3, 2}, {4, 0}}, style).data());
   work.Append(dxf::CurveRecord(vx::kKindCurvePath, vx::kCurvePSpline, {{0, 0}, {1, 2}, {3, 2}, {4, 0}}, style).data());
   // Texts take the drawing's font and style on the way back: start from them.
@@ -87,11 +91,11 @@ void ExpectSameRecord(vx::Entity a, vx::Entity b, const std::string& where) {
   const int kind = vx::GetI8(a, vx::kHdrKind);
   std::size_t at = vx::kHeaderBytes;
   while (at < size) {
-    const bool text_part = (kind == vx::kKindText && at >= vx::kTextSpec) ||
-                           (kind == vx::kKindSymbol && at >= vx::kSymName) ||
-                           (kind == vx::kKindCurvePath || kind == vx::kKindClosedCurve ? at < vx::kCurveVertices && at != vx::kCurveSpan
-                                                                                       : false) ||
-                           ((kind == vx::kKindPath || kind == vx::kKindPolygon) && at < vx::kPolyVertices);
+    const bool text_part =
+        (kind == vx::kKindText && at >= vx::kTextSpec) || (kind == vx::kKindSymbol && at >= vx::kSymName) ||
+        (kind == vx::kKindCurvePath || kind == vx::kKindClosedCurve ? at < vx::kCurveVertices && at != vx::kCurveSpan
+                                                                    : false) ||
+        ((kind == vx::kKindPath || kind == vx::kKindPolygon) && at < vx::kPolyVertices);
     if (text_part || at + 8 > size) {
       EXPECT_EQ(a[at], b[at]) << where << " byte " << at;
       ++at;

@@ -30,7 +30,8 @@ struct StrictCase {
 };
 
 std::string Expand(std::string text, const std::string& dir) {
-  for (const auto& [mark, folder] : {std::pair<std::string, std::string>{"{data}", DataFile("")}, {"{dir}", dir + "/"}}) {
+  for (const auto& [mark, folder] :
+       {std::pair<std::string, std::string>{"{data}", DataFile("")}, {"{dir}", dir + "/"}}) {
     for (std::size_t at; (at = text.find(mark + "/")) != std::string::npos;) text.replace(at, mark.size() + 1, folder);
   }
   return text;
@@ -66,8 +67,8 @@ INSTANTIATE_TEST_SUITE_P(
         StrictCase{"RunInStrict", "run --strict {dir}/empty.vxs --in {data}/texts_paper_space.dxf", 1,
                    "not kept: 1 LINE in paper space", false},
         StrictCase{"WriteLossNamed", "convert {dir}/odd.kvd {dir}/out.dxf", 0, "not written: 1 entity", true},
-        StrictCase{"WriteLossStrict", "convert --strict {dir}/odd.kvd {dir}/out.dxf", 1, "(--strict): not written: 1 entity",
-                   false},
+        StrictCase{"WriteLossStrict", "convert --strict {dir}/odd.kvd {dir}/out.dxf", 1,
+                   "(--strict): not written: 1 entity", false},
         StrictCase{"RunOutStrict", "run --strict {dir}/empty.vxs --in {dir}/odd.kvd --out {dir}/out.dxf", 1,
                    "not written", false}),
     [](const testing::TestParamInfo<StrictCase>& info) { return std::string(info.param.name); });

@@ -15,24 +15,28 @@ class PlainMTextTest : public testing::TestWithParam<MTextCase> {};
 
 TEST_P(PlainMTextTest, StripsFormatting) { EXPECT_EQ(PlainMText(GetParam().in), GetParam().out); }
 
-INSTANTIATE_TEST_SUITE_P(
-    Codes, PlainMTextTest,
-    testing::Values(MTextCase{"Paragraphs", "one\\Ptwo", "one\r\ntwo"},
-                    MTextCase{"FontSwitchInGroup", "{\\fArial|b1;Bold} text", "Bold text"},
-                    MTextCase{"HeightAndColour", "\\H2.5;\\C1;red", "red"},
-                    MTextCase{"StackedFraction", "\\S1/2;", "1/2"},
-                    MTextCase{"StackedTolerance", "\\S+0.1^-0.2;", "+0.1/-0.2"},
-                    MTextCase{"EscapedBackslashAndBraces", "a\\\\b\\{c\\}", "a\\b{c}"},
-                    MTextCase{"NonBreakingSpace", "a\\~b", "a b"},
-                    MTextCase{"UnicodeEscape", "\\U+00B0C", "\xB0" "C"},
-                    MTextCase{"UnicodeWithout1252TwinStaysAnEscape", "\\U+4E2D", "\\U+4E2D"},
-                    MTextCase{"UnderlineToggles", "\\Lunder\\l", "under"},
-                    MTextCase{"UnterminatedSwitch", "x\\H2.5", "x"},
-                    MTextCase{"TrailingBackslash", "x\\", "x\\"}),
-    [](const testing::TestParamInfo<MTextCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Codes, PlainMTextTest,
+                         testing::Values(MTextCase{"Paragraphs", "one\\Ptwo", "one\r\ntwo"},
+                                         MTextCase{"FontSwitchInGroup", "{\\fArial|b1;Bold} text", "Bold text"},
+                                         MTextCase{"HeightAndColour", "\\H2.5;\\C1;red", "red"},
+                                         MTextCase{"StackedFraction", "\\S1/2;", "1/2"},
+                                         MTextCase{"StackedTolerance", "\\S+0.1^-0.2;", "+0.1/-0.2"},
+                                         MTextCase{"EscapedBackslashAndBraces", "a\\\\b\\{c\\}", "a\\b{c}"},
+                                         MTextCase{"NonBreakingSpace", "a\\~b", "a b"},
+                                         MTextCase{"UnicodeEscape", "\\U+00B0C",
+                                                   "\xB0"
+                                                   "C"},
+                                         MTextCase{"UnicodeWithout1252TwinStaysAnEscape", "\\U+4E2D", "\\U+4E2D"},
+                                         MTextCase{"UnderlineToggles", "\\Lunder\\l", "under"},
+                                         MTextCase{"UnterminatedSwitch", "x\\H2.5", "x"},
+                                         MTextCase{"TrailingBackslash", "x\\", "x\\"}),
+                         [](const testing::TestParamInfo<MTextCase>& info) { return std::string(info.param.name); });
 
 TEST(PlainTextTest, ControlCodesBecomeCharacters) {
-  EXPECT_EQ(PlainText("45%%d %%p0.1 %%c10 100%%%"), "45\xB0 \xB1" "0.1 \xD8" "10 100%");
+  EXPECT_EQ(PlainText("45%%d %%p0.1 %%c10 100%%%"),
+            "45\xB0 \xB1"
+            "0.1 \xD8"
+            "10 100%");
   EXPECT_EQ(PlainText("%%uunder%%u"), "under");
   EXPECT_EQ(PlainText("50%"), "50%");
 }
@@ -56,18 +60,25 @@ TEST_P(DxfDecoderTest, GivesCodePage1252AndCountsWhatItCannotHold) {
 
 INSTANTIATE_TEST_SUITE_P(
     All, DxfDecoderTest,
-    testing::Values(
-        DecodeCase{true, "", "caf\xC3\xA9", "caf\xE9", 0, 0},
-        DecodeCase{true, "", "\xE2\x82\xAC" "5", "\x80" "5", 0, 0},              // euro sign
-        DecodeCase{true, "", "\xD0\x96", "\\U+0416", 1, 0},                    // Cyrillic Zhe
-        DecodeCase{true, "", "\xF0\x9F\x98\x80", "?", 0, 1},                   // beyond 16 bits
-        DecodeCase{true, "", "\xC3", "?", 0, 1},                                // cut sequence
-        DecodeCase{true, "", "a\\U+00e9b", "a\xE9" "b", 0, 0},                  // escape of a 1252 character
-        DecodeCase{false, "ANSI_1252", "\\U+041f\xB0", "\\U+041F\xB0", 1, 0},  // kept, counted
-        DecodeCase{false, "ANSI_1252", "\x81", "\x81", 0, 0},                    // undefined byte stays
-        DecodeCase{false, "ANSI_1251", "\xCF\xEB\xE0\xED", "\\U+041F\\U+043B\\U+0430\\U+043D", 4, 0},
-        DecodeCase{false, "ANSI_1251", "\xB0 \\U+00C4", "\xB0 \xC4", 0, 0},
-        DecodeCase{false, "", "\\U+12", "\\U+12", 0, 0}));                      // not an escape
+    testing::Values(DecodeCase{true, "", "caf\xC3\xA9", "caf\xE9", 0, 0},
+                    DecodeCase{true, "",
+                               "\xE2\x82\xAC"
+                               "5",
+                               "\x80"
+                               "5",
+                               0, 0},                                     // euro sign
+                    DecodeCase{true, "", "\xD0\x96", "\\U+0416", 1, 0},   // Cyrillic Zhe
+                    DecodeCase{true, "", "\xF0\x9F\x98\x80", "?", 0, 1},  // beyond 16 bits
+                    DecodeCase{true, "", "\xC3", "?", 0, 1},              // cut sequence
+                    DecodeCase{true, "", "a\\U+00e9b",
+                               "a\xE9"
+                               "b",
+                               0, 0},                                                      // escape of a 1252 character
+                    DecodeCase{false, "ANSI_1252", "\\U+041f\xB0", "\\U+041F\xB0", 1, 0},  // kept, counted
+                    DecodeCase{false, "ANSI_1252", "\x81", "\x81", 0, 0},                  // undefined byte stays
+                    DecodeCase{false, "ANSI_1251", "\xCF\xEB\xE0\xED", "\\U+041F\\U+043B\\U+0430\\U+043D", 4, 0},
+                    DecodeCase{false, "ANSI_1251", "\xB0 \\U+00C4", "\xB0 \xC4", 0, 0},
+                    DecodeCase{false, "", "\\U+12", "\\U+12", 0, 0}));  // not an escape
 
 TEST(DxfDecoderTest, UnknownCodePageReadsAs1252AndIsNamed) {
   DxfDecoder decoder(false, "ANSI_99999");

@@ -35,8 +35,8 @@ TEST(AsciiCase, ComparesNamesAndExtensions) {
     bool has;
   };
   const Case cases[] = {
-      {"plan.DXF", ".dxf", true}, {"plan.dxf", ".dxf", true}, {"dxf", ".dxf", false},
-      {"plan.dxf.kvd", ".dxf", false}, {"a.Svg", ".svg", true}, {"", ".png", false},
+      {"plan.DXF", ".dxf", true},      {"plan.dxf", ".dxf", true}, {"dxf", ".dxf", false},
+      {"plan.dxf.kvd", ".dxf", false}, {"a.Svg", ".svg", true},    {"", ".png", false},
   };
   for (const Case& c : cases) EXPECT_EQ(HasExtension(c.path, c.extension), c.has) << c.path;
 }

@@ -25,7 +25,10 @@ std::uintmax_t PictureBytes(const std::string& title, const std::string& name) {
 
 TEST(DialogTextEncoding, ATitlePastAsciiLeavesTheControlsDrawn) {
   const std::uintmax_t ascii = PictureBytes("Groesse in Grad", "ascii.png");
-  const std::uintmax_t cp1252 = PictureBytes("Gr\xF6\xDF" "e in \xB0", "cp1252.png");
+  const std::uintmax_t cp1252 = PictureBytes(
+      "Gr\xF6\xDF"
+      "e in \xB0",
+      "cp1252.png");
   EXPECT_GT(cp1252, ascii * 9 / 10) << "the controls after the title are missing";
 }
 

@@ -35,7 +35,7 @@ class GlyphInk : public RenderTest, public ::testing::WithParamInterface<FontCas
       if (enctest::Printable(static_cast<unsigned char>(b))) bytes.push_back(static_cast<unsigned char>(b));
     for (std::size_t i = 0; i < bytes.size(); ++i) {
       Record r = vxtest::Text(Column(i) * kCell, -Row(i) * kCell, 1.0f, 1.0f, 0.0f,
-                               std::string(1, static_cast<char>(bytes[i])));
+                              std::string(1, static_cast<char>(bytes[i])));
       vx::PutU16(r.data(), vx::kTextSpec + vx::kSpecFont, GetParam().font);
       Add(r);
     }

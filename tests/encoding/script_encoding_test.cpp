@@ -35,9 +35,15 @@ INSTANTIATE_TEST_SUITE_P(
     Encoding, ScriptEncodingGood,
     ::testing::Values(
         GoodCase{"ByteOrderMarkIsSkipped", "\xEF\xBB\xBFLINE;0,0", {"LINE", "0,0"}},
-        GoodCase{"UnquotedUmlauts", "Stra\xC3\x9F" "e;\xC3\x84rger", {"Stra\xDF" "e", "\xC4rger"}},
+        GoodCase{"UnquotedUmlauts",
+                 "Stra\xC3\x9F"
+                 "e;\xC3\x84rger",
+                 {"Stra\xDF"
+                  "e",
+                  "\xC4rger"}},
         GoodCase{"QuotedDegreeAndPlusMinus", "\"45\xC2\xB0 \xC2\xB1 0,1\"", {"45\xB0 \xB1 0,1"}},
-        GoodCase{"HighControlRange", "\xE2\x82\xAC\xE2\x80\x9E\xE2\x80\xA6\xE2\x80\xB0\xC5\xA0\xC5\x92\xC5\xBE\xC5\xB8",
+        GoodCase{"HighControlRange",
+                 "\xE2\x82\xAC\xE2\x80\x9E\xE2\x80\xA6\xE2\x80\xB0\xC5\xA0\xC5\x92\xC5\xBE\xC5\xB8",
                  {"\x80\x84\x85\x89\x8A\x8C\x9E\x9F"}},
         GoodCase{"EventAndDialogBodies", "<key \xC3\xA4>;{1=\"\xC3\xB6\"}", {"key \xE4", "1=\"\xF6\""}},
         GoodCase{"AnyCharacterInAComment", "LINE # \xE4\xB8\xAD\xE6\x96\x87 \xF0\x9F\x98\x80\n0,0", {"LINE", "0,0"}}));
@@ -69,19 +75,29 @@ INSTANTIATE_TEST_SUITE_P(
         // Columns count characters: "ä" before the fault is one column.
         BadCase{"HanCharacterInAText", "TEXT\n0,0\n\xC3\xA4\xE4\xB8\xAD",
                 "s.vxs:3:2: the character U+4E2D \"\xE4\xB8\xAD\"" + kNoPlace},
-        BadCase{"EmojiInAQuote", "\"ok \xF0\x9F\x98\x80\"", "s.vxs:1:5: the character U+1F600 \"\xF0\x9F\x98\x80\"" + kNoPlace},
-        BadCase{"ByteOrderMarkPastTheStart", "A;\xEF\xBB\xBF", "s.vxs:1:3: the character U+FEFF \"\xEF\xBB\xBF\"" + kNoPlace},
+        BadCase{"EmojiInAQuote", "\"ok \xF0\x9F\x98\x80\"",
+                "s.vxs:1:5: the character U+1F600 \"\xF0\x9F\x98\x80\"" + kNoPlace},
+        BadCase{"ByteOrderMarkPastTheStart", "A;\xEF\xBB\xBF",
+                "s.vxs:1:3: the character U+FEFF \"\xEF\xBB\xBF\"" + kNoPlace},
         BadCase{"C1ControlIsNotCp1252", "a\xC2\x85", "s.vxs:1:2: the character U+0085" + kNoPlace},
         BadCase{"OutsideInAnEvent", "<key \xC4\x80>", "s.vxs:1:6: the character U+0100 \"\xC4\x80\"" + kNoPlace},
-        BadCase{"Cp1252BytesAreNotUtf8", "TEXT;0,0;Gr\xFC\xDF" "e", "s.vxs:1:12: invalid UTF-8 (bytes FC); scripts are UTF-8"},
+        BadCase{"Cp1252BytesAreNotUtf8",
+                "TEXT;0,0;Gr\xFC\xDF"
+                "e",
+                "s.vxs:1:12: invalid UTF-8 (bytes FC); scripts are UTF-8"},
         BadCase{"OverlongSlash", "a\xC0\xAF", "s.vxs:1:2: invalid UTF-8 (bytes C0 AF); scripts are UTF-8"},
         BadCase{"EncodedSurrogate", "x;\xED\xA0\x80", "s.vxs:1:3: invalid UTF-8 (bytes ED A0 80); scripts are UTF-8"},
         BadCase{"CutShortAtTheEnd", "ab\xE2\x82", "s.vxs:1:3: invalid UTF-8 (bytes E2 82); scripts are UTF-8"},
         BadCase{"InvalidEvenInAComment", "# \xFF\n", "s.vxs:1:3: invalid UTF-8 (bytes FF); scripts are UTF-8"}));
 
 TEST(ScriptEncoding, PackScriptsAreCp1252AlreadyAndPassThrough) {
-  EXPECT_EQ(Texts("SYMBOL;T\xFC" "r;\x80", ScriptEncoding::kCp1252),
-            (std::vector<std::string>{"SYMBOL", "T\xFC" "r", "\x80"}));
+  EXPECT_EQ(Texts("SYMBOL;T\xFC"
+                  "r;\x80",
+                  ScriptEncoding::kCp1252),
+            (std::vector<std::string>{"SYMBOL",
+                                      "T\xFC"
+                                      "r",
+                                      "\x80"}));
 }
 
 TEST(ScriptEncoding, TheEndOfAScriptCountsCharacters) {

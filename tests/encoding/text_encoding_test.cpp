@@ -58,20 +58,21 @@ INSTANTIATE_TEST_SUITE_P(
         Utf8Case{"ThreeBytesLowest", "\xE0\xA0\x80", 0x800, 3}, Utf8Case{"Euro", "\xE2\x82\xAC", 0x20AC, 3},
         Utf8Case{"BeforeSurrogates", "\xED\x9F\xBF", 0xD7FF, 3}, Utf8Case{"AfterSurrogates", "\xEE\x80\x80", 0xE000, 3},
         Utf8Case{"FourBytesLowest", "\xF0\x90\x80\x80", 0x10000, 4},
-        Utf8Case{"HighestCodePoint", "\xF4\x8F\xBF\xBF", 0x10FFFF, 4},
-        Utf8Case{"StrayContinuation", "\x80", 0, 0}, Utf8Case{"OverlongSlash", "\xC0\xAF", 0, 0},
-        Utf8Case{"OverlongTwoByteLead", "\xC1\xBF", 0, 0}, Utf8Case{"OverlongThreeBytes", "\xE0\x80\xAF", 0, 0},
-        Utf8Case{"OverlongFourBytes", "\xF0\x80\x80\xAF", 0, 0},
+        Utf8Case{"HighestCodePoint", "\xF4\x8F\xBF\xBF", 0x10FFFF, 4}, Utf8Case{"StrayContinuation", "\x80", 0, 0},
+        Utf8Case{"OverlongSlash", "\xC0\xAF", 0, 0}, Utf8Case{"OverlongTwoByteLead", "\xC1\xBF", 0, 0},
+        Utf8Case{"OverlongThreeBytes", "\xE0\x80\xAF", 0, 0}, Utf8Case{"OverlongFourBytes", "\xF0\x80\x80\xAF", 0, 0},
         Utf8Case{"HighSurrogate", "\xED\xA0\x80", 0, 0}, Utf8Case{"LowSurrogate", "\xED\xBF\xBF", 0, 0},
         Utf8Case{"PastUnicode", "\xF4\x90\x80\x80", 0, 0}, Utf8Case{"FiveByteLead", "\xF8\x88\x80\x80\x80", 0, 0},
         Utf8Case{"ByteFF", "\xFF", 0, 0}, Utf8Case{"CutShort", "\xE4\xB8", 0, 0},
         Utf8Case{"ContinuationMissing", "\xE4\x41\x41", 0, 0}, Utf8Case{"Cp1252UmlautByte", "\xE4", 0, 0}));
 
 TEST(Cp1252, CharactersOutsideTheCodePageHaveNoByte) {
-  for (const char32_t code : {char32_t{0x4E2D}, char32_t{0x0100}, char32_t{0x0081}, char32_t{0x009F},
-                              char32_t{0x1F600}, char32_t{0xFFFD}})
+  for (const char32_t code :
+       {char32_t{0x4E2D}, char32_t{0x0100}, char32_t{0x0081}, char32_t{0x009F}, char32_t{0x1F600}, char32_t{0xFFFD}})
     EXPECT_FALSE(Cp1252ByteOf(code)) << static_cast<std::uint32_t>(code);
-  EXPECT_EQ(Utf8ToCp1252Lossy("a\xE4\xB8\xAD" "b\xC3"), "a?b?");
+  EXPECT_EQ(Utf8ToCp1252Lossy("a\xE4\xB8\xAD"
+                              "b\xC3"),
+            "a?b?");
 }
 
 TEST(Cp1252, MessagesNameTheCharacterAndTheBytes) {

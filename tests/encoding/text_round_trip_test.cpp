@@ -5,8 +5,8 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <sstream>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -61,7 +61,8 @@ TEST_F(TextEncodingSession, EveryPrintableCharacterIsItsByteInTheRecordAndUtf8In
 }
 
 TEST_F(TextEncodingSession, LayerNamesAreStoredInTheCodePageAndFoundByTheSameUtf8Name) {
-  Run("LAYER;B\xC3\xA4ume \xE2\x80\x93 \xC3\x96st\nTEXT;0,0;a\nLAYER;0\nTEXT;5,5;b\nSELECT;layer B\xC3\xA4ume \xE2\x80\x93 \xC3\x96st\n");
+  Run("LAYER;B\xC3\xA4ume \xE2\x80\x93 \xC3\x96st\nTEXT;0,0;a\nLAYER;0\nTEXT;5,5;b\nSELECT;layer B\xC3\xA4ume "
+      "\xE2\x80\x93 \xC3\x96st\n");
   EXPECT_GE(FindLayer(session.Doc(), "B\xE4ume \x96 \xD6st"), 0);
   EXPECT_EQ(FindLayer(session.Doc(), "B\xC3\xA4ume \xE2\x80\x93 \xC3\x96st"), -1) << "raw UTF-8 reached the table";
   EXPECT_EQ(TranscriptLines().back(), "= layer B\xC3\xA4ume \xE2\x80\x93 \xC3\x96st (1 selected)");
@@ -93,11 +94,18 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ScriptFault{"HanAfterGoodTexts", "TEXT;0,0;gut\nTEXT;0,0;\xE2\x82\xAC \xE4\xB8\xAD",
                     "test.vxs:2:12: the character U+4E2D \"\xE4\xB8\xAD\" has no place in code page 1252"},
-        ScriptFault{"Latin1BytesInAScript", "TEXT;0,0;\"Gr\xF6\xDF" "e\"", "test.vxs:1:13: invalid UTF-8 (bytes F6)"},
+        ScriptFault{"Latin1BytesInAScript",
+                    "TEXT;0,0;\"Gr\xF6\xDF"
+                    "e\"",
+                    "test.vxs:1:13: invalid UTF-8 (bytes F6)"},
         ScriptFault{"OverlongQuote", "TEXT;0,0;\xC0\xA2", "test.vxs:1:10: invalid UTF-8 (bytes C0 A2)"},
         ScriptFault{"MisfitQuotesTheTokenInUtf8", "LINE;\xC3\xA4\xC3\xB6",
                     "test.vxs:1:6: a point x,y (or @dx,dy) for \"First point:\", got \"\xC3\xA4\xC3\xB6\""},
-        ScriptFault{"UnknownCommandInUtf8", "\xC3\x9C" "BER", "test.vxs:1:1: unknown command \"\xC3\x9C" "BER\""}));
+        ScriptFault{"UnknownCommandInUtf8",
+                    "\xC3\x9C"
+                    "BER",
+                    "test.vxs:1:1: unknown command \"\xC3\x9C"
+                    "BER\""}));
 
 // ---- Through the program --------------------------------------------------
 

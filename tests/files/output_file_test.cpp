@@ -102,9 +102,8 @@ TEST(OutputFile, AWritersOwnErrorNamesTheTargetNotTheTemporary) {
   const std::string path = dir + "/picture.png";
   std::string message;
   try {
-    WriteThroughTemporary(path, [](const std::string& temporary) {
-      throw BadInput("cairo cannot write \"" + temporary + "\"");
-    });
+    WriteThroughTemporary(
+        path, [](const std::string& temporary) { throw BadInput("cairo cannot write \"" + temporary + "\""); });
   } catch (const WriteFailure& e) {
     message = e.what();
   }

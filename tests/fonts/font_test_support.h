@@ -27,16 +27,18 @@ class TempHostFolder {
     had_old_ = old != nullptr;
     // The process id too: tests run in parallel processes, and the sanitizers
     // give every process the same addresses.
-    path_ = std::filesystem::temp_directory_path() /
-            ("vorlix-fonts-" + std::to_string(::getpid()) + "-" +
-             std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-             std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+    path_ =
+        std::filesystem::temp_directory_path() / ("vorlix-fonts-" + std::to_string(::getpid()) + "-" +
+                                                  std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                                                  "-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
     std::filesystem::remove_all(path_);
     setenv("VORLIX_HOME", path_.c_str(), 1);
   }
   ~TempHostFolder() {
-    if (had_old_) setenv("VORLIX_HOME", old_.c_str(), 1);
-    else unsetenv("VORLIX_HOME");
+    if (had_old_)
+      setenv("VORLIX_HOME", old_.c_str(), 1);
+    else
+      unsetenv("VORLIX_HOME");
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
   }

@@ -36,8 +36,7 @@ class GlyphOutline : public vxh::testing::SessionTest {
     ReleaseDC(nullptr, dc_);
   }
 
-  void Use(const char* face, int weight = FW_NORMAL, bool underline = false, bool strike = false,
-           bool italic = false) {
+  void Use(const char* face, int weight = FW_NORMAL, bool underline = false, bool strike = false, bool italic = false) {
     HFONT font = CreateFontA(360, 140, 0, 0, weight, italic, underline, strike, 0, 7, 0, 0, 0x22, face);
     ASSERT_NE(font, nullptr);
     fonts_.push_back(font);

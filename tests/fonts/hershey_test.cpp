@@ -55,8 +55,7 @@ TEST_P(HersheyErrors, NameTheFileLineAndProblem) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, HersheyErrors,
-    ::testing::Values(BadJhf{"Empty", "\n\n", "no glyphs"},
-                      BadJhf{"ShortHeader", "12345  1\n", "a glyph line needs"},
+    ::testing::Values(BadJhf{"Empty", "\n\n", "no glyphs"}, BadJhf{"ShortHeader", "12345  1\n", "a glyph line needs"},
                       BadJhf{"CountNotANumber", "12345 x1JZ\n", "is not a number"},
                       BadJhf{"CountMissing", "12345   JZ\n", "vertex count is missing"},
                       BadJhf{"ZeroCount", "12345  0JZ\n", "must count the bounds pair"},

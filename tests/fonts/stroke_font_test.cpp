@@ -88,11 +88,10 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"WrongFormat", Damaged([](auto& b) { b[0] = 1; }), "format 1, expected 2"},
         BadFile{"OffsetIntoHeader", Damaged([](auto& b) { vx::Put<std::int16_t>(b.data(), 256 + 2 * 'A', 10); }),
                 "character 65: stroke list offset 10 lies outside the file"},
-        BadFile{"NegativeOffset",
-                Damaged([](auto& b) { vx::Put<std::int16_t>(b.data(), 256 + 2 * 'A', -4); }), "negative"},
+        BadFile{"NegativeOffset", Damaged([](auto& b) { vx::Put<std::int16_t>(b.data(), 256 + 2 * 'A', -4); }),
+                "negative"},
         BadFile{"ListWithoutEnd", Damaged([](auto& b) { b.pop_back(); }), "runs past the end of the file"},
-        BadFile{"ZeroEmSize", Damaged([](auto& b) { vx::Put<std::int16_t>(b.data(), 768, 0); }),
-                "em size 0"}),
+        BadFile{"ZeroEmSize", Damaged([](auto& b) { vx::Put<std::int16_t>(b.data(), 768, 0); }), "em size 0"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StrokeFontFile, WriterRefusesWhatTheLayoutCannotHold) {

@@ -97,8 +97,7 @@ TEST_P(TextLengthByFont, GrowsWithTheStringAndScalesWithHeightAndWidthFactor) {
   EXPECT_LT(Length(narrow), Length(broad)) << "proportional advances";
 }
 
-INSTANTIATE_TEST_SUITE_P(Fonts, TextLengthByFont,
-                         ::testing::Values(kSimplex, kComplex, kDejaVuSans, kLiberationSerif),
+INSTANTIATE_TEST_SUITE_P(Fonts, TextLengthByFont, ::testing::Values(kSimplex, kComplex, kDejaVuSans, kLiberationSerif),
                          [](const auto& info) {
                            switch (info.param) {
                              case kSimplex: return std::string("Simplex");
@@ -142,18 +141,19 @@ TEST_P(Justification, PlacesTheBoxAroundTheInsertionPoint) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Codes, Justification,
-    ::testing::Values(JustifyCase{"BottomLeft", 0, 0, 0}, JustifyCase{"BottomCentre", 1, -0.5, 0},
-                      JustifyCase{"BottomRight", 2, -1, 0}, JustifyCase{"MiddleLeft", 3, 0, -0.5},
-                      JustifyCase{"MiddleCentre", 4, -0.5, -0.5}, JustifyCase{"MiddleRight", 5, -1, -0.5},
-                      JustifyCase{"TopLeft", 6, 0, -1}, JustifyCase{"TopCentre", 7, -0.5, -1},
-                      JustifyCase{"TopRight", 8, -1, -1},
-                      // Far codes stand for the normal codes of the far table.
-                      JustifyCase{"FarBottomLeft", 11, 0, 0}, JustifyCase{"FarBottomCentre", 13, -0.5, 0},
-                      JustifyCase{"FarMiddleLeft", 9, 0, -0.5}, JustifyCase{"FarTopRight", 20, -1, -1},
-                      JustifyCase{"PastTheTableIsBottomLeft", 21, 0, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Codes, Justification,
+                         ::testing::Values(JustifyCase{"BottomLeft", 0, 0, 0}, JustifyCase{"BottomCentre", 1, -0.5, 0},
+                                           JustifyCase{"BottomRight", 2, -1, 0}, JustifyCase{"MiddleLeft", 3, 0, -0.5},
+                                           JustifyCase{"MiddleCentre", 4, -0.5, -0.5},
+                                           JustifyCase{"MiddleRight", 5, -1, -0.5}, JustifyCase{"TopLeft", 6, 0, -1},
+                                           JustifyCase{"TopCentre", 7, -0.5, -1}, JustifyCase{"TopRight", 8, -1, -1},
+                                           // Far codes stand for the normal codes of the far table.
+                                           JustifyCase{"FarBottomLeft", 11, 0, 0},
+                                           JustifyCase{"FarBottomCentre", 13, -0.5, 0},
+                                           JustifyCase{"FarMiddleLeft", 9, 0, -0.5},
+                                           JustifyCase{"FarTopRight", 20, -1, -1},
+                                           JustifyCase{"PastTheTableIsBottomLeft", 21, 0, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TextMetrics, MultiLineBoxAddsALinePitchPerLine) {
   TextSpec one, three;

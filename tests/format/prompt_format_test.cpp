@@ -29,7 +29,10 @@ TEST(FormatPromptRecord, EachValueTypeCode) {
   const double length = 12.3456789;
   const float angle_f = 0.78539816f;
   const double right_angle = 1.570796325;
-  struct Case { PromptRecord record; const char* expected; };
+  struct Case {
+    PromptRecord record;
+    const char* expected;
+  };
   const Case cases[] = {
       {One("Layer !01", word, vx::kValText, 255), "Layer walls"},
       {One("!01", lines, vx::kValLongText, 255), "one\r\ntwo"},

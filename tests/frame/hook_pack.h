@@ -81,7 +81,8 @@ inline void Menu() {
     item.dwTypeData = const_cast<char*>(labels[i]);
     InsertMenuItemA(menu, i, TRUE, &item);
   }
-  Hooked().dialog_result = TrackPopupMenuEx(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, 0, 0, nullptr, nullptr);
+  Hooked().dialog_result =
+      TrackPopupMenuEx(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, 0, 0, nullptr, nullptr);
   DestroyMenu(menu);
   vx::CmdEnd();
 }
@@ -100,8 +101,8 @@ inline void TextSpec() {
 inline void About() {}
 
 inline const char kNames[] = "STRICT\0LETTERS\0HOOKDLG\0HOOKBOX\0MENU\0OPENFN\0TSPEC\0";
-inline const vx::Handler kHandlers[] = {About,     Strict, Letters,  DialogWithHook, BoxWithHook,
-                                        Menu,      OpenFile, TextSpec, nullptr};
+inline const vx::Handler kHandlers[] = {About, Strict,   Letters,  DialogWithHook, BoxWithHook,
+                                        Menu,  OpenFile, TextSpec, nullptr};
 
 }  // namespace hook_pack
 

@@ -38,20 +38,19 @@ TEST_P(HookedPrompt, KeyEndsPromptAsWindowsWould) {
   EXPECT_EQ(Hooked().last_key, c.last_key);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, HookedPrompt,
-    ::testing::Values(KeyCase{"StrictLetterCancelsAndIsRemembered", "STRICT", "<key h>", 1, 'H'},
-                      KeyCase{"StrictUpperLetterToo", "STRICT", "<key H>", 1, 'H'},
-                      KeyCase{"LettersPassTypesTheLetter", "LETTERS", "<key h>;<esc>", 1, 0},
-                      KeyCase{"CommandKeyInLettersPass", "LETTERS", "<key TAB>", 1, VK_TAB},
-                      KeyCase{"ArrowKey", "STRICT", "<key left>", 1, VK_LEFT},
-                      KeyCase{"KeypadPlus", "LETTERS", "<key ADD>", 1, VK_ADD},
-                      KeyCase{"OtherLetterIsTyped", "STRICT", "<key x>;<esc>", 1, 0},
-                      KeyCase{"BangAcceptsInStrict", "STRICT", "<key !>", 2, '!'},
-                      KeyCase{"BangAcceptsInLettersPass", "LETTERS", "<key !>", 2, '!'},
-                      KeyCase{"PlainEscapeLeavesNoKey", "STRICT", "<esc>", 1, 0},
-                      KeyCase{"EscapeKeyByName", "LETTERS", "<key ESCAPE>", 1, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Keys, HookedPrompt,
+                         ::testing::Values(KeyCase{"StrictLetterCancelsAndIsRemembered", "STRICT", "<key h>", 1, 'H'},
+                                           KeyCase{"StrictUpperLetterToo", "STRICT", "<key H>", 1, 'H'},
+                                           KeyCase{"LettersPassTypesTheLetter", "LETTERS", "<key h>;<esc>", 1, 0},
+                                           KeyCase{"CommandKeyInLettersPass", "LETTERS", "<key TAB>", 1, VK_TAB},
+                                           KeyCase{"ArrowKey", "STRICT", "<key left>", 1, VK_LEFT},
+                                           KeyCase{"KeypadPlus", "LETTERS", "<key ADD>", 1, VK_ADD},
+                                           KeyCase{"OtherLetterIsTyped", "STRICT", "<key x>;<esc>", 1, 0},
+                                           KeyCase{"BangAcceptsInStrict", "STRICT", "<key !>", 2, '!'},
+                                           KeyCase{"BangAcceptsInLettersPass", "LETTERS", "<key !>", 2, '!'},
+                                           KeyCase{"PlainEscapeLeavesNoKey", "STRICT", "<esc>", 1, 0},
+                                           KeyCase{"EscapeKeyByName", "LETTERS", "<key ESCAPE>", 1, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 class HookFixture : public SessionTest {
  protected:
@@ -133,8 +132,9 @@ struct StateCase {
 };
 
 TEST(ModifierKeys, OnlyAStateAboveOneCounts) {
-  const StateCase cases[] = {{0, false}, {1, false}, {2, true}, {static_cast<short>(0x8000), true},
-                             {static_cast<short>(0x8001), true}, {-1, true}};
+  const StateCase cases[] = {
+      {0, false}, {1, false}, {2, true}, {static_cast<short>(0x8000), true}, {static_cast<short>(0x8001), true},
+      {-1, true}};
   for (const StateCase& c : cases) EXPECT_EQ(vx::KeyStateMeansHeld(c.state), c.held) << c.state;
 }
 

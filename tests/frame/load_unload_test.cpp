@@ -53,8 +53,7 @@ TEST(LoadUnload, AboutShowsTheCommandListInAMessageBox) {
   std::ostringstream transcript;
   vxh::Session session(transcript);
   session.RunText("ABOUT\n");
-  EXPECT_NE(transcript.str().find("[About Vorlix] User commands:\\n\\nVXLAYERS, VXHIDEF"),
-            std::string::npos)
+  EXPECT_NE(transcript.str().find("[About Vorlix] User commands:\\n\\nVXLAYERS, VXHIDEF"), std::string::npos)
       << transcript.str();
 }
 

@@ -16,9 +16,12 @@ using namespace vx;
 constexpr double kPi = 3.14159265358979323846;
 
 TEST(Angle, RunsFromZeroUpToButExcludingTwoPi) {
-  struct Case { double to[2]; double expected; };
+  struct Case {
+    double to[2];
+    double expected;
+  };
   const Case cases[] = {
-      {{1, 0}, 0}, {{0, 1}, kPi / 2}, {{-1, 0}, kPi}, {{0, -1}, 3 * kPi / 2},
+      {{1, 0}, 0},       {{0, 1}, kPi / 2}, {{-1, 0}, kPi}, {{0, -1}, 3 * kPi / 2},
       {{1, -1e-300}, 0},  // a direction just below +x must not give 2π
       {{0, 0}, 0},
   };
@@ -54,7 +57,10 @@ TEST(ASIN, ClampsArgumentsThatRoundingPushedPastOne) {
 
 TEST(DistP2L, IsPositiveOnTheLeftOfTheDirection) {
   const double l1[2] = {0, 0}, l2[2] = {10, 0};
-  struct Case { double p[2]; double expected; };
+  struct Case {
+    double p[2];
+    double expected;
+  };
   const Case cases[] = {{{5, 3}, 3}, {{5, -2}, -2}, {{20, 0}, 0}};
   for (const auto& c : cases) EXPECT_DOUBLE_EQ(DistP2L(c.p, l1, l2), c.expected);
   // Reversing the line flips the side.
@@ -115,13 +121,17 @@ TEST(IntL2, SegmentsSharingAVertexMeetThereBitForBit) {
 }
 
 TEST(IntL2, CrossingsAndFailures) {
-  struct Case { double a1[2], a2[2], b1[2], b2[2]; int result; double expected[2]; };
+  struct Case {
+    double a1[2], a2[2], b1[2], b2[2];
+    int result;
+    double expected[2];
+  };
   const Case cases[] = {
       {{0, 0}, {10, 10}, {0, 10}, {10, 0}, 1, {5, 5}},
-      {{0, 0}, {1, 0}, {5, -3}, {5, 7}, 1, {5, 0}},      // infinite lines: beyond the segments
-      {{0, 0}, {10, 0}, {0, 1}, {10, 1}, 0, {0, 0}},     // parallel
-      {{0, 0}, {10, 0}, {20, 0}, {30, 0}, 0, {0, 0}},    // collinear
-      {{1, 1}, {1, 1}, {0, 0}, {5, 5}, 0, {0, 0}},       // degenerate
+      {{0, 0}, {1, 0}, {5, -3}, {5, 7}, 1, {5, 0}},    // infinite lines: beyond the segments
+      {{0, 0}, {10, 0}, {0, 1}, {10, 1}, 0, {0, 0}},   // parallel
+      {{0, 0}, {10, 0}, {20, 0}, {30, 0}, 0, {0, 0}},  // collinear
+      {{1, 1}, {1, 1}, {0, 0}, {5, 5}, 0, {0, 0}},     // degenerate
   };
   for (const auto& c : cases) {
     double out[2] = {-1, -1};

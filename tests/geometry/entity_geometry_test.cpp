@@ -24,8 +24,8 @@ std::vector<vxh::Matrix> SimilarityMatrices() {
       vxh::Translation(3, -7, 0),
       vxh::Compose(vxh::RotationZ(1.1), vxh::Translation(2, 5, 0)),
       vxh::Compose(vxh::Scaling(2.5, 2.5, 2.5), vxh::RotationZ(-0.4)),
-      vxh::Compose(vxh::Scaling(-1, 1, 1), vxh::Translation(4, 0, 0)),     // mirror in y axis
-      vxh::Compose(vxh::RotationZ(0.3), vxh::Scaling(0.5, -0.5, 1)),       // mirror in x axis, scaled
+      vxh::Compose(vxh::Scaling(-1, 1, 1), vxh::Translation(4, 0, 0)),  // mirror in y axis
+      vxh::Compose(vxh::RotationZ(0.3), vxh::Scaling(0.5, -0.5, 1)),    // mirror in x axis, scaled
   };
 }
 
@@ -38,12 +38,16 @@ void ExpectRecordsNear(const Record& actual, const Record& expected, const std::
         << what << " at offset " << offset;
   };
   switch (kind) {
-    case kKindLine: for (std::size_t o : {kLineX1, kLineY1, kLineX2, kLineY2}) near(o, 1e-9); break;
+    case kKindLine:
+      for (std::size_t o : {kLineX1, kLineY1, kLineX2, kLineY2}) near(o, 1e-9);
+      break;
     case kKindPath:
     case kKindPolygon:
       for (std::size_t o = kPolyVertices; o < actual.size(); o += 8) near(o, 1e-9);
       break;
-    case kKindCircle: for (std::size_t o : {kCircleX, kCircleY, kCircleR}) near(o, 1e-9); break;
+    case kKindCircle:
+      for (std::size_t o : {kCircleX, kCircleY, kCircleR}) near(o, 1e-9);
+      break;
     case kKindArc: {
       for (std::size_t o : {kCircleX, kCircleY, kCircleR, kArcSweep}) near(o, 1e-9);
       const double da = GetF64(actual.data(), kArcStart) - GetF64(expected.data(), kArcStart);
@@ -54,11 +58,9 @@ void ExpectRecordsNear(const Record& actual, const Record& expected, const std::
       near(kTextX, 1e-9);
       near(kTextY, 1e-9);
       for (std::size_t f : {kSpecHeight, kSpecWidth}) {
-        EXPECT_NEAR(GetF32(actual.data(), kTextSpec + f), GetF32(expected.data(), kTextSpec + f), 1e-5)
-            << what;
+        EXPECT_NEAR(GetF32(actual.data(), kTextSpec + f), GetF32(expected.data(), kTextSpec + f), 1e-5) << what;
       }
-      const double da = GetF32(actual.data(), kTextSpec + kSpecAngle) -
-                        GetF32(expected.data(), kTextSpec + kSpecAngle);
+      const double da = GetF32(actual.data(), kTextSpec + kSpecAngle) - GetF32(expected.data(), kTextSpec + kSpecAngle);
       EXPECT_NEAR(std::remainder(da, 2 * kPi), 0, 1e-5) << what << " angle";
       break;
     }
@@ -127,7 +129,9 @@ TEST(EXCheck, BoxesOfSimpleKinds) {
       {"polygon", vxtest::Poly(kKindPolygon, {{0, 0}, {4, 1}, {2, 5}}), {0, 0}, {4, 5}},
       {"circle", vxtest::Circle(1, 1, 2), {-1, -1}, {3, 3}},
       {"quarter arc", vxtest::Arc(0, 0, 2, 0, kPi / 2), {0, 0}, {2, 2}},
-      {"arc over the top", vxtest::Arc(0, 0, 2, kPi / 4, kPi / 2), {-std::sqrt(2.0), std::sqrt(2.0)},
+      {"arc over the top",
+       vxtest::Arc(0, 0, 2, kPi / 4, kPi / 2),
+       {-std::sqrt(2.0), std::sqrt(2.0)},
        {std::sqrt(2.0), 2}},
       {"arc across zero", vxtest::Arc(0, 0, 1, 3 * kPi / 2, kPi), {0, -1}, {1, 1}},
       {"clockwise arc", vxtest::Arc(0, 0, 1, kPi / 2, -kPi / 2), {0, 0}, {1, 1}},
@@ -177,7 +181,10 @@ TEST(EXCheck, ShortRecordIsAHostFaultNotACrash) {
 }
 
 TEST(EInfo, ClosedAndContainerFlags) {
-  struct Case { Record record; int expected; };
+  struct Case {
+    Record record;
+    int expected;
+  };
   const std::vector<Case> cases = {
       {vxtest::Line(0, 0, 1, 1), kInfoPlain},
       {vxtest::Poly(kKindPath, {{0, 0}, {1, 1}}), kInfoPlain},
@@ -261,12 +268,15 @@ TEST(EGet, NearestPointOffTheEntity) {
   Record path = vxtest::Poly(kKindPath, {{0, 0}, {10, 0}, {10, 10}});
   EXPECT_DOUBLE_EQ(ParamOf(path, 12, 5), 0.75);
   Record arc = vxtest::Arc(0, 0, 1, 0, kPi / 2);
-  EXPECT_GT(ParamOf(arc, -1, 0.2), 1);   // past the end
-  EXPECT_LT(ParamOf(arc, 1, -0.2), 0);   // before the start
+  EXPECT_GT(ParamOf(arc, -1, 0.2), 1);  // past the end
+  EXPECT_LT(ParamOf(arc, 1, -0.2), 0);  // before the start
 }
 
 TEST(EGet, Lengths) {
-  struct Case { Record record; double length; };
+  struct Case {
+    Record record;
+    double length;
+  };
   std::vector<Case> cases = {
       {vxtest::Line(0, 0, 3, 4), 5},
       {vxtest::Poly(kKindPath, {{0, 0}, {3, 4}, {3, 10}}), 11},

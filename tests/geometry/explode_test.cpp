@@ -45,8 +45,8 @@ TEST(EExplode, CurvedKindsBecomePathsThatFollowTheCurve) {
     }
     std::uint8_t box[vx::kBoxBytes] = {};
     vx::EXCheck(r.data(), box);
-    const double size = vx::GetF64(box, vx::kBoxMaxX) - vx::GetF64(box, vx::kBoxMinX) +
-                        vx::GetF64(box, vx::kBoxMaxY) - vx::GetF64(box, vx::kBoxMinY);
+    const double size = vx::GetF64(box, vx::kBoxMaxX) - vx::GetF64(box, vx::kBoxMinX) + vx::GetF64(box, vx::kBoxMaxY) -
+                        vx::GetF64(box, vx::kBoxMinY);
     for (int i = 0; i <= 200; ++i) {
       const auto p = PointAt(r.data(), i / 200.0);
       EXPECT_LE(*vxh::DistanceToEntity(path.data(), {p.first, p.second}), 1e-5 * size) << named.name;

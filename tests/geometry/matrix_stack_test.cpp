@@ -32,14 +32,52 @@ struct SequenceCase {
 
 TEST_F(MatrixStackTest, CallsApplyInTheOrderTheyAreMade) {
   const std::vector<SequenceCase> cases = {
-      {"translate then rotate", [] { CTMT2(1, 0); CTMR2(kPi / 2); }, {1, 0}, {0, 2}},
-      {"rotate then translate", [] { CTMR2(kPi / 2); CTMT2(1, 0); }, {1, 0}, {1, 1}},
-      {"scale then translate", [] { CTMS2(2, 3); CTMT2(1, 1); }, {1, 1}, {3, 4}},
-      {"translate then scale", [] { CTMT2(1, 1); CTMS2(2, 3); }, {1, 1}, {4, 6}},
+      {"translate then rotate",
+       [] {
+         CTMT2(1, 0);
+         CTMR2(kPi / 2);
+       },
+       {1, 0},
+       {0, 2}},
+      {"rotate then translate",
+       [] {
+         CTMR2(kPi / 2);
+         CTMT2(1, 0);
+       },
+       {1, 0},
+       {1, 1}},
+      {"scale then translate",
+       [] {
+         CTMS2(2, 3);
+         CTMT2(1, 1);
+       },
+       {1, 1},
+       {3, 4}},
+      {"translate then scale",
+       [] {
+         CTMT2(1, 1);
+         CTMS2(2, 3);
+       },
+       {1, 1},
+       {4, 6}},
       // B + s·R(A)·(p − F) with F = (2,1), A = 90°, s = 3, B = (10,20).
-      {"placement drag", [] { CTMT3(-2, -1, 0); CTMR2(kPi / 2); CTMS3(3, 3, 3); CTMT3(10, 20, 0); },
-       {3, 1}, {10, 23}},
-      {"identity resets", [] { CTMT2(5, 5); CTMI2(); CTMT2(1, 2); }, {0, 0}, {1, 2}},
+      {"placement drag",
+       [] {
+         CTMT3(-2, -1, 0);
+         CTMR2(kPi / 2);
+         CTMS3(3, 3, 3);
+         CTMT3(10, 20, 0);
+       },
+       {3, 1},
+       {10, 23}},
+      {"identity resets",
+       [] {
+         CTMT2(5, 5);
+         CTMI2();
+         CTMT2(1, 2);
+       },
+       {0, 0},
+       {1, 2}},
   };
   for (const auto& c : cases) {
     CTMI3();

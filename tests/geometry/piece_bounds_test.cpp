@@ -51,18 +51,17 @@ TEST_P(PieceBounds, HoldsEveryPointAndIsTight) {
 
 INSTANTIATE_TEST_SUITE_P(
     Ellipses, PieceBounds,
-    testing::Values(
-        BoundsCase{"whole_circle", Piece::CircleArc({3, -2}, 5, 0, 2 * kPi)},
-        BoundsCase{"whole_circle_clockwise_from_odd_start", Piece::CircleArc({0, 0}, 1, 0.7, -2 * kPi)},
-        BoundsCase{"whole_rotated_ellipse", Piece::Ellipse({1, 1}, {4 * std::cos(0.5), 4 * std::sin(0.5)},
-                                                           {-std::sin(0.5), std::cos(0.5)}, 0, 2 * kPi)},
-        BoundsCase{"whole_sheared_ellipse", Piece::Ellipse({0, 0}, {3, 1}, {1, 2}, 1.2, 2 * kPi)},
-        BoundsCase{"more_than_a_turn", Piece::CircleArc({0, 0}, 2, 0.3, 3 * kPi)},
-        BoundsCase{"quarter_arc_inside_one_quadrant", Piece::CircleArc({0, 0}, 2, 0.2, 1.0)},
-        BoundsCase{"arc_over_the_top", Piece::CircleArc({0, 0}, 2, 1.0, 1.5)},
-        BoundsCase{"clockwise_arc_over_the_right", Piece::CircleArc({5, 5}, 1, 0.5, -1.2)},
-        BoundsCase{"rotated_elliptic_arc", Piece::Ellipse({0, 0}, {3, 3}, {-1, 1}, -0.4, 2.5)},
-        BoundsCase{"cubic_with_bulge", Piece::Cubic({0, 0}, {1, 3}, {3, -2}, {4, 0})}),
+    testing::Values(BoundsCase{"whole_circle", Piece::CircleArc({3, -2}, 5, 0, 2 * kPi)},
+                    BoundsCase{"whole_circle_clockwise_from_odd_start", Piece::CircleArc({0, 0}, 1, 0.7, -2 * kPi)},
+                    BoundsCase{"whole_rotated_ellipse", Piece::Ellipse({1, 1}, {4 * std::cos(0.5), 4 * std::sin(0.5)},
+                                                                       {-std::sin(0.5), std::cos(0.5)}, 0, 2 * kPi)},
+                    BoundsCase{"whole_sheared_ellipse", Piece::Ellipse({0, 0}, {3, 1}, {1, 2}, 1.2, 2 * kPi)},
+                    BoundsCase{"more_than_a_turn", Piece::CircleArc({0, 0}, 2, 0.3, 3 * kPi)},
+                    BoundsCase{"quarter_arc_inside_one_quadrant", Piece::CircleArc({0, 0}, 2, 0.2, 1.0)},
+                    BoundsCase{"arc_over_the_top", Piece::CircleArc({0, 0}, 2, 1.0, 1.5)},
+                    BoundsCase{"clockwise_arc_over_the_right", Piece::CircleArc({5, 5}, 1, 0.5, -1.2)},
+                    BoundsCase{"rotated_elliptic_arc", Piece::Ellipse({0, 0}, {3, 3}, {-1, 1}, -0.4, 2.5)},
+                    BoundsCase{"cubic_with_bulge", Piece::Cubic({0, 0}, {1, 3}, {3, -2}, {4, 0})}),
     [](const testing::TestParamInfo<BoundsCase>& info) { return info.param.name; });
 
 }  // namespace

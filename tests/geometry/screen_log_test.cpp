@@ -10,8 +10,8 @@
 #include "host/host_api.h"
 #include "host/record.h"
 #include "host/settings_layout.h"
-#include "tests/support/records.h"
 #include "tests/session/session_fixture.h"
+#include "tests/support/records.h"
 
 namespace {
 

@@ -143,8 +143,8 @@ std::vector<Record> MixedBoundary(std::mt19937& rng, int shapes) {
       case 5: out.push_back(vxtest::Arc(at(), at(), 0.5 + grid(rng) * 0.1, grid(rng) * 0.2, grid(rng) * 0.15)); break;
       case 6: out.push_back(vxtest::Ellipse(at(), at(), 0.5 + grid(rng) * 0.05, 0.25 + grid(rng) * 0.02, at())); break;
       case 7:
-        out.push_back(vxtest::EllipticalArc(at(), at(), 0.5 + grid(rng) * 0.05, 0.3, at(), grid(rng) * 0.1,
-                                            1 + grid(rng) * 0.1));
+        out.push_back(
+            vxtest::EllipticalArc(at(), at(), 0.5 + grid(rng) * 0.05, 0.3, at(), grid(rng) * 0.1, 1 + grid(rng) * 0.1));
         break;
       case 8: out.push_back(vxtest::Bezier(points(4))); break;
       case 9: out.push_back(vxtest::Text(at(), at(), 0.5f, 0.4f, 0.3f, "Room")); break;
@@ -198,8 +198,8 @@ TEST_P(ConnectorIndexAgainstWalk, AnswersAsTheWalkOverEveryEntity) {
   for (int k = 0; k < 1500; ++k) {
     const vx::AreaConnector c = RandomConnector(rng);
     const bool walked = vx::ConnectorBlocked(list, c);
-    ASSERT_EQ(index.Blocked(c), walked) << "(" << c.from[0] << "," << c.from[1] << ")-(" << c.to[0] << ","
-                                        << c.to[1] << ")" << (c.horizontal ? " horizontal" : "");
+    ASSERT_EQ(index.Blocked(c), walked) << "(" << c.from[0] << "," << c.from[1] << ")-(" << c.to[0] << "," << c.to[1]
+                                        << ")" << (c.horizontal ? " horizontal" : "");
     blocked += walked ? 1 : 0;
   }
   EXPECT_GT(blocked, 0) << "a boundary that blocks nothing proves nothing";

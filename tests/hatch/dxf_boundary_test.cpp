@@ -46,7 +46,8 @@ class DxfBoundary : public HatchSession {
 // pass the hole (|y - 5| < 2) are cut in two at the circle. The pattern is
 // looked up by its whole header, description included.
 TEST_F(DxfBoundary, ContinuousPatternLinesLieWhereTheGeometrySays) {
-  const std::vector<Segment> lines = HatchDxf("*Rows, rows one unit apart\n0, 0,0.5, 0,1\n", "Rows, rows one unit apart");
+  const std::vector<Segment> lines =
+      HatchDxf("*Rows, rows one unit apart\n0, 0,0.5, 0,1\n", "Rows, rows one unit apart");
   ASSERT_EQ(lines.size(), 14u);
   std::size_t at = 0;
   for (int row = 0; row < 10; ++row) {

@@ -72,8 +72,8 @@ class GeosRegion {
   std::vector<std::pair<Pt, Pt>> PartsInside(const std::vector<std::pair<Pt, Pt>>& segments) const {
     std::vector<GEOSGeometry*> lines;
     for (const auto& [a, b] : segments) lines.push_back(Segment(a, b));
-    GEOSGeometry* all = GEOSGeom_createCollection_r(context_, GEOS_MULTILINESTRING, lines.data(),
-                                                    static_cast<unsigned>(lines.size()));
+    GEOSGeometry* all =
+        GEOSGeom_createCollection_r(context_, GEOS_MULTILINESTRING, lines.data(), static_cast<unsigned>(lines.size()));
     Require(all, "collection");
     GEOSGeometry* inside = GEOSIntersection_r(context_, region_, all);
     GEOSGeom_destroy_r(context_, all);
@@ -83,7 +83,6 @@ class GeosRegion {
     GEOSGeom_destroy_r(context_, inside);
     return parts;
   }
-
 
  private:
   // GEOS reports and returns null; the message is kept for the exception.

@@ -43,14 +43,13 @@ TEST_P(HatchTotals, MatchAreaOverSpacing) {
   EXPECT_NEAR(total, GetParam().area / kSpacing, GetParam().size_sum) << GetParam().label;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Shapes, HatchTotals,
-    ::testing::Values(AreaCase{"Square", "BOX;0,0;10,10", 100, 15},
-                      AreaCase{"Ring", "CIRP;0,0;5,0;CIRP;0,0;2,0", kPi * (25 - 4), 14},
-                      AreaCase{"Islands", "BOX;0,0;10,10;BOX;2,2;4,4;BOX;6,6;8,8", 100 - 8, 21},
-                      AreaCase{"PolygonWithCircleInside", "POLY;-6,-6;6,-6;6,6;-6,6;;CIRP;0,0;3,0", 144 - 9 * kPi,
-                               23},
-                      AreaCase{"SeparateLinesClosingABox", "LINE;0,0;8,0;8,5;0,5;0,0;;", 40, 10}));
+INSTANTIATE_TEST_SUITE_P(Shapes, HatchTotals,
+                         ::testing::Values(AreaCase{"Square", "BOX;0,0;10,10", 100, 15},
+                                           AreaCase{"Ring", "CIRP;0,0;5,0;CIRP;0,0;2,0", kPi*(25 - 4), 14},
+                                           AreaCase{"Islands", "BOX;0,0;10,10;BOX;2,2;4,4;BOX;6,6;8,8", 100 - 8, 21},
+                                           AreaCase{"PolygonWithCircleInside", "POLY;-6,-6;6,-6;6,6;-6,6;;CIRP;0,0;3,0",
+                                                    144 - 9 * kPi, 23},
+                                           AreaCase{"SeparateLinesClosingABox", "LINE;0,0;8,0;8,5;0,5;0,0;;", 40, 10}));
 
 // Angle 0 turns the square by a right angle into hatch space; the lines lie
 // at the multiples of 0.2 inside the square and run from side to side.
@@ -262,8 +261,7 @@ TEST_F(PatHatch, DotsAreLinesOfLengthZero) {
 // stagger the other way.
 TEST_F(PatHatch, NegativeDeltaYStaggersTheOtherWay) {
   for (double dy : {0.5, -0.5}) {
-    const std::vector<Segment> lines =
-        HatchBox("*P\n0, 0,0, 0.3," + std::to_string(dy) + ", 0.5,-0.5\n", 4);
+    const std::vector<Segment> lines = HatchBox("*P\n0, 0,0, 0.3," + std::to_string(dy) + ", 0.5,-0.5\n", 4);
     std::map<long, double> first_start;  // line y in half units -> first dash start inside
     for (const Segment& s : lines) {
       if (s.x1 < 1e-9) continue;

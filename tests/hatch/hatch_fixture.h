@@ -4,12 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "hatch/hatch_records.h"
@@ -17,16 +17,16 @@
 #include "headless/drawing/document.h"
 #include "headless/registry/registry_store.h"
 #include "headless/session/session.h"
-#include "tests/session/session_fixture.h"
 #include "host/entity_layout.h"
 #include "host/record.h"
+#include "tests/session/session_fixture.h"
 
 namespace vxh::testing {
 
 inline std::filesystem::path ScratchFolder(std::string name) {
   for (char& c : name) c = c == '/' ? '_' : c;  // parameterised test names hold slashes
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() /
-                                    ("vorlix-" + name + "-" + std::to_string(::getpid()));
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("vorlix-" + name + "-" + std::to_string(::getpid()));
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
   return dir;

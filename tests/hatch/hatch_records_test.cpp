@@ -148,11 +148,10 @@ TEST_P(PrepareHatchSettings, AppliesOrNeutralisesTheModification) {
   EXPECT_EQ(Registry().Get(vx::kHatchKey, "Options")->data, stored) << "preparing changes nothing stored";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Flags, PrepareHatchSettings,
-    ::testing::Values(ModifyCase{"OnWithScaledOffsets", true, true, 1.0, 0.375, 4, 0.5, 2},
-                      ModifyCase{"OnWithOffsetsInUnits", true, false, 1.0, 0.375, 4, 1.0, 2},
-                      ModifyCase{"OffIsNeutral", false, true, 0.5, 0.25, 1, 0.5, 1}));
+INSTANTIATE_TEST_SUITE_P(Flags, PrepareHatchSettings,
+                         ::testing::Values(ModifyCase{"OnWithScaledOffsets", true, true, 1.0, 0.375, 4, 0.5, 2},
+                                           ModifyCase{"OnWithOffsetsInUnits", true, false, 1.0, 0.375, 4, 1.0, 2},
+                                           ModifyCase{"OffIsNeutral", false, true, 0.5, 0.25, 1, 0.5, 1}));
 
 }  // namespace
 }  // namespace vxh::testing

@@ -10,8 +10,8 @@
 #include "hatch/hatch_pattern.h"
 #include "hatch/hatch_state.h"
 #include "host/host_api.h"
-#include "tests/support/records.h"
 #include "tests/hatch/hatch_fixture.h"
+#include "tests/support/records.h"
 
 namespace vxh::testing {
 namespace {
@@ -89,9 +89,7 @@ TEST_P(IndexedAgainstPlainWalk, GiveTheSameLinesInTheSameOrder) {
 }
 
 INSTANTIATE_TEST_SUITE_P(RandomBoundaries, IndexedAgainstPlainWalk, ::testing::Range(1, 25),
-                         [](const ::testing::TestParamInfo<int>& info) {
-                           return "Seed" + std::to_string(info.param);
-                         });
+                         [](const ::testing::TestParamInfo<int>& info) { return "Seed" + std::to_string(info.param); });
 
 }  // namespace
 }  // namespace vxh::testing

@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "tests/support/records.h"
 #include "tests/hatch/geos_region.h"
+#include "tests/support/records.h"
 
 namespace vxh::testing {
 
@@ -58,7 +58,6 @@ inline Record SymbolRecord(const Affine& a) {
   r[vx::kSymName] = 'H';
   return r;
 }
-
 
 inline Ring ArcPoints(Pt c, double r, double start, double sweep, bool with_end) {
   Ring out;

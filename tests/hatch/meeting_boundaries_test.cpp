@@ -401,8 +401,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, GeneratedArrangements,
                                            Arrangement{"IslandsTouching", &IslandsTouching},
                                            Arrangement{"TangentCircles", &TangentCircles},
                                            Arrangement{"Slots", &SlotsAndRoundedRectangles},
-                                           Arrangement{"Symbols", &PlacedSymbols},
-                                           Arrangement{"Ellipses", &Ellipses}),
+                                           Arrangement{"Symbols", &PlacedSymbols}, Arrangement{"Ellipses", &Ellipses}),
                          [](const ::testing::TestParamInfo<Arrangement>& info) { return info.param.name; });
 
 // The x index must not change a line here either: arcs, junctions joined

@@ -56,16 +56,28 @@ const char* const kKindPrompt = "? Pattern type (0 = Line, 1 = Korvex, 2 = PAT-f
 INSTANTIATE_TEST_SUITE_P(
     Answers, HatchOptSel,
     ::testing::Values(
-        SelectCase{"KindSevenBecomesLines", "VXHATCHOPTSEL;7;Fine",
-                   {"> VXHATCHOPTSEL", kKindPrompt, "= 7", "? Line pattern name: ", "= Fine"}, true, 0},
-        SelectCase{"Korvex", "VXHATCHOPTSEL;1;My fill",
-                   {"> VXHATCHOPTSEL", kKindPrompt, "= 1", "? Korvex pattern name: ", "= My fill"}, true, 1},
-        SelectCase{"PatFile", "VXHATCHOPTSEL;2;Bricks",
-                   {"> VXHATCHOPTSEL", kKindPrompt, "= 2", "? PAT-file pattern name: ", "= Bricks"}, true, 2},
-        SelectCase{"EnterAtTheKindStoresNothing", "VXHATCHOPTSEL;;", {"> VXHATCHOPTSEL", kKindPrompt, "= <enter>"},
-                   false, 0},
-        SelectCase{"EscapeAtTheNameStoresNothing", "VXHATCHOPTSEL;2;<esc>",
-                   {"> VXHATCHOPTSEL", kKindPrompt, "= 2", "? PAT-file pattern name: ", "= <esc>"}, false, 0}));
+        SelectCase{"KindSevenBecomesLines",
+                   "VXHATCHOPTSEL;7;Fine",
+                   {"> VXHATCHOPTSEL", kKindPrompt, "= 7", "? Line pattern name: ", "= Fine"},
+                   true,
+                   0},
+        SelectCase{"Korvex",
+                   "VXHATCHOPTSEL;1;My fill",
+                   {"> VXHATCHOPTSEL", kKindPrompt, "= 1", "? Korvex pattern name: ", "= My fill"},
+                   true,
+                   1},
+        SelectCase{"PatFile",
+                   "VXHATCHOPTSEL;2;Bricks",
+                   {"> VXHATCHOPTSEL", kKindPrompt, "= 2", "? PAT-file pattern name: ", "= Bricks"},
+                   true,
+                   2},
+        SelectCase{
+            "EnterAtTheKindStoresNothing", "VXHATCHOPTSEL;;", {"> VXHATCHOPTSEL", kKindPrompt, "= <enter>"}, false, 0},
+        SelectCase{"EscapeAtTheNameStoresNothing",
+                   "VXHATCHOPTSEL;2;<esc>",
+                   {"> VXHATCHOPTSEL", kKindPrompt, "= 2", "? PAT-file pattern name: ", "= <esc>"},
+                   false,
+                   0}));
 
 TEST_F(OptionCommands, AnOverlongNameIsCutToItsField) {
   Run("VXHATCHOPTSEL;0;" + std::string(200, 'n'));
@@ -76,9 +88,13 @@ TEST_F(OptionCommands, AnOverlongNameIsCutToItsField) {
 
 TEST_F(OptionCommands, ModifyAnsweredFullyIsStoredAndAppliedByTheNextFill) {
   Run("VXHATCHOPTMOD;2;90;1,0");
-  const std::vector<std::string> want = {
-      "> VXHATCHOPTMOD", "? Modify pattern - scale by [no modify]: ", "= 2",
-      "? Modify pattern - rotate by [no modify]: ", "= 90", "? Modify pattern - offset by [no modify]: ", "= 1,0"};
+  const std::vector<std::string> want = {"> VXHATCHOPTMOD",
+                                         "? Modify pattern - scale by [no modify]: ",
+                                         "= 2",
+                                         "? Modify pattern - rotate by [no modify]: ",
+                                         "= 90",
+                                         "? Modify pattern - offset by [no modify]: ",
+                                         "= 1,0"};
   EXPECT_EQ(TranscriptLines(), want);
   const auto o = StoredOptions();
   ASSERT_TRUE(o);

@@ -41,7 +41,9 @@ TEST_P(SweptPositions, EveryGridPositionAboveTheLowerEndUpToTheUpperOne) {
   const SweepCase& c = GetParam();
   std::vector<Hit> hits;
   ForEachSweptPosition(c.range, c.distance, GridOrigin(c.origin, c.distance), Steps(c.steps),
-                       [&](double p, std::uint16_t style) { hits.push_back({p, style}); });
+                       [&](double p, std::uint16_t style) {
+                         hits.push_back({p, style});
+                       });
   ASSERT_EQ(hits.size(), c.expected.size());
   for (std::size_t i = 0; i < hits.size(); ++i) {
     EXPECT_NEAR(hits[i].position, c.expected[i].position, 1e-9) << i;
@@ -75,8 +77,8 @@ TEST(SweptBetween, EitherDirectionCutToTheBox) {
     double previous, cursor;
     SweptRange expected;
   };
-  for (const Case& c : {Case{1, 3, {1, 3}}, Case{3, 1, {1, 3}}, Case{-5, 3, {0, 3}}, Case{3, 50, {3, 10}},
-                        Case{-5, 50, {0, 10}}}) {
+  for (const Case& c :
+       {Case{1, 3, {1, 3}}, Case{3, 1, {1, 3}}, Case{-5, 3, {0, 3}}, Case{3, 50, {3, 10}}, Case{-5, 50, {0, 10}}}) {
     const SweptRange r = SweptBetween(c.previous, c.cursor, 0, 10);
     EXPECT_EQ(r.lo, c.expected.lo) << c.previous << " " << c.cursor;
     EXPECT_EQ(r.hi, c.expected.hi) << c.previous << " " << c.cursor;

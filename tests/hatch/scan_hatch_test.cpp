@@ -82,8 +82,8 @@ TEST_F(ScanHatch, CtrlRemovesExactlyTheSegmentsHoldingTheCursor) {
 
 TEST_F(ScanHatch, RemovingWhereNothingIsPaintedDoesNothing) {
   Vertical();
-  Run("BOX;0,0;10,10;VXHATCHSCAN;all;" + Stroke({{0.2, 5}, {3.3, 5}}) + "<hold ctrl>;" +
-      Stroke({{4.2, 5}, {9.8, 5}}) + "<release ctrl>;<esc>");
+  Run("BOX;0,0;10,10;VXHATCHSCAN;all;" + Stroke({{0.2, 5}, {3.3, 5}}) + "<hold ctrl>;" + Stroke({{4.2, 5}, {9.8, 5}}) +
+      "<release ctrl>;<esc>");
   ExpectNear(SortedX(HatchLines()), Range(0.5, 3, 0.5));
 }
 

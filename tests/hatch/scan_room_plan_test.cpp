@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "host/host_api.h"
-#include "tests/support/records.h"
 #include "tests/hatch/hatch_fixture.h"
 #include "tests/hatch/strokes.h"
+#include "tests/support/records.h"
 
 namespace vxh::testing {
 namespace {
@@ -94,7 +94,9 @@ Plan RoomPlan(std::mt19937& rng) {
   Plan plan{6 + 6 * u(rng), 5 + 5 * u(rng), {}};
   const double w = plan.w, h = plan.h;
   auto over = [&] { return 0.2 + 0.5 * u(rng); };
-  plan.walls = {{-over(), 0, w + over(), 0}, {-over(), h, w + over(), h}, {0, -over(), 0, h + over()},
+  plan.walls = {{-over(), 0, w + over(), 0},
+                {-over(), h, w + over(), h},
+                {0, -over(), 0, h + over()},
                 {w, -over(), w, h + over()}};
   for (int i = 0, across = 1 + static_cast<int>(u(rng) * 3); i < across; ++i) {
     if (u(rng) < 0.5) {
@@ -117,7 +119,8 @@ Plan RoomPlan(std::mt19937& rng) {
 // lies with the cursor inside the plan too.
 std::vector<StrokePoint> Wander(std::mt19937& rng, const Plan& plan, double margin) {
   std::uniform_real_distribution<double> u(0, 1);
-  std::vector<StrokePoint> points = {{margin + u(rng) * (plan.w - 2 * margin), margin + u(rng) * (plan.h - 2 * margin)}};
+  std::vector<StrokePoint> points = {
+      {margin + u(rng) * (plan.w - 2 * margin), margin + u(rng) * (plan.h - 2 * margin)}};
   for (int i = 0, n = 2 + static_cast<int>(u(rng) * 30); i < n; ++i) {
     const double a = u(rng) * 2 * 3.14159265358979, r = 0.8 * margin * u(rng);
     points.push_back({std::clamp(points.back().x + r * std::cos(a), margin, plan.w - margin),

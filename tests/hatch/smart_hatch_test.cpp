@@ -13,8 +13,8 @@
 #include "headless/win/windows_state.h"
 #include "host/host_api.h"
 #include "host/win_api.h"
-#include "tests/support/records.h"
 #include "tests/hatch/hatch_fixture.h"
+#include "tests/support/records.h"
 
 namespace vxh::testing {
 namespace {

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "host/host_api.h"
-#include "tests/support/records.h"
 #include "tests/hatch/hatch_fixture.h"
+#include "tests/support/records.h"
 
 namespace vxh::testing {
 namespace {

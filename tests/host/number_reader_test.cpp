@@ -20,8 +20,8 @@ TEST(ReadInteger, SignsBlanksWrapAndWhereItStops) {
       {"42x", true, 42, 2},
       {"   -17 ", true, -17, 6},
       {"007", true, 7, 3},
-      {"\t5", false, 0, 0},  // only the space is a blank
-      {"  -x", false, 0, 3}, // blanks and minus stay consumed
+      {"\t5", false, 0, 0},   // only the space is a blank
+      {"  -x", false, 0, 3},  // blanks and minus stay consumed
       {"--5", false, 0, 1},
       {"+3", false, 0, 0},
       {"", false, 0, 0},
@@ -53,18 +53,13 @@ struct DecimalCase {
 
 TEST(ReadDecimal, FormsThatReadAndFormsThatFail) {
   const DecimalCase cases[] = {
-      {"-.5", true, -0.5, 1, 3},
-      {"12.25", true, 12.25, 2, 5},
-      {"+3", false, 0, 0, 0},   // "+" is let through but never consumed
-      {"abc", false, 0, 0, 0},
-      {" 5", false, 0, 0, 0},   // blanks only after the first character
-      {"7.", true, 7, 0, 2},
-      {".", false, 0, 0, 1},
-      {"-", false, 0, 0, 1},
-      {"- 5", true, -5, 0, 3},  // the integer reader skips the blank
-      {"3e5", true, 3, 0, 1},   // no exponent
-      {"1.5.5", true, 1.5, 1, 3},
-      {"0.125,", true, 0.125, 3, 5},
+      {"-.5", true, -0.5, 1, 3},  {"12.25", true, 12.25, 2, 5},
+      {"+3", false, 0, 0, 0},                              // "+" is let through but never consumed
+      {"abc", false, 0, 0, 0},    {" 5", false, 0, 0, 0},  // blanks only after the first character
+      {"7.", true, 7, 0, 2},      {".", false, 0, 0, 1},
+      {"-", false, 0, 0, 1},      {"- 5", true, -5, 0, 3},  // the integer reader skips the blank
+      {"3e5", true, 3, 0, 1},                               // no exponent
+      {"1.5.5", true, 1.5, 1, 3}, {"0.125,", true, 0.125, 3, 5},
       {"-45,0", true, -45, 0, 3},
   };
   for (const DecimalCase& c : cases) {

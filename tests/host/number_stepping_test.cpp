@@ -60,13 +60,10 @@ TEST(StepNumber, ChoosesTheGroupAndItsSign) {
 // that grows gives way so the width stays.
 TEST(StepNumber, LeadingZeros) {
   const StepCase cases[] = {
-      {"x009", kUpLast, "x010"},
-      {"x007", kDownLast, "x006"},
-      {"x0099", kUpLast, "x0100"},
-      {"x99", kUpLast, "x100"},
-      {"x010", kDownLast, "x09"},  // shrinking does not pad
-      {"a00", kDownLast, "a-1"},   // "00": the number is the last 0
-      {"x009", kUpFirst, "x10"},   // the first group reads 009 as one number
+      {"x009", kUpLast, "x010"}, {"x007", kDownLast, "x006"}, {"x0099", kUpLast, "x0100"},
+      {"x99", kUpLast, "x100"},  {"x010", kDownLast, "x09"},  // shrinking does not pad
+      {"a00", kDownLast, "a-1"},                              // "00": the number is the last 0
+      {"x009", kUpFirst, "x10"},                              // the first group reads 009 as one number
   };
   ExpectSteps(std::begin(cases), std::end(cases));
 }

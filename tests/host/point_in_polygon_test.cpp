@@ -60,10 +60,8 @@ TEST(PointInPolygon, RayThroughAVertexCountsOnce) {
   ExpectInside({
       {"diamond centre, ray through top vertex", kDiamond, {5, 5}, true},
       {"below diamond, ray through both vertices", kDiamond, {5, -5}, false},
-      {"leftmost vertex touches the ray",
-       PolygonData({{5, 10}, {15, 5}, {15, 15}}), {5, 0}, false},
-      {"rightmost vertex touches the ray",
-       PolygonData({{5, 10}, {-5, 5}, {-5, 15}}), {5, 0}, false},
+      {"leftmost vertex touches the ray", PolygonData({{5, 10}, {15, 5}, {15, 15}}), {5, 0}, false},
+      {"rightmost vertex touches the ray", PolygonData({{5, 10}, {-5, 5}, {-5, 15}}), {5, 0}, false},
       {"U inner corner above", kU, {3, 1}, true},
   });
 }

@@ -18,14 +18,14 @@ struct SnapCase {
 // Quotients between -1 and 0 and below -1 are where truncation and floor part.
 TEST(SnapToMultiple, TruncatesTowardZero) {
   const SnapCase cases[] = {
-      {2, 3, 4},       // 2.0 exactly: rounds half up
-      {2, 2.9, 2},     // 1.95
-      {2, -1.5, 0},    // -0.25 truncates to 0, not -1
-      {2, -3, -2},     // -1.0
-      {2, -3.5, -2},   // -1.25 truncates to -1; floor would give -4
-      {2, -4.5, -2},   // -1.75 truncates to -1; floor would give -4
-      {2, -5, -4},     // -2.0
-      {0.5, 1.3, 1.5}, // 3.1
+      {2, 3, 4},        // 2.0 exactly: rounds half up
+      {2, 2.9, 2},      // 1.95
+      {2, -1.5, 0},     // -0.25 truncates to 0, not -1
+      {2, -3, -2},      // -1.0
+      {2, -3.5, -2},    // -1.25 truncates to -1; floor would give -4
+      {2, -4.5, -2},    // -1.75 truncates to -1; floor would give -4
+      {2, -5, -4},      // -2.0
+      {0.5, 1.3, 1.5},  // 3.1
   };
   for (const SnapCase& c : cases) {
     EXPECT_EQ(SnapToMultiple(c.step, c.value), c.expected) << c.step << " " << c.value;

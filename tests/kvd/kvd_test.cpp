@@ -120,7 +120,7 @@ TEST(KvdTest, EveryTruncationIsRefusedWithAnOffset) {
 TEST(KvdTest, DamagedFilesAreRefusedWithTheProblemNamed) {
   const Bytes good = EncodeKvd(*SampleDrawing());
   const std::size_t count = EntityCountOffset(good);
-  const std::size_t first = count + 4;           // first entity: flags, tag, record
+  const std::size_t first = count + 4;  // first entity: flags, tag, record
   const std::size_t record = first + kKvdEntityHeadBytes;
   const std::size_t text = record + 2 * (kKvdEntityHeadBytes + vx::kLineSize);
   struct Case {
@@ -143,15 +143,19 @@ TEST(KvdTest, DamagedFilesAreRefusedWithTheProblemNamed) {
        "circle record must be 56 bytes, not 64"},
       {"unknown kind", [record](Bytes& b) { vx::PutI8(b.data(), record + vx::kHdrKind, 99); },
        "kind 99 is not a known kind"},
-      {"text without NUL", [text](Bytes& b) {
+      {"text without NUL",
+       [text](Bytes& b) {
          const std::uint32_t size = vx::GetU32(b.data(), text);
          b[text + size - 1] = 'x';
-       }, "no NUL"},
+       },
+       "no NUL"},
       {"text NUL early", [text](Bytes& b) { b[text + vx::kTextString + 2] = 0; }, "size must be length + 105"},
-      {"polygon count", [text](Bytes& b) {
+      {"polygon count",
+       [text](Bytes& b) {
          const std::size_t poly = text + vx::GetU32(b.data(), text) + kKvdEntityHeadBytes;
          vx::PutU16(b.data(), poly + vx::kPolyCount, 4);
-       }, "polygon record must be 98 bytes, not 82"},
+       },
+       "polygon record must be 98 bytes, not 82"},
       {"trailing bytes", [](Bytes& b) { b.push_back(0); }, "1 bytes follow the end mark"},
       {"end mark", [](Bytes& b) { b[b.size() - 1] = 'X'; }, "end mark is missing"},
   };
@@ -178,17 +182,22 @@ TEST(KvdTest, DamagedSettingsTablesAreRefused) {
   // The layers table follows the current settings table.
   const std::size_t current_len = vx::GetU32(good.data(), kKvdHeaderBytes + 1);
   const std::size_t layers = kKvdHeaderBytes + kKvdTableHeadBytes + current_len + kKvdTableHeadBytes;
-  struct Case { const char* name; std::function<void(Bytes&)> damage; const char* message; };
+  struct Case {
+    const char* name;
+    std::function<void(Bytes&)> damage;
+    const char* message;
+  };
   const Case cases[] = {
       {"record size", [layers](Bytes& b) { vx::PutU32(b.data(), layers + vx::kTableFirstRecord, 3); },
        "record size of 3"},
-      {"name without NUL", [layers](Bytes& b) {
+      {"name without NUL",
+       [layers](Bytes& b) {
          std::memset(b.data() + layers + vx::kTableFirstRecord + vx::kLayerName, 'A', vx::kNameFieldBytes);
-       }, "no NUL"},
+       },
+       "no NUL"},
       {"current offset", [layers](Bytes& b) { vx::PutU32(b.data(), layers + vx::kTableCurrentOffset, 17); },
        "current record"},
-      {"duplicate table", [layers](Bytes& b) { b[layers - kKvdTableHeadBytes] = vx::kTableCurrent; },
-       "appears twice"},
+      {"duplicate table", [layers](Bytes& b) { b[layers - kKvdTableHeadBytes] = vx::kTableCurrent; }, "appears twice"},
   };
   for (const Case& c : cases) {
     Bytes damaged = good;

@@ -10,8 +10,8 @@ TEST_F(GroupOneLevel, GroupsInsideGroupsAreFlattenedAndLeftEmpty) {
   // outer holds inner (lines at 1 and 2) and a line at 3; a line at 4 on its own.
   const vx::Entity outer = Add(HeaderOnly(vx::kKindGroup));
   vx::DList* outer_members = Work()->MakeMemberList(outer);
-  const vx::Entity inner = AddContainer(outer_members, HeaderOnly(vx::kKindGroup),
-                                        {LineOn(0, 0, 1, 9, 1), LineOn(0, 0, 2, 9, 2)});
+  const vx::Entity inner =
+      AddContainer(outer_members, HeaderOnly(vx::kKindGroup), {LineOn(0, 0, 1, 9, 1), LineOn(0, 0, 2, 9, 2)});
   outer_members->AddRecord(LineOn(0, 0, 3, 9, 3).data());
   Add(LineOn(0, 0, 4, 9, 4));
   Add(LineOn(0, 0, 50, 9, 50));  // not selected

@@ -56,7 +56,12 @@ class LayersTest : public SessionTest {
     vx::DList* inner = list->MakeMemberList(e);
     for (const Record& m : members) inner->AddRecord(m.data());
     list->Unmark(e);
-    inner->Walk([](vx::DList* l, vx::Entity m, std::intptr_t, std::intptr_t) { l->Unmark(m); return 0; }, 0, 0, 0);
+    inner->Walk(
+        [](vx::DList* l, vx::Entity m, std::intptr_t, std::intptr_t) {
+          l->Unmark(m);
+          return 0;
+        },
+        0, 0, 0);
     return e;
   }
 
@@ -70,10 +75,12 @@ class LayersTest : public SessionTest {
     std::vector<vx::Entity> out;
     vx::DList* inner = list->MemberList(e);
     if (inner == nullptr) return out;
-    inner->Walk([](vx::DList*, vx::Entity m, std::intptr_t a, std::intptr_t) {
-      reinterpret_cast<std::vector<vx::Entity>*>(a)->push_back(m);
-      return 0;
-    }, 0, reinterpret_cast<std::intptr_t>(&out), 0);
+    inner->Walk(
+        [](vx::DList*, vx::Entity m, std::intptr_t a, std::intptr_t) {
+          reinterpret_cast<std::vector<vx::Entity>*>(a)->push_back(m);
+          return 0;
+        },
+        0, reinterpret_cast<std::intptr_t>(&out), 0);
     return out;
   }
 

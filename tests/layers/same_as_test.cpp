@@ -22,7 +22,8 @@ std::vector<Vertex> Turned(const std::vector<Vertex>& v, double angle, Vertex ab
   std::vector<Vertex> out;
   for (const Vertex& p : v) {
     const double dx = p.x - about.x, dy = p.y - about.y;
-    out.push_back({about.x + dx * std::cos(angle) - dy * std::sin(angle), about.y + dx * std::sin(angle) + dy * std::cos(angle)});
+    out.push_back(
+        {about.x + dx * std::cos(angle) - dy * std::sin(angle), about.y + dx * std::sin(angle) + dy * std::cos(angle)});
   }
   return out;
 }
@@ -84,13 +85,14 @@ TEST_F(SameAs, ALineStartsLineWithTheLinesLayerAndAttributesCurrent) {
   const vx::Entity drawn = Entities()[1];
   EXPECT_EQ(Heights({drawn}), std::vector<double>{20});
   // The new line's header took over everything the pattern's header holds.
-  EXPECT_TRUE(std::equal(pattern.begin() + vx::kHdrAttrByte, pattern.begin() + vx::kHdrFillStyle, drawn + vx::kHdrAttrByte));
+  EXPECT_TRUE(
+      std::equal(pattern.begin() + vx::kHdrAttrByte, pattern.begin() + vx::kHdrFillStyle, drawn + vx::kHdrAttrByte));
   EXPECT_EQ(vx::GetU16(drawn, vx::kHdrLayer), wires);
   EXPECT_EQ(vx::GetU32(drawn, vx::kHdrAttr22), 0x7u);
 }
 
 struct ScriptCase {
-  const char* draw;    // draws the pattern
+  const char* draw;  // draws the pattern
   const char* pick;
   const char* command;  // the command that starts, or "" for none
   const char* rest;     // answers to it

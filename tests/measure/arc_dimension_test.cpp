@@ -65,14 +65,13 @@ TEST_P(ArcPlacement, TheArcRunsThroughThePlacedPoint) {
 
 INSTANTIATE_TEST_SUITE_P(
     Sides, ArcPlacement,
-    ::testing::Values(
-        ArcCase{"typed_and_picked_angles", "VXDIMA;10,0;180;0,20;0,0;5,5;<enter>", 0, 0, std::hypot(5.0, 5.0), 0,
-                kPi / 2, 10, 20},
-        ArcCase{"placed_on_the_other_side_swaps", "VXDIMA;10,0;180;0,20;0,0;-5,-5;<enter>", 0, 0,
-                std::hypot(5.0, 5.0), kPi / 2, 3 * kPi / 2, 20, 10},
-        ArcCase{"typed_90", "VXDIMA;10,10;0,10;0,20;90;3,14;<enter>", 0, 10, 5, 0, kPi / 2, 10, 10},
-        ArcCase{"leader_at_the_centre_turns_its_direction", "VXDIMA;0,0;0;0,10;0,0;-5,5;<enter>", 0, 0,
-                std::hypot(5.0, 5.0), kPi / 2, kPi / 2, 10, 0}),
+    ::testing::Values(ArcCase{"typed_and_picked_angles", "VXDIMA;10,0;180;0,20;0,0;5,5;<enter>", 0, 0,
+                              std::hypot(5.0, 5.0), 0, kPi / 2, 10, 20},
+                      ArcCase{"placed_on_the_other_side_swaps", "VXDIMA;10,0;180;0,20;0,0;-5,-5;<enter>", 0, 0,
+                              std::hypot(5.0, 5.0), kPi / 2, 3 * kPi / 2, 20, 10},
+                      ArcCase{"typed_90", "VXDIMA;10,10;0,10;0,20;90;3,14;<enter>", 0, 10, 5, 0, kPi / 2, 10, 10},
+                      ArcCase{"leader_at_the_centre_turns_its_direction", "VXDIMA;0,0;0;0,10;0,0;-5,5;<enter>", 0, 0,
+                              std::hypot(5.0, 5.0), kPi / 2, kPi / 2, 10, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DimArcCommand, ParallelLeadersEndWithAnErrorAndAddNothing) {
@@ -114,7 +113,8 @@ TEST_F(DimArcCommand, AWarningAsksForTheAngleWhenNoLineIsNear) {
   Run("VXDIMA;10,0;180;0,20;0,0;5,5;<enter>");
   const std::vector<std::string> lines = TranscriptLines();
   int warnings = 0;
-  for (const std::string& l : lines) warnings += l == "[Warning] No direction found.\\r\\n\\r\\nPlease pick angle towards center";
+  for (const std::string& l : lines)
+    warnings += l == "[Warning] No direction found.\\r\\n\\r\\nPlease pick angle towards center";
   EXPECT_EQ(warnings, 2);
 }
 

@@ -11,9 +11,9 @@
 namespace vxh::testing {
 namespace {
 
-constexpr std::array<std::size_t, 6> kStyleFields = {
-    vx::kDimBlockTextHeight, vx::kDimBlockBaseline,    vx::kDimBlockOffsetPoint,
-    vx::kDimBlockExtendPast, vx::kDimBlockArrowLength, vx::kDimBlockArrowHeight};
+constexpr std::array<std::size_t, 6> kStyleFields = {vx::kDimBlockTextHeight,  vx::kDimBlockBaseline,
+                                                     vx::kDimBlockOffsetPoint, vx::kDimBlockExtendPast,
+                                                     vx::kDimBlockArrowLength, vx::kDimBlockArrowHeight};
 constexpr std::array<std::size_t, 2> kArrowFields = {vx::kCurArrowLength, vx::kCurArrowHeight};
 // The factors a fresh pack starts with, written out independently of the pack.
 constexpr std::array<float, 8> kDefaultFactors = {1.0f, 2.0f, 0.3125f, 1.0f, 0.9f, 0.4f, 0.9f, 0.4f};

@@ -48,12 +48,12 @@ TEST_P(LengthAsText, PlacesTheMeasuredLength) {
   EXPECT_NEAR(std::strtod(texts[1].c_str(), nullptr), GetParam().expected, 1e-3) << texts[1];
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Picks, LengthAsText,
-    ::testing::Values(MeasureCase{"line", "15,20", 50}, MeasureCase{"circle", "110,100", 2 * kPi * 10},
-                      MeasureCase{"selection_skips_the_text", "<enter>;all", 50 + 2 * kPi * 10},
-                      MeasureCase{"selection_of_text_only", "<enter>;at 80,80", 0}),
-    [](const ::testing::TestParamInfo<MeasureCase>& i) { return std::string(i.param.name); });
+INSTANTIATE_TEST_SUITE_P(Picks, LengthAsText,
+                         ::testing::Values(MeasureCase{"line", "15,20", 50},
+                                           MeasureCase{"circle", "110,100", 2 * kPi * 10},
+                                           MeasureCase{"selection_skips_the_text", "<enter>;all", 50 + 2 * kPi * 10},
+                                           MeasureCase{"selection_of_text_only", "<enter>;at 80,80", 0}),
+                         [](const ::testing::TestParamInfo<MeasureCase>& i) { return std::string(i.param.name); });
 
 struct IgnoredCase {
   const char* name;

@@ -50,15 +50,15 @@ constexpr int kEscapesToEnd = 3;
 constexpr int kAttempts = 24;  // answers tried at one request
 
 const char* const kCommands[] = {
-    "VXLAYERS",     "VXHIDEF",       "VXSHOWF",     "VXTHAWF",       "VXFREEZEF",       "VXMTRIM",
-    "VXCUT",        "VXSAMEAS",      "VXDIMSCALE",  "VXDIMSCALENOW", "VXGROUP1",        "VXMOVE",
-    "VXCOPY",       "VXROTATE",      "VXROTATE2",   "VXSCALE",       "VXSHEAR",         "VXPART",
-    "VXPARTM",      "VXGETFNAMEM",   "VXGETLAYERNAMEM", "VXTEXT",    "VXTEXTML",        "VXTEXTB",
-    "VXTEXTC",      "VXTINC",        "VXTREPLACE",  "VXTEDIT",       "VXTEDITDBG",      "VXTCASE",
-    "VXTSEQ",       "VXATTREXPL",    "VXTEXTEXPL",  "VXFRONT",       "VXBACK",          "VXHATCH",
-    "VXHATCHSCAN",  "VXHATCHSMART",  "VXHATCHSTANDARD", "VXHATCHLAST", "VXHEXPLODE",    "VXHATCHOPTSEL",
-    "VXHATCHOPTMOD", "VXHATCHOPT",   "VXDIST",      "VXLENGTH",      "VXDIMA",          "VXLOGFILEINIT",
-    "VXLOGFILEWRITE", "VXGVD",       "VXKEYSTAT",   "VXGTH",         "VXCMENU",
+    "VXLAYERS",       "VXHIDEF",      "VXSHOWF",         "VXTHAWF",       "VXFREEZEF",  "VXMTRIM",
+    "VXCUT",          "VXSAMEAS",     "VXDIMSCALE",      "VXDIMSCALENOW", "VXGROUP1",   "VXMOVE",
+    "VXCOPY",         "VXROTATE",     "VXROTATE2",       "VXSCALE",       "VXSHEAR",    "VXPART",
+    "VXPARTM",        "VXGETFNAMEM",  "VXGETLAYERNAMEM", "VXTEXT",        "VXTEXTML",   "VXTEXTB",
+    "VXTEXTC",        "VXTINC",       "VXTREPLACE",      "VXTEDIT",       "VXTEDITDBG", "VXTCASE",
+    "VXTSEQ",         "VXATTREXPL",   "VXTEXTEXPL",      "VXFRONT",       "VXBACK",     "VXHATCH",
+    "VXHATCHSCAN",    "VXHATCHSMART", "VXHATCHSTANDARD", "VXHATCHLAST",   "VXHEXPLODE", "VXHATCHOPTSEL",
+    "VXHATCHOPTMOD",  "VXHATCHOPT",   "VXDIST",          "VXLENGTH",      "VXDIMA",     "VXLOGFILEINIT",
+    "VXLOGFILEWRITE", "VXGVD",        "VXKEYSTAT",       "VXGTH",         "VXCMENU",
 };
 
 int EnvNumber(const char* name, int otherwise) {
@@ -107,9 +107,12 @@ std::string RandomEntity(std::mt19937& random, bool symbols, std::vector<std::st
     case 4: return "ARCB; " + p + "; " + Point(random) + "; " + Point(random) + "\n<esc>\n";
     case 5: return "TEXT; " + p + "; " + OneOf(random, std::vector<std::string>{"A1", "no 12", "Hello", "x"}) + "\n";
     case 6: return "PATH; " + p + "; " + Point(random) + "; " + Point(random) + ";;\n";
-    case 7: return "RPOLY; " + OneOf(random, std::vector<std::string>{"3", "5", "8"}) + "; " + p + "; " + Point(random) + "\n<esc>\n";
+    case 7:
+      return "RPOLY; " + OneOf(random, std::vector<std::string>{"3", "5", "8"}) + "; " + p + "; " + Point(random) +
+             "\n<esc>\n";
     case 8:
-      if (symbols) return "SYMBOL; " + OneOf(random, std::vector<std::string>{"OUTER", "INNER"}) + "; " + p + "; 1; 30\n";
+      if (symbols)
+        return "SYMBOL; " + OneOf(random, std::vector<std::string>{"OUTER", "INNER"}) + "; " + p + "; 1; 30\n";
       [[fallthrough]];
     default: return "POINT; " + p + ";;\n";
   }
@@ -132,7 +135,8 @@ Drawing MakeDrawing(std::mt19937& random) {
   std::string& s = drawing.script;
   const int count = std::uniform_int_distribution<int>(3, 12)(random);
   for (int i = 0; i < count; ++i) {
-    if (random() % 4 == 0) s += "LAYER; " + OneOf(random, std::vector<std::string>{"0", "Walls", "Text", "Hatch"}) + "\n";
+    if (random() % 4 == 0)
+      s += "LAYER; " + OneOf(random, std::vector<std::string>{"0", "Walls", "Text", "Hatch"}) + "\n";
     s += RandomEntity(random, symbols, drawing.points);
   }
   s += "LAYER; 0\n";
@@ -145,7 +149,8 @@ Drawing MakeDrawing(std::mt19937& random) {
 // commands get past their first prompts.
 std::string Answer(std::mt19937& random, const Drawing& drawing) {
   switch (random() % 20) {
-    case 0: case 1: return drawing.points.empty() ? Point(random) : OneOf(random, drawing.points);
+    case 0:
+    case 1: return drawing.points.empty() ? Point(random) : OneOf(random, drawing.points);
     case 2: return Point(random);
     case 3: return OneOf(random, std::vector<std::string>{"0", "1", "2.5", "-3", "45", "90", "1e6", "0.001", "360"});
     case 4: return OneOf(random, std::vector<std::string>{"3", "0", "-1", "7", "2"});
@@ -240,8 +245,7 @@ struct Tally {
 
 // Runs the command with the answers in a fresh session. A HostFault (a
 // broken protocol) or any other exception escapes to the test.
-Outcome Try(const Drawing& drawing, const std::string& command, const std::vector<std::string>& answers,
-            Tally& tally) {
+Outcome Try(const Drawing& drawing, const std::string& command, const std::vector<std::string>& answers, Tally& tally) {
   ++tally.runs;
   Run run(drawing);
   const Bytes before = run.Encoded();
@@ -347,12 +351,14 @@ void CheckProperties(const Drawing& drawing, const std::string& command, const s
   }
   ASSERT_TRUE(undone.entities == before.entities)
       << "UNDO does not give back the drawing of before: " << Difference(undone.entities, before.entities);
-  ASSERT_TRUE(undone.tables == after.tables) << "UNDO changes the settings: " << Difference(undone.tables, after.tables);
+  ASSERT_TRUE(undone.tables == after.tables)
+      << "UNDO changes the settings: " << Difference(undone.tables, after.tables);
   for (std::size_t i = 0; i < steps; ++i) run.session->RunText("REDO\n", "redo.vxs");
   const Parts redone = Split(run.Encoded());
   ASSERT_TRUE(redone.entities == after.entities)
       << "REDO does not bring back the drawing of after: " << Difference(redone.entities, after.entities);
-  ASSERT_TRUE(redone.tables == after.tables) << "REDO changes the settings: " << Difference(redone.tables, after.tables);
+  ASSERT_TRUE(redone.tables == after.tables)
+      << "REDO changes the settings: " << Difference(redone.tables, after.tables);
 }
 
 // The answers cut before each request, Escape there (and again, for commands

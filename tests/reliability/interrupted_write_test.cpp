@@ -39,8 +39,8 @@ Bytes ReadBytes(const fs::path& path) {
 }
 
 void WriteBytes(const fs::path& path, const Bytes& bytes) {
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                              static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 // Patterned bytes whose every position tells which value it came from, so a
@@ -137,7 +137,7 @@ TEST(InterruptedWrite, RegistryValueIsOldOrNewNeverTorn) {
   vxh::registry::Store(registry).Set(kKey, "value", 3, a);
 
   auto set = [&](const char* file) {
-    return std::vector<std::string>{"registry", "set", kKey, "value", "--file", (dir / file).string(),
+    return std::vector<std::string>{"registry",   "set",   kKey, "value", "--file", (dir / file).string(),
                                     "--registry", registry};
   };
   // Each run writes the value the registry does not hold: a.bin over b, b.bin over a.
@@ -174,8 +174,7 @@ TEST(InterruptedWrite, SavedDrawingIsOldOrNewNeverTorn) {
   vxtest::WriteFile((dir / "big.vxs").string(), lines);
   vxtest::WriteFile((dir / "small.vxs").string(), "CIRP; 0,0; 5,0\n");
   ASSERT_EQ(vxtest::RunCli("run " + (dir / "big.vxs").string() + " --out " + (dir / "new.kvd").string()).status, 0);
-  ASSERT_EQ(vxtest::RunCli("run " + (dir / "small.vxs").string() + " --out " + (dir / "old.kvd").string()).status,
-            0);
+  ASSERT_EQ(vxtest::RunCli("run " + (dir / "small.vxs").string() + " --out " + (dir / "old.kvd").string()).status, 0);
   const Bytes old_bytes = ReadBytes(dir / "old.kvd"), new_bytes = ReadBytes(dir / "new.kvd");
   ASSERT_NE(old_bytes, new_bytes);
 

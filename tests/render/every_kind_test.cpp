@@ -62,12 +62,19 @@ class EveryKind : public RenderTest {
     const std::vector<std::pair<double, double>> zigzag = {{0, 0}, {5, 8}, {10, 0}, {15, 8}};
     const std::vector<std::pair<double, double>> bezier = {{0, 0}, {3, 9}, {7, 9}, {10, 0}};
     const std::vector<Record> plain = {
-        vxtest::Line(0, 0, 10, 10), vxtest::Poly(vx::kKindPath, zigzag),
-        vxtest::Poly(vx::kKindPolygon, {{20, 0}, {30, 0}, {25, 8}, {20, 0}}), vxtest::Circle(40, 5, 5),
-        vxtest::Arc(55, 5, 5, 0, 2), vxtest::Ellipse(70, 5, 6, 3, 0.3),
-        vxtest::EllipticalArc(85, 5, 6, 3, 0.3, 0.5, 3), vxtest::Wall(0, 20, 30, 20, 2),
-        vxtest::Bezier(bezier), vxtest::Text(0, 30, 3, 1, 0, "Text"), TextLike(20, 30, "Like"),
-        Attribute(40, 30, "Attr"), ArcDimension(),
+        vxtest::Line(0, 0, 10, 10),
+        vxtest::Poly(vx::kKindPath, zigzag),
+        vxtest::Poly(vx::kKindPolygon, {{20, 0}, {30, 0}, {25, 8}, {20, 0}}),
+        vxtest::Circle(40, 5, 5),
+        vxtest::Arc(55, 5, 5, 0, 2),
+        vxtest::Ellipse(70, 5, 6, 3, 0.3),
+        vxtest::EllipticalArc(85, 5, 6, 3, 0.3, 0.5, 3),
+        vxtest::Wall(0, 20, 30, 20, 2),
+        vxtest::Bezier(bezier),
+        vxtest::Text(0, 30, 3, 1, 0, "Text"),
+        TextLike(20, 30, "Like"),
+        Attribute(40, 30, "Attr"),
+        ArcDimension(),
     };
     for (const Record& r : plain) Add(r);
     Record point = Blank(vx::kKindPoint, vx::kPointSize);
@@ -92,7 +99,7 @@ class EveryKind : public RenderTest {
   }
 
   static std::vector<std::pair<double, double>> Shifted(std::vector<std::pair<double, double>> pts, double dx,
-                                                       double dy) {
+                                                        double dy) {
     for (auto& p : pts) p.first += dx, p.second += dy;
     return pts;
   }
@@ -121,7 +128,7 @@ TEST_F(EveryKind, OtherDimensionsAndDamagedRecordsAreCountedNotDrawn) {
   Add(Blank(vx::kKindDimLinear, 240));
   Add(Blank(vx::kKindDimRadial, 250));
   Add(Blank(vx::kKindDimOrdinate, 240));
-  Add(vxtest::Curve(vx::kKindCurvePath, 9, {{0, 0}, {1, 1}}));      // unknown curve type
+  Add(vxtest::Curve(vx::kKindCurvePath, 9, {{0, 0}, {1, 1}}));                          // unknown curve type
   Add(vxtest::Curve(vx::kKindCurvePath, 3, {{0, 0}, {1, 1}, {2, 0}, {3, 1}, {4, 0}}));  // no whole segments
   Record short_ellipse = vxtest::Ellipse(0, 0, 5, 3, 0);
   vx::PutU32(short_ellipse.data(), vx::kHdrSize, 60);

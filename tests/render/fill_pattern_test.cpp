@@ -131,10 +131,8 @@ TEST(FillPattern, AFamilyThatCannotBeDrawnIsLeftOut) {
     FamilySpec family;
   };
   const Case cases[] = {
-      {"zero spacing", {0, 0, 0, 0, {}}},
-      {"negative spacing", {0, 0, 0, -1, {}}},
-      {"not a number", {0, 0, 0, NAN, {}}},
-      {"angle not a number", {NAN, 0, 0, 1, {}}},
+      {"zero spacing", {0, 0, 0, 0, {}}},          {"negative spacing", {0, 0, 0, -1, {}}},
+      {"not a number", {0, 0, 0, NAN, {}}},        {"angle not a number", {NAN, 0, 0, 1, {}}},
       {"millions of lines", {0, 0, 0, 1e-6f, {}}},
   };
   for (const Case& c : cases) {

@@ -35,8 +35,8 @@ TEST(LineLook, DashPatternsBecomeCairosOnOffOrder) {
 TEST(LineLook, DashUnitsFollowTheDrawingWithinLimits) {
   EXPECT_DOUBLE_EQ(DashUnitPixels(10, 1), 10);
   EXPECT_DOUBLE_EQ(DashUnitPixels(5, 2), 10);
-  EXPECT_DOUBLE_EQ(DashUnitPixels(0.01, 1), 4);  // a huge drawing: dashes stay visible
-  EXPECT_DOUBLE_EQ(DashUnitPixels(1000, 1), 24); // a tiny one: still dashed
+  EXPECT_DOUBLE_EQ(DashUnitPixels(0.01, 1), 4);   // a huge drawing: dashes stay visible
+  EXPECT_DOUBLE_EQ(DashUnitPixels(1000, 1), 24);  // a tiny one: still dashed
   EXPECT_DOUBLE_EQ(DashUnitPixels(NAN, 1), 4);
 }
 

@@ -37,10 +37,8 @@ TEST_F(TextLayoutTest, JustificationPlacesTheBoxAroundTheInsertionPoint) {
     double left, bottom;
   };
   const Case cases[] = {
-      {0, 0, 0},          {1, -width / 2, 0},  {2, -width, 0},
-      {3, 0, -1},         {4, -width / 2, -1}, {5, -width, -1},
-      {6, 0, -2},         {7, -width / 2, -2}, {8, -width, -2},
-      {9, 0, -1},  // a far code: taken as its normal code 3
+      {0, 0, 0},  {1, -width / 2, 0},  {2, -width, 0},  {3, 0, -1}, {4, -width / 2, -1}, {5, -width, -1},
+      {6, 0, -2}, {7, -width / 2, -2}, {8, -width, -2}, {9, 0, -1},  // a far code: taken as its normal code 3
   };
   for (const Case& c : cases) {
     const TextLayout layout = LayOutText(MakeRun("ABC", 2, c.code, 1.5), kSimplex);

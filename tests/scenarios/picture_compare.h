@@ -7,8 +7,8 @@
 namespace vxtest {
 
 struct PictureDifference {
-  std::string problem;          // set when the pictures cannot be compared at all
-  long differing_pixels = 0;    // pixels whose channels differ by more than the threshold
+  std::string problem;        // set when the pictures cannot be compared at all
+  long differing_pixels = 0;  // pixels whose channels differ by more than the threshold
   long total_pixels = 0;
 
   bool Acceptable() const;

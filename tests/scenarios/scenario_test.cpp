@@ -120,8 +120,8 @@ class ScenarioRun : public testing::TestWithParam<Scenario> {
     folder = GetParam().folder;
     scratch = ScratchDir("scenario-" + GetParam().name);
     registry = fs::path(scratch) / "registry.sqlite3";
-    for (const fs::path& stale : {folder / "actual.transcript", folder / "actual.json", folder / "actual.output",
-                                  folder / "actual.png"}) {
+    for (const fs::path& stale :
+         {folder / "actual.transcript", folder / "actual.json", folder / "actual.output", folder / "actual.png"}) {
       fs::remove(stale);
     }
   }
@@ -146,7 +146,9 @@ class ScenarioRun : public testing::TestWithParam<Scenario> {
 
   // A folder with home/ or expected.home/ runs with its own host folder,
   // {out}/home/, seeded with the files of home/.
-  bool WantsOwnHostFolder() const { return fs::is_directory(folder / "home") || fs::is_directory(folder / "expected.home"); }
+  bool WantsOwnHostFolder() const {
+    return fs::is_directory(folder / "home") || fs::is_directory(folder / "expected.home");
+  }
 
   std::string HostFolderPrefix() const {
     if (!WantsOwnHostFolder()) return "";
@@ -187,8 +189,8 @@ class ScenarioRun : public testing::TestWithParam<Scenario> {
     ++compared;
     if (*expected == actual || (what == "json" && SameListing(*expected, actual))) return;
     std::ofstream(folder / ("actual." + what), std::ios::binary) << actual;
-    ADD_FAILURE() << GetParam().name << ": expected." << what << " differs at "
-                  << FirstDifference(*expected, actual) << "\n(written beside it as actual." << what << ")";
+    ADD_FAILURE() << GetParam().name << ": expected." << what << " differs at " << FirstDifference(*expected, actual)
+                  << "\n(written beside it as actual." << what << ")";
   }
 
   void ExpectPicture(const fs::path& drawing) {
@@ -215,8 +217,9 @@ TEST_P(ScenarioRun, GivesTheExpectedResults) {
   ASSERT_NO_FATAL_FAILURE(PrepareRegistry());
   const fs::path drawing = fs::path(scratch) / "out.kvd";
   const fs::path transcript = fs::path(scratch) / "transcript.txt";
-  const CliResult run = RunCli(HostFolderPrefix(), "run " + Quoted(folder / "script.vxs") + InputOption() + " --out " + Quoted(drawing) +
-                               " --transcript " + Quoted(transcript) + " --registry " + Quoted(registry));
+  const CliResult run =
+      RunCli(HostFolderPrefix(), "run " + Quoted(folder / "script.vxs") + InputOption() + " --out " + Quoted(drawing) +
+                                     " --transcript " + Quoted(transcript) + " --registry " + Quoted(registry));
 
   const std::optional<std::string> status_text = ReadIfPresent(folder / "expected.status");
   const int expected_status = status_text ? std::stoi(*status_text) : 0;
@@ -239,7 +242,8 @@ TEST_P(ScenarioRun, GivesTheExpectedResults) {
 
 std::string ScenarioName(const testing::TestParamInfo<Scenario>& info) {
   std::string name = info.param.name;
-  std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+  std::replace_if(
+      name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
   return name;
 }
 

@@ -18,18 +18,10 @@ std::vector<std::string> Show(const std::string& text) {
   std::vector<std::string> shown;
   for (const Token& t : LexScript(text, "t.vxs")) {
     switch (t.kind) {
-      case TokenKind::kEnter:
-        shown.push_back("<ENTER>");
-        break;
-      case TokenKind::kEvent:
-        shown.push_back("<" + t.body + ">");
-        break;
-      case TokenKind::kDialog:
-        shown.push_back("{" + t.body + "}");
-        break;
-      case TokenKind::kText:
-        shown.push_back(t.PlainText().empty() ? "\"\"" : t.PlainText());
-        break;
+      case TokenKind::kEnter: shown.push_back("<ENTER>"); break;
+      case TokenKind::kEvent: shown.push_back("<" + t.body + ">"); break;
+      case TokenKind::kDialog: shown.push_back("{" + t.body + "}"); break;
+      case TokenKind::kText: shown.push_back(t.PlainText().empty() ? "\"\"" : t.PlainText()); break;
     }
   }
   return shown;
@@ -50,31 +42,31 @@ TEST_P(LexerCases, Tokens) { EXPECT_EQ(Show(GetParam().text), GetParam().tokens)
 
 INSTANTIATE_TEST_SUITE_P(
     Script, LexerCases,
-    ::testing::Values(
-        LexCase{"SemicolonEndsAToken", "LINE;", {"LINE"}},
-        LexCase{"PackScriptEndsWithTwoEnters", "RPOLY;4;5,5;;;", {"RPOLY", "4", "5,5", "<ENTER>", "<ENTER>"}},
-        LexCase{"LineEndEndsAToken", "LINE\n0,0\n", {"LINE", "0,0"}},
-        LexCase{"BlankLinesAreNotEnter", "LINE\n\n\n0,0\n", {"LINE", "0,0"}},
-        LexCase{"CommentLinesAreNotEnter", "# a comment\nLINE # start\n", {"LINE"}},
-        LexCase{"SemicolonAtLineStartIsEnter", "LINE\n;\n", {"LINE", "<ENTER>"}},
-        LexCase{"BlanksAroundTokensDrop", "  LINE ;\t0,0  \r\n", {"LINE", "0,0"}},
-        LexCase{"BlankOnlyTokenBeforeSemicolonIsEnter", "LINE; ;", {"LINE", "<ENTER>"}},
-        LexCase{"HashInsideAWordStays", "a#b;", {"a#b"}},
-        LexCase{"HashAfterBlankIsAComment", "TEXT;0,0;Item #3\n", {"TEXT", "0,0", "Item"}},
-        LexCase{"QuotedSemicolonAndHash", "\"a;b # c\";", {"a;b # c"}},
-        LexCase{"QuotedEscapes", R"("say \"hi\" \\ bye")", {R"(say "hi" \ bye)"}},
-        LexCase{"OtherBackslashesStay", R"("C:\dir")", {R"(C:\dir)"}},
-        LexCase{"EmptyQuotesAreAnEmptyText", "\"\";", {"\"\""}},
-        LexCase{"QuotedPartsJoin", "layer \"my;layer\"", {"layer my;layer"}},
-        LexCase{"QuotedBlanksAtTheEndStay", "\"a \"  ", {"a "}},
-        LexCase{"EventIsOneToken", "<move 1, 2>;<esc>", {"<move 1, 2>", "<esc>"}},
-        LexCase{"EventThenLineEnd", "<esc>\n0,0", {"<esc>", "0,0"}},
-        LexCase{"SemicolonAfterEventIsNotEnter", "<enter>;;", {"<enter>", "<ENTER>"}},
-        LexCase{"DialogKeepsSemicolonsAndQuotes",
-                "{1059=2.5; 1041=\"a}b\"; press 1};",
-                {"{1059=2.5; 1041=\"a}b\"; press 1}"}},
-        LexCase{"DialogSpansLines", "{1=2;\n ok}\nX", {"{1=2;\n ok}", "X"}},
-        LexCase{"NoSeparatorAtTheEnd", "A;B", {"A", "B"}}, LexCase{"EmptyScript", "", {}}),
+    ::testing::Values(LexCase{"SemicolonEndsAToken", "LINE;", {"LINE"}},
+                      LexCase{
+                          "PackScriptEndsWithTwoEnters", "RPOLY;4;5,5;;;", {"RPOLY", "4", "5,5", "<ENTER>", "<ENTER>"}},
+                      LexCase{"LineEndEndsAToken", "LINE\n0,0\n", {"LINE", "0,0"}},
+                      LexCase{"BlankLinesAreNotEnter", "LINE\n\n\n0,0\n", {"LINE", "0,0"}},
+                      LexCase{"CommentLinesAreNotEnter", "# a comment\nLINE # start\n", {"LINE"}},
+                      LexCase{"SemicolonAtLineStartIsEnter", "LINE\n;\n", {"LINE", "<ENTER>"}},
+                      LexCase{"BlanksAroundTokensDrop", "  LINE ;\t0,0  \r\n", {"LINE", "0,0"}},
+                      LexCase{"BlankOnlyTokenBeforeSemicolonIsEnter", "LINE; ;", {"LINE", "<ENTER>"}},
+                      LexCase{"HashInsideAWordStays", "a#b;", {"a#b"}},
+                      LexCase{"HashAfterBlankIsAComment", "TEXT;0,0;Item #3\n", {"TEXT", "0,0", "Item"}},
+                      LexCase{"QuotedSemicolonAndHash", "\"a;b # c\";", {"a;b # c"}},
+                      LexCase{"QuotedEscapes", R"("say \"hi\" \\ bye")", {R"(say "hi" \ bye)"}},
+                      LexCase{"OtherBackslashesStay", R"("C:\dir")", {R"(C:\dir)"}},
+                      LexCase{"EmptyQuotesAreAnEmptyText", "\"\";", {"\"\""}},
+                      LexCase{"QuotedPartsJoin", "layer \"my;layer\"", {"layer my;layer"}},
+                      LexCase{"QuotedBlanksAtTheEndStay", "\"a \"  ", {"a "}},
+                      LexCase{"EventIsOneToken", "<move 1, 2>;<esc>", {"<move 1, 2>", "<esc>"}},
+                      LexCase{"EventThenLineEnd", "<esc>\n0,0", {"<esc>", "0,0"}},
+                      LexCase{"SemicolonAfterEventIsNotEnter", "<enter>;;", {"<enter>", "<ENTER>"}},
+                      LexCase{"DialogKeepsSemicolonsAndQuotes",
+                              "{1059=2.5; 1041=\"a}b\"; press 1};",
+                              {"{1059=2.5; 1041=\"a}b\"; press 1}"}},
+                      LexCase{"DialogSpansLines", "{1=2;\n ok}\nX", {"{1=2;\n ok}", "X"}},
+                      LexCase{"NoSeparatorAtTheEnd", "A;B", {"A", "B"}}, LexCase{"EmptyScript", "", {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Lexer, PositionsAreLineAndColumnOfTheFirstCharacter) {
@@ -116,8 +108,7 @@ TEST_P(LexerErrors, NameThePlace) {
 INSTANTIATE_TEST_SUITE_P(Script, LexerErrors,
                          ::testing::Values(ErrorCase{"LINE;\n  \"abc", "bad.vxs:2:3: unterminated quote"},
                                            ErrorCase{"\"abc\ndef\"", "bad.vxs:1:1: unterminated quote"},
-                                           ErrorCase{"X;\n{1=2;\n ok",
-                                                     "bad.vxs:2:1: unterminated dialog answer"},
+                                           ErrorCase{"X;\n{1=2;\n ok", "bad.vxs:2:1: unterminated dialog answer"},
                                            ErrorCase{"{1=\"}", "bad.vxs:1:4: unterminated quote"},
                                            ErrorCase{"<move 1,2\n>", "bad.vxs:1:1: unterminated event"},
                                            ErrorCase{"<esc> x", "bad.vxs:1:7: unexpected text after '>'"},

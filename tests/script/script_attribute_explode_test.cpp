@@ -43,7 +43,8 @@ void ExpectTextFrom(vx::Entity text, const Record& attribute, const std::string&
   EXPECT_EQ(X(text, vx::kTextX), vx::GetF64(attribute.data(), vx::kAttrX));
   EXPECT_EQ(X(text, vx::kTextY), vx::GetF64(attribute.data(), vx::kAttrY));
   EXPECT_EQ(std::memcmp(text + vx::kTextSpec, attribute.data() + vx::kAttrX + (vx::kTextSpec - vx::kTextX),
-                        vx::kTextSpecBytes), 0);
+                        vx::kTextSpecBytes),
+            0);
   EXPECT_EQ(reinterpret_cast<const char*>(text + vx::kTextString), string);
 }
 
@@ -73,10 +74,12 @@ TEST_F(AttributeExplode, AttributesInsideASelectedGroupChangeAndTheGroupStays) {
   EXPECT_EQ(KindOf(top[0]), vx::kKindAttribute) << "not selected, not changed";
   EXPECT_EQ(KindOf(top[1]), vx::kKindGroup);
   std::vector<vx::Entity> members;
-  group->Walk([](vx::DList*, vx::Entity e, std::intptr_t out, std::intptr_t) {
-    reinterpret_cast<std::vector<vx::Entity>*>(out)->push_back(e);
-    return 0;
-  }, vx::kWalkAll, reinterpret_cast<std::intptr_t>(&members), 0);
+  group->Walk(
+      [](vx::DList*, vx::Entity e, std::intptr_t out, std::intptr_t) {
+        reinterpret_cast<std::vector<vx::Entity>*>(out)->push_back(e);
+        return 0;
+      },
+      vx::kWalkAll, reinterpret_cast<std::intptr_t>(&members), 0);
   ASSERT_EQ(members.size(), 2u);
   ExpectTextFrom(members[0], a, "A");
   ExpectTextFrom(members[1], b, "Bee");

@@ -30,9 +30,7 @@ bool operator==(const Shown& a, const Shown& b) {
   return a.separator == b.separator && a.label == b.label && a.command == b.command;
 }
 
-void PrintTo(const Shown& s, std::ostream* os) {
-  *os << (s.separator ? "-" : s.label) << ":" << s.command;
-}
+void PrintTo(const Shown& s, std::ostream* os) { *os << (s.separator ? "-" : s.label) << ":" << s.command; }
 
 TEST(MenuFile, LinesBecomeItemsSeparatorsOrNothing) {
   const struct {

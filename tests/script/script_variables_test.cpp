@@ -27,10 +27,8 @@ TEST_F(ScriptVariables, RealValueIsFormattedWithClampedDecimals) {
   char seventeen[64];
   std::snprintf(seventeen, sizeof seventeen, "%.17f", 3.14159);
   const RealCase cases[] = {
-      {"3.14159", "2", "3.14", 2},
-      {"3.14159", "40", seventeen, 32},
-      {"-0.004", "2", "0.00", 2},
-      {"1234.5678", "-3", "1235", 0},
+      {"3.14159", "2", "3.14", 2}, {"3.14159", "40", seventeen, 32},
+      {"-0.004", "2", "0.00", 2},  {"1234.5678", "-3", "1235", 0},
       {"2.25", "0", "2", 0},
   };
   for (const RealCase& c : cases) {
@@ -41,8 +39,8 @@ TEST_F(ScriptVariables, RealValueIsFormattedWithClampedDecimals) {
 }
 
 TEST_F(ScriptVariables, CancellingAnyPromptSetsNothing) {
-  for (const char* script : {"VXGVD;<esc>", "VXGVD;v;<esc>", "VXGVD;v;2.5;<esc>", "VXGVD;v;2.5;;",
-                             "VXKEYSTAT;<esc>", "VXGTH;;", "VXGETFNAMEM;<esc>", "VXGETLAYERNAMEM;<esc>"}) {
+  for (const char* script : {"VXGVD;<esc>", "VXGVD;v;<esc>", "VXGVD;v;2.5;<esc>", "VXGVD;v;2.5;;", "VXKEYSTAT;<esc>",
+                             "VXGTH;;", "VXGETFNAMEM;<esc>", "VXGETLAYERNAMEM;<esc>"}) {
     Run(script);
   }
   EXPECT_TRUE(NoVariableSet()) << transcript.str();

@@ -92,8 +92,7 @@ TEST(ParseSelection, TermsJoinedWithPlus) {
 }
 
 TEST(ParseSelection, BadTermsAreRefused) {
-  for (const char* bad :
-       {"", "all+", "everything", "window 1,1", "crossing 1,1 x", "layer", "at 1", "all 3"}) {
+  for (const char* bad : {"", "all+", "everything", "window 1,1", "crossing 1,1 x", "layer", "at 1", "all 3"}) {
     EXPECT_THROW(ParseSelection(bad), BadInput) << bad;
   }
 }

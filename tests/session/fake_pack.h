@@ -102,9 +102,7 @@ inline void Drag(vx::DragView* view) {
   Fake().drags.push_back(line);
 }
 
-inline void AskDragged() {
-  vx::ReqData(vx::kReqPoint2, Fake().buffer, "Place:", vx::DragMode(Drag), Record, 0, 0);
-}
+inline void AskDragged() { vx::ReqData(vx::kReqPoint2, Fake().buffer, "Place:", vx::DragMode(Drag), Record, 0, 0); }
 
 inline void About() {}
 

@@ -74,13 +74,13 @@ TEST_P(PolyCommands, VerticesAndKind) {
   EXPECT_EQ(SizeOf(e), vx::PolySize(GetParam().vertices));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Script, PolyCommands,
-    ::testing::Values(PolyCase{"PATH;0,0;1,0;;", vx::kKindPath, 2}, PolyCase{"PATH;0,0;;", 0, 0},
-                      PolyCase{"POLY;0,0;4,0;4,3;;", vx::kKindPolygon, 4}, PolyCase{"POLY;0,0;4,0;;", 0, 0},
-                      PolyCase{"POLY;0,0;4,0;4,3;<esc>", 0, 0}, PolyCase{"BOX;0,0;4,3", vx::kKindPolygon, 5},
-                      PolyCase{"BOX;0,0;4,0", 0, 0}, PolyCase{"RPOLY;6;0,0;2,0", vx::kKindPolygon, 7},
-                      PolyCase{"RPOLY;;0,0;;", vx::kKindPolygon, 5}));
+INSTANTIATE_TEST_SUITE_P(Script, PolyCommands,
+                         ::testing::Values(PolyCase{"PATH;0,0;1,0;;", vx::kKindPath, 2}, PolyCase{"PATH;0,0;;", 0, 0},
+                                           PolyCase{"POLY;0,0;4,0;4,3;;", vx::kKindPolygon, 4},
+                                           PolyCase{"POLY;0,0;4,0;;", 0, 0}, PolyCase{"POLY;0,0;4,0;4,3;<esc>", 0, 0},
+                                           PolyCase{"BOX;0,0;4,3", vx::kKindPolygon, 5}, PolyCase{"BOX;0,0;4,0", 0, 0},
+                                           PolyCase{"RPOLY;6;0,0;2,0", vx::kKindPolygon, 7},
+                                           PolyCase{"RPOLY;;0,0;;", vx::kKindPolygon, 5}));
 
 TEST_F(HostCommands, PolygonsRepeatTheirFirstVertex) {
   Run("POLY;0,0;4,0;4,3;;BOX;1,1;3,2");

@@ -3,8 +3,8 @@
 // placement.
 #include <cstring>
 
-#include "tests/support/records.h"
 #include "tests/session/session_fixture.h"
+#include "tests/support/records.h"
 
 namespace vxh::testing {
 namespace {
@@ -27,9 +27,16 @@ const PickCase kCases[] = {
     {"TextInsideItsBox", [] { return vxtest::Text(10, 10, 5, 1, 0, "WIDE TEXT"); }, 20, 12},
     {"EllipseOnItsOutline", [] { return vxtest::Ellipse(10, 10, 8, 3, 0); }, 10, 13},
     {"SplineThroughItsPoints",
-     [] { return vxtest::Curve(vx::kKindCurvePath, vx::kCurvePSpline, {{0, 0}, {10, 10}, {20, 0}}); }, 10, 10},
+     [] {
+       return vxtest::Curve(vx::kKindCurvePath, vx::kCurvePSpline, {{0, 0}, {10, 10}, {20, 0}});
+     },
+     10, 10},
     {"WallOnItsSide", [] { return vxtest::Wall(0, 10, 20, 10, 4); }, 10, 12},
-    {"BezierOnItsCurve", [] { return vxtest::Bezier({{0, 0}, {0, 10}, {20, 10}, {20, 0}}); }, 10, 7.5},
+    {"BezierOnItsCurve",
+     [] {
+       return vxtest::Bezier({{0, 0}, {0, 10}, {20, 10}, {20, 0}});
+     },
+     10, 7.5},
 };
 
 class PickKinds : public SessionTest, public ::testing::WithParamInterface<PickCase> {

@@ -42,16 +42,47 @@ TEST(ProgressBar, MovesOnlyForwardsAndEndsItsLine) {
     const char* percents;  // "|" after the one its line ends with
   };
   const Case cases[] = {
-      {"to the end", [](ProgressBar& b) { b.Start("Hatching"); for (int i = 0; i <= 4; ++i) b.Show(i, 4); },
+      {"to the end",
+       [](ProgressBar& b) {
+         b.Start("Hatching");
+         for (int i = 0; i <= 4; ++i) b.Show(i, 4);
+       },
        "  0, 25, 50, 75,100|"},
-      {"a step back ends it", [](ProgressBar& b) { b.Start("Hatching"); b.Show(1, 2); b.Show(0, 1); b.Show(1, 1); },
+      {"a step back ends it",
+       [](ProgressBar& b) {
+         b.Start("Hatching");
+         b.Show(1, 2);
+         b.Show(0, 1);
+         b.Show(1, 1);
+       },
        " 50|"},
-      {"the same value twice draws once", [](ProgressBar& b) { b.Start("x"); b.Show(1, 3); b.Show(1, 3); },
+      {"the same value twice draws once",
+       [](ProgressBar& b) {
+         b.Start("x");
+         b.Show(1, 3);
+         b.Show(1, 3);
+       },
        " 33|"},
-      {"a new stage starts a new line", [](ProgressBar& b) { b.Start("a"); b.Show(1, 2); b.Start("b"); b.Show(1, 4); },
+      {"a new stage starts a new line",
+       [](ProgressBar& b) {
+         b.Start("a");
+         b.Show(1, 2);
+         b.Start("b");
+         b.Show(1, 4);
+       },
        " 50| 25|"},
-      {"past the whole counts as the whole", [](ProgressBar& b) { b.Start("x"); b.Show(9, 4); }, "100|"},
-      {"nothing to count", [](ProgressBar& b) { b.Start("x"); b.Show(1, 0); }, ""},
+      {"past the whole counts as the whole",
+       [](ProgressBar& b) {
+         b.Start("x");
+         b.Show(9, 4);
+       },
+       "100|"},
+      {"nothing to count",
+       [](ProgressBar& b) {
+         b.Start("x");
+         b.Show(1, 0);
+       },
+       ""},
   };
   for (const Case& c : cases) {
     const std::string drawn = Drawn(true, c.use);
@@ -73,7 +104,13 @@ TEST(ProgressBar, FinishEndsALineOnlyOnce) {
 }
 
 TEST(ProgressBar, DrawsNothingOffATerminal) {
-  EXPECT_EQ(Drawn(false, [](ProgressBar& b) { b.Start("x"); b.Show(1, 2); b.Show(2, 2); }), "");
+  EXPECT_EQ(Drawn(false,
+                  [](ProgressBar& b) {
+                    b.Start("x");
+                    b.Show(1, 2);
+                    b.Show(2, 2);
+                  }),
+            "");
 }
 
 }  // namespace

@@ -20,18 +20,10 @@ std::string Play(const std::string& calls, bool about = false) {
   try {
     for (char c : calls) {
       switch (c) {
-        case 'r':
-          p.Request();
-          break;
-        case 'a':
-          p.Answered();
-          break;
-        case 'e':
-          p.End();
-          break;
-        case '|':
-          result = p.StepReturned() ? "ended" : "pending";
-          break;
+        case 'r': p.Request(); break;
+        case 'a': p.Answered(); break;
+        case 'e': p.End(); break;
+        case '|': result = p.StepReturned() ? "ended" : "pending"; break;
       }
     }
   } catch (const HostFault& e) {

@@ -2,9 +2,9 @@
 #include <cstring>
 
 #include "headless/host_error.h"
+#include "headless/script/pending_request.h"
 #include "headless/win/key_state.h"
 #include "headless/win/windows_state.h"
-#include "headless/script/pending_request.h"
 #include "host/prompt_record.h"
 #include "host/win_api.h"
 #include "tests/session/fake_pack.h"
@@ -53,17 +53,16 @@ TEST_P(RequestStatuses, AnswerGivesStatusAndBuffer) {
 
 INSTANTIATE_TEST_SUITE_P(
     Script, RequestStatuses,
-    ::testing::Values(
-        StatusCase{"PointAnswered", vx::kReqPoint2, 0, "3,4", 0, 3.0},
-        StatusCase{"EnterLeavesTheBuffer", vx::kReqPoint2, 0, ";", 2, 99.0},
-        StatusCase{"EnterEvent", vx::kReqReal, 0, "<enter>", 2, 99.0},
-        StatusCase{"EscapeCancels", vx::kReqPoint2, 0, "<esc>", kStatusCancel, 99.0},
-        StatusCase{"NumberAtAPointThatTakesOne", vx::kReqPoint2, vx::kReqAcceptNumber, "45", 3, 45.0},
-        StatusCase{"PointAtAPointThatTakesNumbers", vx::kReqPoint2, vx::kReqAcceptNumber, "1,2", 0, 1.0},
-        StatusCase{"Real", vx::kReqReal, 0, "-2.5e1", 0, -25.0},
-        StatusCase{"Distance", vx::kReqDistance, 0, "7", 0, 7.0},
-        StatusCase{"AngleInDegreesBecomesRadians", vx::kReqAngle, 0, "90", 0, 90 * kDegreesToRadians},
-        StatusCase{"ThreeDPoint", vx::kReqPoint3, 0, "1,2,3", 0, 1.0}),
+    ::testing::Values(StatusCase{"PointAnswered", vx::kReqPoint2, 0, "3,4", 0, 3.0},
+                      StatusCase{"EnterLeavesTheBuffer", vx::kReqPoint2, 0, ";", 2, 99.0},
+                      StatusCase{"EnterEvent", vx::kReqReal, 0, "<enter>", 2, 99.0},
+                      StatusCase{"EscapeCancels", vx::kReqPoint2, 0, "<esc>", kStatusCancel, 99.0},
+                      StatusCase{"NumberAtAPointThatTakesOne", vx::kReqPoint2, vx::kReqAcceptNumber, "45", 3, 45.0},
+                      StatusCase{"PointAtAPointThatTakesNumbers", vx::kReqPoint2, vx::kReqAcceptNumber, "1,2", 0, 1.0},
+                      StatusCase{"Real", vx::kReqReal, 0, "-2.5e1", 0, -25.0},
+                      StatusCase{"Distance", vx::kReqDistance, 0, "7", 0, 7.0},
+                      StatusCase{"AngleInDegreesBecomesRadians", vx::kReqAngle, 0, "90", 0, 90 * kDegreesToRadians},
+                      StatusCase{"ThreeDPoint", vx::kReqPoint3, 0, "1,2,3", 0, 1.0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Requests, TextAndIntegerAnswersFillTheBuffer) {
@@ -114,8 +113,7 @@ TEST_P(Misfits, NameThePlaceThePromptAndTheToken) {
 INSTANTIATE_TEST_SUITE_P(
     Script, Misfits,
     ::testing::Values(
-        MisfitCase{vx::kReqPoint2, 0, "45",
-                   "test.vxs:2:3: a point x,y (or @dx,dy) for \"Value:\", got \"45\""},
+        MisfitCase{vx::kReqPoint2, 0, "45", "test.vxs:2:3: a point x,y (or @dx,dy) for \"Value:\", got \"45\""},
         MisfitCase{vx::kReqPoint2, 0, "1,2,3", "test.vxs:2:3: a 2-D point x,y for \"Value:\", got \"1,2,3\""},
         MisfitCase{vx::kReqReal, 0, "ten", "test.vxs:2:3: a number for \"Value:\", got \"ten\""},
         MisfitCase{vx::kReqInteger, 0, "2.5", "test.vxs:2:3: a whole number for \"Value:\", got \"2.5\""},
@@ -157,8 +155,7 @@ TEST_F(Requests, HostMessageAndPromptRecordPrompts) {
 TEST_F(Requests, ProtocolBreachesAreHostFaults) {
   EXPECT_EQ(ErrorOf<HostFault>("NOREQ"),
             "test.vxs:1:1: command protocol: NOREQ returned with neither a pending request nor CmdEnd");
-  EXPECT_EQ(ErrorOf<HostFault>("ENDTWICE"),
-            "test.vxs:1:1: command protocol: ENDTWICE called CmdEnd a second time");
+  EXPECT_EQ(ErrorOf<HostFault>("ENDTWICE"), "test.vxs:1:1: command protocol: ENDTWICE called CmdEnd a second time");
   EXPECT_EQ(ErrorOf<HostFault>("ASKTWICE"),
             "test.vxs:1:1: command protocol: ASKTWICE issued a request while one is pending");
   Run("ABOUT");  // About alone may end without CmdEnd
@@ -166,8 +163,8 @@ TEST_F(Requests, ProtocolBreachesAreHostFaults) {
 
 TEST_F(Requests, MessageBoxesAreRecordedOnOneLineEach) {
   Run("BOXES");
-  const std::vector<std::string> expected = {"> BOXES", "[Message] Done.\\r\\n\\r\\nAll good",
-                                             "[Warning] Careful", "[Error] Broken"};
+  const std::vector<std::string> expected = {"> BOXES", "[Message] Done.\\r\\n\\r\\nAll good", "[Warning] Careful",
+                                             "[Error] Broken"};
   EXPECT_EQ(TranscriptLines(), expected);
 }
 

@@ -52,7 +52,8 @@ TEST_F(SymbolCommand, IsOneUndoStepAndRefusesUnknownNamesAndAZeroScale) {
   Run("SYMBOL;CHAIR;5,5;0;1;<enter>");
   EXPECT_EQ(Entities().size(), count + 1);
   bool refused = false;
-  for (const std::string& line : TranscriptLines()) refused |= line == "[Error] A symbol's scale must be a number other than 0";
+  for (const std::string& line : TranscriptLines())
+    refused |= line == "[Error] A symbol's scale must be a number other than 0";
   EXPECT_TRUE(refused);
   Run("UNDO");
   EXPECT_EQ(Entities().size(), count);

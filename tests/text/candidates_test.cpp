@@ -7,9 +7,9 @@
 #include "headless/screen/screen_log.h"
 #include "headless/script/view_state.h"
 #include "host/settings_layout.h"
+#include "tests/text/text_fixture.h"
 #include "text/text_access.h"
 #include "text/text_walks.h"
-#include "tests/text/text_fixture.h"
 
 namespace vxh::testing {
 namespace {

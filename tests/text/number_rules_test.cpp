@@ -69,16 +69,16 @@ TEST(FindNthNumber, CountsGroupsFromTheFrontAndFromTheBack) {
       {"A1-B2-C3", kThirdNumber, 7},
       {"A1-B2-C3", kSecondLastNumber, 4},
       {"A1-B2-C3", kLastNumber, 7},
-      {"Room 4", kSecondNumber, 6},     // appended at the end
+      {"Room 4", kSecondNumber, 6},  // appended at the end
       {"Room 4", kThirdNumber, 6},
-      {"12ab", kSecondLastNumber, 0},   // the text starts with the group: replaced
-      {"x7", kSecondLastNumber, 1},     // the back scan stops on the second character, a digit group
-      {"ab7", kSecondLastNumber, 1},    // nothing to replace at the second character
+      {"12ab", kSecondLastNumber, 0},  // the text starts with the group: replaced
+      {"x7", kSecondLastNumber, 1},    // the back scan stops on the second character, a digit group
+      {"ab7", kSecondLastNumber, 1},   // nothing to replace at the second character
       {"12", kLastNumber, 0},
       {"a12", kLastNumber, 1},
       {"12-34", kLastNumber, 3},
       {"", kSecondLastNumber, 0},
-      {"A1-B2", -1, 1},                 // no entry chosen: the first number
+      {"A1-B2", -1, 1},  // no entry chosen: the first number
       {"A1-B2", 99, 1},
   };
   for (const NthCase& c : cases) EXPECT_EQ(FindNthNumber(c.text, c.choice), c.at) << c.text << " #" << c.choice;

@@ -24,7 +24,10 @@ TEST(TextPlacementRules, CtrlTenthOfViewUpMultipliesBy16AndDownDivides) {
 
 TEST(TextPlacementRules, SteppedAnglesAreMultiplesOf15Degrees) {
   const double step = static_cast<double>(static_cast<float>(kPi / 12));
-  struct Case { double degrees; int steps; };
+  struct Case {
+    double degrees;
+    int steps;
+  };
   for (const Case c : {Case{0, 0}, Case{7.4, 0}, Case{7.6, 1}, Case{44, 3}, Case{181, 12}, Case{359, 24}}) {
     EXPECT_DOUBLE_EQ(vx::SteppedTextAngle(c.degrees * kPi / 180), c.steps * step) << c.degrees;
   }
@@ -47,7 +50,7 @@ TEST(TextPlacementRules, OnlyFieldsTheHostChangedAreMerged) {
   std::uint8_t last[vx::kTextSpecBytes] = {}, now[vx::kTextSpecBytes] = {}, spec[vx::kTextSpecBytes] = {};
   vx::PutF32(last, vx::kSpecHeight, 2.5f);
   std::memcpy(now, last, sizeof now);
-  vx::PutF32(now, vx::kSpecAngle, 1.0f);  // changed in the host
+  vx::PutF32(now, vx::kSpecAngle, 1.0f);    // changed in the host
   vx::PutF32(spec, vx::kSpecHeight, 7.0f);  // changed by the user's key
   vx::MergeChangedDefaults(spec, last, now);
   EXPECT_FLOAT_EQ(vx::GetF32(spec, vx::kSpecHeight), 7.0f);
@@ -92,10 +95,13 @@ TEST(StyleKeys, StrongTwiceKeepsTheBitsButDetachesTheStyle) {
 }
 
 TEST(StyleKeys, ArrowsStepTheFirstOrLastNumber) {
-  struct Case { const char* before; int key; const char* after; };
-  for (const Case c : {Case{"Pos 9", VK_UP, "Pos 10"}, Case{"A1-B1", VK_LEFT, "A1-B0"},
-                       Case{"N007", VK_UP, "N8"}, Case{"x1 y5", VK_RIGHT, "x1 y6"},
-                       Case{"x1 y5", VK_SUBTRACT, "x0 y5"}}) {
+  struct Case {
+    const char* before;
+    int key;
+    const char* after;
+  };
+  for (const Case c : {Case{"Pos 9", VK_UP, "Pos 10"}, Case{"A1-B1", VK_LEFT, "A1-B0"}, Case{"N007", VK_UP, "N8"},
+                       Case{"x1 y5", VK_RIGHT, "x1 y6"}, Case{"x1 y5", VK_SUBTRACT, "x0 y5"}}) {
     std::uint8_t spec[vx::kTextSpecBytes] = {};
     char text[16];
     std::strcpy(text, c.before);

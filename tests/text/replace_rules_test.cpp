@@ -47,7 +47,7 @@ TEST(ReplacedText, ReplacesAsTheMatchModeSays) {
       {"ab", "ab", "X", kMatchAll, true, "X"},
       {"abc", "ab", "X", kMatchAll, true, nullptr},
       {"cab", "ab", "X", kMatchAll, true, nullptr},
-      {"aaa", "aa", "X", kMatchPart, true, "Xa"},  // no overlaps
+      {"aaa", "aa", "X", kMatchPart, true, "Xa"},      // no overlaps
       {"aaa", "a", "aa", kMatchPart, true, "aaaaaa"},  // only the old text is searched
       {"\xC5ngen", "\xE5", "A", kMatchPart, true, "Angen"},
       {"angen", "\xE5", "A", kMatchPart, true, nullptr},

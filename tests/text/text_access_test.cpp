@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "headless/kvd/kvd_file.h"
-#include "text/text_access.h"
 #include "tests/text/text_fixture.h"
+#include "text/text_access.h"
 
 namespace vxh::testing {
 namespace {
@@ -81,8 +81,8 @@ TEST_F(TextAccess, AShorterAttributeStringShrinksTheRecordByTheDifference) {
   EXPECT_EQ(vx::GetU32(e, vx::kAttrPart1), 110u);  // before the string: untouched
   EXPECT_EQ(vx::GetU32(e, vx::kAttrPart2), 126u);
   EXPECT_EQ(0, std::memcmp(e + 123, before.data() + 127, 140 - 127));
-  EXPECT_EQ(0, std::memcmp(e + vx::kAttrStringOffset, before.data() + vx::kAttrStringOffset,
-                           120 - vx::kAttrStringOffset));
+  EXPECT_EQ(0,
+            std::memcmp(e + vx::kAttrStringOffset, before.data() + vx::kAttrStringOffset, 120 - vx::kAttrStringOffset));
 }
 
 TEST_F(TextAccess, ALongerAttributeStringGrowsTheRecordAndMovesTheLaterPart) {
@@ -127,10 +127,12 @@ TEST_F(TextAccess, AnAttributeInsideASymbolIsDrawnWhereTheSymbolPutsItAndKeepsIt
   vx::DList* members = AddSymbol(Work(), Placement(std::acos(-1.0) / 2, 100, 0));
   const Record before = AttributeRecord(130, 120, "abc", 0, 0, 5, 0);
   vx::Entity symbol = nullptr;
-  Work()->Walk([](vx::DList*, vx::Entity e, std::intptr_t a, std::intptr_t) {
-    *reinterpret_cast<vx::Entity*>(a) = e;
-    return 1;
-  }, vx::kWalkAll, reinterpret_cast<std::intptr_t>(&symbol), 0);
+  Work()->Walk(
+      [](vx::DList*, vx::Entity e, std::intptr_t a, std::intptr_t) {
+        *reinterpret_cast<vx::Entity*>(a) = e;
+        return 1;
+      },
+      vx::kWalkAll, reinterpret_cast<std::intptr_t>(&symbol), 0);
   vx::Entity e = Add(members, before);
   double point[2] = {5, 0};
   vx::TransformToDrawing(point, symbol, e);

@@ -152,7 +152,6 @@ TEST(GlyphOutlines, SizesThatOverrunStopTheReading) {
   EXPECT_TRUE(cut[0].empty());
 }
 
-
 // ---- Exploding texts in a session -------------------------------------------
 
 struct Box {
@@ -189,7 +188,8 @@ void TakeEntity(vx::DList* list, vx::Entity e, Exploded& out, Box& box) {
     case vx::kKindArc: {
       const double cx = vx::GetF64(e, vx::kCircleX), cy = vx::GetF64(e, vx::kCircleY), r = vx::GetF64(e, vx::kCircleR);
       const double a = vx::GetF64(e, vx::kArcStart), sweep = vx::GetF64(e, vx::kArcSweep);
-      for (int i = 0; i <= 32; ++i) box.Take(cx + r * std::cos(a + sweep * i / 32), cy + r * std::sin(a + sweep * i / 32));
+      for (int i = 0; i <= 32; ++i)
+        box.Take(cx + r * std::cos(a + sweep * i / 32), cy + r * std::sin(a + sweep * i / 32));
       break;
     }
     case vx::kKindPath: TakePoints(e, 32, 34, box); break;
@@ -222,8 +222,8 @@ int OpenContours(vx::DList* glyph_members) {
         const std::size_t count_at = curve ? vx::kCurveCount : 32, points_at = curve ? vx::kCurveVertices : 34;
         const int n = vx::GetU16(e, count_at);
         const std::size_t last = points_at + 16 * (n - 1);
-        out->push_back({{vx::GetF64(e, points_at), vx::GetF64(e, points_at + 8)},
-                        {vx::GetF64(e, last), vx::GetF64(e, last + 8)}});
+        out->push_back(
+            {{vx::GetF64(e, points_at), vx::GetF64(e, points_at + 8)}, {vx::GetF64(e, last), vx::GetF64(e, last + 8)}});
         return 0;
       },
       vx::kWalkAll, reinterpret_cast<std::intptr_t>(&pieces), 0);
@@ -290,10 +290,12 @@ TEST_F(TextExplode, CentredTextsExplodeCentredAndOtherCodesAtTheirInsertionPoint
   const Case cases[] = {{kDejaVu, 1, -1}, {kSimplex, 1, -1}, {kDejaVu, 0, 0}, {kDejaVu, 4, 0},
                         {kSimplex, 7, 0}, {kSimplex, 20, 0}, {kDejaVu, 2, -2}};
   for (const Case& c : cases) {
-    session.Doc().WorkDL()->Walk([](vx::DList* l, vx::Entity e, std::intptr_t, std::intptr_t) {
-      l->Remove(e);
-      return 0;
-    }, vx::kWalkAll);
+    session.Doc().WorkDL()->Walk(
+        [](vx::DList* l, vx::Entity e, std::intptr_t, std::intptr_t) {
+          l->Remove(e);
+          return 0;
+        },
+        vx::kWalkAll);
     vx::Entity text = AddStyledText(Work(), 0, 0, "HOH", c.font, c.justify);
     const double length = vx::LenText2(text);
     const Exploded out = ExplodeAll();
@@ -319,19 +321,23 @@ TEST_F(TextExplode, WidthFactorStretchesBothFontKindsAsTheyAreMeasured) {
   for (std::uint16_t font : {kSimplex, kDejaVu}) {
     AddStyledText(Work(), 0, 0, "HH", font, 1, 1.0f);
     const double narrow = ExplodeAll().all.Width();
-    Work()->Walk([](vx::DList* l, vx::Entity e, std::intptr_t, std::intptr_t) {
-      l->Remove(e);
-      return 0;
-    }, vx::kWalkAll);
+    Work()->Walk(
+        [](vx::DList* l, vx::Entity e, std::intptr_t, std::intptr_t) {
+          l->Remove(e);
+          return 0;
+        },
+        vx::kWalkAll);
     vx::Entity text = AddStyledText(Work(), 0, 0, "HH", font, 1, 2.0f);
     EXPECT_NEAR(vx::LenText2(text), 2 * vx::LenText2(text) / 2, 1e-9);
     const Exploded wide = ExplodeAll();
     EXPECT_NEAR(wide.all.Width(), 2 * narrow, 1e-6) << "font " << font;
     EXPECT_NEAR(wide.all.CentreX(), 0, 0.2) << "font " << font;
-    Work()->Walk([](vx::DList* l, vx::Entity e, std::intptr_t, std::intptr_t) {
-      l->Remove(e);
-      return 0;
-    }, vx::kWalkAll);
+    Work()->Walk(
+        [](vx::DList* l, vx::Entity e, std::intptr_t, std::intptr_t) {
+          l->Remove(e);
+          return 0;
+        },
+        vx::kWalkAll);
   }
 }
 
@@ -355,10 +361,12 @@ TEST_F(TextExplode, TrueTypeOutlinesAreClosedAndUnderlinesAddAContour) {
   EXPECT_EQ(plain.kinds[vx::kKindGlyphContainer], 2);
   EXPECT_GT(plain.kinds[vx::kKindCurvePath], 0);
   EXPECT_GE(plain.all.y0, -0.3);  // no more than the overshoot of "O" below the baseline
-  Work()->Walk([](vx::DList* l, vx::Entity e, std::intptr_t, std::intptr_t) {
-    l->Remove(e);
-    return 0;
-  }, vx::kWalkAll);
+  Work()->Walk(
+      [](vx::DList* l, vx::Entity e, std::intptr_t, std::intptr_t) {
+        l->Remove(e);
+        return 0;
+      },
+      vx::kWalkAll);
   AddStyledText(Work(), 0, 0, "Ob", kDejaVu, 0, 1.0f, vx::kStyleUnderline);
   const Exploded underlined = ExplodeAll();
   EXPECT_EQ(underlined.open_contours, 0);
@@ -403,10 +411,12 @@ TEST_F(TextExplode, CancelledSelectionChangesNothing) {
 // far out fix the picture's frame, so both pictures share one scale.
 TEST_F(TextExplode, ExplodedTextsOverlayTheRenderedTexts) {
   for (std::uint16_t font : {kSimplex, kDejaVu}) {
-    Work()->Walk([](vx::DList* l, vx::Entity e, std::intptr_t, std::intptr_t) {
-      l->Remove(e);
-      return 0;
-    }, vx::kWalkAll);
+    Work()->Walk(
+        [](vx::DList* l, vx::Entity e, std::intptr_t, std::intptr_t) {
+          l->Remove(e);
+          return 0;
+        },
+        vx::kWalkAll);
     Add(Work(), vxtest::Line(-5, -10, -5, -9.9));
     Add(Work(), vxtest::Line(95, 30, 95, 30.1));
     // Outlined TrueType text draws its outlines, not a fill, as the explode does.

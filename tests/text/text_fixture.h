@@ -15,8 +15,8 @@
 #include "host/drawing_list.h"
 #include "host/entity_layout.h"
 #include "host/record.h"
-#include "tests/support/records.h"
 #include "tests/session/session_fixture.h"
+#include "tests/support/records.h"
 
 namespace vxh::testing {
 
@@ -39,8 +39,8 @@ inline Record SymbolRecord(const InstanceRows& rows, const std::string& name = "
 // An attribute-like text of `size` bytes with its string at `string_at` (0:
 // none) and the two part offsets; the bytes from the fixed fields on are
 // numbered so that moves show.
-inline Record AttributeRecord(std::uint32_t size, std::uint32_t string_at, const std::string& text,
-                              std::uint32_t first, std::uint32_t second, double x = 0, double y = 0) {
+inline Record AttributeRecord(std::uint32_t size, std::uint32_t string_at, const std::string& text, std::uint32_t first,
+                              std::uint32_t second, double x = 0, double y = 0) {
   Record r = vxtest::Blank(vx::kKindAttribute, size);
   for (std::size_t i = vx::kAttrFixedBytes; i < size; ++i) r[i] = static_cast<std::uint8_t>('a' + i % 26);
   vx::PutU32(r.data(), vx::kAttrPart1, first);

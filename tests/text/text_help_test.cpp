@@ -26,9 +26,9 @@ TEST_F(TextHelp, TheDialogSetsJustificationStyleHeightAndSurround) {
     std::uint8_t style;
     float height;
   } cases[] = {
-      {"{press ok}", 13, 0, 2.5f},                        // C then F: far bottom-center, split and composed again
-      {"{press 1011; press ok}", 11, 0, 2.5f},            // &L keeps far: far bottom-left
-      {"{1025; 1028; 1030; press ok}", 8, 0, 2.5f},       // right, top, normal
+      {"{press ok}", 13, 0, 2.5f},                   // C then F: far bottom-center, split and composed again
+      {"{press 1011; press ok}", 11, 0, 2.5f},       // &L keeps far: far bottom-left
+      {"{1025; 1028; 1030; press ok}", 8, 0, 2.5f},  // right, top, normal
       {"{1032; 1036=5; press ok}", 13, vx::kStyleUnderline, 5.0f},
       {"{press 1019; press 1015; press cancel}", 4, vx::kStyleBold, 2.5f},  // middle center has no far form
   };

@@ -27,14 +27,14 @@ TEST_P(AngleSnap, SnapsToMultiplesOfTheSinglePrecisionStep) {
   EXPECT_EQ(std::signbit(snapped), GetParam().steps < 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Angles, AngleSnap,
-    ::testing::Values(SnapCase{"BelowHalfAStepGoesDown", 7.4, 0}, SnapCase{"AboveHalfAStepGoesUp", 7.6, 1},
-                      SnapCase{"SmallNegativeTruncatesToZero", -10.0, 0},
-                      SnapCase{"MinusTwentyTruncatesToZero", -20.0, 0},
-                      SnapCase{"MinusTwentyFiveTruncatesTowardZero", -25.0, -1},
-                      SnapCase{"NearlyAFullTurn", 359.0, 24}, SnapCase{"Exact45", 45.0, 3}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Angles, AngleSnap,
+                         ::testing::Values(SnapCase{"BelowHalfAStepGoesDown", 7.4, 0},
+                                           SnapCase{"AboveHalfAStepGoesUp", 7.6, 1},
+                                           SnapCase{"SmallNegativeTruncatesToZero", -10.0, 0},
+                                           SnapCase{"MinusTwentyTruncatesToZero", -20.0, 0},
+                                           SnapCase{"MinusTwentyFiveTruncatesTowardZero", -25.0, -1},
+                                           SnapCase{"NearlyAFullTurn", 359.0, 24}, SnapCase{"Exact45", 45.0, 3}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RelativeScaling, ASixthOfTheViewUpDoublesAndBackDownHalves) {
   const double height = 120.0;

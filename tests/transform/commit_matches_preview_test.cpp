@@ -10,9 +10,9 @@ namespace {
 
 struct ClickCase {
   const char* name;
-  const char* drag;        // the command up to and including its last drag moves
-  const char* click;       // where the user clicks, off the grid
-  std::size_t committed;   // index of the committed line among the entities
+  const char* drag;       // the command up to and including its last drag moves
+  const char* click;      // where the user clicks, off the grid
+  std::size_t committed;  // index of the committed line among the entities
 };
 
 void PrintTo(const ClickCase& c, std::ostream* os) { *os << c.name; }

@@ -62,8 +62,8 @@ TEST_F(PlacementDrag, ShiftRotatesAboutThePlacedPointWithTheRubberLineFromIt) {
   Run(std::string(kStartMove) + "<move 5,5>;<hold shift>;<move 5,15>;<esc>");
   const auto preview = PreviewOf(LastFrame());
   ASSERT_EQ(preview.size(), 1u);
-  ExpectSegment(preview[0].data(),
-                {5, 5, 5 + 10 * std::cos(kRightAngle), 5 + 10 * std::sin(kRightAngle)}, "turned 90 at B");
+  ExpectSegment(preview[0].data(), {5, 5, 5 + 10 * std::cos(kRightAngle), 5 + 10 * std::sin(kRightAngle)},
+                "turned 90 at B");
   const screen::Primitive& rubber = LastFrame().primitives.at(1);
   ASSERT_EQ(rubber.kind, screen::PrimitiveKind::kLine);
   EXPECT_TRUE(rubber.three_d);

@@ -37,8 +37,8 @@ TEST(PreviewFrames, ShiftWritesOneFramePerMoveWithTheEntitiesIn15DegreeSteps) {
     ASSERT_EQ(frames.size(), 6u);
     for (std::size_t i = 1; i < frames.size(); ++i) {
       const std::vector<std::uint8_t>& line = frames[i].primitives.at(0).record;
-      const double angle = std::atan2(vx::GetF64(line.data(), vx::kLineY2) - 50,
-                                      vx::GetF64(line.data(), vx::kLineX2) - 50);
+      const double angle =
+          std::atan2(vx::GetF64(line.data(), vx::kLineY2) - 50, vx::GetF64(line.data(), vx::kLineX2) - 50);
       const double steps = angle / (3.14159265 / 12);
       EXPECT_NEAR(steps, std::round(steps), 1e-6) << "frame " << i;
     }

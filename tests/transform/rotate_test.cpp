@@ -25,12 +25,11 @@ TEST_P(RotateCommit, TurnsTheLineAboutTheOrigin) {
 
 INSTANTIATE_TEST_SUITE_P(
     Commands, RotateCommit,
-    ::testing::Values(
-        RotateCase{"RotateToACursorPoint", "VXROTATE;all;0,0;<move 5,5>;0,3", 90},
-        RotateCase{"RotateTyped90", "VXROTATE;all;0,0;90", 90},
-        RotateCase{"Rotate2ReferenceUpCursorRight", "VXROTATE2;all;0,0;0,10;<move 7,0>;7,0", -90},
-        RotateCase{"Rotate2Typed90TurnsTheReferenceTo90", "VXROTATE2;all;0,0;10,10;90", 45},
-        RotateCase{"Rotate2TypedAngleOfTheReferenceLeavesItAlone", "VXROTATE2;all;0,0;0,10;90", 0}),
+    ::testing::Values(RotateCase{"RotateToACursorPoint", "VXROTATE;all;0,0;<move 5,5>;0,3", 90},
+                      RotateCase{"RotateTyped90", "VXROTATE;all;0,0;90", 90},
+                      RotateCase{"Rotate2ReferenceUpCursorRight", "VXROTATE2;all;0,0;0,10;<move 7,0>;7,0", -90},
+                      RotateCase{"Rotate2Typed90TurnsTheReferenceTo90", "VXROTATE2;all;0,0;10,10;90", 45},
+                      RotateCase{"Rotate2TypedAngleOfTheReferenceLeavesItAlone", "VXROTATE2;all;0,0;0,10;90", 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Rotate, ShiftAtTheClickSnapsTheCommittedAngleAsThePreviewDid) {

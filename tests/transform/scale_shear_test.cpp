@@ -120,7 +120,8 @@ TEST_P(StretchedCircle, ThePreviewAndTheDrawingGetAnEllipse) {
 INSTANTIATE_TEST_SUITE_P(
     Drags, StretchedCircle,
     ::testing::Values(ConicDrag{"Shear", "VXSHEAR;all;0,0;10,0;<move 3,5>;<move 4,6>;4,6"},
-                      ConicDrag{"ScaleWithCtrl", "VXSCALE;all;0,0;<hold ctrl>;<move 20,1>;<move 30,2>;30,2;<release all>"}),
+                      ConicDrag{"ScaleWithCtrl",
+                                "VXSCALE;all;0,0;<hold ctrl>;<move 20,1>;<move 30,2>;30,2;<release all>"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -16,11 +16,16 @@ struct StrokeCase {
 };
 
 TEST(KeyNames, ScriptNamesTypeTheirCharacter) {
-  const StrokeCase cases[] = {{"h", 'H', false, 'h'},        {"H", 'H', true, 'H'},
-                              {"!", '1', true, '!'},         {"7", '7', false, '7'},
-                              {"+", 0xBB, true, '+'},        {"TAB", VK_TAB, false, '\t'},
-                              {"left", VK_LEFT, false, 0},   {"Delete", VK_DELETE, false, 0},
-                              {"ADD", VK_ADD, false, '+'},   {"SUBTRACT", VK_SUBTRACT, false, '-'},
+  const StrokeCase cases[] = {{"h", 'H', false, 'h'},
+                              {"H", 'H', true, 'H'},
+                              {"!", '1', true, '!'},
+                              {"7", '7', false, '7'},
+                              {"+", 0xBB, true, '+'},
+                              {"TAB", VK_TAB, false, '\t'},
+                              {"left", VK_LEFT, false, 0},
+                              {"Delete", VK_DELETE, false, 0},
+                              {"ADD", VK_ADD, false, '+'},
+                              {"SUBTRACT", VK_SUBTRACT, false, '-'},
                               {"ENTER", VK_RETURN, false, '\r'}};
   for (const StrokeCase& c : cases) {
     const std::optional<KeyStroke> stroke = KeyStrokeFor(c.name);

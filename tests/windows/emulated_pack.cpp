@@ -105,8 +105,8 @@ Word Trampoline(Word a, Word b, Word c, Word d, Word e, Word f, double d0, doubl
 constexpr int kTrampolines = 2048;
 template <std::size_t... Slot>
 constexpr auto MakeTrampolines(std::index_sequence<Slot...>) {
-  using Entry = Word (*)(Word, Word, Word, Word, Word, Word, double, double, double, double, double, double, double,
-                         double);
+  using Entry =
+      Word (*)(Word, Word, Word, Word, Word, Word, double, double, double, double, double, double, double, double);
   return std::array<Entry, sizeof...(Slot)>{&Trampoline<static_cast<int>(Slot)>...};
 }
 constexpr auto kTrampolineTable = MakeTrampolines(std::make_index_sequence<kTrampolines>{});
