@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 #include "host/entity_layout.h"
 #include "host/host_api.h"
@@ -109,6 +110,42 @@ void AppendStraightEdges(Entity e, std::vector<StraightEdge>& out) {
   });
 }
 
+// A connector's line this close to the unit circle of a circle's or an
+// ellipse's own frame only touches it.
+constexpr double kTouchRelative = 1e-6;
+
+// Whether the connector's line touches a circle or an ellipse rather than
+// crossing into it, measured in the frame where the conic is the unit
+// circle. Null for other kinds.
+std::optional<bool> TouchesConic(Entity e, const AreaConnector& c) {
+  double centre[2], a, b, rotation = 0;
+  switch (GetI8(e, kHdrKind)) {
+    case kKindCircle:
+      centre[0] = GetF64(e, kCircleX), centre[1] = GetF64(e, kCircleY);
+      a = b = GetF64(e, kCircleR);
+      break;
+    case kKindEllipse:
+      centre[0] = GetF64(e, kEllipseX), centre[1] = GetF64(e, kEllipseY);
+      a = GetF64(e, kEllipseMajor), b = GetF64(e, kEllipseMinor), rotation = GetF64(e, kEllipseRotation);
+      break;
+    default: return std::nullopt;
+  }
+  if (!(a > 0 && b > 0)) return std::nullopt;
+  const auto unit = [&](const double* p, double* out) {
+    const double dx = p[0] - centre[0], dy = p[1] - centre[1];
+    const double cs = std::cos(rotation), sn = std::sin(rotation);
+    out[0] = (dx * cs + dy * sn) / a;
+    out[1] = (-dx * sn + dy * cs) / b;
+  };
+  double p[2], q[2];
+  unit(c.from, p);
+  unit(c.to, q);
+  const double length = std::hypot(q[0] - p[0], q[1] - p[1]);
+  if (!(length > 0)) return std::nullopt;
+  const double distance = std::fabs(p[0] * q[1] - p[1] * q[0]) / length;  // of the line from the centre
+  return std::fabs(distance - 1) <= kTouchRelative;
+}
+
 bool OtherCrosses(Entity e, const AreaConnector& c) {
   LineRecord record = MakeLineRecord(c.from[0], c.from[1], c.to[0], c.to[1]);
   std::uint8_t* line = record.data();
@@ -116,8 +153,11 @@ bool OtherCrosses(Entity e, const AreaConnector& c) {
   const int count = FindAllInts(line, e, &points);
   if (count <= 0 || points == nullptr) return false;
   const bool closed = (EInfo(e, 1) & kInfoClosed) != 0;
-  // A closed entity met at one point only touches the connector.
-  if (count == 1 && closed) return false;
+  // A closed entity met at one point only touches the connector, when the
+  // meeting is a tangency. The meetings are the connector's own, not its
+  // line's: a connector that ends inside a circle meets it once and crosses
+  // into it, so for circles and ellipses only a tangent line is a touch.
+  if (count == 1 && closed && TouchesConic(e, c).value_or(true)) return false;
   for (int i = 0; i < count; ++i) {
     const double* point = points + 3 * i;
     double on_connector = -1;

@@ -124,6 +124,64 @@ TEST_F(SmartHatch, APointInNoTestedAreaAddsNothing) {
   EXPECT_DOUBLE_EQ(lines.back().x1, 9.75);
 }
 
+// A connector that ends inside a circle or an ellipse meets it once and
+// crosses into it: the inside and the corners of the box around the conic
+// stay apart, also where a scan line passes through the conic's extreme point
+// (the circles on the scan-line grid).
+struct ConicCase {
+  const char* label;
+  double x, y, a, b, rotation;
+};
+
+class SmartConic : public HatchSession, public ::testing::WithParamInterface<ConicCase> {
+ protected:
+  // In the conic's unit-circle frame: inside when below 1.
+  double UnitRadius(double x, double y) const {
+    const ConicCase& c = GetParam();
+    const double dx = x - c.x, dy = y - c.y;
+    const double u = (dx * std::cos(c.rotation) + dy * std::sin(c.rotation)) / c.a;
+    const double v = (-dx * std::sin(c.rotation) + dy * std::cos(c.rotation)) / c.b;
+    return std::hypot(u, v);
+  }
+};
+
+TEST_P(SmartConic, TheInsideIsNotTheCornersAroundIt) {
+  const ConicCase& c = GetParam();
+  UseSettings(LineSettings(kDistance, kVertical));
+  vx::DList* work = session.Doc().WorkDL();
+  const vxtest::Record conic =
+      c.a == c.b ? vxtest::Circle(c.x, c.y, c.a) : vxtest::Ellipse(c.x, c.y, c.a, c.b, c.rotation);
+  work->Commit(work->AddRecord(conic.data()));
+  // Towards the lower right corner of the extents box, outside the conic.
+  const double half_x = std::hypot(c.a * std::cos(c.rotation), c.b * std::sin(c.rotation));
+  const double half_y = std::hypot(c.a * std::sin(c.rotation), c.b * std::cos(c.rotation));
+  for (const bool inside : {true, false}) {
+    const double px = inside ? c.x : c.x + 0.85 * half_x, py = inside ? c.y : c.y - 0.85 * half_y;
+    ASSERT_EQ(UnitRadius(px, py) < 1, inside);
+    Run("VXHATCHSMART;all;" + std::to_string(px) + "," + std::to_string(py));
+    const std::vector<Segment> lines = HatchLines();
+    ASSERT_FALSE(lines.empty()) << (inside ? "inside" : "corner");
+    for (const Segment& l : lines) {
+      const double middle = UnitRadius((l.x1 + l.x2) / 2, (l.y1 + l.y2) / 2);
+      if (inside) {
+        EXPECT_LT(middle, 1) << "a line outside at x " << l.x1;
+        EXPECT_LE(UnitRadius(l.x1, l.y1), 1 + 1e-9);
+        EXPECT_LE(UnitRadius(l.x2, l.y2), 1 + 1e-9);
+      } else {  // a scan line on the box's edge only touches the conic
+        EXPECT_GT(middle, 1 - 1e-9) << "a line inside at x " << l.x1;
+      }
+    }
+    Run("UNDO");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Conics, SmartConic,
+                         ::testing::Values(ConicCase{"CircleOnTheGrid", 0, 0, 10, 10, 0},
+                                           ConicCase{"CircleOffTheGrid", 0.5, 0.3, 10, 10, 0},
+                                           ConicCase{"SmallCircle", 3, 2, 1, 1, 0},
+                                           ConicCase{"TurnedEllipse", 1, -2, 8, 3, 0.6}),
+                         [](const ::testing::TestParamInfo<ConicCase>& info) { return std::string(info.param.label); });
+
 // A point just inside a wall lies within half a distance of the scan line on
 // the wall's far side; that segment is not the point's area.
 TEST_F(SmartHatch, ASegmentBeyondAWallDoesNotClaimThePoint) {
