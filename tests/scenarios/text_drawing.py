@@ -66,22 +66,48 @@ def write_list(entities):
     return out
 
 
+class Drawing:
+    """A .kvd file split into its head (up to the working list), the working
+    list's entities (flags, tag, record, members) and what follows it."""
+
+    def __init__(self, kvd):
+        self.data = open(kvd, "rb").read()
+        (self.next_tag, table_count) = struct.unpack_from("<IH", self.data, 12)
+        at = 18
+        for _ in range(table_count):
+            (length,) = struct.unpack_from("<I", self.data, at + 1)
+            at += 5 + length
+        self.at = at
+        self.entities, self.end = read_list(self.data, at)
+
+    def take_tag(self):
+        tag = self.next_tag
+        self.next_tag += 1
+        return tag
+
+    def write(self, kvd, entities):
+        head = bytearray(self.data[:self.at])
+        struct.pack_into("<I", head, 12, self.next_tag)
+        open(kvd, "wb").write(bytes(head) + write_list(entities) + self.data[self.end:])
+
+
+def run_script(vorlix, script_text, kvd):
+    """Writes the drawing a script makes from an empty one."""
+    with tempfile.TemporaryDirectory() as scratch:
+        script = os.path.join(scratch, "base.vxs")
+        with open(script, "w") as f:
+            f.write(script_text)
+        subprocess.run([vorlix, "run", script, "--out", kvd, "--registry", os.path.join(scratch, "r.sqlite3")],
+                       check=True, stdout=subprocess.DEVNULL)
+
+
 def group_last(kvd, count):
-    data = open(kvd, "rb").read()
-    (next_tag, table_count) = struct.unpack_from("<IH", data, 12)
-    at = 18
-    for _ in range(table_count):
-        (length,) = struct.unpack_from("<I", data, at + 1)
-        at += 5 + length
-    entities, end = read_list(data, at)
-    members = entities[-count:]
+    drawing = Drawing(kvd)
+    members = drawing.entities[-count:]
     header = bytearray(members[0][2][:GROUP_SIZE])
     struct.pack_into("<Ib", header, 0, GROUP_SIZE, KIND_GROUP)
-    group = (0, next_tag, bytes(header), members)
-    entities = entities[:-count] + [group]
-    head = bytearray(data[:at])
-    struct.pack_into("<I", head, 12, next_tag + 1)
-    open(kvd, "wb").write(bytes(head) + write_list(entities) + data[end:])
+    group = (0, drawing.take_tag(), bytes(header), members)
+    drawing.write(kvd, drawing.entities[:-count] + [group])
 
 
 def build(folder, top, in_block, in_nested, hidden, grouped):

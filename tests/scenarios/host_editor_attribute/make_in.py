@@ -8,12 +8,10 @@ attribute-like text entity (kind 37) in the host's attribute layout
 value, the tag and the prompt."""
 import os
 import struct
-import subprocess
 import sys
-import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
-from text_drawing import read_list, write_list  # noqa: E402
+from text_drawing import Drawing, run_script  # noqa: E402
 
 KIND_ATTRIBUTE = 37
 ATTR_X = 46
@@ -39,26 +37,12 @@ def attribute(text_record, x, y, value, tag, prompt):
 
 def main():
     vorlix = sys.argv[1] if len(sys.argv) > 1 else "vorlix"
-    folder = os.path.dirname(os.path.abspath(__file__))
-    kvd = os.path.join(folder, "in.kvd")
-    with tempfile.TemporaryDirectory() as scratch:
-        script = os.path.join(scratch, "base.vxs")
-        with open(script, "w") as f:
-            f.write("LINE;0,-5;40,-5;;\nTEXT;0,10;Kitchen\nTEXT;0,0;template\n")
-        subprocess.run([vorlix, "run", script, "--out", kvd, "--registry", os.path.join(scratch, "r.sqlite3")],
-                       check=True, stdout=subprocess.DEVNULL)
-    data = open(kvd, "rb").read()
-    (next_tag, table_count) = struct.unpack_from("<IH", data, 12)
-    at = 18
-    for _ in range(table_count):
-        (length,) = struct.unpack_from("<I", data, at + 1)
-        at += 5 + length
-    entities, end = read_list(data, at)
-    text = entities[-1][2]
-    added = [(0, next_tag, attribute(text, 0, 0, "Room 12", "ROOM", "Room number?"), None)]
-    head = bytearray(data[:at])
-    struct.pack_into("<I", head, 12, next_tag + 1)
-    open(kvd, "wb").write(bytes(head) + write_list(entities[:-1] + added) + data[end:])
+    kvd = os.path.join(os.path.dirname(os.path.abspath(__file__)), "in.kvd")
+    run_script(vorlix, "LINE;0,-5;40,-5;;\nTEXT;0,10;Kitchen\nTEXT;0,0;template\n", kvd)
+    drawing = Drawing(kvd)
+    text = drawing.entities[-1][2]
+    added = [(0, drawing.take_tag(), attribute(text, 0, 0, "Room 12", "ROOM", "Room number?"), None)]
+    drawing.write(kvd, drawing.entities[:-1] + added)
 
 
 main()
