@@ -76,7 +76,8 @@ bool CloseHostView(vx::DragView* view) {
   op.view_height = vx::ViewHeight(view);
   op.primitives = std::move(v->primitives);
   context->painted.push_back(std::move(op));
-  std::erase_if(context->views, [&](const std::unique_ptr<HostView>& h) { return h.get() == v; });
+  const HostView* closed = v;  // clang 14 lets no lambda capture a structured binding
+  std::erase_if(context->views, [closed](const std::unique_ptr<HostView>& h) { return h.get() == closed; });
   return true;
 }
 
