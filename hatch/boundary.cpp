@@ -3,9 +3,22 @@
 #include "hatch/hatch_state.h"
 #include "host/entity_layout.h"
 #include "host/host_api.h"
+#include "host/message_boxes.h"
 #include "host/record.h"
 
 namespace vx {
+
+DList* CreateBoundaryList() {
+  DList* list = CreateDList(kBoundaryListName, kTempListMode);
+  if (list == nullptr) ShowError(kNoBoundaryListText);
+  return list;
+}
+
+DList* CreateSecondList(const char* name) {
+  DList* list = CreateDList(name, kTempListMode);
+  if (list == nullptr) ShowError(kNoSecondListText);
+  return list;
+}
 
 namespace {
 

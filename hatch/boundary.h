@@ -17,6 +17,11 @@ inline constexpr char kNoBoundaryListText[] = "Error: Couldn't create temporary 
 // And when the second temporary list of the smart and the scan/paint hatch cannot.
 inline constexpr char kNoSecondListText[] = "Error: Couldn't create temporary drawing list 2\n\nExiting...";
 
+// The temporary lists of a fill command: null when the host cannot make
+// one, after the error message saying which.
+DList* CreateBoundaryList();
+DList* CreateSecondList(const char* name);
+
 // Walk callback: a = the rotation into hatch space (16 doubles) or 0, b = the
 // extents box. Copies plain geometry into the boundary list (HatchState),
 // exploding curved kinds into simple pieces, and searches groups and other

@@ -12,7 +12,6 @@
 #include "host/drawing_list.h"
 #include "host/entity_layout.h"
 #include "host/host_api.h"
-#include "host/message_boxes.h"
 #include "host/record.h"
 #include "host/settings_layout.h"
 
@@ -113,9 +112,8 @@ void Picked(int status) {
     CmdEnd();
     return;
   }
-  DList* boundary = CreateDList(kBoundaryListName, kTempListMode);
+  DList* boundary = CreateBoundaryList();
   if (boundary == nullptr) {
-    ShowError(kNoBoundaryListText);
     CmdEnd();
     return;
   }

@@ -158,15 +158,11 @@ void EntitiesPicked(int status) {
     ShowError(kBadStepsText);
     return CmdEnd();
   }
-  DList* boundary = CreateDList(kBoundaryListName, kTempListMode);
-  if (boundary == nullptr) {
-    ShowError(kNoBoundaryListText);
-    return CmdEnd();
-  }
-  DList* cross = CreateDList(kCrossListName, kTempListMode);
+  DList* boundary = CreateBoundaryList();
+  if (boundary == nullptr) return CmdEnd();
+  DList* cross = CreateSecondList(kCrossListName);
   if (cross == nullptr) {
     boundary->Release();
-    ShowError(kNoSecondListText);
     return CmdEnd();
   }
   Hatch().scan = ScanPaintState{};

@@ -156,15 +156,11 @@ void PointPicked(int status) {
     ShowError(kBadStepsText);
     return EndCommand();
   }
-  DList* boundary = CreateDList(kBoundaryListName, kTempListMode);
-  if (boundary == nullptr) {
-    ShowError(kNoBoundaryListText);
-    return EndCommand();
-  }
-  DList* area_list = CreateDList(kAreaListName, kTempListMode);
+  DList* boundary = CreateBoundaryList();
+  if (boundary == nullptr) return EndCommand();
+  DList* area_list = CreateSecondList(kAreaListName);
   if (area_list == nullptr) {
     boundary->Release();
-    ShowError(kNoSecondListText);
     return EndCommand();
   }
   Hatch().boundary = boundary;

@@ -9,7 +9,6 @@
 #include "hatch/hatch_storage.h"
 #include "host/entity_layout.h"
 #include "host/host_api.h"
-#include "host/message_boxes.h"
 #include "host/record.h"
 
 namespace vx {
@@ -45,9 +44,8 @@ void Picked(int status) {
     return;
   }
   std::uint8_t box[kBoxBytes] = {};
-  DList* boundary = CreateDList(kBoundaryListName, kTempListMode);
+  DList* boundary = CreateBoundaryList();
   if (boundary == nullptr) {
-    ShowError(kNoBoundaryListText);
     CmdEnd();
     return;
   }
