@@ -22,15 +22,31 @@
 namespace vxfuzz {
 
 // One registry file per fuzzing process, in memory-backed storage when there
-// is some: every input rewrites it.
+// is some: every input rewrites it. The folder goes when the process ends
+// normally (libFuzzer leaves through exit at the end of a timed run); a
+// crashing input leaves it behind with the evidence.
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    dir_ = std::filesystem::exists("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
+    dir_ /= "vorlix-fuzz-" + std::to_string(::getpid());
+    std::filesystem::create_directories(dir_);
+  }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(dir_, ignored);
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  std::string File(const char* name) const { return (dir_ / name).string(); }
+
+ private:
+  std::filesystem::path dir_;
+};
+
 inline const std::string& ScratchRegistry() {
-  static const std::string path = [] {
-    std::filesystem::path dir =
-        std::filesystem::exists("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
-    dir /= "vorlix-fuzz-" + std::to_string(::getpid());
-    std::filesystem::create_directories(dir);
-    return (dir / "registry.sqlite3").string();
-  }();
+  static const ScratchFolder folder;
+  static const std::string path = folder.File("registry.sqlite3");
   return path;
 }
 
