@@ -8,6 +8,7 @@
 
 #include "hatch/boundary_index.h"
 #include "hatch/crossing_buffer.h"
+#include "hatch/fill_limits.h"
 #include "host/kv_types.h"
 
 namespace vx {
@@ -28,6 +29,10 @@ struct FillContext {
   BoundaryIndex index;
   bool index_built = false;
   bool stopped = false;  // Escape during a PAT-file pattern
+  // Lines the fill may still add; when they run out the fill stops and
+  // too_dense tells the command, which removes what was made and says so.
+  long lines_left = fill::kMaxLinesPerFill;
+  bool too_dense = false;
 };
 
 }  // namespace vx

@@ -14,8 +14,13 @@ inline constexpr double kJumpSteps = 1024;
 // making progress (the step vanishes against the position's magnitude).
 inline constexpr int kMaxSettleSteps = 4096;
 
-// A family needing more scan lines than this across the boundary is skipped.
-inline constexpr double kMaxScanLines = 10'000'000;
+// A family needing more scan lines than this across the boundary is too
+// dense to draw; so is a fill making more lines than kMaxLinesPerFill in all
+// (dashes multiply the lines of a scan line). Each line is a record of the
+// drawing: two million of them are some hundreds of megabytes, already far
+// more than a picture or a plotter can show apart.
+inline constexpr double kMaxScanLines = 1'000'000;
+inline constexpr long kMaxLinesPerFill = 2'000'000;
 
 // A hatch line longer than this many dash periods is drawn continuous: its
 // dashes would be far finer than anything that can be drawn.

@@ -12,6 +12,7 @@
 #include "host/drawing_list.h"
 #include "host/entity_layout.h"
 #include "host/host_api.h"
+#include "host/message_boxes.h"
 #include "host/record.h"
 #include "host/settings_layout.h"
 
@@ -74,7 +75,8 @@ void RemoveFill(DList* list, Entity filled) {
   list->Commit(changed);
 }
 
-void ExplodeFill(DList* list, Entity filled, const std::uint8_t* style) {
+// Returns false, leaving the entity as it was, when the fill is too dense to draw.
+bool ExplodeFill(DList* list, Entity filled, const std::uint8_t* style) {
   DList* boundary = Hatch().boundary;
   boundary->Walk(&FreeOne, kWalkAll);
   std::uint8_t box[kBoxBytes] = {};
@@ -83,24 +85,33 @@ void ExplodeFill(DList* list, Entity filled, const std::uint8_t* style) {
   Hatch().options.SetKorvexName(std::string_view(name, strnlen(name, kNameFieldBytes)));
   DList* members = nullptr;
   Entity group = AddLinesGroup(list, filled, members);
-  RemoveFill(list, filled);
   FillContext context(boundary, box);
   HatchPattern(members, context, group);
+  if (context.too_dense) {
+    list->Remove(group);
+    return false;
+  }
+  RemoveFill(list, filled);
+  return true;
 }
 
-int ExplodeOne(DList* list, Entity entity, std::intptr_t, std::intptr_t) {
+// `too_dense` points to the flag set when a fill could not be exploded.
+int ExplodeOne(DList* list, Entity entity, std::intptr_t too_dense, std::intptr_t) {
   EDraw(0, entity);
   if (GetI8(entity, kHdrKind) == kKindGroup) {
     if (DList* members = list->MemberList(entity)) {
       list->Unmark(entity);
       // Picking a group picks everything in it; its members carry no marks of
       // their own, so a walk of the marked ones would find none.
-      members->Walk(&ExplodeOne, kWalkAll);
+      members->Walk(&ExplodeOne, kWalkAll, too_dense);
       return 0;
     }
   }
   if (const std::uint8_t* style = LineFamilyFill(entity)) {
-    ExplodeFill(list, entity, style);
+    if (!ExplodeFill(list, entity, style)) {
+      *reinterpret_cast<bool*>(too_dense) = true;
+      list->Unmark(entity);
+    }
   } else {
     list->Unmark(entity);
   }
@@ -120,9 +131,11 @@ void Picked(int status) {
   Hatch().boundary = boundary;
   DList* work = GetWorkDL();
   work->UndoMark();
-  work->Walk(&ExplodeOne, kWalkSelected);
+  bool too_dense = false;
+  work->Walk(&ExplodeOne, kWalkSelected, reinterpret_cast<std::intptr_t>(&too_dense));
   boundary->Release();
   Hatch().boundary = nullptr;
+  if (too_dense) ShowError(kTooDenseText);
   ShowChanges();
   CmdEnd();
 }

@@ -31,12 +31,23 @@ struct DashedLine {
   double phase;
 };
 
-long AddDashes(DList* dest, const DashedLine& line, const double* p1, const double* p2) {
+// Takes one line from the fill's allowance; false once it has run out.
+bool TakeLine(FillContext& context) {
+  if (context.lines_left <= 0) {
+    context.too_dense = true;
+    return false;
+  }
+  --context.lines_left;
+  return true;
+}
+
+long AddDashes(DList* dest, const DashedLine& line, const double* p1, const double* p2, FillContext& context) {
   const LineFamily& f = line.family;
   const double x = p1[0];
   const double y1 = p1[1];
   const double y2 = p2[1];
   if ((y2 - y1) / line.period > fill::kMaxPeriodsPerLine) {
+    if (!TakeLine(context)) return 0;
     AddHatchLine(dest, f, p1, p2);
     return 1;
   }
@@ -47,6 +58,7 @@ long AddDashes(DList* dest, const DashedLine& line, const double* p1, const doub
   for (int j = 0; w < y2;) {
     const double d = f.dashes[j] * f.scale;
     if (d >= 0 && w + d > y1) {
+      if (!TakeLine(context)) break;
       const double from[2] = {x, std::max(w, y1)};
       const double to[2] = {x, std::min(w + d, y2)};
       AddHatchLine(dest, f, from, to);
@@ -83,10 +95,11 @@ long FillScanLine(DList* dest, const ScanLine& scan, const LineFamily& family, c
     const double p1[2] = {scan.x, crossings[k]};
     const double p2[2] = {scan.x, crossings[k + 1]};
     if (dashed == nullptr) {
+      if (!TakeLine(context)) break;
       AddHatchLine(dest, family, p1, p2);
       ++added;
     } else {
-      added += AddDashes(dest, *dashed, p1, p2);
+      added += AddDashes(dest, *dashed, p1, p2, context);
     }
   }
   return added;
@@ -95,6 +108,7 @@ long FillScanLine(DList* dest, const ScanLine& scan, const LineFamily& family, c
 }  // namespace
 
 long HatchFamily(DList* dest, const LineFamily& family, FillContext& context) {
+  if (context.too_dense) return 0;
   const double spacing = family.spacing * family.scale;
   const double shift = family.shift * family.scale;
   const auto period = static_cast<float>(family.period * family.scale);
@@ -102,7 +116,10 @@ long HatchFamily(DList* dest, const LineFamily& family, FillContext& context) {
   if (!ReadExtentsBox(context.box, box)) return 0;
   FamilyStart start;
   if (!PlaceFirstLine(family.origin_x, family.origin_y, spacing, shift, box.min_x, start)) return 0;
-  if ((box.max_x - start.x) / spacing > fill::kMaxScanLines) return 0;
+  if ((box.max_x - start.x) / spacing > fill::kMaxScanLines) {
+    context.too_dense = true;
+    return 0;
+  }
   bool dashed = DashesAdvance(family, period);
   double phase = start.phase;
   if (dashed && !NormalisePhase(phase, period)) dashed = false;
@@ -112,7 +129,7 @@ long HatchFamily(DList* dest, const LineFamily& family, FillContext& context) {
   const double min_span = fill::kMinSpanRelative * std::max(box.max_x - box.min_x, box.max_y - box.min_y);
   ScanLine scan;
   long added = 0;
-  for (double x = start.x; x <= box.max_x;) {
+  for (double x = start.x; x <= box.max_x && !context.too_dense;) {
     SetScanLine(scan, x, box.min_y, box.max_y);
     const DashedLine line{family, period, phase};
     added += FillScanLine(dest, scan, family, dashed ? &line : nullptr, min_span, context);

@@ -70,7 +70,10 @@ bool Sweep(FillContext& context, const ExtentsBox& box, const SmartSteps& steps,
   // The snap truncates towards zero, so left of the origin it can land a
   // whole distance inside the box and leave out the first scan line there.
   if (x - distance >= box.min_x) x -= distance;
-  if ((box.max_x - x) / distance > fill::kMaxScanLines) return true;
+  if ((box.max_x - x) / distance > fill::kMaxScanLines) {
+    context.too_dense = true;
+    return true;
+  }
   context.index.Build(context.boundary);
   context.index.Restart();
   ScanLine scan;
@@ -140,7 +143,9 @@ void Fill(DList* work, DList* boundary, DList* area_list, const SmartSteps& step
   FillContext context(boundary, extents);
   Hatch().connectors.Build(boundary);
   SmartAreas areas(Hatch().connectors);
-  if (!Sweep(context, box, steps, point, areas) || !areas.Found()) return;
+  if (!Sweep(context, box, steps, point, areas)) return;
+  if (context.too_dense) return ShowError(kTooDenseText);
+  if (!areas.Found()) return;
   CopyFoundArea(work, area_list, areas, back);
 }
 

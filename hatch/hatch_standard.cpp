@@ -9,6 +9,7 @@
 #include "hatch/hatch_storage.h"
 #include "host/entity_layout.h"
 #include "host/host_api.h"
+#include "host/message_boxes.h"
 #include "host/record.h"
 
 namespace vx {
@@ -58,11 +59,15 @@ void Picked(int status) {
   ClearSelect();
   work->UndoMark();
   DList* members = nullptr;
-  AddHatchGroup(work, members);
+  Entity group = AddHatchGroup(work, members);
   FillContext context(boundary, box);
   HatchPattern(members, context, nullptr);
   boundary->Release();
   Hatch().boundary = nullptr;
+  if (context.too_dense) {
+    work->Remove(group);
+    ShowError(kTooDenseText);
+  }
   ShowChanges();
   CmdEnd();
 }
