@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "headless/drawing/attribute_layout.h"
 #include "host/record.h"
 
 namespace vxh {
@@ -23,7 +24,10 @@ std::optional<TextRun> AttributeRun(vx::Entity e, const TextSpec& defaults) {
   if (SizeOf(e) < vx::kAttrFixedBytes) return std::nullopt;
   const std::uint32_t at = vx::GetU32(e, vx::kAttrStringOffset);
   if (at == 0 || at >= SizeOf(e)) return std::nullopt;
-  return RunOf(PointAt(e, vx::kAttrX), defaults.data(), StringAt(e, at));
+  // A record long enough to hold a text format block carries its own height,
+  // angle and font; a short one is drawn with the current ones.
+  const std::uint8_t* spec = SizeOf(e) >= kAttrTextStart ? e + kAttrSpec : defaults.data();
+  return RunOf(PointAt(e, vx::kAttrX), spec, StringAt(e, at));
 }
 
 double Finite(double v, double otherwise) { return std::isfinite(v) ? v : otherwise; }

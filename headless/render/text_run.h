@@ -1,7 +1,8 @@
 // A string to draw with its place and look, from any entity that carries
-// one: texts (5) with their own style block, the text-like (33) and
-// attribute (37) entities with the drawing's text defaults, since their
-// records keep no style block the host defines.
+// one: texts (5) and attributes (37) long enough to hold one with their own
+// text format block; the text-like entities (33) and the short attributes
+// the pack makes with the drawing's text defaults, since those records keep
+// no format block.
 #pragma once
 
 #include <cstdint>
