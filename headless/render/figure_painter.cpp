@@ -60,7 +60,7 @@ Matrix FigurePainter::ToPicture(const Matrix& placement) const {
 
 void FigurePainter::Paint(const Figure& figure, const EntityLook& look, const Matrix& placement) {
   if (figure.outline) {
-    if (look.fill && figure.outline->Closed()) Hatch(*figure.outline, look, placement);
+    if (look.fill && figure.outline->Closed()) Hatch({&*figure.outline}, look, placement);
     Outline(*figure.outline, look, placement);
   }
   Arrows(figure, look, placement);
@@ -92,24 +92,35 @@ void FigurePainter::Outline(const Shape& shape, const EntityLook& look, const Ma
   Stroke(look, look.width, true);
 }
 
-// The hatch lines are laid in the entity's coordinates over its box and cut
-// to its outline by an even-odd clip, so islands stay clear. A fill style
+void FigurePainter::FillRegion(const std::vector<Shape>& outlines, const EntityLook& look, const Matrix& placement) {
+  if (look.fill == nullptr || outlines.empty()) return;
+  std::vector<const Shape*> shapes;
+  for (const Shape& s : outlines) shapes.push_back(&s);
+  Hatch(shapes, look, placement);
+}
+
+// The hatch lines are laid in the entity's coordinates over the outlines' box
+// and cut to them by an even-odd clip, so islands stay clear. A fill style
 // without line families is a solid fill (a DXF SOLID or solid HATCH).
-void FigurePainter::Hatch(const Shape& shape, const EntityLook& look, const Matrix& placement) {
+void FigurePainter::Hatch(const std::vector<const Shape*>& shapes, const EntityLook& look, const Matrix& placement) {
   PathBuilder outline(cr_, ToPicture(placement));
-  outline.AddShape(shape);
+  Box2 bounds;
+  for (const Shape* shape : shapes) {
+    outline.AddShape(*shape);
+    bounds.Add(shape->Bounds());
+  }
   if (!outline.Usable()) return cairo_new_path(cr_);
   if (look.fill->solid) {
     SetColour(cr_, look.fill_colour);
     cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_EVEN_ODD);
-    cairo_fill_preserve(cr_);
-    return Stroke(look, look.width, true);
+    cairo_fill(cr_);
+    return;
   }
   cairo_save(cr_);
   cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_EVEN_ODD);
   cairo_clip(cr_);
   PathBuilder lines(cr_, ToPicture(placement));
-  for (const Segment& s : HatchSegments(*look.fill, shape.Bounds())) {
+  for (const Segment& s : HatchSegments(*look.fill, bounds)) {
     lines.MoveTo(s.first);
     lines.LineTo(s.second);
   }

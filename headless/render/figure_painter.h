@@ -35,11 +35,14 @@ class FigurePainter {
   // `placement` carries the figure's coordinates to the drawing (a symbol's
   // instance transform; the identity elsewhere).
   void Paint(const Figure& figure, const EntityLook& look, const Matrix& placement);
+  // Fills the region the outlines enclose together, even-odd, with the
+  // look's fill style; nothing when the look has none.
+  void FillRegion(const std::vector<Shape>& outlines, const EntityLook& look, const Matrix& placement);
 
  private:
   Matrix ToPicture(const Matrix& placement) const;
   void Outline(const Shape& shape, const EntityLook& look, const Matrix& placement);
-  void Hatch(const Shape& shape, const EntityLook& look, const Matrix& placement);
+  void Hatch(const std::vector<const Shape*>& shapes, const EntityLook& look, const Matrix& placement);
   void Arrows(const Figure& figure, const EntityLook& look, const Matrix& placement);
   void PointMark(const P2& point, const EntityLook& look, const Matrix& placement);
   void Text(const TextRun& run, const EntityLook& look, const Matrix& placement);

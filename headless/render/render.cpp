@@ -9,6 +9,7 @@
 #include <exception>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "headless/ascii_case.h"
 #include "headless/drawing/document.h"
@@ -63,23 +64,46 @@ void CheckSurface(cairo_surface_t* surface, const std::string& path) {
 // Fonts that cannot be opened and similar failures of one entity leave that
 // entity out, not the picture.
 template <typename Use>
-void ForEachFigure(Document& document, const PictureStyles& styles, RenderReport& report, Use use) {
-  VisitPlaced(document.Work(), styles, [&](vx::Entity e, const Matrix& placement) {
+void ForEachFigure(Document& document, const PictureStyles& styles, RenderReport& report, Use use,
+                   const FilledGroupVisitor& filled_group = nullptr) {
+  VisitPlaced(
+      document.Work(), styles,
+      [&](vx::Entity e, const Matrix& placement) {
+        try {
+          if (std::optional<Figure> figure = FigureOf(e, styles)) return use(e, *figure, placement);
+        } catch (const std::exception&) {
+        }
+        ++report.left_out[vx::GetI8(e, vx::kHdrKind)];
+      },
+      filled_group);
+}
+
+// The closed outlines among a filled group's members, which bound its region.
+std::vector<Shape> ClosedOutlines(const EntityList& members, const PictureStyles& styles) {
+  std::vector<Shape> out;
+  members.ForEach([&](vx::Entity e) {
+    if (!styles.LayerVisible(vx::GetU16(e, vx::kHdrLayer))) return;
     try {
-      if (std::optional<Figure> figure = FigureOf(e, styles)) return use(e, *figure, placement);
+      std::optional<Figure> figure = FigureOf(e, styles);
+      if (figure && figure->outline && figure->outline->Closed()) out.push_back(std::move(*figure->outline));
     } catch (const std::exception&) {
     }
-    ++report.left_out[vx::GetI8(e, vx::kHdrKind)];
   });
+  return out;
 }
 
 void Paint(Document& document, const PictureStyles& styles, cairo_t* cr, RenderReport& report) {
   cairo_set_source_rgb(cr, 1, 1, 1);
   cairo_paint(cr);
   FigurePainter painter(cr, report.frame, styles);
-  ForEachFigure(document, styles, report, [&](vx::Entity e, const Figure& figure, const Matrix& placement) {
-    painter.Paint(figure, LookOf(e, styles, report.frame), placement);
-  });
+  ForEachFigure(
+      document, styles, report,
+      [&](vx::Entity e, const Figure& figure, const Matrix& placement) {
+        painter.Paint(figure, LookOf(e, styles, report.frame), placement);
+      },
+      [&](vx::Entity group, const EntityList& members, const Matrix& placement) {
+        painter.FillRegion(ClosedOutlines(members, styles), LookOf(group, styles, report.frame), placement);
+      });
 }
 
 void Write(Format format, cairo_surface_t* surface, const std::string& path) {
