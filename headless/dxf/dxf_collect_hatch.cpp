@@ -110,6 +110,16 @@ Outline PolylineOutline(const std::vector<std::vector<double>>& vertices) {
   return straight;
 }
 
+// A pattern line of the plane seen from below, in the drawing's plane: the
+// angle turns to 180° - angle and the origin's x changes sign; the lines keep
+// their spacing and the next one lies the other way along them.
+PatternLine Mirrored(PatternLine line) {
+  line.angle = std::numbers::pi - line.angle;
+  line.origin.x = -line.origin.x;
+  line.shift = -line.shift;
+  return line;
+}
+
 bool AllFinite(const Outline& o) {
   return std::all_of(o.points.begin(), o.points.end(), [](P2 p) { return std::isfinite(p.x) && std::isfinite(p.y); });
 }
@@ -125,8 +135,7 @@ void Collector::addHatch(const DL_HatchData& d) {
   hatch_.style = Style();
   hatch_.lines = next_hatch_ < hatch_patterns_.size() ? hatch_patterns_[next_hatch_] : std::vector<PatternLine>{};
   ++next_hatch_;
-  bool mirrored = false;
-  if (!PlaneOf("HATCH", mirrored) || mirrored) hatch_.skip = true;
+  if (!PlaneOf("HATCH", hatch_.mirrored)) hatch_.skip = true;
 }
 
 void Collector::addHatchLoop(const DL_HatchLoopData&) {
@@ -167,8 +176,9 @@ void Collector::FlushHatch() {
   if (hatch_.skip) return;
   EntityStyle style = hatch_.style;
   style.dxf_flags |= kDxfHatchOnly;
-  style.fill_style = tables_.FillStyle(hatch_.solid ? "SOLID" : hatch_.pattern,
-                                       hatch_.solid ? std::vector<PatternLine>{} : hatch_.lines);
+  std::vector<PatternLine> lines = hatch_.solid ? std::vector<PatternLine>{} : hatch_.lines;
+  if (hatch_.mirrored) std::transform(lines.begin(), lines.end(), lines.begin(), &Mirrored);
+  style.fill_style = tables_.FillStyle(hatch_.solid ? "SOLID" : hatch_.pattern, lines);
   std::vector<Item> loops;
   for (const auto& edges : hatch_.loops) {
     Outline o;
@@ -183,6 +193,10 @@ void Collector::FlushHatch() {
       }
     }
     if (o.points.size() < 3 || o.points.size() >= kMaxVertexCount || !AllFinite(o)) continue;
+    // Lines, Bézier control points and polygon corners all mirror as points.
+    if (hatch_.mirrored) {
+      for (P2& p : o.points) p.x = -p.x;
+    }
     Item loop;
     if (o.curved) {
       if (o.points.front().x != o.points.back().x || o.points.front().y != o.points.back().y) {

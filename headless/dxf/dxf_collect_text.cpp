@@ -81,22 +81,28 @@ void Collector::addText(const DL_TextData& d) {
 void Collector::addAttribute(const DL_AttributeData& d) {
   FlushPending();
   NoteTextStyle(model_, "ATTRIB", d.style);
-  const P2 origin = AnchorOf(d);
+  P2 origin = AnchorOf(d);
   if (!Finite("ATTRIB", {origin.x, origin.y, d.height, d.xScaleFactor, d.angle})) return;
+  bool mirrored = false;
+  if (!PlaneOf("ATTRIB", mirrored)) return;
+  // A mirrored reference writes its attributes in the plane seen from below.
+  double angle = d.angle;
+  const double flip = mirrored ? -1 : 1;
+  if (mirrored) origin.x = -origin.x, angle = std::numbers::pi - angle;
   if (insert_list_ != target_ || insert_list_ == nullptr || insert_index_ >= target_->size()) {
-    AddTextItem("ATTRIB", origin, d.height, d.xScaleFactor, d.angle, JustifyOfText(d.hJustification, d.vJustification),
+    AddTextItem("ATTRIB", origin, d.height, d.xScaleFactor, angle, JustifyOfText(d.hJustification, d.vJustification),
                 PlainText(Decode(d.text)));
     return;
   }
   AttributeText a;
   a.point = origin;
   const bool two_points = (d.hJustification == 3 || d.hJustification == 5) && d.vJustification == 0;
-  if (two_points && std::isfinite(d.apx) && std::isfinite(d.apy)) a.second = {d.apx, d.apy};
+  if (two_points && std::isfinite(d.apx) && std::isfinite(d.apy)) a.second = {flip * d.apx, d.apy};
   a.value = PlainText(Decode(d.text));
   a.tag = Decode(d.tag);
   Item item;
   item.record = AttributeRecord(
-      a, SpecOf(d.height, d.xScaleFactor, d.angle, JustifyOfText(d.hJustification, d.vJustification)).data(), Style());
+      a, SpecOf(d.height, d.xScaleFactor, angle, JustifyOfText(d.hJustification, d.vJustification)).data(), Style());
   ++model_.converted["ATTRIB"];
   (*target_)[insert_index_].attributes.push_back(std::move(item));
 }

@@ -184,11 +184,15 @@ void Collector::AddFaceOutline(const char* type, const double* x, const double* 
                                std::uint16_t face) {
   FlushPending();
   if (!Finite(type, {x[0], y[0], x[1], y[1], x[2], y[2], x[3], y[3]})) return;
+  // SOLID and TRACE lie in their own plane; 3DFACE corners are drawing points.
+  bool mirrored = false;
+  if (face != 0 && !PlaneOf(type, mirrored)) return;
+  const double flip = mirrored ? -1 : 1;
   // SOLID and TRACE list their corners as 1, 2, 4, 3 around the outline.
   const int order[4] = {0, 1, solid_order ? 3 : 2, solid_order ? 2 : 3};
   std::vector<P2> outline;
   for (int i : order) {
-    const P2 p{x[i], y[i]};
+    const P2 p{flip * x[i], y[i]};
     if (outline.empty() || p.x != outline.back().x || p.y != outline.back().y) outline.push_back(p);
   }
   if (outline.size() > 1 && outline.back().x == outline.front().x && outline.back().y == outline.front().y) {

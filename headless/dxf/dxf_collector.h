@@ -104,7 +104,8 @@ class Collector : public DL_CreationAdapter {
 
   struct Hatch {
     bool open = false;
-    bool skip = false;  // tilted or mirrored
+    bool skip = false;      // tilted out of the drawing plane
+    bool mirrored = false;  // in the plane seen from below: x runs the other way
     bool solid = false;
     std::string pattern;
     EntityStyle style;

@@ -98,12 +98,18 @@ def plain(e):
     return unescaped(e.plain_text())
 
 
+def below(e):
+    """True for an entity in the drawing plane seen from below (extrusion
+    0,0,-1): its own coordinates run the other way in x."""
+    return e.dxf.hasattr("extrusion") and e.dxf.extrusion.z < 0
+
+
 def text_point(e):
     if e.dxftype() == "MTEXT":
         return e.dxf.insert
     if e.dxftype() in ("TEXT", "ATTRIB") and (e.dxf.halign, e.dxf.valign) != (0, 0):
-        return e.dxf.align_point
-    return e.dxf.insert
+        return e.ocs().to_wcs(e.dxf.align_point)
+    return e.ocs().to_wcs(e.dxf.insert)
 
 
 def alignment(e):
@@ -130,12 +136,13 @@ def add_text(scene, e, style):
 def add_hatch(scene, e, style):
     loops = []
     for boundary in e.paths:
-        p = ezpath.from_hatch_boundary_path(boundary)
+        p = ezpath.from_hatch_boundary_path(boundary, ocs=e.ocs(), elevation=e.dxf.elevation.z)
         loops.append([(v.x, v.y) for v in p.flattening(FLATTEN, segments=8)])
     lines = []
     if not e.dxf.solid_fill and e.pattern:
         for line in e.pattern.lines:
-            lines.append((round(line.angle % 360, 4), tuple(round(d, 4) for d in line.dash_length_items)))
+            angle = 180 - line.angle if below(e) else line.angle
+            lines.append((round(angle % 360, 4), tuple(round(d, 4) for d in line.dash_length_items)))
     scene.fills.append((style, "hatch", bool(e.dxf.solid_fill), tuple(sorted(lines)), len(loops)))
     scene.add_loops((style, "hatch"), loops)
 
@@ -148,7 +155,7 @@ def add_entity(scene, e, ctx=(None, None, None), depth=0):
     elif kind == "HATCH":
         add_hatch(scene, e, style)
     elif kind in ("SOLID", "TRACE"):
-        corners = [e.dxf.get("vtx%d" % i) for i in range(4)]
+        corners = [e.ocs().to_wcs(e.dxf.get("vtx%d" % i)) for i in range(4)]
         scene.fills.append((style, "solid", sorted((round(v.x, 4), round(v.y, 4)) for v in corners)))
     elif kind == "INSERT" and depth < 8:
         for a in e.attribs:

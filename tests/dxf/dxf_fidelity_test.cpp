@@ -100,6 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
                       "1 TEXT in paper space (the drawing has model space only)",
                       "1 TEXT text style \"Narrow\" (drawn in the drawing's text font)"},
                      {}},
+        FidelityCase{"mirrored.dxf", {}, {}},
         FidelityCase{"staggered_hatch.dxf",
                      {"1 HATCH pattern line whose dashes shift from line to line (drawn without the shift)"},
                      {}}),

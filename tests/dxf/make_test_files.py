@@ -190,6 +190,32 @@ def paper_space_and_text_file():
     doc.saveas(os.path.join(DATA, "texts_paper_space.dxf"))
 
 
+def mirrored_file():
+    """Entities whose plane is the drawing plane seen from below (extrusion
+    0,0,-1), as programs write mirrored copies: their coordinates are in that
+    plane, x running the other way."""
+    doc = ezdxf.new("R2013", setup=True)
+    msp = doc.modelspace()
+    below = {"extrusion": (0, 0, -1)}
+    ansi = msp.add_hatch(color=3, dxfattribs=below)
+    ansi.set_pattern_fill("ANSI31", scale=1.5, angle=15)
+    ansi.paths.add_polyline_path([(10, 0), (20, 0), (20, 10), (10, 10)], is_closed=True, flags=1)
+    ansi.paths.add_polyline_path([(12, 2), (15, 2), (12, 6)], is_closed=True, flags=16)
+    solid = msp.add_hatch(color=5, dxfattribs=below)
+    edges = solid.paths.add_edge_path()
+    edges.add_line((30, 0), (40, 0))
+    edges.add_arc((35, 0), radius=5, start_angle=0, end_angle=180)
+    msp.add_solid([(0, 20), (4, 20), (0, 24), (4, 25)], dxfattribs=dict(below, color=2))
+    msp.add_arc((5, 30), radius=3, start_angle=20, end_angle=160, dxfattribs=below)
+    msp.add_text("Below", height=1.0, dxfattribs=below).set_placement((3, 40))
+    block = doc.blocks.new("Tag")
+    block.add_lwpolyline([(0, 0), (2, 0), (2, 1)], close=True)
+    block.add_attdef("NAME", (0.2, 1.5), dxfattribs={"height": 0.4})
+    ref = msp.add_blockref("Tag", (50, 20), dxfattribs={"xscale": -1.5, "yscale": 1.5, "rotation": 30})
+    ref.add_auto_attribs({"NAME": "Left hand"})
+    doc.saveas(os.path.join(DATA, "mirrored.dxf"))
+
+
 if __name__ == "__main__":
     os.makedirs(DATA, exist_ok=True)
     entities_file()
@@ -200,3 +226,4 @@ if __name__ == "__main__":
     staggered_hatch_file()
     dimension_attribute_file()
     paper_space_and_text_file()
+    mirrored_file()
