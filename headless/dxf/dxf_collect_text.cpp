@@ -137,9 +137,12 @@ void Collector::addMText(const DL_MTextData& d) {
   const std::string whole = mtext_chunks_ + d.text;
   mtext_chunks_.clear();
   if (!Finite("MTEXT", {d.ipx, d.ipy, d.dirx, d.diry, d.height, d.angle})) return;
-  // The direction vector, when given, is the text's x axis; dxflib hands
-  // the rotation in radians otherwise.
-  const double angle = (d.dirx != 0 || d.diry != 0) ? std::atan2(d.diry, d.dirx) : d.angle;
+  // The direction vector, when given, is the text's x axis; otherwise the
+  // rotation in degrees as the file has it (dxflib's own reading of it
+  // depends on the program it believes wrote the file).
+  const std::size_t index = next_mtext_++;
+  const double degrees = index < mtext_rotations_.size() ? mtext_rotations_[index].value_or(0.0) : 0.0;
+  const double angle = (d.dirx != 0 || d.diry != 0) ? std::atan2(d.diry, d.dirx) : degrees * std::numbers::pi / 180;
   AddTextItem("MTEXT", {d.ipx, d.ipy}, d.height, 1.0, angle, JustifyOfAttachment(d.attachmentPoint),
               PlainMText(Decode(whole)));
 }

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,7 @@ class Collector : public DL_CreationAdapter {
 
   // Pattern lines of the file's HATCHes in file order, which dxflib skips.
   void SetHatchPatterns(std::vector<std::vector<PatternLine>> patterns) { hatch_patterns_ = std::move(patterns); }
+  void SetMTextRotations(std::vector<std::optional<double>> degrees) { mtext_rotations_ = std::move(degrees); }
   // The blocks of the file's DIMENSIONs in file order, which dxflib skips.
   void SetDimensionBlocks(std::vector<DimensionBlock> blocks) { dimension_blocks_ = std::move(blocks); }
   // ATTDEFs into their blocks, as attribute texts marked as definitions.
@@ -152,6 +154,8 @@ class Collector : public DL_CreationAdapter {
   Hatch hatch_;
   std::vector<std::vector<PatternLine>> hatch_patterns_;
   std::size_t next_hatch_ = 0;
+  std::vector<std::optional<double>> mtext_rotations_;
+  std::size_t next_mtext_ = 0;
   std::vector<DimensionBlock> dimension_blocks_;
   std::size_t next_dimension_ = 0;
   // The INSERT that ATTRIBs which follow belong to: an index into target_.

@@ -78,6 +78,7 @@ DxfImport ReadDxfText(const std::string& bytes, const std::string& name) {
   {
     dxf::Collector collector(*result.doc, model, name, decoder);
     collector.SetHatchPatterns(outline.hatch_patterns);
+    collector.SetMTextRotations(outline.mtext_rotations);
     collector.SetDimensionBlocks(outline.dimension_blocks);
     std::istringstream stream(bytes.substr(0, outline.bytes_through_eof));
     if (!ReadWithDxflib(stream, collector, name)) throw BadInput("DXF file \"" + name + "\": dxflib cannot read it");

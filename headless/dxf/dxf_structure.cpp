@@ -213,6 +213,9 @@ DxfOutline ScanDxf(const std::string& bytes, const std::string& name) {
       TakeDefinitionValue(outline.attribute_definitions.back(), code, value);
     }
     if (entity == "BLOCK" && code == 2) block = value;
+    // Only the first: MTEXT with columns repeats code 50 for their heights.
+    if (entity == "MTEXT" && code == 50 && !outline.mtext_rotations.empty() && !outline.mtext_rotations.back())
+      outline.mtext_rotations.back() = Real(value);
     if (entity == "DIMENSION" && !outline.dimension_blocks.empty()) {
       DimensionBlock& d = outline.dimension_blocks.back();
       if (code == 2)
@@ -230,6 +233,7 @@ DxfOutline ScanDxf(const std::string& bytes, const std::string& name) {
       }
       if (value == "DIMENSION" && (section == "ENTITIES" || section == "BLOCKS"))
         outline.dimension_blocks.emplace_back();
+      if (value == "MTEXT" && (section == "ENTITIES" || section == "BLOCKS")) outline.mtext_rotations.emplace_back();
       if (value == "ATTDEF" && section == "BLOCKS") {
         outline.attribute_definitions.emplace_back();
         outline.attribute_definitions.back().block = block;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,10 @@ struct DxfOutline {
   std::string code_page;                    // $DWGCODEPAGE, as the file names it
   // Pattern lines of every HATCH in file order (dxflib does not read them).
   std::vector<std::vector<PatternLine>> hatch_patterns;
+  // The rotation (code 50, degrees) of every MTEXT in file order, when it has
+  // one: dxflib hands it on in degrees or radians depending on which program
+  // it believes wrote the file.
+  std::vector<std::optional<double>> mtext_rotations;
   // The block that draws each DIMENSION, in file order, with the definition
   // point that tells the DIMENSION dxflib hands over.
   std::vector<DimensionBlock> dimension_blocks;

@@ -126,11 +126,19 @@ def alignment(e):
     return h, max(v, 1)
 
 
+def text_angle(e):
+    """Degrees in the drawing plane, 0 to 360."""
+    if e.dxftype() == "MTEXT":
+        return round(e.get_rotation() % 360, 3) % 360
+    angle = 180 - e.dxf.rotation if below(e) else e.dxf.rotation
+    return round(angle % 360, 3) % 360
+
+
 def add_text(scene, e, style):
     p = text_point(e)
     height = e.dxf.char_height if e.dxftype() == "MTEXT" else e.dxf.height
     align = alignment(e)
-    scene.texts.append((style, plain(e), round(p.x, 4), round(p.y, 4), round(height, 4), align))
+    scene.texts.append((style, plain(e), round(p.x, 4), round(p.y, 4), round(height, 4), align, text_angle(e)))
 
 
 def add_hatch(scene, e, style):

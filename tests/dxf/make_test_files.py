@@ -193,7 +193,8 @@ def paper_space_and_text_file():
 def mirrored_file():
     """Entities whose plane is the drawing plane seen from below (extrusion
     0,0,-1), as programs write mirrored copies: their coordinates are in that
-    plane, x running the other way."""
+    plane, x running the other way. Also MTEXT turned by a rotation in
+    degrees and by a direction vector."""
     doc = ezdxf.new("R2013", setup=True)
     msp = doc.modelspace()
     below = {"extrusion": (0, 0, -1)}
@@ -208,6 +209,8 @@ def mirrored_file():
     msp.add_solid([(0, 20), (4, 20), (0, 24), (4, 25)], dxfattribs=dict(below, color=2))
     msp.add_arc((5, 30), radius=3, start_angle=20, end_angle=160, dxfattribs=below)
     msp.add_text("Below", height=1.0, dxfattribs=below).set_placement((3, 40))
+    msp.add_mtext("Turned\\Pby 30", dxfattribs={"char_height": 1, "rotation": 30, "insert": (60, 0)})
+    msp.add_mtext("Upwards", dxfattribs={"char_height": 1, "insert": (70, 0), "text_direction": (-1, 1, 0)})
     block = doc.blocks.new("Tag")
     block.add_lwpolyline([(0, 0), (2, 0), (2, 1)], close=True)
     block.add_attdef("NAME", (0.2, 1.5), dxfattribs={"height": 0.4})
