@@ -168,8 +168,10 @@ def add_entity(scene, e, ctx=(None, None, None), depth=0):
     elif kind == "INSERT" and depth < 8:
         for a in e.attribs:
             add_text(scene, a, style_of(a))
-        for v in e.virtual_entities():
-            add_entity(scene, v, style, depth + 1)
+        # A reference with rows and columns stands for one insert per cell.
+        for one in (e.multi_insert() if e.mcount > 1 else [e]):
+            for v in one.virtual_entities():
+                add_entity(scene, v, style, depth + 1)
     elif kind == "DIMENSION" and depth < 8:
         for v in e.virtual_entities():
             add_entity(scene, v, style, depth + 1)
