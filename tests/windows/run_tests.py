@@ -139,6 +139,25 @@ def check_load_and_unload(programs, scratch, relocate=False):
     return commands
 
 
+def check_guest_fault(programs, scratch):
+    """A fault of the guest three frames deep (the host's session calls the
+    command's callback, which walks the drawing through the host, whose walk
+    calls the guest's visitor, which faults in a host call) ends the run with
+    the fault named, as a failure and not a crash, and the DLL unloaded."""
+    script = os.path.join(scratch, 'fault.vxs')
+    with open(script, 'w') as f:
+        f.write('BOX;0,0;4,4\nVXHATCHSTANDARD;all\n')
+    report = os.path.join(scratch, 'fault.jsonl')
+    r = programs.run(programs.emulated, ['run', script, '--registry', os.path.join(scratch, 'fault-reg')], scratch,
+                     report=report, env={'VXEMU_FAULT_AT': 'EDraw'})
+    output = r.stdout + r.stderr
+    check(r.returncode == 1, f'a guest fault gave status {r.returncode}, not 1 (a failure):\n{output}')
+    check('injected fault at EDraw' in output, f'the fault is not named:\n{output}')
+    check(os.path.exists(report) and all(s.get('detach_result') == 1 for s in sessions(report)),
+          'the DLL was not unloaded after the fault')
+    print('a guest fault inside a nested callback ends the run with status 1, named, the DLL unloaded')
+
+
 def check_every_slot(programs, scratch, commands):
     """Every name starts its own command: the first steps of each agree with Linux.
 
@@ -368,6 +387,7 @@ def main():
         check_record_layouts(programs.source, args.guest_compiler, args.host_compiler)
         commands = check_load_and_unload(programs, scratch)
         check_load_and_unload(programs, scratch, relocate=True)
+        check_guest_fault(programs, scratch)
         alike = check_every_slot(programs, scratch, commands)
         case_list = cases(programs.source, args.scenarios)
         if not args.scenarios:

@@ -73,6 +73,12 @@ class Emulation:
         self.report.data['load_seconds'] = time.monotonic() - started
 
     def resolve(self, dll, name):
+        # The tests make one import fault as a broken guest would, to see the
+        # fault cross the host's and the guest's frames back to the CLI.
+        if name == os.environ.get('VXEMU_FAULT_AT'):
+            def injected(m):
+                raise GuestFault(f'injected fault at {name}')
+            return self.m.add_stub(injected)
         library = dll.lower()
         if library == 'msvcrt.dll' and name in self.runtime.data:
             return self.runtime.data[name]
