@@ -69,7 +69,11 @@ void NoteDecoding(const dxf::DxfDecoder& decoder, dxf::ImportModel& model) {
 
 }  // namespace
 
-DxfImport ReadDxfText(const std::string& bytes, const std::string& name) {
+DxfImport ReadDxfText(const std::string& file_bytes, const std::string& name) {
+  // Some programs start a text file with the UTF-8 byte order mark.
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  const std::string bytes =
+      file_bytes.starts_with(kByteOrderMark) ? file_bytes.substr(kByteOrderMark.size()) : file_bytes;
   const dxf::DxfOutline outline = dxf::ScanDxf(bytes, name);
   DxfImport result;
   result.doc = std::make_unique<Document>();
