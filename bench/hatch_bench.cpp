@@ -51,7 +51,8 @@ std::vector<Record> Boundary() {
   return out;
 }
 
-// One session for the whole run, with a scratch registry holding the pattern.
+// A session with a scratch registry holding the pattern, for one benchmark:
+// only one session may exist at a time, and the other benchmarks make theirs.
 struct Bench {
   std::filesystem::path dir = std::filesystem::temp_directory_path() / "vorlix-hatch-bench";
   std::ostringstream transcript;
@@ -68,13 +69,8 @@ struct Bench {
   }
 };
 
-Bench& TheBench() {
-  static Bench bench;
-  return bench;
-}
-
 // Fills the boundary once; returns the number of segments made.
-long FillOnce(const char* pattern, vx::ScanMode mode) {
+long FillOnce(const std::vector<Record>& boundary, const char* pattern, vx::ScanMode mode) {
   vx::HatchState& hatch = vx::Hatch();
   hatch.options = vx::DefaultHatchOptions();
   hatch.options.SetPatternKind(vx::kKindPatFile);
@@ -85,7 +81,7 @@ long FillOnce(const char* pattern, vx::ScanMode mode) {
   std::uint8_t box[vx::kBoxBytes] = {};
   double into[16];
   vx::BuildRotation(vx::kRightAngle, into);
-  for (const Record& r : TheBench().boundary) vx::EXCheck(vx::ETran(list->AddRecord(r.data()), into), box);
+  for (const Record& r : boundary) vx::EXCheck(vx::ETran(list->AddRecord(r.data()), into), box);
   hatch.boundary = list;
   vx::DList* dest = vx::CreateDList("~Lines.kvd", 2);
   vx::FillContext context(list, box, mode);
@@ -97,9 +93,9 @@ long FillOnce(const char* pattern, vx::ScanMode mode) {
 }
 
 void RunFill(benchmark::State& state, const char* pattern, vx::ScanMode mode, double scan_lines) {
-  TheBench();
+  const Bench bench;
   long segments = 0;
-  for (auto _ : state) segments = FillOnce(pattern, mode);
+  for (auto _ : state) segments = FillOnce(bench.boundary, pattern, mode);
   state.counters["segments"] = static_cast<double>(segments);
   state.counters["segments/s"] = benchmark::Counter(
       static_cast<double>(segments) * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);

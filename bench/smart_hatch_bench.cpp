@@ -87,11 +87,6 @@ struct PlanBench {
   }
 };
 
-PlanBench& ThePlan() {
-  static PlanBench plan;
-  return plan;
-}
-
 std::string Number(double v) {
   char text[32];
   std::snprintf(text, sizeof text, "%.6g", v);
@@ -101,7 +96,9 @@ std::string Number(double v) {
 // Runs `script` once per iteration and takes its hatch away again (UNDO,
 // not timed).
 void RunAndUndo(benchmark::State& state, const std::string& settings, const std::string& script, double per_run) {
-  PlanBench& plan = ThePlan();
+  // A session of its own: only one may exist at a time, and the other
+  // benchmarks of the program make theirs.
+  PlanBench plan;
   plan.Run(settings);
   long allocations = 0;
   for (auto _ : state) {
