@@ -1,21 +1,13 @@
 // `vorlix menu FILE --out PICTURE` draws the popup menu VXCMENU would show.
-#include <cairo.h>
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "tests/cli/cli_runner.h"
+#include "tests/render/render_fixture.h"
 
 namespace vxtest {
 namespace {
-
-int PictureHeight(const std::string& png) {
-  cairo_surface_t* surface = cairo_image_surface_create_from_png(png.c_str());
-  const int height =
-      cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS ? cairo_image_surface_get_height(surface) : -1;
-  cairo_surface_destroy(surface);
-  return height;
-}
 
 struct MenuCase {
   const char* name;
@@ -35,7 +27,7 @@ TEST_P(MenuPicture, HasARowPerItemAndARulePerSeparator) {
   WriteFile(dir + "/menu.txt", GetParam().file);
   const CliResult r = RunCli("menu " + dir + "/menu.txt --out " + dir + "/menu.png");
   ASSERT_EQ(r.status, 0) << r.out;
-  EXPECT_EQ(PictureHeight(dir + "/menu.png"), 6 + 22 * GetParam().rows + 9 * GetParam().separators);
+  EXPECT_EQ(rendertest::Picture(dir + "/menu.png").Height(), 6 + 22 * GetParam().rows + 9 * GetParam().separators);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, MenuPicture,

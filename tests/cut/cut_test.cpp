@@ -113,11 +113,7 @@ TEST_F(Cut, EntitiesOnHiddenOrFrozenLayersAndTheBoundaryItselfStayAsTheyWere) {
   Run("LAYER;Cold;LINE;0,1;10,1;;LAYER;Dark;LINE;0,-1;10,-1;;LAYER;0;CIRP;5,0;@3,0;LINE;0,0;10,0;;");
   SetLayerFlag(session.Doc(), "Cold", vx::kLayerFrozen, true);
   SetLayerFlag(session.Doc(), "Dark", vx::kLayerHidden, true);
-  const std::vector<std::uint8_t> before = [&] {
-    std::vector<std::uint8_t> out;
-    for (vx::Entity e : Entities()) out.insert(out.end(), e, e + SizeOf(e));
-    return out;
-  }();
+  const std::vector<std::uint8_t> before = Records();
   Run("VXCUT;{1041; press ok};all+layer Cold+layer Dark;5,3");
   const std::vector<vx::Entity> lines = OfKind(vx::kKindLine);
   ASSERT_EQ(lines.size(), 4u) << "only the line on layer 0 is cut, keeping its two outer pieces";
@@ -242,17 +238,6 @@ TEST_F(Cut, ControlsFollowTheOperationAndBoundaryChosen) {
   Run("VXCUT;{1043; 1038=4; 1041; 1049=0; press ok};<esc>");
   Run("VXCUT;{1042; 1039; 1045; press ok};<esc>");
   EXPECT_EQ(TranscriptLines().back(), "= <esc>");
-}
-
-TEST_F(Cut, AWrongKindOfBoundaryIsRefusedAndPickedAgain) {
-  Run("LINE;0,0;10,0;;BOX;2,-2;4,2");
-  Run("VXCUT;{1041; press ok};all;5,0;2,1");
-  const std::vector<std::string> lines = TranscriptLines();
-  const auto said = std::find_if(lines.begin(), lines.end(), [](const std::string& l) {
-    return l.find("The picked entity must be a circle or a polygon") != std::string::npos;
-  });
-  EXPECT_NE(said, lines.end());
-  EXPECT_EQ(OfKind(vx::kKindLine).size(), 2u) << "the box cut the line once picked";
 }
 
 TEST_F(Cut, CancelledDialogOrBoundaryChangesNothing) {

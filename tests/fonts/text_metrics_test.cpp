@@ -35,19 +35,9 @@ struct TextSpec {
 };
 
 std::vector<std::uint8_t> TextRecord(const TextSpec& t) {
-  std::vector<std::uint8_t> r(vx::TextSize(static_cast<std::uint32_t>(t.text.size())), 0);
-  vx::PutU32(r.data(), vx::kHdrSize, static_cast<std::uint32_t>(r.size()));
-  vx::PutU8(r.data(), vx::kHdrKind, vx::kKindText);
-  vx::PutF64(r.data(), vx::kTextX, t.x);
-  vx::PutF64(r.data(), vx::kTextY, t.y);
-  std::uint8_t* spec = r.data() + vx::kTextSpec;
-  vx::PutF32(spec, vx::kSpecHeight, t.height);
-  vx::PutF32(spec, vx::kSpecWidth, t.width);
-  vx::PutF32(spec, vx::kSpecAngle, t.angle);
-  vx::PutU16(spec, vx::kSpecFont, t.font);
-  vx::PutU8(spec, vx::kSpecStyleBits, t.style);
-  vx::PutU8(spec, vx::kSpecJustify, t.justify);
-  std::copy(t.text.begin(), t.text.end(), r.begin() + vx::kTextString);
+  vxtest::Record r = vxtest::Text(t.x, t.y, t.height, t.width, t.angle, t.text, t.justify);
+  vx::PutU16(r.data(), vx::kTextSpec + vx::kSpecFont, t.font);
+  vx::PutU8(r.data(), vx::kTextSpec + vx::kSpecStyleBits, t.style);
   return r;
 }
 

@@ -8,8 +8,6 @@ namespace {
 
 constexpr const char* kHidePrompt =
     "? Pick entity on layer to HIDE (CTRL = Display, SHIFT = Set current, TAB = Show hidden layers): ";
-constexpr const char* kShowPrompt =
-    "? Pick entity on layer to SHOW (CTRL = Display, SHIFT = Set current, TAB = Show visible layers): ";
 
 // Walls (current) at y = 0, Wires at y = 5 (two lines), Doors at y = 10.
 class LayerPick : public LayersTest {
@@ -67,20 +65,6 @@ TEST_F(LayerPick, TabThenEscapeLeavesEveryHiddenBitAsItWas) {
   Run("VXLAYERS;<key TAB>;<esc>");
   EXPECT_EQ(AllFlags(), before);
   EXPECT_EQ(Flags("Wires"), vx::kLayerHidden);
-}
-
-TEST_F(LayerPick, InTheFlippedViewAPickShowsTheLayerOnceTheViewFlipsBack) {
-  Run("VXLAYERS;5,5;5,10;<esc>");
-  // Only the hidden layers can be picked in the flipped view.
-  Run("VXLAYERS;<key TAB>;25,5;<esc>");
-  EXPECT_EQ(Flags("Wires"), 0u);
-  EXPECT_EQ(Flags("Doors"), vx::kLayerHidden);
-  EXPECT_EQ(Flags("Walls"), 0u);
-  EXPECT_EQ(Flags("0"), 0u);
-  bool saw_show_prompt = false;
-  for (const std::string& line : TranscriptLines())
-    saw_show_prompt |= line.rfind(std::string(kShowPrompt).substr(0, 40), 0) == 0;
-  EXPECT_TRUE(saw_show_prompt);
 }
 
 TEST_F(LayerPick, AnotherCommandKeyInTheFlippedViewFlipsBackAndAsksAgain) {

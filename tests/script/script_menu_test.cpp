@@ -75,30 +75,14 @@ const char kMenu[] =
     "Nothing\r\n"
     "Circle:CIRP;0,0;5,0\r\n";
 
-TEST_F(CommandMenu, TheChosenItemsCommandRunsAfterTheMenu) {
-  WriteMenu("m.txt", kMenu);
-  Run("VXCMENU;\"#m.txt\";<menu 3>");
-  ASSERT_EQ(Entities().size(), 1u);
-  EXPECT_EQ(KindOf(Entities()[0]), vx::kKindCircle);
-  EXPECT_TRUE(Transcribed("? menu: Line | - | Nothing | Circle"));
-  EXPECT_TRUE(Transcribed("> CIRP"));
-}
-
-TEST_F(CommandMenu, EscapeAnItemWithoutCommandOrAnEmptyFileRunNothing) {
+TEST_F(CommandMenu, EscapeAnItemWithoutCommandOrAnEmptyFileOrNoNameRunNothing) {
   WriteMenu("m.txt", kMenu);
   WriteMenu("empty.txt", "");
-  Run("VXCMENU;\"#m.txt\";<esc>;VXCMENU;;<menu 2>;VXCMENU;\"#empty.txt\";VXCMENU;\"#missing.txt\"");
+  Run("VXCMENU;\"#m.txt\";<esc>;VXCMENU;;<menu 2>;VXCMENU;\"#empty.txt\";VXCMENU;\"#missing.txt\";VXCMENU;<esc>");
   EXPECT_TRUE(Entities().empty());
   EXPECT_TRUE(Transcribed("? Filename [#m.txt]: ")) << "Enter offered the previous name";
   const std::vector<std::string> lines = TranscriptLines();
   EXPECT_EQ(std::count(lines.begin(), lines.end(), "? menu: Line | - | Nothing | Circle"), 2);
-}
-
-TEST_F(CommandMenu, EnterKeepsThePreviousMenuAndEscapeAtTheNameRunsNothing) {
-  WriteMenu("m.txt", kMenu);
-  Run("VXCMENU;\"#m.txt\";<esc>;VXCMENU;;<menu 1>;VXCMENU;<esc>");
-  ASSERT_EQ(Entities().size(), 1u);
-  EXPECT_EQ(KindOf(Entities()[0]), vx::kKindLine);
 }
 
 TEST_F(CommandMenu, ACommandTooLongForItsBufferIsRefusedNotCut) {

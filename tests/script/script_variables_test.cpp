@@ -46,12 +46,6 @@ TEST_F(ScriptVariables, CancellingAnyPromptSetsNothing) {
   EXPECT_TRUE(NoVariableSet()) << transcript.str();
 }
 
-TEST_F(ScriptVariables, VariableNamePromptIsTheSameForEveryCommand) {
-  Run("VXKEYSTAT;a;VXGETLAYERNAMEM;b");
-  const std::vector<std::string> lines = TranscriptLines();
-  EXPECT_EQ(std::count(lines.begin(), lines.end(), "? Variable:"), 2);
-}
-
 TEST_F(ScriptVariables, KeyStateAddsOneForShiftAndTwoForCtrl) {
   const std::pair<const char*, const char*> cases[] = {
       {"<release all>", "0"},
@@ -73,27 +67,6 @@ TEST_F(ScriptVariables, TextHeightIsTheCurrentTextDefaultWithThreeDecimals) {
   vx::PutF32(spec, vx::kSpecHeight, 0.1f);  // not exact in single precision
   Run("VXGTH;h");
   EXPECT_EQ(ValueOf("h"), "0.100");
-}
-
-TEST_F(ScriptVariables, DrawingNameLosesOnlyItsExtension) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"/tmp/plans/house.kvd", "/tmp/plans/house"},
-      {"/tmp/v1.2/house", "/tmp/v1.2/house"},
-      {"/tmp/v1.2/house.old.kvd", "/tmp/v1.2/house.old"},
-      {"C:\\Work\\a.b\\noext", "C:\\Work\\a.b\\noext"},
-  };
-  for (const auto& [file, stored] : cases) {
-    session.Doc().SetFileName(file);
-    Run("VXGETFNAMEM;f");
-    EXPECT_EQ(ValueOf("f"), stored) << file;
-  }
-}
-
-TEST_F(ScriptVariables, LayerNameIsTheCurrentLayers) {
-  Run("VXGETLAYERNAMEM;l");
-  EXPECT_EQ(ValueOf("l"), "0");
-  Run("LAYER;Walls 2;VXGETLAYERNAMEM;l");
-  EXPECT_EQ(ValueOf("l"), "Walls 2");
 }
 
 TEST_F(ScriptVariables, SetVariablesAreTranscribedAndReadInLaterLines) {

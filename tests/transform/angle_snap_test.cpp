@@ -36,23 +36,17 @@ INSTANTIATE_TEST_SUITE_P(Angles, AngleSnap,
                                            SnapCase{"NearlyAFullTurn", 359.0, 24}, SnapCase{"Exact45", 45.0, 3}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(RelativeScaling, ASixthOfTheViewUpDoublesAndBackDownHalves) {
-  const double height = 120.0;
-  const double up = VerticalStep(height / 6, height);
-  EXPECT_DOUBLE_EQ(up, 2.0);
-  EXPECT_DOUBLE_EQ(up * VerticalStep(-height / 6, height), 1.0);
-}
-
-TEST(RelativeScaling, StepsThereAndBackCancelForAnyDistance) {
-  for (double d : {0.0, 0.01, 0.5, 3.0, 100.0}) {
-    EXPECT_DOUBLE_EQ(RelativeStep(d) * RelativeStep(-d), 1.0) << d;
-    EXPECT_GE(RelativeStep(d), 1.0) << d;
-  }
-}
-
-TEST(RelativeScaling, HorizontalMovementIsMeasuredAgainstTheWidth) {
+// A sixth of the view's height up doubles, as does 1/4.2 of its width
+// across; any step there and back cancels.
+TEST(RelativeScaling, ASixthOfTheViewDoublesAndStepsThereAndBackCancel) {
+  EXPECT_DOUBLE_EQ(VerticalStep(20.0, 120.0), 2.0);
   EXPECT_DOUBLE_EQ(HorizontalStep(10.0, 42.0), 2.0);
   EXPECT_DOUBLE_EQ(HorizontalStep(-10.0, 42.0), 0.5);
+  for (double d : {0.0, 0.01, 0.5, 3.0, 100.0}) {
+    EXPECT_DOUBLE_EQ(RelativeStep(d) * RelativeStep(-d), 1.0) << d;
+    EXPECT_DOUBLE_EQ(VerticalStep(d, 120.0) * VerticalStep(-d, 120.0), 1.0) << d;
+    EXPECT_GE(RelativeStep(d), 1.0) << d;
+  }
 }
 
 }  // namespace
