@@ -51,15 +51,11 @@ TEST_P(CircleCut, TheLineIsSplitIntoThreeAndThePiecesGoByTheirSide) {
 
 INSTANTIATE_TEST_SUITE_P(
     Operations, CircleCut,
-    ::testing::Values(CircleCutCase{"delete keeping outside", "{press ok}", 2, true, false, false, 6},
-                      CircleCutCase{"delete keeping inside", "{1045; press ok}", 1, false, true, true, 4},
-                      CircleCutCase{"select keeping outside", "{1044; press ok}", 3, true, true, false, 10},
-                      CircleCutCase{"select keeping inside", "{1044; 1045; press ok}", 3, false, true, true, 10}),
-    [](const auto& info) {
-      std::string n = info.param.name;
-      for (char& ch : n) ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-      return n;
-    });
+    ::testing::Values(CircleCutCase{"DeleteKeepingOutside", "{press ok}", 2, true, false, false, 6},
+                      CircleCutCase{"DeleteKeepingInside", "{1045; press ok}", 1, false, true, true, 4},
+                      CircleCutCase{"SelectKeepingOutside", "{1044; press ok}", 3, true, true, false, 10},
+                      CircleCutCase{"SelectKeepingInside", "{1044; 1045; press ok}", 3, false, true, true, 10}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Cut, DeleteIsOneUndoStepThatRestoresTheDrawingByteForByte) {
   Run("LINE;0,0;10,0;;ARCB;0,-4;5,1;10,-4;CIRP;20,20;@1,0");

@@ -131,10 +131,8 @@ namespace {
 
 // File names typed in a script or handed over by the pack are code page 1252
 // inside the host and UTF-8 on disk.
-class HostFileNames : public ::testing::Test {
+class HostFileNames : public fonttest::OwnHostFolder, public ::testing::Test {
  protected:
-  HostFileNames() { std::filesystem::create_directories(folder_.Path()); }
-  fonttest::TempHostFolder folder_;  // before the session, which reads VORLIX_HOME
   std::ostringstream transcript_;
   Session session_{transcript_};
 };
@@ -142,7 +140,7 @@ class HostFileNames : public ::testing::Test {
 TEST_F(HostFileNames, SaveAndOpenWriteAndReadTheUtf8Name) {
   const std::string name = "Pl\xC3\xA4n \xE2\x80\x93 1.kvd";
   session_.RunText("TEXT;0,0;x\nSAVE;\"#" + name + "\"\nTEXT;5,5;y\nOPEN;\"#" + name + "\"\n", "t.vxs");
-  EXPECT_TRUE(std::filesystem::exists(folder_.Path() / name));
+  EXPECT_TRUE(std::filesystem::exists(home.Path() / name));
   int texts = 0;
   session_.Doc().Work().ForEach([&](vx::Entity) { ++texts; });
   EXPECT_EQ(texts, 1) << "the drawing read back is the one saved";
@@ -151,7 +149,7 @@ TEST_F(HostFileNames, SaveAndOpenWriteAndReadTheUtf8Name) {
 }
 
 TEST_F(HostFileNames, LoadFileTakesThePacksCodePageName) {
-  vxtest::WriteFile((folder_.Path() / "L\xC3\xB6g.txt").string(), "hi");
+  vxtest::WriteFile((home.Path() / "L\xC3\xB6g.txt").string(), "hi");
   std::uint32_t size = 0;
   void* block = vx::LoadFile("#L\xF6g.txt", &size);
   ASSERT_NE(block, nullptr);

@@ -12,13 +12,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The host folder is fixed when the session starts, so it is made first.
-struct OwnHostFolder {
-  OwnHostFolder() { fs::create_directories(home.Path()); }
-  fonttest::TempHostFolder home;
-};
-
-class ScriptLog : public OwnHostFolder, public ScriptTest {
+class ScriptLog : public fonttest::OwnHostFolder, public ScriptTest {
  protected:
   fs::path Home() const { return home.Path(); }
 

@@ -10,8 +10,6 @@
 namespace vxh::testing {
 namespace {
 
-namespace fs = std::filesystem;
-
 struct Shown {
   bool separator;
   std::string label;
@@ -57,12 +55,7 @@ TEST(MenuFile, IdentifiersAreOffsetsJustAfterTheColon) {
   EXPECT_EQ(vx::CommandTextAt(data, 100), "");
 }
 
-struct OwnHostFolder {
-  OwnHostFolder() { fs::create_directories(home.Path()); }
-  fonttest::TempHostFolder home;
-};
-
-class CommandMenu : public OwnHostFolder, public ScriptTest {
+class CommandMenu : public fonttest::OwnHostFolder, public ScriptTest {
  protected:
   void WriteMenu(const std::string& name, const std::string& text) {
     std::ofstream(home.Path() / name, std::ios::binary) << text;
