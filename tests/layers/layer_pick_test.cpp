@@ -6,9 +6,6 @@
 namespace vxh::testing {
 namespace {
 
-constexpr const char* kHidePrompt =
-    "? Pick entity on layer to HIDE (CTRL = Display, SHIFT = Set current, TAB = Show hidden layers): ";
-
 // Walls (current) at y = 0, Wires at y = 5 (two lines), Doors at y = 10.
 class LayerPick : public LayersTest {
  protected:
@@ -24,18 +21,6 @@ class LayerPick : public LayersTest {
   }
   int walls_ = 0, wires_ = 0, doors_ = 0;
 };
-
-TEST_F(LayerPick, APickHidesTheLayerAndAsksAgainUntilEscape) {
-  Run("VXLAYERS;5,5;5,10;<esc>");
-  EXPECT_EQ(Flags("Wires"), vx::kLayerHidden);
-  EXPECT_EQ(Flags("Doors"), vx::kLayerHidden);
-  EXPECT_EQ(Flags("Walls"), 0u);
-  const std::vector<std::string> lines = LastLines(7);
-  EXPECT_EQ(lines[0], "> VXLAYERS");
-  EXPECT_EQ(lines[1], std::string(kHidePrompt).substr(0, lines[1].size()));
-  EXPECT_EQ(lines[5], std::string(kHidePrompt).substr(0, lines[5].size()));
-  EXPECT_EQ(lines[6], "= <esc>");
-}
 
 TEST_F(LayerPick, TheCurrentLayerIsNeverHiddenAndIsNamed) {
   const int marks = screen::RunningScreen("the test").ScreenCounts().marks;

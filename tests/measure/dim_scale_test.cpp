@@ -83,7 +83,6 @@ TEST_P(DimScaleUnticked, AnUntickedEntryLeavesItsTargetAndIsStoredOff) {
 
 INSTANTIATE_TEST_SUITE_P(Entries, DimScaleUnticked,
                          ::testing::Values(EntryCase{"{1038=3; 1050=0; press ok}", 1},
-                                           EntryCase{"{1038=3; 1054=0; press ok}", 5},
                                            EntryCase{"{1038=3; 1057=0; press ok}", 7}));
 
 TEST_F(DimScale, TheFactorEditOfAnUntickedEntryIsClosed) {

@@ -25,21 +25,6 @@ class ScriptLog : public fonttest::OwnHostFolder, public ScriptTest {
   }
 };
 
-TEST_F(ScriptLog, WritesWithoutInitGoToTheDefaultLogInTheHostFolder) {
-  Run("VXLOGFILEWRITE;first line;VXLOGFILEWRITE;\"second; with a semicolon\"");
-  EXPECT_EQ(Contents(Home() / "VXLogFile.txt"), "first line\nsecond; with a semicolon\n");
-  EXPECT_TRUE(Transcribed("? Write to log file: "));
-}
-
-TEST_F(ScriptLog, InitNamesTheLogAndEnterKeepsTheName) {
-  const fs::path other = Home() / "other.log";
-  Run("VXLOGFILEINIT;\"" + other.string() + "\";VXLOGFILEWRITE;one");
-  Run("VXLOGFILEINIT;;VXLOGFILEWRITE;two");
-  EXPECT_TRUE(Transcribed("? Filename [" + other.string() + "]: "));
-  EXPECT_EQ(Contents(other), "one\ntwo\n");
-  EXPECT_FALSE(fs::exists(Home() / "VXLogFile.txt"));
-}
-
 TEST_F(ScriptLog, InitNeitherCreatesNorEmptiesTheLog) {
   Run("VXLOGFILEWRITE;kept");
   Run("VXLOGFILEINIT;\"#VXLogFile.txt\";VXLOGFILEINIT;\"#fresh.txt\"");
