@@ -15,26 +15,23 @@ struct SnapCase {
   int steps;  // multiples of 15 degrees expected
 };
 
-void PrintTo(const SnapCase& c, std::ostream* os) { *os << c.degrees << " degrees"; }
-
-class AngleSnap : public ::testing::TestWithParam<SnapCase> {};
-
-TEST_P(AngleSnap, SnapsToMultiplesOfTheSinglePrecisionStep) {
-  const double snapped = SnapAngle15(GetParam().degrees * kDegree);
-  // Deliberately exact: the multiplier is pi/12 in single precision.
-  EXPECT_EQ(snapped, GetParam().steps * static_cast<double>(0.2617994f));
-  // Regression: small negative angles snapped to -0.0, which prints as "-0".
-  EXPECT_EQ(std::signbit(snapped), GetParam().steps < 0);
+TEST(AngleSnap, SnapsToMultiplesOfTheSinglePrecisionStep) {
+  const SnapCase cases[] = {{"BelowHalfAStepGoesDown", 7.4, 0},
+                            {"AboveHalfAStepGoesUp", 7.6, 1},
+                            {"SmallNegativeTruncatesToZero", -10.0, 0},
+                            {"MinusTwentyTruncatesToZero", -20.0, 0},
+                            {"MinusTwentyFiveTruncatesTowardZero", -25.0, -1},
+                            {"NearlyAFullTurn", 359.0, 24},
+                            {"Exact45", 45.0, 3}};
+  for (const SnapCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const double snapped = SnapAngle15(c.degrees * kDegree);
+    // Deliberately exact: the multiplier is pi/12 in single precision.
+    EXPECT_EQ(snapped, c.steps * static_cast<double>(0.2617994f));
+    // Regression: small negative angles snapped to -0.0, which prints as "-0".
+    EXPECT_EQ(std::signbit(snapped), c.steps < 0);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Angles, AngleSnap,
-                         ::testing::Values(SnapCase{"BelowHalfAStepGoesDown", 7.4, 0},
-                                           SnapCase{"AboveHalfAStepGoesUp", 7.6, 1},
-                                           SnapCase{"SmallNegativeTruncatesToZero", -10.0, 0},
-                                           SnapCase{"MinusTwentyTruncatesToZero", -20.0, 0},
-                                           SnapCase{"MinusTwentyFiveTruncatesTowardZero", -25.0, -1},
-                                           SnapCase{"NearlyAFullTurn", 359.0, 24}, SnapCase{"Exact45", 45.0, 3}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 // A sixth of the view's height up doubles, as does 1/4.2 of its width
 // across; any step there and back cancels.
