@@ -86,13 +86,6 @@ TEST_F(DialogEngine, KeysAndButtonsCloseTheDialogAfterAnswersSpanningTokens) {
   EXPECT_EQ(Dialogs().result, vx::kIdCancel);
 }
 
-TEST_F(DialogEngine, LinkButtonOpensTheAddressAndKeepsTheDialogOpen) {
-  Run("HATCH;{press 1050};{press cancel}");
-  const std::vector<std::string> lines = TranscriptLines();
-  EXPECT_NE(std::find(lines.begin(), lines.end(), "! open https://www.vorlix.test/"), lines.end());
-  EXPECT_EQ(Dialogs().result, vx::kIdCancel);
-}
-
 TEST_F(DialogEngine, HiddenControlsRefuseInput) {
   EXPECT_NE(ErrorOf<BadInput>("TEXT;{press 1009}").find("button 1009 of DLGTEX is hidden"), std::string::npos);
   EXPECT_NE(ErrorOf<BadInput>("TEXT;{1001=x}").find("hidden"), std::string::npos);

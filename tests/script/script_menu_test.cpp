@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "headless/host_error.h"
 #include "script/menu_file.h"
 #include "tests/fonts/font_test_support.h"
 #include "tests/script/script_fixture.h"
@@ -76,6 +77,12 @@ TEST_F(CommandMenu, EscapeAnItemWithoutCommandOrAnEmptyFileOrNoNameRunNothing) {
   EXPECT_TRUE(Transcribed("? Filename [#m.txt]: ")) << "Enter offered the previous name";
   const std::vector<std::string> lines = TranscriptLines();
   EXPECT_EQ(std::count(lines.begin(), lines.end(), "? menu: Line | - | Nothing | Circle"), 2);
+}
+
+TEST_F(CommandMenu, TheMenuRefusesItemsItLacksAndOtherTokens) {
+  WriteMenu("m.txt", kMenu);
+  EXPECT_NE(ErrorOf<BadInput>("VXCMENU;\"#m.txt\";<menu 4>").find("the menu has 3 items"), std::string::npos);
+  EXPECT_NE(ErrorOf<BadInput>("VXCMENU;\"#m.txt\";Line").find("waits for an event"), std::string::npos);
 }
 
 TEST_F(CommandMenu, ACommandTooLongForItsBufferIsRefusedNotCut) {
