@@ -1,5 +1,5 @@
 // `vorlix list` shows what a user needs to check a drawing: layer names,
-// colours, line styles, ellipse and curve parameters, symbols, texts; the
+// colours, line styles, ellipse and curve parameters, symbols; the
 // JSON form is valid JSON (checked by Python's parser) and holds the same.
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -55,7 +55,6 @@ std::string SampleDrawing(const std::string& dir) {
       vxtest::Bezier({{0, 0}, {1, 1}, {2, 1}, {3, 0}}),
       Symbol("DOOR", false),
       Symbol("WINDOW", true),
-      vxtest::Text(5, 6, 2.5f, 1, 0, "Room \"1\"", 0),
   };
   for (const Record& r : records) work->AddRecord(r.data());
   const std::string path = dir + "/sample.kvd";
@@ -127,11 +126,6 @@ TEST_F(ListFields, SymbolsShowNameInsertionScaleAndAngle) {
       << json_->out;
   EXPECT_TRUE(InJson("\"symbol\":\"WINDOW\",\"insert\":[3,4],\"scale\":[2,-3],")) << json_->out;
   EXPECT_TRUE(InText("symbol \"DOOR\", insert (3, 4), scale (2, 3), angle 1.5707963267948966")) << text_->out;
-}
-
-TEST_F(ListFields, TextsShowTheirStringsEscaped) {
-  EXPECT_TRUE(InJson("\"origin\":[5,6],\"text\":\"Room \\\"1\\\"\",\"height\":2.5,\"angle\":0,")) << json_->out;
-  EXPECT_TRUE(InText("text \"Room \\\"1\\\"\", height 2.5")) << text_->out;
 }
 
 }  // namespace

@@ -60,12 +60,6 @@ TEST_F(ScriptVariables, TextHeightIsTheCurrentTextDefaultWithThreeDecimals) {
   EXPECT_EQ(ValueOf("h"), "0.100");
 }
 
-TEST_F(ScriptVariables, SetVariablesAreTranscribedAndReadInLaterLines) {
-  Run("VXGVD;Width;12.5;1;LINE;0,0;$width,0;;");
-  EXPECT_TRUE(Transcribed("$ Width=12.5"));
-  EXPECT_TRUE(Transcribed("= 12.5,0"));
-}
-
 struct NameCase {
   const char* list_name;  // null: no working list
   const char* stored;
