@@ -172,25 +172,23 @@ TEST_F(Cut, ATypedRadiusIsTakenAsItsSize) {
   EXPECT_EQ(X(circles[0], vx::kCircleR), 5);
 }
 
-TEST_F(Cut, ShiftCarriesTheCircleCentreWithTheCursor) {
-  Run("VXCUT;{press ok};all;5,0;<move 8,0>;<hold shift>;<move 10,1>;<release shift>;<move 14,1>;14,1");
-  const std::vector<vx::Entity> circles = OfKind(vx::kKindCircle);
-  ASSERT_EQ(circles.size(), 1u);
-  EXPECT_EQ(X(circles[0], vx::kCircleX), 7);
-  EXPECT_EQ(X(circles[0], vx::kCircleY), 1);
-  EXPECT_EQ(X(circles[0], vx::kCircleR), 7);
-}
-
-TEST_F(Cut, TheRadiusPromptDrawsTheCircleFollowingTheCursor) {
-  Run("VXCUT;{press ok};all;5,0;<move 8,0>;<hold shift>;<move 9,2>;<release shift>;<esc>");
+// The radius prompt draws the circle following the cursor; SHIFT carries
+// its centre by the cursor's steps.
+TEST_F(Cut, TheRadiusPromptDrawsTheCircleAndShiftCarriesItsCentre) {
+  Run("VXCUT;{press ok};all;5,0;<move 8,0>;<hold shift>;<move 9,2>;<release shift>;<move 13,2>;13,2");
   const std::vector<screen::Frame>& frames = Frames();
-  ASSERT_GE(frames.size(), 2u);
-  const screen::Primitive& sized = frames[frames.size() - 2].primitives.at(0);
+  ASSERT_GE(frames.size(), 3u);
+  const screen::Primitive& sized = frames[frames.size() - 3].primitives.at(0);
   EXPECT_EQ(sized.kind, screen::PrimitiveKind::kCircle);
   EXPECT_EQ(sized.radius, 3);
-  const screen::Primitive& moved = frames.back().primitives.at(0);
+  const screen::Primitive& moved = frames[frames.size() - 2].primitives.at(0);
   EXPECT_EQ(moved.points, (std::vector<double>{6, 2})) << "SHIFT carried the centre by the cursor's step";
   EXPECT_EQ(moved.radius, 3);
+  const std::vector<vx::Entity> circles = OfKind(vx::kKindCircle);
+  ASSERT_EQ(circles.size(), 1u);
+  EXPECT_EQ(X(circles[0], vx::kCircleX), 6);
+  EXPECT_EQ(X(circles[0], vx::kCircleY), 2);
+  EXPECT_EQ(X(circles[0], vx::kCircleR), 7);
 }
 
 TEST_F(Cut, AGroupIsCutThroughItsMembers) {
