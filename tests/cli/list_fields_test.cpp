@@ -14,6 +14,7 @@
 #include "host/settings_layout.h"
 #include "tests/cli/cli_runner.h"
 #include "tests/support/records.h"
+#include "tests/text/text_fixture.h"
 
 namespace vxtest {
 namespace {
@@ -26,16 +27,8 @@ constexpr std::uint16_t kDashed = 2;         // a new drawing's line style 2
 // A symbol placed at (3, 4), turned a quarter turn, scaled 2 along its x
 // axis and 3 (or -3, mirrored) along its y axis.
 Record Symbol(const std::string& name, bool mirrored) {
-  Record r = vxtest::Blank(vx::kKindSymbol, vx::SymbolSize(static_cast<std::uint32_t>(name.size())));
-  constexpr std::size_t kRow = 32;
-  vx::PutF64(r.data(), vx::kSymMatrix, 0);  // x axis: (0, 2)
-  vx::PutF64(r.data(), vx::kSymMatrix + kRow, 2);
-  vx::PutF64(r.data(), vx::kSymMatrix + 8, mirrored ? 3 : -3);  // y axis: (-3, 0)
-  vx::PutF64(r.data(), vx::kSymMatrix + kRow + 8, 0);
-  vx::PutF64(r.data(), vx::kSymInsertX, 3);
-  vx::PutF64(r.data(), vx::kSymInsertY, 4);
-  std::copy(name.begin(), name.end(), r.begin() + vx::kSymName);
-  return r;
+  // The x axis (0, 2), the y axis (-3, 0) or (3, 0), the insertion (3, 4).
+  return vxh::testing::SymbolRecord({0, mirrored ? 3.0 : -3.0, 0, 3, 2, 0, 0, 4, 0, 0, 0, 0}, name);
 }
 
 std::string SampleDrawing(const std::string& dir) {

@@ -4,6 +4,7 @@
 #include "headless/host_error.h"
 #include "host/settings_layout.h"
 #include "tests/cut/cut_fixture.h"
+#include "tests/text/text_fixture.h"
 
 namespace vxh::testing {
 namespace {
@@ -122,10 +123,7 @@ TEST_F(Cut, EntitiesOnHiddenOrFrozenLayersAndTheBoundaryItselfStayAsTheyWere) {
 }
 
 TEST_F(Cut, ASymbolIsKeptOrDiscardedWholeByItsInsertionPoint) {
-  vxtest::Record symbol = vxtest::Blank(vx::kKindSymbol, vx::SymbolSize(1));
-  const double m[12] = {1, 0, 0, 4, 0, 1, 0, 0, 0, 0, 1, 0};
-  for (int i = 0; i < 12; ++i) vx::PutF64(symbol.data(), vx::kSymMatrix + 8 * i, m[i]);
-  symbol[vx::kSymName] = 'S';
+  vxtest::Record symbol = SymbolRecord(Placement(0, 4, 0));
   const vx::Entity inside = Add(symbol);
   session.Doc().WorkDL()->MakeMemberList(inside)->AddRecord(vxtest::Line(0, 0, 10, 0).data());
   vx::PutF64(symbol.data(), vx::kSymInsertX, 20);
