@@ -38,38 +38,33 @@ struct Utf8Case {
   std::size_t length;  // 0: not well-formed
 };
 
-TEST(Utf8Chars, ReadAsUnicodeSays) {
-  const Utf8Case cases[] = {{"Ascii", "A", U'A', 1},
-                            {"TwoBytesLowest", "\xC2\x80", 0x80, 2},
-                            {"TwoBytesUmlaut", "\xC3\xA4", 0xE4, 2},
-                            {"TwoBytesHighest", "\xDF\xBF", 0x7FF, 2},
-                            {"ThreeBytesLowest", "\xE0\xA0\x80", 0x800, 3},
-                            {"Euro", "\xE2\x82\xAC", 0x20AC, 3},
-                            {"BeforeSurrogates", "\xED\x9F\xBF", 0xD7FF, 3},
-                            {"AfterSurrogates", "\xEE\x80\x80", 0xE000, 3},
-                            {"FourBytesLowest", "\xF0\x90\x80\x80", 0x10000, 4},
-                            {"HighestCodePoint", "\xF4\x8F\xBF\xBF", 0x10FFFF, 4},
-                            {"StrayContinuation", "\x80", 0, 0},
-                            {"OverlongSlash", "\xC0\xAF", 0, 0},
-                            {"OverlongTwoByteLead", "\xC1\xBF", 0, 0},
-                            {"OverlongThreeBytes", "\xE0\x80\xAF", 0, 0},
-                            {"OverlongFourBytes", "\xF0\x80\x80\xAF", 0, 0},
-                            {"HighSurrogate", "\xED\xA0\x80", 0, 0},
-                            {"LowSurrogate", "\xED\xBF\xBF", 0, 0},
-                            {"PastUnicode", "\xF4\x90\x80\x80", 0, 0},
-                            {"FiveByteLead", "\xF8\x88\x80\x80\x80", 0, 0},
-                            {"ByteFF", "\xFF", 0, 0},
-                            {"CutShort", "\xE4\xB8", 0, 0},
-                            {"ContinuationMissing", "\xE4\x41\x41", 0, 0},
-                            {"Cp1252UmlautByte", "\xE4", 0, 0}};
-  for (const Utf8Case& c : cases) {
-    const Utf8Char read = ReadUtf8Char(c.bytes, 0);
-    EXPECT_EQ(read.length, c.length) << c.name;
-    if (c.length != 0) {
-      EXPECT_EQ(static_cast<std::uint32_t>(read.code), static_cast<std::uint32_t>(c.code)) << c.name;
-    }
+void PrintTo(const Utf8Case& c, std::ostream* os) { *os << c.name; }
+
+class Utf8Chars : public ::testing::TestWithParam<Utf8Case> {};
+
+TEST_P(Utf8Chars, ReadAsUnicodeSays) {
+  const Utf8Char c = ReadUtf8Char(GetParam().bytes, 0);
+  EXPECT_EQ(c.length, GetParam().length);
+  if (GetParam().length != 0) {
+    EXPECT_EQ(static_cast<std::uint32_t>(c.code), static_cast<std::uint32_t>(GetParam().code));
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Encoding, Utf8Chars,
+    ::testing::Values(
+        Utf8Case{"Ascii", "A", U'A', 1}, Utf8Case{"TwoBytesLowest", "\xC2\x80", 0x80, 2},
+        Utf8Case{"TwoBytesUmlaut", "\xC3\xA4", 0xE4, 2}, Utf8Case{"TwoBytesHighest", "\xDF\xBF", 0x7FF, 2},
+        Utf8Case{"ThreeBytesLowest", "\xE0\xA0\x80", 0x800, 3}, Utf8Case{"Euro", "\xE2\x82\xAC", 0x20AC, 3},
+        Utf8Case{"BeforeSurrogates", "\xED\x9F\xBF", 0xD7FF, 3}, Utf8Case{"AfterSurrogates", "\xEE\x80\x80", 0xE000, 3},
+        Utf8Case{"FourBytesLowest", "\xF0\x90\x80\x80", 0x10000, 4},
+        Utf8Case{"HighestCodePoint", "\xF4\x8F\xBF\xBF", 0x10FFFF, 4}, Utf8Case{"StrayContinuation", "\x80", 0, 0},
+        Utf8Case{"OverlongSlash", "\xC0\xAF", 0, 0}, Utf8Case{"OverlongTwoByteLead", "\xC1\xBF", 0, 0},
+        Utf8Case{"OverlongThreeBytes", "\xE0\x80\xAF", 0, 0}, Utf8Case{"OverlongFourBytes", "\xF0\x80\x80\xAF", 0, 0},
+        Utf8Case{"HighSurrogate", "\xED\xA0\x80", 0, 0}, Utf8Case{"LowSurrogate", "\xED\xBF\xBF", 0, 0},
+        Utf8Case{"PastUnicode", "\xF4\x90\x80\x80", 0, 0}, Utf8Case{"FiveByteLead", "\xF8\x88\x80\x80\x80", 0, 0},
+        Utf8Case{"ByteFF", "\xFF", 0, 0}, Utf8Case{"CutShort", "\xE4\xB8", 0, 0},
+        Utf8Case{"ContinuationMissing", "\xE4\x41\x41", 0, 0}, Utf8Case{"Cp1252UmlautByte", "\xE4", 0, 0}));
 
 TEST(Cp1252, CharactersOutsideTheCodePageHaveNoByte) {
   for (const char32_t code :
