@@ -1,14 +1,12 @@
 // `vorlix dialog NAME --run SCRIPT --out PICTURE` draws the dialog as the
 // script's run last left it waiting, owner-drawn previews included.
-#include <cairo.h>
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <cstring>
 #include <filesystem>
 #include <string>
 
 #include "tests/cli/cli_runner.h"
+#include "tests/render/render_fixture.h"
 
 namespace vxtest {
 namespace {
@@ -16,26 +14,8 @@ namespace {
 // Pixels darker than a tenth of full scale: the previews' screen background
 // and the lines' gaps; the dialog's own face and lists are light.
 long DarkPixels(const std::string& png) {
-  cairo_surface_t* surface = cairo_image_surface_create_from_png(png.c_str());
-  if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
-    cairo_surface_destroy(surface);
-    return -1;
-  }
-  cairo_surface_flush(surface);
-  const int w = cairo_image_surface_get_width(surface), h = cairo_image_surface_get_height(surface);
-  const int stride = cairo_image_surface_get_stride(surface);
-  const unsigned char* data = cairo_image_surface_get_data(surface);
-  long dark = 0;
-  for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) {
-      std::uint32_t p;
-      std::memcpy(&p, data + static_cast<std::size_t>(y) * stride + 4 * static_cast<std::size_t>(x), 4);
-      const int r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
-      if (r < 26 && g < 26 && b < 26) ++dark;
-    }
-  }
-  cairo_surface_destroy(surface);
-  return dark;
+  const rendertest::Picture picture(png);
+  return picture.Ok() ? picture.InkedPixels(0, 0, picture.Width() - 1, picture.Height() - 1, 229) : -1;
 }
 
 constexpr int kPreviewRowPixels = 45;

@@ -1,5 +1,5 @@
 // `vorlix list` shows what a user needs to check a drawing: layer names,
-// colours, line styles, ellipse and curve parameters, symbols, texts; the
+// colours, line styles, ellipse and curve parameters, symbols; the
 // JSON form is valid JSON (checked by Python's parser) and holds the same.
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -14,6 +14,7 @@
 #include "host/settings_layout.h"
 #include "tests/cli/cli_runner.h"
 #include "tests/support/records.h"
+#include "tests/text/text_fixture.h"
 
 namespace vxtest {
 namespace {
@@ -26,16 +27,8 @@ constexpr std::uint16_t kDashed = 2;         // a new drawing's line style 2
 // A symbol placed at (3, 4), turned a quarter turn, scaled 2 along its x
 // axis and 3 (or -3, mirrored) along its y axis.
 Record Symbol(const std::string& name, bool mirrored) {
-  Record r = vxtest::Blank(vx::kKindSymbol, vx::SymbolSize(static_cast<std::uint32_t>(name.size())));
-  constexpr std::size_t kRow = 32;
-  vx::PutF64(r.data(), vx::kSymMatrix, 0);  // x axis: (0, 2)
-  vx::PutF64(r.data(), vx::kSymMatrix + kRow, 2);
-  vx::PutF64(r.data(), vx::kSymMatrix + 8, mirrored ? 3 : -3);  // y axis: (-3, 0)
-  vx::PutF64(r.data(), vx::kSymMatrix + kRow + 8, 0);
-  vx::PutF64(r.data(), vx::kSymInsertX, 3);
-  vx::PutF64(r.data(), vx::kSymInsertY, 4);
-  std::copy(name.begin(), name.end(), r.begin() + vx::kSymName);
-  return r;
+  // The x axis (0, 2), the y axis (-3, 0) or (3, 0), the insertion (3, 4).
+  return vxh::testing::SymbolRecord({0, mirrored ? 3.0 : -3.0, 0, 3, 2, 0, 0, 4, 0, 0, 0, 0}, name);
 }
 
 std::string SampleDrawing(const std::string& dir) {
@@ -55,7 +48,6 @@ std::string SampleDrawing(const std::string& dir) {
       vxtest::Bezier({{0, 0}, {1, 1}, {2, 1}, {3, 0}}),
       Symbol("DOOR", false),
       Symbol("WINDOW", true),
-      vxtest::Text(5, 6, 2.5f, 1, 0, "Room \"1\"", 0),
   };
   for (const Record& r : records) work->AddRecord(r.data());
   const std::string path = dir + "/sample.kvd";
@@ -127,11 +119,6 @@ TEST_F(ListFields, SymbolsShowNameInsertionScaleAndAngle) {
       << json_->out;
   EXPECT_TRUE(InJson("\"symbol\":\"WINDOW\",\"insert\":[3,4],\"scale\":[2,-3],")) << json_->out;
   EXPECT_TRUE(InText("symbol \"DOOR\", insert (3, 4), scale (2, 3), angle 1.5707963267948966")) << text_->out;
-}
-
-TEST_F(ListFields, TextsShowTheirStringsEscaped) {
-  EXPECT_TRUE(InJson("\"origin\":[5,6],\"text\":\"Room \\\"1\\\"\",\"height\":2.5,\"angle\":0,")) << json_->out;
-  EXPECT_TRUE(InText("text \"Room \\\"1\\\"\", height 2.5")) << text_->out;
 }
 
 }  // namespace

@@ -1,21 +1,13 @@
 // `vorlix menu FILE --out PICTURE` draws the popup menu VXCMENU would show.
-#include <cairo.h>
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "tests/cli/cli_runner.h"
+#include "tests/render/render_fixture.h"
 
 namespace vxtest {
 namespace {
-
-int PictureHeight(const std::string& png) {
-  cairo_surface_t* surface = cairo_image_surface_create_from_png(png.c_str());
-  const int height =
-      cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS ? cairo_image_surface_get_height(surface) : -1;
-  cairo_surface_destroy(surface);
-  return height;
-}
 
 struct MenuCase {
   const char* name;
@@ -24,26 +16,21 @@ struct MenuCase {
   int separators;
 };
 
-void PrintTo(const MenuCase& c, std::ostream* os) { *os << c.name; }
-
-class MenuPicture : public testing::TestWithParam<MenuCase> {};
-
 // Every item is a row and every separator a thinner rule, whatever the line
 // endings; a line with an empty label adds nothing.
-TEST_P(MenuPicture, HasARowPerItemAndARulePerSeparator) {
-  const std::string dir = ScratchDir(std::string("menu-picture-") + GetParam().name);
-  WriteFile(dir + "/menu.txt", GetParam().file);
-  const CliResult r = RunCli("menu " + dir + "/menu.txt --out " + dir + "/menu.png");
-  ASSERT_EQ(r.status, 0) << r.out;
-  EXPECT_EQ(PictureHeight(dir + "/menu.png"), 6 + 22 * GetParam().rows + 9 * GetParam().separators);
+TEST(MenuPicture, HasARowPerItemAndARulePerSeparator) {
+  const MenuCase cases[] = {{"OneItem", "Circle:CIRP;0,0;1,0\r\n", 1, 0},
+                            {"ItemsAndSeparators", "A:LINE;\r\n-\r\nB\r\n-x:y\r\n:nothing\r\nC:CIRP;\r\n", 3, 2},
+                            {"LineFeedsOnly", "A:LINE;\nB:BOX;\n", 2, 0}};
+  const std::string dir = ScratchDir("menu-picture");
+  for (const MenuCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteFile(dir + "/menu.txt", c.file);
+    const CliResult r = RunCli("menu " + dir + "/menu.txt --out " + dir + "/menu.png");
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(rendertest::Picture(dir + "/menu.png").Height(), 6 + 22 * c.rows + 9 * c.separators);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Files, MenuPicture,
-                         testing::Values(MenuCase{"OneItem", "Circle:CIRP;0,0;1,0\r\n", 1, 0},
-                                         MenuCase{"ItemsAndSeparators",
-                                                  "A:LINE;\r\n-\r\nB\r\n-x:y\r\n:nothing\r\nC:CIRP;\r\n", 3, 2},
-                                         MenuCase{"LineFeedsOnly", "A:LINE;\nB:BOX;\n", 2, 0}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MenuPictureErrors, AMenuWithoutItemsOrAnUnknownTypeIsBadInput) {
   const std::string dir = ScratchDir("menu-picture-errors");

@@ -46,20 +46,6 @@ TEST_F(DetailCopy, ACircleDetailIsEnlargedAtTheCursorAndJoinedByTheOuterTangents
   EXPECT_GT(a.y1 * a.y2, 0) << "outer tangents do not cross the axis between the circles";
 }
 
-TEST_F(DetailCopy, ABoxDetailIsJoinedAtItsTopLeftAndBottomLeftCorners) {
-  Run("LINE;1,-1;1,3;;");
-  Run("VXCUT;{1043; 1040; press ok};all;0,0;2,2;<move 10,0>;10,0");
-  const std::vector<vx::Entity> added = After(Entities(), 1);
-  ASSERT_EQ(added.size(), 5u);
-  ExpectSegment(added[0], {10, -3, 10, 3}, "the piece inside, carried from (1, 1) to (10, 0) at scale 3");
-  EXPECT_EQ(KindOf(added[1]), vx::kKindPolygon);
-  EXPECT_EQ(X(added[1], vx::kPolyVertices), 7);
-  EXPECT_EQ(X(added[1], vx::kPolyVertices + 8), -3);
-  EXPECT_EQ(KindOf(added[2]), vx::kKindPolygon);
-  ExpectSegment(added[3], {0, 0, 7, -3}, "bottom-left corners");
-  ExpectSegment(added[4], {0, 2, 7, 3}, "top-left corners");
-}
-
 // One circle inside the other has no outer tangents: the arcsine's argument
 // would be out of range (or d = 0), and lines from NaN points used to follow.
 TEST_F(DetailCopy, ADetailPlacedOverItsBoundaryGetsNoConnectors) {

@@ -41,35 +41,28 @@ INSTANTIATE_TEST_SUITE_P(Sides, TrimKeep,
                                            KeepCase{"OnTheLineCountsAsRight", "4,2", {4, 0, 10, 0}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The trim line drawn either way keeps the same side.
 TEST_F(MultiTrim, APolylineCrossingTwiceKeepsOnlyItsPieceOnTheKeptSide) {
-  Run("PATH;0,0;10,0;10,10;0,10;;");
-  const double whole = PathLength(Entities().at(0));
-  Run("VXMTRIM;all;5,-5;5,15;8,5");
-  const std::vector<vx::Entity> left = Entities();
-  ASSERT_EQ(left.size(), 1u);
-  EXPECT_NEAR(PathLength(left[0]), whole - 10, 1e-9) << "two pieces of 5 went";
-  EXPECT_EQ(X(left[0], vx::kPolyVertices), 5);
-  EXPECT_EQ(X(left[0], vx::kPolyVertices + 8), 0);
-}
-
-TEST_F(MultiTrim, TheSameTrimLineDrawnTheOtherWayKeepsTheSameSide) {
-  Run("PATH;0,0;10,0;10,10;0,10;;");
-  Run("VXMTRIM;all;5,15;5,-5;8,5");
-  ASSERT_EQ(Entities().size(), 1u);
-  EXPECT_NEAR(PathLength(Entities()[0]), 20, 1e-9);
+  for (const char* trim : {"5,-5;5,15", "5,15;5,-5"}) {
+    SCOPED_TRACE(trim);
+    Run("PATH;0,0;10,0;10,10;0,10;;");
+    Run(std::string("VXMTRIM;all;") + trim + ";8,5");
+    const std::vector<vx::Entity> left = Entities();
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_NEAR(PathLength(left[0]), 20, 1e-9) << "two pieces of 5 went";
+    EXPECT_EQ(X(left[0], vx::kPolyVertices), 5);
+    EXPECT_EQ(X(left[0], vx::kPolyVertices + 8), 0);
+    Run("UNDO");
+    Run("UNDO");
+  }
 }
 
 TEST_F(MultiTrim, EntitiesTouchedAtAnEndOrNotAtAllStayUnchangedAndUnmarked) {
   Run("LINE;4,0;10,0;;CIRP;20,0;@1,0;");
-  std::vector<std::uint8_t> before;
-  for (vx::Entity e : Entities()) before.insert(before.end(), e, e + SizeOf(e));
+  const std::vector<std::uint8_t> before = Records();
   Run("VXMTRIM;all;4,-5;4,5;1,0");
-  std::vector<std::uint8_t> after;
-  for (vx::Entity e : Entities()) {
-    after.insert(after.end(), e, e + SizeOf(e));
-    EXPECT_FALSE(Selected(e));
-  }
-  EXPECT_EQ(after, before);
+  for (vx::Entity e : Entities()) EXPECT_FALSE(Selected(e));
+  EXPECT_EQ(Records(), before);
 }
 
 // The circle is crossed at its start point (angle 0), which used to leave it

@@ -75,19 +75,5 @@ TEST(DialogFont, EveryOneLineLabelFitsItsControl) {
   EXPECT_GT(labels, 50) << "the templates' labels were not found";
 }
 
-// The labels that a wider face clipped or wrapped, each against its room.
-TEST(DialogFont, TheNarrowLabelsOfTheTemplatesFit) {
-  struct Label {
-    const char* text;
-    double units;  // the control's width less the mark, in dialog units
-  };
-  const Label labels[] = {
-      {"Quick one by one pick", 76 - kMarkRoom / kPixelsPerUnitX},
-      {"Default scale:", 44},
-  };
-  Measure measure;
-  for (const Label& l : labels) EXPECT_LE(measure.Width(l.text), l.units * kPixelsPerUnitX) << l.text;
-}
-
 }  // namespace
 }  // namespace vxh::dialogs

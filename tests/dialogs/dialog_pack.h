@@ -8,7 +8,6 @@
 
 #include "frame/dialog_helpers.h"
 #include "frame/entry_point.h"
-#include "frame/link_button.h"
 #include "frame/mouse_hook.h"
 #include "host/host_api.h"
 #include "host/prompt_record.h"
@@ -88,18 +87,6 @@ inline void Sequence() {
   vx::CmdEnd();
 }
 
-inline int g_previews = 1;
-
-// The link button of the hatch dialog, and OK and Cancel.
-inline void Hatch() {
-  vx::Dlg* d = vx::DefDlg("DLGHATCHCMD", 0, 0, nullptr, 0, 0);
-  vx::__BTNCTL(d, 1050, vx::LinkButtonPress, vx::LinkButtonDraw);
-  vx::__CHKCTL(d, 1045, &g_previews, 1, nullptr);
-  Dialogs().result = vx::Dialog(d, nullptr, 0);
-  vx::RelDlg(d);
-  vx::CmdEnd();
-}
-
 inline char g_text[32001] = {};
 
 inline void TextInit(vx::Dlg* d) {
@@ -119,8 +106,8 @@ inline void Text() {
 
 inline void About() {}
 
-inline const char kNames[] = "SEQ\0HATCH\0TEXT\0";
-inline const vx::Handler kHandlers[] = {About, Sequence, Hatch, Text, nullptr};
+inline const char kNames[] = "SEQ\0TEXT\0";
+inline const vx::Handler kHandlers[] = {About, Sequence, Text, nullptr};
 
 }  // namespace dialog_pack
 

@@ -58,39 +58,31 @@ struct BadCase {
   const char* message;
 };
 
-void PrintTo(const BadCase& c, std::ostream* os) { *os << c.name; }
-
-class RcParserErrors : public ::testing::TestWithParam<BadCase> {};
-
-TEST_P(RcParserErrors, NameTheLineAndTheProblem) {
-  try {
-    ParseResourceScript(GetParam().source, "bad.rc");
-    FAIL() << "no error";
-  } catch (const BadInput& e) {
-    EXPECT_NE(std::string(e.what()).find(GetParam().message), std::string::npos) << e.what();
+TEST(RcParser, ErrorsNameTheLineAndTheProblem) {
+  const BadCase cases[] = {
+      {"UnclosedText", "D DIALOG 0,0,1,1\nCAPTION \"abc\nBEGIN\nEND\n", "bad.rc:2: a text"},
+      {"MissingEnd", "D DIALOG 0,0,10,10\nBEGIN\n LTEXT \"a\", 1, 0,0,1,1\n", "bad.rc:1: the dialog D is not closed"},
+      {"UnknownStatement", "D DIALOG 0,0,10,10\nBEGIN\n SLIDER 1,2,3,4,5\nEND\n",
+       "bad.rc:3: unknown control statement SLIDER"},
+      {"UnknownStyle", "D DIALOG 0,0,10,10\nBEGIN\n EDITTEXT 5, 1,1,1,1, ES_FANCY\nEND\n",
+       "bad.rc:3: a number or a known style"},
+      {"TooFewArguments", "D DIALOG 0,0,10,10\nBEGIN\n LTEXT \"a\", 1, 2\nEND\n", "bad.rc:3: LTEXT takes 6 to 8"},
+      {"DuplicateId", "D DIALOG 0,0,10,10\nBEGIN\n EDITTEXT 5,1,1,1,1\n EDITTEXT 5,1,1,1,1\nEND\n",
+       "bad.rc:4: the id 5 is used twice"},
+      {"NoSize", "D DIALOG 0,0,0,10\nBEGIN\nEND\n", "bad.rc:1: the dialog D has no size"},
+      {"UnknownClass", "D DIALOG 0,0,9,9\nBEGIN\n CONTROL \"a\",1,\"Slider\",0,1,1,1,1\nEND\n", "unknown window class"},
+      {"UnclosedComment", "/* abc\n", "bad.rc:1: a comment"},
+      {"StrayCharacter", "D DIALOG 0,0,9,9 @\n", "unexpected character '@'"}};
+  for (const BadCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    try {
+      ParseResourceScript(c.source, "bad.rc");
+      ADD_FAILURE() << "no error";
+    } catch (const BadInput& e) {
+      EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
+    }
   }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Bad, RcParserErrors,
-    ::testing::Values(BadCase{"UnclosedText", "D DIALOG 0,0,1,1\nCAPTION \"abc\nBEGIN\nEND\n", "bad.rc:2: a text"},
-                      BadCase{"MissingEnd", "D DIALOG 0,0,10,10\nBEGIN\n LTEXT \"a\", 1, 0,0,1,1\n",
-                              "bad.rc:1: the dialog D is not closed"},
-                      BadCase{"UnknownStatement", "D DIALOG 0,0,10,10\nBEGIN\n SLIDER 1,2,3,4,5\nEND\n",
-                              "bad.rc:3: unknown control statement SLIDER"},
-                      BadCase{"UnknownStyle", "D DIALOG 0,0,10,10\nBEGIN\n EDITTEXT 5, 1,1,1,1, ES_FANCY\nEND\n",
-                              "bad.rc:3: a number or a known style"},
-                      BadCase{"TooFewArguments", "D DIALOG 0,0,10,10\nBEGIN\n LTEXT \"a\", 1, 2\nEND\n",
-                              "bad.rc:3: LTEXT takes 6 to 8"},
-                      BadCase{"DuplicateId",
-                              "D DIALOG 0,0,10,10\nBEGIN\n EDITTEXT 5,1,1,1,1\n EDITTEXT 5,1,1,1,1\nEND\n",
-                              "bad.rc:4: the id 5 is used twice"},
-                      BadCase{"NoSize", "D DIALOG 0,0,0,10\nBEGIN\nEND\n", "bad.rc:1: the dialog D has no size"},
-                      BadCase{"UnknownClass", "D DIALOG 0,0,9,9\nBEGIN\n CONTROL \"a\",1,\"Slider\",0,1,1,1,1\nEND\n",
-                              "unknown window class"},
-                      BadCase{"UnclosedComment", "/* abc\n", "bad.rc:1: a comment"},
-                      BadCase{"StrayCharacter", "D DIALOG 0,0,9,9 @\n", "unexpected character '@'"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 struct TemplateCase {
   const char* name;
@@ -100,63 +92,30 @@ struct TemplateCase {
   std::vector<int> ids;
 };
 
-void PrintTo(const TemplateCase& c, std::ostream* os) { *os << c.name; }
-
-class PackTemplates : public ::testing::TestWithParam<TemplateCase> {};
-
-TEST_P(PackTemplates, HaveTitleSizeAndEveryBoundId) {
-  const TemplateCase& c = GetParam();
-  const DialogTemplate* d = FindDialogTemplate(c.name);
-  ASSERT_NE(d, nullptr);
-  EXPECT_EQ(d->title, c.title);
-  if (c.width != 0) {
-    EXPECT_EQ(d->width, c.width);
-    EXPECT_EQ(d->height, c.height);
+// The templates whose commands' runs (and their scenarios) do not already
+// bind every id and show the title.
+TEST(PackTemplates, HaveTitleSizeAndEveryBoundId) {
+  const TemplateCase cases[] = {
+      {"DLGHATCHOPT", "Simple line patterns", 217, 239, {1022, 1023, 1024, 1037, 1002, 1003, 1004, 1005, 1006, 1007,
+                                                         1009, 1010, 1014, 1015, 1016, 1017, 1018, 1019, 1011, 2}},
+      {"DLGSAVE", "Save options as...", 125, 60, {1026, 2}},
+      {"DLGACADPAT", "AutoCAD PAT-files", 294, 142, {1054, 1052, 1024}},
+      {"DLGTEXHELP", "Vorlix Text Help", 0, 0, {1011, 1012, 1013, 1014, 1015, 1016, 1017, 1018, 1019, 1020, 1021,
+                                                1022, 1023, 1024, 1025, 1026, 1027, 1028, 1029, 1030, 1031, 1032,
+                                                1033, 1034, 1035, 1036, 1037, 1038, 1039, 1040, 1041, 1042, 2}}};
+  for (const TemplateCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const DialogTemplate* d = FindDialogTemplate(c.name);
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->title, c.title);
+    if (c.width != 0) {
+      EXPECT_EQ(d->width, c.width);
+      EXPECT_EQ(d->height, c.height);
+    }
+    for (int id : c.ids) EXPECT_NE(d->Find(id), nullptr) << c.name << " lacks " << id;
+    EXPECT_NE(d->Find(1), nullptr) << "every dialog has OK";
   }
-  for (int id : c.ids) EXPECT_NE(d->Find(id), nullptr) << c.name << " lacks " << id;
-  EXPECT_NE(d->Find(1), nullptr) << "every dialog has OK";
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Resources, PackTemplates,
-    ::testing::Values(
-        TemplateCase{
-            "DLGHATCHCMD", "Brannic Hatch", 313, 250, {1012, 1029, 1030, 1039, 1040, 1041, 1058, 1043, 1044, 1036, 1048,
-                                                       1046, 1047, 1049, 1051, 1059, 1060, 1003, 1045, 1050, 2}},
-        TemplateCase{"DLGHATCHOPT", "Simple line patterns", 217, 239, {1022, 1023, 1024, 1037, 1002, 1003, 1004,
-                                                                       1005, 1006, 1007, 1009, 1010, 1014, 1015,
-                                                                       1016, 1017, 1018, 1019, 1011, 2}},
-        TemplateCase{"DLGSAVE", "Save options as...", 125, 60, {1026, 2}},
-        TemplateCase{"DLGSEARCH", "Search pattern name", 155, 111, {1056, 2}},
-        TemplateCase{"DLGACADPAT", "AutoCAD PAT-files", 294, 142, {1054, 1052, 1024}},
-        TemplateCase{"DLGTEX", "Vorlix Text", 0, 0, {1000, 1001, 1007, 1008, 1009, 1010, 1058, 2}},
-        TemplateCase{
-            "DLGTEXHELP", "Vorlix Text Help", 0, 0, {1011, 1012, 1013, 1014, 1015, 1016, 1017, 1018, 1019, 1020, 1021,
-                                                     1022, 1023, 1024, 1025, 1026, 1027, 1028, 1029, 1030, 1031, 1032,
-                                                     1033, 1034, 1035, 1036, 1037, 1038, 1039, 1040, 1041, 1042, 2}},
-        TemplateCase{"DLG_VXTINC", "Vorlix Text Increment", 0, 0, {1038, 1039, 1040, 1041, 1042, 2}},
-        TemplateCase{
-            "DLG_VXTREPLACE", "Vorlix Text Replace", 0, 0, {1038, 1043, 1041, 1044, 1045, 1048, 1040, 1039, 2}},
-        TemplateCase{"DLG_VXTSEQ",
-                     "Vorlix Text Sequence",
-                     0,
-                     0,
-                     {1064, 1063, 1065, 1038, 1042, 1046, 1048, 1043, 1049, 1040, 1039, 1041, 1044, 1045, 2}},
-        TemplateCase{"DLG_VXTCASE", "Vorlix Text Case", 0, 0, {1041, 1044, 1045, 1040, 1039, 2}},
-        TemplateCase{"DLG_VXCUT",
-                     "VXCUT",
-                     171,
-                     147,
-                     {1042, 1043, 1044, 1045, 1046, 1039, 1040, 1041, 1049, 1038, 1058, 1061, 1062, 2}},
-        TemplateCase{"IDD_DLGDIST", "Vorlix Distance", 146, 73, {1038, 1043, 1044, 1045, 1060, 1061, 1062, 1063}},
-        TemplateCase{"IDD_DLGLENGTH", "Vorlix Length", 126, 73, {1038, 1060, 1058, 1061}},
-        TemplateCase{
-            "IDD_DLGSCALEDIM",
-            "Vorlix Dimension Scale",
-            0,
-            0,
-            {1038, 1049, 1043, 1050, 1044, 1051, 1045, 1052, 1046, 1053, 1047, 1054, 1048, 1055, 1056, 1057, 1058, 2}}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PackTemplates, AllFifteenAreThere) { EXPECT_EQ(DialogTemplateNames().size(), 15u); }
 

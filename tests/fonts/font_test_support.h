@@ -50,6 +50,12 @@ class TempHostFolder {
   bool had_old_ = false;
 };
 
+// The host folder made at once, for sessions that read it when they start.
+struct OwnHostFolder {
+  OwnHostFolder() { std::filesystem::create_directories(home.Path()); }
+  TempHostFolder home;
+};
+
 struct Fx {
   double x, y;
 };

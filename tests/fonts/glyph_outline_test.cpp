@@ -59,7 +59,7 @@ class GlyphOutline : public vxh::testing::SessionTest {
   std::vector<HFONT> fonts_;
 };
 
-TEST_F(GlyphOutline, CapitalAOfDejaVuSansHasTwoWellFormedClosedContours) {
+TEST_F(GlyphOutline, CapitalAOfDejaVuSansHasTwoWellFormedClosedContoursAndAnOHasSplines) {
   Use("DejaVu Sans");
   const Outline a = Get('A');
   ASSERT_NE(a.size, GDI_ERROR);
@@ -87,10 +87,7 @@ TEST_F(GlyphOutline, CapitalAOfDejaVuSansHasTwoWellFormedClosedContours) {
   EXPECT_GT(a.metrics.gmCellIncX, 100);
   EXPECT_EQ(a.metrics.gmCellIncY, 0);
   EXPECT_EQ(a.metrics.gmptGlyphOrigin.y, static_cast<LONG>(std::ceil(top)));
-}
-
-TEST_F(GlyphOutline, CurvedGlyphsUseQuadraticSplines) {
-  Use("DejaVu Sans");
+  // Curved glyphs use quadratic splines.
   const std::vector<Contour> o = ReadNative(Get('o').bytes);
   ASSERT_EQ(o.size(), 2u);
   bool spline = false;
@@ -99,10 +96,15 @@ TEST_F(GlyphOutline, CurvedGlyphsUseQuadraticSplines) {
   EXPECT_TRUE(spline);
 }
 
+// A blank has no outline but its cell, and an underline alone when underlined.
 TEST_F(GlyphOutline, UnderlineAndStrikeOutAddARectangleEach) {
   Use("DejaVu Sans");
   const std::size_t plain = ReadNative(Get('A').bytes).size();
+  const Outline space = Get(' ');
+  EXPECT_EQ(space.size, 0u);
+  EXPECT_GT(space.metrics.gmCellIncX, 0);
   Use("DejaVu Sans", FW_NORMAL, true);
+  EXPECT_EQ(ReadNative(Get(' ').bytes).size(), 1u);
   const std::vector<Contour> underlined = ReadNative(Get('A').bytes);
   ASSERT_EQ(underlined.size(), plain + 1);
   const Contour& bar = underlined.back();
@@ -111,16 +113,6 @@ TEST_F(GlyphOutline, UnderlineAndStrikeOutAddARectangleEach) {
   EXPECT_LT(bar.start.y, 0) << "an underline lies below the baseline";
   Use("DejaVu Sans", FW_NORMAL, true, true);
   EXPECT_EQ(ReadNative(Get('A').bytes).size(), plain + 2);
-}
-
-TEST_F(GlyphOutline, ABlankHasNoOutlineButItsCellUnlessUnderlined) {
-  Use("DejaVu Sans");
-  const Outline space = Get(' ');
-  EXPECT_EQ(space.size, 0u);
-  EXPECT_GT(space.metrics.gmCellIncX, 0);
-  Use("DejaVu Sans", FW_NORMAL, true);
-  const Outline underlined = Get(' ');
-  EXPECT_EQ(ReadNative(underlined.bytes).size(), 1u);
 }
 
 TEST_F(GlyphOutline, TheMatrixScalesOutlineAndCellIncrement) {

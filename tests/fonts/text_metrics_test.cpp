@@ -35,19 +35,9 @@ struct TextSpec {
 };
 
 std::vector<std::uint8_t> TextRecord(const TextSpec& t) {
-  std::vector<std::uint8_t> r(vx::TextSize(static_cast<std::uint32_t>(t.text.size())), 0);
-  vx::PutU32(r.data(), vx::kHdrSize, static_cast<std::uint32_t>(r.size()));
-  vx::PutU8(r.data(), vx::kHdrKind, vx::kKindText);
-  vx::PutF64(r.data(), vx::kTextX, t.x);
-  vx::PutF64(r.data(), vx::kTextY, t.y);
-  std::uint8_t* spec = r.data() + vx::kTextSpec;
-  vx::PutF32(spec, vx::kSpecHeight, t.height);
-  vx::PutF32(spec, vx::kSpecWidth, t.width);
-  vx::PutF32(spec, vx::kSpecAngle, t.angle);
-  vx::PutU16(spec, vx::kSpecFont, t.font);
-  vx::PutU8(spec, vx::kSpecStyleBits, t.style);
-  vx::PutU8(spec, vx::kSpecJustify, t.justify);
-  std::copy(t.text.begin(), t.text.end(), r.begin() + vx::kTextString);
+  vxtest::Record r = vxtest::Text(t.x, t.y, t.height, t.width, t.angle, t.text, t.justify);
+  vx::PutU16(r.data(), vx::kTextSpec + vx::kSpecFont, t.font);
+  vx::PutU8(r.data(), vx::kTextSpec + vx::kSpecStyleBits, t.style);
   return r;
 }
 
@@ -70,42 +60,33 @@ class TextMetrics : public ::testing::Test {
   vxh::Session session{transcript};
 };
 
-class TextLengthByFont : public TextMetrics, public ::testing::WithParamInterface<std::uint16_t> {};
-
-TEST_P(TextLengthByFont, GrowsWithTheStringAndScalesWithHeightAndWidthFactor) {
-  TextSpec t;
-  t.font = GetParam();
-  const double base = Length(t);
-  EXPECT_GT(base, 0);
-  TextSpec longer = t;
-  longer.text += "ab";
-  EXPECT_GT(Length(longer), base);
-  TextSpec taller = t;
-  taller.height = 5;
-  EXPECT_NEAR(Length(taller), 2 * base, 1e-9);
-  TextSpec wider = t;
-  wider.width = 1.5f;
-  EXPECT_NEAR(Length(wider), 1.5 * base, 1e-9);
-  // Lines are measured apart: the longest line is the length.
-  TextSpec lines = t;
-  lines.text = "ab\r\n" + t.text + "\r\nx";
-  EXPECT_NEAR(Length(lines), base, 1e-9);
-  TextSpec narrow = t;
-  narrow.text = "iiii";
-  TextSpec broad = t;
-  broad.text = "WWWW";
-  EXPECT_LT(Length(narrow), Length(broad)) << "proportional advances";
+TEST_F(TextMetrics, LengthGrowsWithTheStringAndScalesWithHeightAndWidthFactor) {
+  for (const std::uint16_t font : {kSimplex, kComplex, kDejaVuSans, kLiberationSerif}) {
+    SCOPED_TRACE(font);
+    TextSpec t;
+    t.font = font;
+    const double base = Length(t);
+    EXPECT_GT(base, 0);
+    TextSpec longer = t;
+    longer.text += "ab";
+    EXPECT_GT(Length(longer), base);
+    TextSpec taller = t;
+    taller.height = 5;
+    EXPECT_NEAR(Length(taller), 2 * base, 1e-9);
+    TextSpec wider = t;
+    wider.width = 1.5f;
+    EXPECT_NEAR(Length(wider), 1.5 * base, 1e-9);
+    // Lines are measured apart: the longest line is the length.
+    TextSpec lines = t;
+    lines.text = "ab\r\n" + t.text + "\r\nx";
+    EXPECT_NEAR(Length(lines), base, 1e-9);
+    TextSpec narrow = t;
+    narrow.text = "iiii";
+    TextSpec broad = t;
+    broad.text = "WWWW";
+    EXPECT_LT(Length(narrow), Length(broad)) << "proportional advances";
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Fonts, TextLengthByFont, ::testing::Values(kSimplex, kComplex, kDejaVuSans, kLiberationSerif),
-                         [](const auto& info) {
-                           switch (info.param) {
-                             case kSimplex: return std::string("Simplex");
-                             case kComplex: return std::string("Complex");
-                             case kDejaVuSans: return std::string("DejaVuSans");
-                             default: return std::string("LiberationSerif");
-                           }
-                         });
 
 TEST_F(TextMetrics, FontsMeasureDifferently) {
   TextSpec stroke, truetype;
@@ -123,37 +104,39 @@ struct JustifyCase {
   double bottom;  // box bottom over the height (0, -1/2, -1)
 };
 
-class Justification : public TextMetrics, public ::testing::WithParamInterface<JustifyCase> {};
-
-TEST_P(Justification, PlacesTheBoxAroundTheInsertionPoint) {
-  for (std::uint16_t font : {kSimplex, kDejaVuSans}) {
-    TextSpec t;
-    t.font = font;
-    t.x = 10;
-    t.y = 20;
-    t.justify = static_cast<std::uint8_t>(GetParam().code);
-    const double length = Length(t);
-    const Box b = BoxOf(t);
-    EXPECT_NEAR(b.min[0], 10 + GetParam().left * length, 1e-9) << font;
-    EXPECT_NEAR(b.max[0] - b.min[0], length, 1e-9) << font;
-    EXPECT_NEAR(b.min[1], 20 + GetParam().bottom * 2.5, 1e-6) << font;
-    EXPECT_NEAR(b.max[1] - b.min[1], 2.5, 1e-6) << font;
+TEST_F(TextMetrics, JustificationPlacesTheBoxAroundTheInsertionPoint) {
+  const JustifyCase cases[] = {{"BottomLeft", 0, 0, 0},
+                               {"BottomCentre", 1, -0.5, 0},
+                               {"BottomRight", 2, -1, 0},
+                               {"MiddleLeft", 3, 0, -0.5},
+                               {"MiddleCentre", 4, -0.5, -0.5},
+                               {"MiddleRight", 5, -1, -0.5},
+                               {"TopLeft", 6, 0, -1},
+                               {"TopCentre", 7, -0.5, -1},
+                               {"TopRight", 8, -1, -1},
+                               // Far codes stand for the normal codes of the far table.
+                               {"FarBottomLeft", 11, 0, 0},
+                               {"FarBottomCentre", 13, -0.5, 0},
+                               {"FarMiddleLeft", 9, 0, -0.5},
+                               {"FarTopRight", 20, -1, -1},
+                               {"PastTheTableIsBottomLeft", 21, 0, 0}};
+  for (const JustifyCase& c : cases) {
+    for (std::uint16_t font : {kSimplex, kDejaVuSans}) {
+      SCOPED_TRACE(std::string(c.name) + " in font " + std::to_string(font));
+      TextSpec t;
+      t.font = font;
+      t.x = 10;
+      t.y = 20;
+      t.justify = static_cast<std::uint8_t>(c.code);
+      const double length = Length(t);
+      const Box b = BoxOf(t);
+      EXPECT_NEAR(b.min[0], 10 + c.left * length, 1e-9);
+      EXPECT_NEAR(b.max[0] - b.min[0], length, 1e-9);
+      EXPECT_NEAR(b.min[1], 20 + c.bottom * 2.5, 1e-6);
+      EXPECT_NEAR(b.max[1] - b.min[1], 2.5, 1e-6);
+    }
   }
 }
-
-INSTANTIATE_TEST_SUITE_P(Codes, Justification,
-                         ::testing::Values(JustifyCase{"BottomLeft", 0, 0, 0}, JustifyCase{"BottomCentre", 1, -0.5, 0},
-                                           JustifyCase{"BottomRight", 2, -1, 0}, JustifyCase{"MiddleLeft", 3, 0, -0.5},
-                                           JustifyCase{"MiddleCentre", 4, -0.5, -0.5},
-                                           JustifyCase{"MiddleRight", 5, -1, -0.5}, JustifyCase{"TopLeft", 6, 0, -1},
-                                           JustifyCase{"TopCentre", 7, -0.5, -1}, JustifyCase{"TopRight", 8, -1, -1},
-                                           // Far codes stand for the normal codes of the far table.
-                                           JustifyCase{"FarBottomLeft", 11, 0, 0},
-                                           JustifyCase{"FarBottomCentre", 13, -0.5, 0},
-                                           JustifyCase{"FarMiddleLeft", 9, 0, -0.5},
-                                           JustifyCase{"FarTopRight", 20, -1, -1},
-                                           JustifyCase{"PastTheTableIsBottomLeft", 21, 0, 0}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TextMetrics, MultiLineBoxAddsALinePitchPerLine) {
   TextSpec one, three;
@@ -163,39 +146,30 @@ TEST_F(TextMetrics, MultiLineBoxAddsALinePitchPerLine) {
   EXPECT_NEAR(b.max[0], a.max[0], 1e-9);
 }
 
-struct RotatedCase {
-  const char* name;
-  double degrees;
-};
-
-class RotatedText : public TextMetrics, public ::testing::WithParamInterface<RotatedCase> {};
-
-TEST_P(RotatedText, BoxHoldsTheRotatedCorners) {
-  TextSpec t;
-  t.font = kLiberationSerif;
-  t.x = 5;
-  t.y = -3;
-  t.angle = static_cast<float>(GetParam().degrees * kPi / 180);
-  const double a = static_cast<double>(t.angle), l = Length(t), h = 2.5;
-  const double xs[4] = {0, l, l, 0}, ys[4] = {0, 0, h, h};
-  double lo[2] = {1e9, 1e9}, hi[2] = {-1e9, -1e9};
-  for (int i = 0; i < 4; ++i) {
-    const double x = 5 + xs[i] * std::cos(a) - ys[i] * std::sin(a);
-    const double y = -3 + xs[i] * std::sin(a) + ys[i] * std::cos(a);
-    lo[0] = std::min(lo[0], x), lo[1] = std::min(lo[1], y), hi[0] = std::max(hi[0], x), hi[1] = std::max(hi[1], y);
+TEST_F(TextMetrics, ARotatedBoxHoldsTheRotatedCorners) {
+  for (const double degrees : {90.0, 30.0, 180.0, -60.0}) {
+    SCOPED_TRACE(degrees);
+    TextSpec t;
+    t.font = kLiberationSerif;
+    t.x = 5;
+    t.y = -3;
+    t.angle = static_cast<float>(degrees * kPi / 180);
+    const double a = static_cast<double>(t.angle), l = Length(t), h = 2.5;
+    const double xs[4] = {0, l, l, 0}, ys[4] = {0, 0, h, h};
+    double lo[2] = {1e9, 1e9}, hi[2] = {-1e9, -1e9};
+    for (int i = 0; i < 4; ++i) {
+      const double x = 5 + xs[i] * std::cos(a) - ys[i] * std::sin(a);
+      const double y = -3 + xs[i] * std::sin(a) + ys[i] * std::cos(a);
+      lo[0] = std::min(lo[0], x), lo[1] = std::min(lo[1], y), hi[0] = std::max(hi[0], x), hi[1] = std::max(hi[1], y);
+    }
+    const Box b = BoxOf(t);
+    for (int k = 0; k < 2; ++k) {
+      EXPECT_NEAR(b.min[k], lo[k], 1e-6);
+      EXPECT_NEAR(b.max[k], hi[k], 1e-6);
+    }
+    EXPECT_NEAR(Length(t), Length(TextSpec{t.text, t.font}), 1e-9) << "the length ignores the angle";
   }
-  const Box b = BoxOf(t);
-  for (int k = 0; k < 2; ++k) {
-    EXPECT_NEAR(b.min[k], lo[k], 1e-6);
-    EXPECT_NEAR(b.max[k], hi[k], 1e-6);
-  }
-  EXPECT_NEAR(Length(t), Length(TextSpec{t.text, t.font}), 1e-9) << "the length ignores the angle";
 }
-
-INSTANTIATE_TEST_SUITE_P(Angles, RotatedText,
-                         ::testing::Values(RotatedCase{"Quarter", 90}, RotatedCase{"Thirty", 30},
-                                           RotatedCase{"Half", 180}, RotatedCase{"MinusSixty", -60}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TextMetrics, EXCheckUsesTheSameBox) {
   TextSpec t;

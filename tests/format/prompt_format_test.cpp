@@ -29,6 +29,7 @@ TEST(FormatPromptRecord, EachValueTypeCode) {
   const double length = 12.3456789;
   const float angle_f = 0.78539816f;
   const double right_angle = 1.570796325;
+  const double tiny = -0.0001;
   struct Case {
     PromptRecord record;
     const char* expected;
@@ -45,6 +46,7 @@ TEST(FormatPromptRecord, EachValueTypeCode) {
       {One("Angle: !01", &angle_f, vx::kValAngleF, 1), "Angle: 45.0"},
       {One("Angle: !01", &right_angle, vx::kValAngle, 1), "Angle: 90.0"},
       {One("Angle: !01", &right_angle, vx::kValAngle, 255), "Angle: 90.00"},
+      {One("!01", &tiny, vx::kValDouble, 2), "0.00"},  // rounding to zero shows no sign
   };
   for (const auto& c : cases) EXPECT_EQ(vxh::FormatPromptRecord(c.record), c.expected);
 }
@@ -64,11 +66,6 @@ TEST(FormatPromptRecord, PlaceholdersWithoutAValueStayVisible) {
   record.text = "!01 !02 !0 !10 !";
   record.entry[0] = {&x, vx::kValDouble, 0, vx::kWidthCode, 0};
   EXPECT_EQ(vxh::FormatPromptRecord(record), "1 !02 !0 !10 !");
-}
-
-TEST(FormatPromptRecord, RoundingToZeroShowsNoSign) {
-  const double tiny = -0.0001;
-  EXPECT_EQ(vxh::FormatPromptRecord(One("!01", &tiny, vx::kValDouble, 2)), "0.00");
 }
 
 TEST(FormatPromptRecord, BrokenRecordsAreHostFaults) {

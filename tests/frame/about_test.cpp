@@ -9,20 +9,6 @@
 namespace vx {
 namespace {
 
-std::vector<std::string> NamesOf(const char* block) {
-  std::vector<std::string> names;
-  for (const char* n = block; *n != '\0'; n += std::strlen(n) + 1) names.emplace_back(n);
-  return names;
-}
-
-TEST(CommandTable, NameBlockListsTheTableInOrderAndEndsWithAnEmptyName) {
-  const std::vector<std::string> names = NamesOf(CommandNameBlock());
-  ASSERT_EQ(names.size(), kCommandCount);
-  for (std::size_t i = 0; i < kCommandCount; ++i) EXPECT_EQ(names[i], kCommands[i].name);
-  EXPECT_EQ(names.front(), "VXLAYERS");
-  EXPECT_EQ(names.back(), "VXCMENU");
-}
-
 TEST(CommandTable, HandlerSlotIStartsTheIthNameAndTheArrayEndsWithZero) {
   const Handler* handlers = HandlerArray();
   EXPECT_EQ(handlers[0], &AboutHandler);

@@ -68,31 +68,6 @@ inline void BoxWithHook() {
   vx::CmdEnd();
 }
 
-// A popup menu of two items around a separator; the chosen id is recorded.
-inline void Menu() {
-  HMENU menu = CreatePopupMenu();
-  const char* labels[] = {"Line", "", "Circle"};
-  for (UINT i = 0; i < 3; ++i) {
-    MENUITEMINFOA item{};
-    item.cbSize = sizeof item;
-    item.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING;
-    item.fType = i == 1 ? MFT_SEPARATOR : MFT_STRING;
-    item.wID = 100 + i;
-    item.dwTypeData = const_cast<char*>(labels[i]);
-    InsertMenuItemA(menu, i, TRUE, &item);
-  }
-  Hooked().dialog_result =
-      TrackPopupMenuEx(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, 0, 0, nullptr, nullptr);
-  DestroyMenu(menu);
-  vx::CmdEnd();
-}
-
-inline void OpenFile() {
-  vx::OpenFileRecord record{"", Hooked().text, "PAT", "*.PAT", sizeof Hooked().text, 0, 1, 0};
-  Hooked().dialog_result = vx::GetOpenFN("Add pattern file", &record);
-  vx::CmdEnd();
-}
-
 inline void TextSpec() {
   Hooked().dialog_result = vx::TSpecDialog(Hooked().text_spec, 2);
   vx::CmdEnd();
@@ -100,9 +75,8 @@ inline void TextSpec() {
 
 inline void About() {}
 
-inline const char kNames[] = "STRICT\0LETTERS\0HOOKDLG\0HOOKBOX\0MENU\0OPENFN\0TSPEC\0";
-inline const vx::Handler kHandlers[] = {About, Strict,   Letters,  DialogWithHook, BoxWithHook,
-                                        Menu,  OpenFile, TextSpec, nullptr};
+inline const char kNames[] = "STRICT\0LETTERS\0HOOKDLG\0HOOKBOX\0TSPEC\0";
+inline const vx::Handler kHandlers[] = {About, Strict, Letters, DialogWithHook, BoxWithHook, TextSpec, nullptr};
 
 }  // namespace hook_pack
 

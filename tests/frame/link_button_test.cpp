@@ -32,10 +32,5 @@ TEST_F(LinkButton, DrawLeavesTheContextAsItWas) {
   ReleaseDC(nullptr, dc);
 }
 
-TEST_F(LinkButton, PressOpensTheSameAddressAndKeepsTheDialog) {
-  EXPECT_EQ(vx::LinkButtonPress(nullptr, 1050), 0);
-  EXPECT_EQ(TranscriptLines().back(), "! open https://www.vorlix.test/");
-}
-
 }  // namespace
 }  // namespace vxh::testing

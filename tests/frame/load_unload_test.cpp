@@ -31,14 +31,6 @@ TEST(LoadUnload, LoadingRegistersTheRecordWithTheModuleHandleInWordSeven) {
   EXPECT_FALSE(vxh::RegisteredPack().Loaded()) << "unloading unregisters";
 }
 
-TEST(LoadUnload, UnloadWithoutTextToolsReleasesNothingAndStillUnregisters) {
-  std::ostringstream transcript;
-  auto session = std::make_unique<vxh::Session>(transcript);
-  EXPECT_EQ(Pack().text_template, nullptr);
-  session.reset();
-  EXPECT_FALSE(vxh::RegisteredPack().Loaded());
-}
-
 TEST(LoadUnload, AReloadedPackStartsWithFreshState) {
   std::ostringstream transcript;
   {

@@ -28,15 +28,7 @@ std::pair<std::string, bool> StepInBuffer(const char* text, unsigned flags) {
   return {buffer, changed};
 }
 
-void ExpectSteps(const StepCase* begin, const StepCase* end) {
-  for (const StepCase* c = begin; c != end; ++c) {
-    const auto [result, changed] = StepInBuffer(c->text, c->flags);
-    EXPECT_EQ(result, c->expected) << c->text << " flags " << c->flags;
-    EXPECT_EQ(changed, std::strcmp(c->text, c->expected) != 0) << c->text;
-  }
-}
-
-TEST(StepNumber, ChoosesTheGroupAndItsSign) {
+TEST(StepNumber, ChoosesTheGroupAndItsSignKeepsTheWidthAndWraps) {
   const StepCase cases[] = {
       {"Room 9", kUpFirst, "Room 10"},
       {"A-1", kUpFirst, "A0"},
@@ -52,29 +44,25 @@ TEST(StepNumber, ChoosesTheGroupAndItsSign) {
       {"no digits", kUpLast, "no digits"},
       {"-", kUpLast, "-"},
       {"", kUpFirst, ""},
-  };
-  ExpectSteps(std::begin(cases), std::end(cases));
-}
-
-// Only the last group looks past leading zeros; a zero in front of a number
-// that grows gives way so the width stays.
-TEST(StepNumber, LeadingZeros) {
-  const StepCase cases[] = {
-      {"x009", kUpLast, "x010"}, {"x007", kDownLast, "x006"}, {"x0099", kUpLast, "x0100"},
-      {"x99", kUpLast, "x100"},  {"x010", kDownLast, "x09"},  // shrinking does not pad
-      {"a00", kDownLast, "a-1"},                              // "00": the number is the last 0
-      {"x009", kUpFirst, "x10"},                              // the first group reads 009 as one number
-  };
-  ExpectSteps(std::begin(cases), std::end(cases));
-}
-
-TEST(StepNumber, WrapsAtTheEndsOf32Bits) {
-  const StepCase cases[] = {
+      // Only the last group looks past leading zeros; a zero in front of a
+      // number that grows gives way so the width stays.
+      {"x009", kUpLast, "x010"},
+      {"x007", kDownLast, "x006"},
+      {"x0099", kUpLast, "x0100"},
+      {"x99", kUpLast, "x100"},
+      {"x010", kDownLast, "x09"},  // shrinking does not pad
+      {"a00", kDownLast, "a-1"},   // "00": the number is the last 0
+      {"x009", kUpFirst, "x10"},   // the first group reads 009 as one number
+      // Wrapping at the ends of 32 bits.
       {"n2147483647", kUpFirst, "n-2147483648"},
       {"-2147483648", kDownFirst, "2147483647"},
       {"4294967295", kUpFirst, "0"},  // reads as -1
   };
-  ExpectSteps(std::begin(cases), std::end(cases));
+  for (const StepCase& c : cases) {
+    const auto [result, changed] = StepInBuffer(c.text, c.flags);
+    EXPECT_EQ(result, c.expected) << c.text << " flags " << c.flags;
+    EXPECT_EQ(changed, std::strcmp(c.text, c.expected) != 0) << c.text;
+  }
 }
 
 // Buffers sized exactly, on the heap, so that a write or read past their end

@@ -36,14 +36,8 @@ const std::vector<std::uint8_t> kDiamond = PolygonData({{0, 5}, {5, 0}, {10, 5},
 const std::vector<std::uint8_t> kU =
     PolygonData({{0, 0}, {10, 0}, {10, 10}, {7, 10}, {7, 3}, {3, 3}, {3, 10}, {0, 10}});
 
-void ExpectInside(const std::vector<InsideCase>& cases) {
-  for (const InsideCase& c : cases) {
-    EXPECT_EQ(PointInPolygon(c.polygon.data(), c.point), c.inside) << c.what;
-  }
-}
-
-TEST(PointInPolygon, PlainInsideAndOutside) {
-  ExpectInside({
+TEST(PointInPolygon, InsideOutsideThroughVerticesAndOnEdges) {
+  const InsideCase cases[] = {
       {"square centre", kSquare, {5, 5}, true},
       {"right of square", kSquare, {15, 5}, false},
       {"below square", kSquare, {5, -1}, false},
@@ -53,29 +47,21 @@ TEST(PointInPolygon, PlainInsideAndOutside) {
       {"U base under notch", kU, {5, 1}, true},
       {"clockwise square", PolygonData({{0, 0}, {0, 10}, {10, 10}, {10, 0}}), {5, 5}, true},
       {"no vertices", PolygonData(std::vector<Point2>{}), {0, 0}, false},
-  });
-}
-
-TEST(PointInPolygon, RayThroughAVertexCountsOnce) {
-  ExpectInside({
+      // A ray through a vertex counts once.
       {"diamond centre, ray through top vertex", kDiamond, {5, 5}, true},
       {"below diamond, ray through both vertices", kDiamond, {5, -5}, false},
       {"leftmost vertex touches the ray", PolygonData({{5, 10}, {15, 5}, {15, 15}}), {5, 0}, false},
       {"rightmost vertex touches the ray", PolygonData({{5, 10}, {-5, 5}, {-5, 15}}), {5, 0}, false},
       {"U inner corner above", kU, {3, 1}, true},
-  });
-}
-
-// A point on an edge is not crossed by that edge, so the box's bottom and left
-// sides belong to it and its top and right sides do not.
-TEST(PointInPolygon, PointOnAnEdge) {
-  ExpectInside({
+      // A point on an edge is not crossed by that edge, so the box's bottom
+      // and left sides belong to it and its top and right sides do not.
       {"bottom side", kSquare, {5, 0}, true},
       {"left side", kSquare, {0, 5}, true},
       {"top side", kSquare, {5, 10}, false},
       {"right side", kSquare, {10, 5}, false},
       {"U notch floor", kU, {5, 3}, false},
-  });
+  };
+  for (const InsideCase& c : cases) EXPECT_EQ(PointInPolygon(c.polygon.data(), c.point), c.inside) << c.what;
 }
 
 TEST(PointInPolygon, RepeatedClosingVertexChangesNothing) {

@@ -40,7 +40,6 @@ TEST_F(GroupOneLevel, TheNewGroupTakesTheCurrentSettings) {
   Run("VXGROUP1;all");
   const vx::Entity group = Entities().back();
   EXPECT_EQ(vx::GetU16(group, vx::kHdrLayer), layer);
-  EXPECT_EQ(Prompt(), "? Group to one level (h = help): ");
 }
 
 TEST_F(GroupOneLevel, NothingButEmptyGroupsAddsNoGroup) {

@@ -6,11 +6,6 @@
 namespace vxh::testing {
 namespace {
 
-constexpr const char* kHidePrompt =
-    "? Pick entity on layer to HIDE (CTRL = Display, SHIFT = Set current, TAB = Show hidden layers): ";
-constexpr const char* kShowPrompt =
-    "? Pick entity on layer to SHOW (CTRL = Display, SHIFT = Set current, TAB = Show visible layers): ";
-
 // Walls (current) at y = 0, Wires at y = 5 (two lines), Doors at y = 10.
 class LayerPick : public LayersTest {
  protected:
@@ -26,18 +21,6 @@ class LayerPick : public LayersTest {
   }
   int walls_ = 0, wires_ = 0, doors_ = 0;
 };
-
-TEST_F(LayerPick, APickHidesTheLayerAndAsksAgainUntilEscape) {
-  Run("VXLAYERS;5,5;5,10;<esc>");
-  EXPECT_EQ(Flags("Wires"), vx::kLayerHidden);
-  EXPECT_EQ(Flags("Doors"), vx::kLayerHidden);
-  EXPECT_EQ(Flags("Walls"), 0u);
-  const std::vector<std::string> lines = LastLines(7);
-  EXPECT_EQ(lines[0], "> VXLAYERS");
-  EXPECT_EQ(lines[1], std::string(kHidePrompt).substr(0, lines[1].size()));
-  EXPECT_EQ(lines[5], std::string(kHidePrompt).substr(0, lines[5].size()));
-  EXPECT_EQ(lines[6], "= <esc>");
-}
 
 TEST_F(LayerPick, TheCurrentLayerIsNeverHiddenAndIsNamed) {
   const int marks = screen::RunningScreen("the test").ScreenCounts().marks;
@@ -61,30 +44,13 @@ TEST_F(LayerPick, ShiftMakesTheLayerCurrentWithoutHidingIt) {
   EXPECT_EQ(Flags("Doors"), 0u);
 }
 
-TEST_F(LayerPick, TabThenEscapeLeavesEveryHiddenBitAsItWas) {
+TEST_F(LayerPick, TabThenEscapeLeavesEveryHiddenBitAndAnotherKeyFlipsBack) {
   Run("VXLAYERS;5,5;<esc>");
   const std::vector<std::uint32_t> before = AllFlags();
   Run("VXLAYERS;<key TAB>;<esc>");
   EXPECT_EQ(AllFlags(), before);
   EXPECT_EQ(Flags("Wires"), vx::kLayerHidden);
-}
-
-TEST_F(LayerPick, InTheFlippedViewAPickShowsTheLayerOnceTheViewFlipsBack) {
-  Run("VXLAYERS;5,5;5,10;<esc>");
-  // Only the hidden layers can be picked in the flipped view.
-  Run("VXLAYERS;<key TAB>;25,5;<esc>");
-  EXPECT_EQ(Flags("Wires"), 0u);
-  EXPECT_EQ(Flags("Doors"), vx::kLayerHidden);
-  EXPECT_EQ(Flags("Walls"), 0u);
-  EXPECT_EQ(Flags("0"), 0u);
-  bool saw_show_prompt = false;
-  for (const std::string& line : TranscriptLines())
-    saw_show_prompt |= line.rfind(std::string(kShowPrompt).substr(0, 40), 0) == 0;
-  EXPECT_TRUE(saw_show_prompt);
-}
-
-TEST_F(LayerPick, AnotherCommandKeyInTheFlippedViewFlipsBackAndAsksAgain) {
-  Run("VXLAYERS;5,5;<esc>");
+  // Another command key in the flipped view flips back and asks again.
   Run("VXLAYERS;<key TAB>;<key LEFT>;5,10;<esc>");
   EXPECT_EQ(Flags("Wires"), vx::kLayerHidden) << "flipped back";
   EXPECT_EQ(Flags("Doors"), vx::kLayerHidden) << "picked in the hide view";

@@ -92,14 +92,6 @@ class LayersTest : public SessionTest {
     return out;
   }
 
-  // The prompt line of the last request.
-  std::string Prompt() const {
-    const std::vector<std::string> all = TranscriptLines();
-    for (auto it = all.rbegin(); it != all.rend(); ++it)
-      if (it->rfind("? ", 0) == 0) return *it;
-    return "";
-  }
-
   std::vector<std::string> LastLines(std::size_t n) const {
     const std::vector<std::string> all = TranscriptLines();
     return std::vector<std::string>(all.end() - static_cast<long>(std::min(n, all.size())), all.end());

@@ -98,10 +98,9 @@ struct ScriptCase {
   const char* rest;     // answers to it
 };
 
+// The symbol, the regular polygon and the box are in the same_as_kinds scenario.
 TEST_F(SameAs, EachKindStartsItsCommand) {
   const ScriptCase cases[] = {
-      {"RPOLY;4;50,50;60,55", "60,55", "> RPOLY", ""},
-      {"BOX;0,0;30,10", "15,0", "> BOX", "0,20;30,30"},
       {"POLY;100,0;125.98,15;120.98,23.66;95,8.66;;", "112.99,7.5", "> POLY", "0,0;1,0;1,1;;"},
       {"POLY;200,0;210,0;205,8;;", "205,0", "> POLY", "0,0;1,0;1,1;;"},
       {"CIRP;300,0;305,0", "305,0", "> CIRP", "20,20;25,20"},
@@ -119,14 +118,6 @@ TEST_F(SameAs, EachKindStartsItsCommand) {
   }
 }
 
-TEST_F(SameAs, ARotatedSquareRunsRpolyWithItsSidesAndCentre) {
-  Run("RPOLY;4;50,50;60,55;VXSAMEAS;60,55");
-  const std::vector<std::string> lines = LastLines(7);
-  EXPECT_EQ(lines[0], "> RPOLY");
-  EXPECT_EQ(lines[2], "= 4");
-  EXPECT_EQ(lines[4], "= 50.00000000,50.00000000");
-}
-
 TEST_F(SameAs, AGroupOrANewDrawingPickDoesNothing) {
   AddContainer(Work(), HeaderOnly(vx::kKindGroup), {LineOn(0, 0, 0, 10, 0)});
   Run("VXSAMEAS;5,0");
@@ -134,20 +125,6 @@ TEST_F(SameAs, AGroupOrANewDrawingPickDoesNothing) {
   EXPECT_EQ(LastLines(1)[0], "= 50,50 (nothing there)");
   EXPECT_EQ(Entities().size(), 1u);
   for (const std::string& line : TranscriptLines()) EXPECT_TRUE(line.rfind("> ", 0) != 0 || line == "> VXSAMEAS");
-}
-
-TEST_F(SameAs, ATextOpensTheTextEditorOnItsString) {
-  Run("TEXT;0,0;Hello;VXSAMEAS;1,0.5;{press ok};10,10;<esc>");
-  EXPECT_EQ(Entities().size(), 2u);
-  const std::vector<std::string> lines = TranscriptLines();
-  EXPECT_NE(std::find(lines.begin(), lines.end(), "> VXTEXT"), lines.end());
-}
-
-TEST_F(SameAs, ASymbolStartsTheInsertionOfThatSymbol) {
-  session.Open(VORLIX_SOURCE_DIR "/tests/scenarios/same_as_kinds/in.dxf");
-  Run("VXSAMEAS;12,10;100,100;<enter>;<enter>");
-  EXPECT_EQ(LastLines(9)[0], "> SYMBOL");
-  EXPECT_EQ(LastLines(9)[2], "= CHAIR");
 }
 
 }  // namespace

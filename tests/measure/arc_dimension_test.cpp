@@ -109,15 +109,6 @@ TEST_P(TextPlacement, ThePlacedTextSaysWhetherItLiesWithinTheSweep) {
 INSTANTIATE_TEST_SUITE_P(Sides, TextPlacement,
                          ::testing::Values(TextCase{"<move 2,8>;2,8", 0}, TextCase{"<move -8,-2>;-8,-2", 1}));
 
-TEST_F(DimArcCommand, AWarningAsksForTheAngleWhenNoLineIsNear) {
-  Run("VXDIMA;10,0;180;0,20;0,0;5,5;<enter>");
-  const std::vector<std::string> lines = TranscriptLines();
-  int warnings = 0;
-  for (const std::string& l : lines)
-    warnings += l == "[Warning] No direction found.\\r\\n\\r\\nPlease pick angle towards center";
-  EXPECT_EQ(warnings, 2);
-}
-
 struct SearchCase {
   double qx, qy;  // raw pick position
   std::optional<double> angle;

@@ -60,14 +60,6 @@ INSTANTIATE_TEST_SUITE_P(
                       AsTextCase{"equal_points", "7,7;7,7", 1060, 0, 1e-9}),
     [](const ::testing::TestParamInfo<AsTextCase>& i) { return std::string(i.param.name); });
 
-// The start point is the next run's default.
-TEST_F(DistanceCommand, EnterKeepsThePreviousStartPoint) {
-  Run("VXDIST;3,4;9,9;{press ok};VXDIST;<enter>;3,10;{press 1060};50,50;<esc>");
-  const std::vector<std::string> texts = PlacedTexts();
-  ASSERT_EQ(texts.size(), 1u) << transcript.str();
-  EXPECT_NEAR(std::strtod(texts[0].c_str(), nullptr), 6, 1e-3);
-}
-
 struct EndCase {
   const char* name;
   const char* script;

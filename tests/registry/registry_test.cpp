@@ -26,6 +26,8 @@ class RegistryStore : public ::testing::Test {
 };
 
 TEST_F(RegistryStore, KeysAndNamesIgnoreCaseAndTrailingBackslashes) {
+  EXPECT_FALSE(store.Get("Software\\Q\\V", "Options"));
+  EXPECT_FALSE(std::filesystem::exists(dir / "r.sqlite3")) << "reading a missing file creates nothing";
   store.Set("Software\\Q\\V\\", "Options", 3, {1, 2, 3});
   const auto value = store.Get("software\\q\\\\v", "OPTIONS");
   ASSERT_TRUE(value);
@@ -58,11 +60,6 @@ TEST_F(RegistryStore, AFileThatIsNotARegistryIsAClearError) {
   }
 }
 
-TEST_F(RegistryStore, ReadingAMissingFileCreatesNothing) {
-  EXPECT_FALSE(store.Get("K", "a"));
-  EXPECT_FALSE(std::filesystem::exists(dir / "r.sqlite3"));
-}
-
 class RegistryServices : public HatchSession {};
 
 TEST_F(RegistryServices, GetFillsOnlyAWholeRecordOfTheStoredSize) {
@@ -88,17 +85,17 @@ TEST_F(RegistryServices, OpenEnumerateDeleteAndClose) {
   Registry().Set("Software\\K", std::string(300, 'x'), 3, {});
   Registry().Set("Software\\K", "third", 3, {7});
   ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\K\\", 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
-  char name[255];
-  DWORD size = sizeof name;
-  EXPECT_EQ(RegEnumValueA(key, 0, name, &size, nullptr, nullptr, nullptr, nullptr), ERROR_SUCCESS);
-  EXPECT_EQ(std::string(name, size), "first");
-  size = sizeof name;
-  EXPECT_EQ(RegEnumValueA(key, 1, name, &size, nullptr, nullptr, nullptr, nullptr), ERROR_MORE_DATA);
-  size = sizeof name;
-  EXPECT_EQ(RegEnumValueA(key, 2, name, &size, nullptr, nullptr, nullptr, nullptr), ERROR_SUCCESS);
-  EXPECT_EQ(std::string(name, size), "third");
-  size = sizeof name;
-  EXPECT_EQ(RegEnumValueA(key, 3, name, &size, nullptr, nullptr, nullptr, nullptr), ERROR_NO_MORE_ITEMS);
+  // The answer to enumerating value `index`, and the name it gave.
+  const auto name_at = [key](DWORD index) {
+    char name[255];
+    DWORD size = sizeof name;
+    const LSTATUS status = RegEnumValueA(key, index, name, &size, nullptr, nullptr, nullptr, nullptr);
+    return std::make_pair(status, status == ERROR_SUCCESS ? std::string(name, size) : std::string());
+  };
+  EXPECT_EQ(name_at(0), std::make_pair(LSTATUS{ERROR_SUCCESS}, std::string("first")));
+  EXPECT_EQ(name_at(1).first, ERROR_MORE_DATA);
+  EXPECT_EQ(name_at(2), std::make_pair(LSTATUS{ERROR_SUCCESS}, std::string("third")));
+  EXPECT_EQ(name_at(3).first, ERROR_NO_MORE_ITEMS);
   EXPECT_EQ(RegDeleteValueA(key, "first"), ERROR_SUCCESS);
   EXPECT_EQ(RegDeleteValueA(key, "first"), ERROR_FILE_NOT_FOUND);
   EXPECT_EQ(RegCloseKey(key), ERROR_SUCCESS);

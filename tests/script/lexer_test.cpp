@@ -33,41 +33,33 @@ struct LexCase {
   std::vector<std::string> tokens;
 };
 
-// Readable test names: the case, not its bytes.
-void PrintTo(const LexCase& c, std::ostream* os) { *os << c.name; }
-
-class LexerCases : public ::testing::TestWithParam<LexCase> {};
-
-TEST_P(LexerCases, Tokens) { EXPECT_EQ(Show(GetParam().text), GetParam().tokens) << GetParam().text; }
-
-INSTANTIATE_TEST_SUITE_P(
-    Script, LexerCases,
-    ::testing::Values(LexCase{"SemicolonEndsAToken", "LINE;", {"LINE"}},
-                      LexCase{
-                          "PackScriptEndsWithTwoEnters", "RPOLY;4;5,5;;;", {"RPOLY", "4", "5,5", "<ENTER>", "<ENTER>"}},
-                      LexCase{"LineEndEndsAToken", "LINE\n0,0\n", {"LINE", "0,0"}},
-                      LexCase{"BlankLinesAreNotEnter", "LINE\n\n\n0,0\n", {"LINE", "0,0"}},
-                      LexCase{"CommentLinesAreNotEnter", "# a comment\nLINE # start\n", {"LINE"}},
-                      LexCase{"SemicolonAtLineStartIsEnter", "LINE\n;\n", {"LINE", "<ENTER>"}},
-                      LexCase{"BlanksAroundTokensDrop", "  LINE ;\t0,0  \r\n", {"LINE", "0,0"}},
-                      LexCase{"BlankOnlyTokenBeforeSemicolonIsEnter", "LINE; ;", {"LINE", "<ENTER>"}},
-                      LexCase{"HashInsideAWordStays", "a#b;", {"a#b"}},
-                      LexCase{"HashAfterBlankIsAComment", "TEXT;0,0;Item #3\n", {"TEXT", "0,0", "Item"}},
-                      LexCase{"QuotedSemicolonAndHash", "\"a;b # c\";", {"a;b # c"}},
-                      LexCase{"QuotedEscapes", R"("say \"hi\" \\ bye")", {R"(say "hi" \ bye)"}},
-                      LexCase{"OtherBackslashesStay", R"("C:\dir")", {R"(C:\dir)"}},
-                      LexCase{"EmptyQuotesAreAnEmptyText", "\"\";", {"\"\""}},
-                      LexCase{"QuotedPartsJoin", "layer \"my;layer\"", {"layer my;layer"}},
-                      LexCase{"QuotedBlanksAtTheEndStay", "\"a \"  ", {"a "}},
-                      LexCase{"EventIsOneToken", "<move 1, 2>;<esc>", {"<move 1, 2>", "<esc>"}},
-                      LexCase{"EventThenLineEnd", "<esc>\n0,0", {"<esc>", "0,0"}},
-                      LexCase{"SemicolonAfterEventIsNotEnter", "<enter>;;", {"<enter>", "<ENTER>"}},
-                      LexCase{"DialogKeepsSemicolonsAndQuotes",
-                              "{1059=2.5; 1041=\"a}b\"; press 1};",
-                              {"{1059=2.5; 1041=\"a}b\"; press 1}"}},
-                      LexCase{"DialogSpansLines", "{1=2;\n ok}\nX", {"{1=2;\n ok}", "X"}},
-                      LexCase{"NoSeparatorAtTheEnd", "A;B", {"A", "B"}}, LexCase{"EmptyScript", "", {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+TEST(Lexer, Tokens) {
+  const LexCase cases[] = {
+      {"SemicolonEndsAToken", "LINE;", {"LINE"}},
+      {"PackScriptEndsWithTwoEnters", "RPOLY;4;5,5;;;", {"RPOLY", "4", "5,5", "<ENTER>", "<ENTER>"}},
+      {"LineEndEndsAToken", "LINE\n0,0\n", {"LINE", "0,0"}},
+      {"BlankLinesAreNotEnter", "LINE\n\n\n0,0\n", {"LINE", "0,0"}},
+      {"CommentLinesAreNotEnter", "# a comment\nLINE # start\n", {"LINE"}},
+      {"SemicolonAtLineStartIsEnter", "LINE\n;\n", {"LINE", "<ENTER>"}},
+      {"BlanksAroundTokensDrop", "  LINE ;\t0,0  \r\n", {"LINE", "0,0"}},
+      {"BlankOnlyTokenBeforeSemicolonIsEnter", "LINE; ;", {"LINE", "<ENTER>"}},
+      {"HashInsideAWordStays", "a#b;", {"a#b"}},
+      {"HashAfterBlankIsAComment", "TEXT;0,0;Item #3\n", {"TEXT", "0,0", "Item"}},
+      {"QuotedSemicolonAndHash", "\"a;b # c\";", {"a;b # c"}},
+      {"QuotedEscapes", R"("say \"hi\" \\ bye")", {R"(say "hi" \ bye)"}},
+      {"OtherBackslashesStay", R"("C:\dir")", {R"(C:\dir)"}},
+      {"EmptyQuotesAreAnEmptyText", "\"\";", {"\"\""}},
+      {"QuotedPartsJoin", "layer \"my;layer\"", {"layer my;layer"}},
+      {"QuotedBlanksAtTheEndStay", "\"a \"  ", {"a "}},
+      {"EventIsOneToken", "<move 1, 2>;<esc>", {"<move 1, 2>", "<esc>"}},
+      {"EventThenLineEnd", "<esc>\n0,0", {"<esc>", "0,0"}},
+      {"SemicolonAfterEventIsNotEnter", "<enter>;;", {"<enter>", "<ENTER>"}},
+      {"DialogKeepsSemicolonsAndQuotes", "{1059=2.5; 1041=\"a}b\"; press 1};", {"{1059=2.5; 1041=\"a}b\"; press 1}"}},
+      {"DialogSpansLines", "{1=2;\n ok}\nX", {"{1=2;\n ok}", "X"}},
+      {"NoSeparatorAtTheEnd", "A;B", {"A", "B"}},
+      {"EmptyScript", "", {}}};
+  for (const LexCase& c : cases) EXPECT_EQ(Show(c.text), c.tokens) << c.name;
+}
 
 TEST(Lexer, PositionsAreLineAndColumnOfTheFirstCharacter) {
   const std::vector<Token> tokens = LexScript("LINE;\n  0,0 ;;\n", "a.vxs");
@@ -91,28 +83,23 @@ struct ErrorCase {
   const char* message_start;
 };
 
-// Readable test names: the case, not its bytes.
-void PrintTo(const ErrorCase& c, std::ostream* os) { *os << c.text; }
-
-class LexerErrors : public ::testing::TestWithParam<ErrorCase> {};
-
-TEST_P(LexerErrors, NameThePlace) {
-  try {
-    LexScript(GetParam().text, "bad.vxs");
-    FAIL() << "no error for " << GetParam().text;
-  } catch (const BadInput& e) {
-    EXPECT_EQ(std::string(e.what()).rfind(GetParam().message_start, 0), 0u) << e.what();
+TEST(Lexer, ErrorsNameThePlace) {
+  const ErrorCase cases[] = {{"LINE;\n  \"abc", "bad.vxs:2:3: unterminated quote"},
+                             {"\"abc\ndef\"", "bad.vxs:1:1: unterminated quote"},
+                             {"X;\n{1=2;\n ok", "bad.vxs:2:1: unterminated dialog answer"},
+                             {"{1=\"}", "bad.vxs:1:4: unterminated quote"},
+                             {"<move 1,2\n>", "bad.vxs:1:1: unterminated event"},
+                             {"<esc> x", "bad.vxs:1:7: unexpected text after '>'"},
+                             {"{ok}x", "bad.vxs:1:5: unexpected text after '}'"}};
+  for (const ErrorCase& c : cases) {
+    try {
+      LexScript(c.text, "bad.vxs");
+      ADD_FAILURE() << "no error for " << c.text;
+    } catch (const BadInput& e) {
+      EXPECT_EQ(std::string(e.what()).rfind(c.message_start, 0), 0u) << e.what();
+    }
   }
 }
-
-INSTANTIATE_TEST_SUITE_P(Script, LexerErrors,
-                         ::testing::Values(ErrorCase{"LINE;\n  \"abc", "bad.vxs:2:3: unterminated quote"},
-                                           ErrorCase{"\"abc\ndef\"", "bad.vxs:1:1: unterminated quote"},
-                                           ErrorCase{"X;\n{1=2;\n ok", "bad.vxs:2:1: unterminated dialog answer"},
-                                           ErrorCase{"{1=\"}", "bad.vxs:1:4: unterminated quote"},
-                                           ErrorCase{"<move 1,2\n>", "bad.vxs:1:1: unterminated event"},
-                                           ErrorCase{"<esc> x", "bad.vxs:1:7: unexpected text after '>'"},
-                                           ErrorCase{"{ok}x", "bad.vxs:1:5: unexpected text after '}'"}));
 
 TEST(Lexer, EndOfIsJustAfterTheLastCharacter) {
   EXPECT_EQ(Where(EndOf("ab\ncd", "f")), "f:2:3");

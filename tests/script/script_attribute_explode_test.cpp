@@ -25,15 +25,6 @@ Record AttributeWithoutString(double x, double y) {
   return AttributeRecord(vx::kAttrTransformedBytes + 4, 0, "", 0, 0, x, y);
 }
 
-Record Line(double x1, double y1, double x2, double y2) {
-  Record r = vxtest::Blank(vx::kKindLine, vx::kLineSize);
-  vx::PutF64(r.data(), vx::kLineX1, x1);
-  vx::PutF64(r.data(), vx::kLineY1, y1);
-  vx::PutF64(r.data(), vx::kLineX2, x2);
-  vx::PutF64(r.data(), vx::kLineY2, y2);
-  return r;
-}
-
 // A text made from `attribute`: its placement bytes and string, nothing else.
 void ExpectTextFrom(vx::Entity text, const Record& attribute, const std::string& string) {
   ASSERT_EQ(KindOf(text), vx::kKindText);
@@ -86,7 +77,7 @@ TEST_F(AttributeExplode, AttributesInsideASelectedGroupChangeAndTheGroupStays) {
 }
 
 TEST_F(AttributeExplode, OtherEntitiesOnlyLoseTheirMarks) {
-  const Record line = Line(0, 0, 10, 0);
+  const Record line = vxtest::Line(0, 0, 10, 0);
   const Record short_attribute = AttributeRecord(vx::kAttrFirstString, 0, "", 0, 0, 5, 0);
   const vx::Entity l = Add(Work(), line);
   const vx::Entity s = Add(Work(), short_attribute);
@@ -104,7 +95,7 @@ TEST_F(AttributeExplode, OneUndoBringsEveryAttributeBack) {
   Add(group, Attribute("in group", 0, 0));
   Add(Work(), Attribute("top", 5, 5));
   Add(Work(), AttributeWithoutString(6, 6));
-  Add(Work(), Line(0, 0, 1, 1));
+  Add(Work(), vxtest::Line(0, 0, 1, 1));
   const std::vector<std::uint8_t> before = EncodeKvd(session.Doc(), false);
   Run("VXATTREXPL;all");
   EXPECT_NE(EncodeKvd(session.Doc(), false), before);

@@ -12,13 +12,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The host folder is fixed when the session starts, so it is made first.
-struct OwnHostFolder {
-  OwnHostFolder() { fs::create_directories(home.Path()); }
-  fonttest::TempHostFolder home;
-};
-
-class ScriptLog : public OwnHostFolder, public ScriptTest {
+class ScriptLog : public fonttest::OwnHostFolder, public ScriptTest {
  protected:
   fs::path Home() const { return home.Path(); }
 
@@ -30,21 +24,6 @@ class ScriptLog : public OwnHostFolder, public ScriptTest {
     return text.str();
   }
 };
-
-TEST_F(ScriptLog, WritesWithoutInitGoToTheDefaultLogInTheHostFolder) {
-  Run("VXLOGFILEWRITE;first line;VXLOGFILEWRITE;\"second; with a semicolon\"");
-  EXPECT_EQ(Contents(Home() / "VXLogFile.txt"), "first line\nsecond; with a semicolon\n");
-  EXPECT_TRUE(Transcribed("? Write to log file: "));
-}
-
-TEST_F(ScriptLog, InitNamesTheLogAndEnterKeepsTheName) {
-  const fs::path other = Home() / "other.log";
-  Run("VXLOGFILEINIT;\"" + other.string() + "\";VXLOGFILEWRITE;one");
-  Run("VXLOGFILEINIT;;VXLOGFILEWRITE;two");
-  EXPECT_TRUE(Transcribed("? Filename [" + other.string() + "]: "));
-  EXPECT_EQ(Contents(other), "one\ntwo\n");
-  EXPECT_FALSE(fs::exists(Home() / "VXLogFile.txt"));
-}
 
 TEST_F(ScriptLog, InitNeitherCreatesNorEmptiesTheLog) {
   Run("VXLOGFILEWRITE;kept");

@@ -15,44 +15,35 @@ struct SnapCase {
   int steps;  // multiples of 15 degrees expected
 };
 
-void PrintTo(const SnapCase& c, std::ostream* os) { *os << c.degrees << " degrees"; }
-
-class AngleSnap : public ::testing::TestWithParam<SnapCase> {};
-
-TEST_P(AngleSnap, SnapsToMultiplesOfTheSinglePrecisionStep) {
-  const double snapped = SnapAngle15(GetParam().degrees * kDegree);
-  // Deliberately exact: the multiplier is pi/12 in single precision.
-  EXPECT_EQ(snapped, GetParam().steps * static_cast<double>(0.2617994f));
-  // Regression: small negative angles snapped to -0.0, which prints as "-0".
-  EXPECT_EQ(std::signbit(snapped), GetParam().steps < 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(Angles, AngleSnap,
-                         ::testing::Values(SnapCase{"BelowHalfAStepGoesDown", 7.4, 0},
-                                           SnapCase{"AboveHalfAStepGoesUp", 7.6, 1},
-                                           SnapCase{"SmallNegativeTruncatesToZero", -10.0, 0},
-                                           SnapCase{"MinusTwentyTruncatesToZero", -20.0, 0},
-                                           SnapCase{"MinusTwentyFiveTruncatesTowardZero", -25.0, -1},
-                                           SnapCase{"NearlyAFullTurn", 359.0, 24}, SnapCase{"Exact45", 45.0, 3}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(RelativeScaling, ASixthOfTheViewUpDoublesAndBackDownHalves) {
-  const double height = 120.0;
-  const double up = VerticalStep(height / 6, height);
-  EXPECT_DOUBLE_EQ(up, 2.0);
-  EXPECT_DOUBLE_EQ(up * VerticalStep(-height / 6, height), 1.0);
-}
-
-TEST(RelativeScaling, StepsThereAndBackCancelForAnyDistance) {
-  for (double d : {0.0, 0.01, 0.5, 3.0, 100.0}) {
-    EXPECT_DOUBLE_EQ(RelativeStep(d) * RelativeStep(-d), 1.0) << d;
-    EXPECT_GE(RelativeStep(d), 1.0) << d;
+TEST(AngleSnap, SnapsToMultiplesOfTheSinglePrecisionStep) {
+  const SnapCase cases[] = {{"BelowHalfAStepGoesDown", 7.4, 0},
+                            {"AboveHalfAStepGoesUp", 7.6, 1},
+                            {"SmallNegativeTruncatesToZero", -10.0, 0},
+                            {"MinusTwentyTruncatesToZero", -20.0, 0},
+                            {"MinusTwentyFiveTruncatesTowardZero", -25.0, -1},
+                            {"NearlyAFullTurn", 359.0, 24},
+                            {"Exact45", 45.0, 3}};
+  for (const SnapCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const double snapped = SnapAngle15(c.degrees * kDegree);
+    // Deliberately exact: the multiplier is pi/12 in single precision.
+    EXPECT_EQ(snapped, c.steps * static_cast<double>(0.2617994f));
+    // Regression: small negative angles snapped to -0.0, which prints as "-0".
+    EXPECT_EQ(std::signbit(snapped), c.steps < 0);
   }
 }
 
-TEST(RelativeScaling, HorizontalMovementIsMeasuredAgainstTheWidth) {
+// A sixth of the view's height up doubles, as does 1/4.2 of its width
+// across; any step there and back cancels.
+TEST(RelativeScaling, ASixthOfTheViewDoublesAndStepsThereAndBackCancel) {
+  EXPECT_DOUBLE_EQ(VerticalStep(20.0, 120.0), 2.0);
   EXPECT_DOUBLE_EQ(HorizontalStep(10.0, 42.0), 2.0);
   EXPECT_DOUBLE_EQ(HorizontalStep(-10.0, 42.0), 0.5);
+  for (double d : {0.0, 0.01, 0.5, 3.0, 100.0}) {
+    EXPECT_DOUBLE_EQ(RelativeStep(d) * RelativeStep(-d), 1.0) << d;
+    EXPECT_DOUBLE_EQ(VerticalStep(d, 120.0) * VerticalStep(-d, 120.0), 1.0) << d;
+    EXPECT_GE(RelativeStep(d), 1.0) << d;
+  }
 }
 
 }  // namespace

@@ -20,42 +20,32 @@ struct FeedbackCase {
   std::uint8_t decimals;
 };
 
-void PrintTo(const FeedbackCase& c, std::ostream* os) { *os << c.name; }
-
-class FeedbackChoice : public ::testing::TestWithParam<FeedbackCase> {};
-
-TEST_P(FeedbackChoice, PicksTheTextAndValueType) {
-  const FeedbackCase& c = GetParam();
-  const double first = 1.5, second = c.second_value;
-  const float third = 2.5f;
-  const std::optional<PromptRecord> p =
-      FeedbackPrompt(c.mode, c.first ? &first : nullptr, c.second ? &second : nullptr, c.third ? &third : nullptr);
-  if (c.text == nullptr) {
-    EXPECT_FALSE(p.has_value());
-    return;
+TEST(FeedbackChoice, PicksTheTextAndValueType) {
+  const FeedbackCase cases[] = {{"ScaleAlone", 1, true, false, false, 0, "Scale !01", kValDouble, 2},
+                                {"ScaleWithEqualSecond", 1, true, true, false, 1.5, "Scale !01", kValDouble, 2},
+                                {"ScaleWithDifferentSecond", 1, true, true, false, 3.0, "X: !01 Y: !02", kValDouble, 2},
+                                {"ScaleWithoutValue", 1, false, true, true, 1.5, nullptr, kValDouble, 0},
+                                {"AngleInRadians", 2, true, false, true, 0, "Angle: !01", kValAngle, 1},
+                                {"AngleSinglePrecision", 2, false, false, true, 0, "Angle: !01", kValAngleF, 1},
+                                {"AngleWithoutValue", 2, false, false, false, 0, nullptr, kValAngle, 0},
+                                {"Height", 3, true, false, true, 0, "Height: !01", kValFloat, 1},
+                                {"HeightWithoutThird", 3, true, false, false, 0, nullptr, kValFloat, 0},
+                                {"ModeZero", 0, true, true, true, 0, nullptr, kValFloat, 0},
+                                {"UnknownMode", 7, true, true, true, 0, nullptr, kValFloat, 0}};
+  for (const FeedbackCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const double first = 1.5, second = c.second_value;
+    const float third = 2.5f;
+    const std::optional<PromptRecord> p =
+        FeedbackPrompt(c.mode, c.first ? &first : nullptr, c.second ? &second : nullptr, c.third ? &third : nullptr);
+    EXPECT_EQ(p.has_value(), c.text != nullptr);
+    if (!p || c.text == nullptr) continue;
+    EXPECT_STREQ(p->text, c.text);
+    EXPECT_EQ(p->entry[0].type, c.type);
+    EXPECT_EQ(p->entry[0].width, 5);
+    EXPECT_EQ(p->entry[0].decimals, c.decimals);
   }
-  ASSERT_TRUE(p.has_value());
-  EXPECT_STREQ(p->text, c.text);
-  EXPECT_EQ(p->entry[0].type, c.type);
-  EXPECT_EQ(p->entry[0].width, 5);
-  EXPECT_EQ(p->entry[0].decimals, c.decimals);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Modes, FeedbackChoice,
-    ::testing::Values(FeedbackCase{"ScaleAlone", 1, true, false, false, 0, "Scale !01", kValDouble, 2},
-                      FeedbackCase{"ScaleWithEqualSecond", 1, true, true, false, 1.5, "Scale !01", kValDouble, 2},
-                      FeedbackCase{"ScaleWithDifferentSecond", 1, true, true, false, 3.0, "X: !01 Y: !02", kValDouble,
-                                   2},
-                      FeedbackCase{"ScaleWithoutValue", 1, false, true, true, 1.5, nullptr, kValDouble, 0},
-                      FeedbackCase{"AngleInRadians", 2, true, false, true, 0, "Angle: !01", kValAngle, 1},
-                      FeedbackCase{"AngleSinglePrecision", 2, false, false, true, 0, "Angle: !01", kValAngleF, 1},
-                      FeedbackCase{"AngleWithoutValue", 2, false, false, false, 0, nullptr, kValAngle, 0},
-                      FeedbackCase{"Height", 3, true, false, true, 0, "Height: !01", kValFloat, 1},
-                      FeedbackCase{"HeightWithoutThird", 3, true, false, false, 0, nullptr, kValFloat, 0},
-                      FeedbackCase{"ModeZero", 0, true, true, true, 0, nullptr, kValFloat, 0},
-                      FeedbackCase{"UnknownMode", 7, true, true, true, 0, nullptr, kValFloat, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FeedbackChoice, DifferentScalesShowBothValuesInOrder) {
   const double x = 2.0, y = 0.5;

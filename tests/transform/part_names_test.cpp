@@ -13,37 +13,17 @@ TEST(PartNames, FirstFolderIsWorkBesideTheHostPathsLastBackslash) {
   EXPECT_STREQ(out, "C:\\Korvex\\Work");
   FirstPartFolder("/home/u/.local/share/vorlix/", out, sizeof out);
   EXPECT_STREQ(out, "/home/u/.local/share/vorlix/Work");
+  char small[8];
+  FirstPartFolder("C:\\Korvex\\Long\\", small, sizeof small);
+  EXPECT_EQ(std::string(small).size(), 7u) << "cut to the buffer";
 }
 
-TEST(PartNames, FirstFolderIsCutToTheBuffer) {
-  char out[8];
-  FirstPartFolder("C:\\Korvex\\Long\\", out, sizeof out);
-  EXPECT_EQ(std::string(out).size(), 7u);
+// The extension is tried only without a point fourth from the end.
+TEST(PartNames, ExtensionIsTriedOnlyWithoutAPointFourthFromTheEnd) {
+  const std::pair<const char*, bool> cases[] = {{"door", true}, {"door.kvd", false}, {"ab", true},
+                                                {"", true},     {"a.b", true},       {".dxf", false}};
+  for (const auto& [name, wants] : cases) EXPECT_EQ(WantsExtension(name), wants) << '"' << name << '"';
 }
-
-struct ExtensionCase {
-  const char* name;
-  bool wants;
-};
-
-void PrintTo(const ExtensionCase& c, std::ostream* os) { *os << c.name; }
-
-class PartExtension : public ::testing::TestWithParam<ExtensionCase> {};
-
-TEST_P(PartExtension, TriedOnlyWithoutAPointFourthFromTheEnd) {
-  EXPECT_EQ(WantsExtension(GetParam().name), GetParam().wants);
-}
-
-INSTANTIATE_TEST_SUITE_P(Names, PartExtension,
-                         ::testing::Values(ExtensionCase{"door", true}, ExtensionCase{"door.kvd", false},
-                                           ExtensionCase{"ab", true}, ExtensionCase{"", true},
-                                           ExtensionCase{"a.b", true}, ExtensionCase{".dxf", false}),
-                         [](const auto& info) {
-                           std::string n = info.param.name;
-                           for (char& c : n)
-                             if (c == '.') c = '_';
-                           return n.empty() ? std::string("empty") : n;
-                         });
 
 TEST(PartNames, ExtensionIsAppendedInCapitals) {
   char out[264];

@@ -53,15 +53,5 @@ TEST(PreviewFrames, ShiftWritesOneFramePerMoveWithTheEntitiesIn15DegreeSteps) {
   fs::remove_all(dir);
 }
 
-TEST(PreviewFrames, WithoutADirectoryNothingIsWritten) {
-  const fs::path dir = fs::path(::testing::TempDir()) / "vorlix-no-frames";
-  fs::remove_all(dir);
-  std::ostringstream transcript;
-  Session session(transcript);
-  session.RunText("LINE;0,0;10,0;;VXMOVE;all;0,0;<move 5,5>;<esc>");
-  EXPECT_EQ(screen::RunningScreen("the test").Frames().size(), 1u);
-  EXPECT_FALSE(fs::exists(dir));
-}
-
 }  // namespace
 }  // namespace vxh::testing

@@ -10,15 +10,12 @@ using SnapCommand = TransformTest;
 
 std::optional<double> SnapGrid() { return SessionCore::Active("the test").Host().snap_grid; }
 
-TEST_F(SnapCommand, SetsAndClearsTheGrid) {
+TEST_F(SnapCommand, SetsAndClearsTheGridAndRefusesSizesNotAboveZero) {
   EXPECT_FALSE(SnapGrid().has_value()) << "off in a new session";
   Run("SNAP;0.25");
   EXPECT_EQ(SnapGrid(), 0.25);
   Run("snap;OFF");
   EXPECT_FALSE(SnapGrid().has_value());
-}
-
-TEST_F(SnapCommand, RefusesSizesThatAreNotAboveZero) {
   Run("SNAP;1;SNAP;0;SNAP;-2;SNAP;wide");
   EXPECT_EQ(SnapGrid(), 1.0);
   const std::vector<std::string> lines = TranscriptLines();
