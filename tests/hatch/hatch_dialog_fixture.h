@@ -88,14 +88,6 @@ class HatchDialogSession : public HatchSession {
     RegisterPat(WritePat("five.pat", kPatText));
   }
 
-  std::optional<vx::HatchOptions> StoredOptions() const {
-    const std::optional<registry::Value> v = Registry().Get(vx::kHatchKey, vx::kOptionsValue);
-    if (!v || v->data.size() != vx::kHatchOptionsBytes) return std::nullopt;
-    vx::HatchOptions options;
-    std::copy(v->data.begin(), v->data.end(), options.bytes.begin());
-    return options;
-  }
-
   std::vector<std::string> ValueNames(const char* key) const {
     std::vector<std::string> out;
     for (const registry::KeyListing& k : Registry().List(key))

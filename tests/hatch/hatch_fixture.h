@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <unistd.h>
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -106,6 +108,22 @@ class HatchSession : private ScratchRegistry, public SessionTest {
 
   void Store(const char* key, const std::string& name, const std::uint8_t* data, std::size_t size) {
     Registry().Set(key, name, 3, std::vector<std::uint8_t>(data, data + size));
+  }
+
+  // A record as the registry holds it; none when it is missing or of another size.
+  template <typename Record>
+  std::optional<Record> Stored(const char* key, const std::string& name) const {
+    const std::optional<registry::Value> value = Registry().Get(key, name);
+    Record record;
+    if (!value || value->data.size() != record.bytes.size()) return std::nullopt;
+    std::copy(value->data.begin(), value->data.end(), record.bytes.begin());
+    return record;
+  }
+  std::optional<vx::HatchOptions> StoredOptions() const {
+    return Stored<vx::HatchOptions>(vx::kHatchKey, vx::kOptionsValue);
+  }
+  std::optional<vx::HatchSettings> StoredSettings(const std::string& name) const {
+    return Stored<vx::HatchSettings>(vx::kHatchSettingsKey, name);
   }
 
   // The members of the last group of the drawing: the lines of the last hatch.

@@ -10,23 +10,7 @@
 namespace vxh::testing {
 namespace {
 
-class OptionCommands : public HatchSession {
- protected:
-  std::optional<vx::HatchOptions> StoredOptions() {
-    const auto value = Registry().Get(vx::kHatchKey, "Options");
-    if (!value || value->data.size() != vx::kHatchOptionsBytes) return std::nullopt;
-    vx::HatchOptions o;
-    std::copy(value->data.begin(), value->data.end(), o.bytes.begin());
-    return o;
-  }
-  std::optional<vx::HatchSettings> StoredSettings(const std::string& name) {
-    const auto value = Registry().Get(vx::kHatchSettingsKey, name);
-    if (!value || value->data.size() != vx::kHatchSettingsBytes) return std::nullopt;
-    vx::HatchSettings s;
-    std::copy(value->data.begin(), value->data.end(), s.bytes.begin());
-    return s;
-  }
-};
+using OptionCommands = HatchSession;
 
 struct SelectCase {
   const char* label;
@@ -110,24 +94,20 @@ TEST_F(OptionCommands, ModifyAnsweredFullyIsStoredAndAppliedByTheNextFill) {
   EXPECT_NEAR(TotalLength(lines), 16 / 0.4, 6);
 }
 
-TEST_F(OptionCommands, ModifyEnterAtTheFirstPromptStoresModifyOff) {
+// Enter at the first prompt, or Escape at a later one, stores modify off and
+// keeps the values stored before.
+TEST_F(OptionCommands, ModifyNotAnsweredFullyStoresModifyOff) {
   vx::HatchOptions o = vx::DefaultHatchOptions();
   o.SetModify(true);
   o.SetModifyScale(3);
-  StoreOptions(o);
-  Run("VXHATCHOPTMOD;;");
-  const auto stored = StoredOptions();
-  ASSERT_TRUE(stored);
-  EXPECT_FALSE(stored->Modify());
-  EXPECT_EQ(stored->ModifyScale(), 3) << "the values typed before are kept";
-}
-
-TEST_F(OptionCommands, ModifyCancelledLaterLeavesModifyOffAndValuesUnstored) {
-  Run("VXHATCHOPTMOD;5;<esc>");
-  const auto stored = StoredOptions();
-  ASSERT_TRUE(stored);
-  EXPECT_FALSE(stored->Modify());
-  EXPECT_EQ(stored->ModifyScale(), 1);
+  for (const char* script : {"VXHATCHOPTMOD;;", "VXHATCHOPTMOD;5;<esc>"}) {
+    StoreOptions(o);
+    Run(script);
+    const auto stored = StoredOptions();
+    ASSERT_TRUE(stored);
+    EXPECT_FALSE(stored->Modify()) << script;
+    EXPECT_EQ(stored->ModifyScale(), 3) << script;
+  }
 }
 
 TEST_F(OptionCommands, DistanceAndAngleShowTheCurrentValuesAndStoreTheAnswers) {
