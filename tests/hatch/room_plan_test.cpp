@@ -3,17 +3,17 @@
 // GEOS polygonizes it: the smart hatch fills exactly the face around the
 // picked point, and every painted segment runs from wall to wall inside one
 // face; neither makes a place twice.
-#define GEOS_USE_ONLY_R_API
-#include <geos_c.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "host/host_api.h"
+#include "tests/hatch/geos_region.h"
 #include "tests/hatch/hatch_fixture.h"
 #include "tests/hatch/strokes.h"
 #include "tests/support/records.h"
@@ -25,78 +25,42 @@ struct Wall {
   double x1, y1, x2, y2;
 };
 
-// The faces of the walls' arrangement, each with `slack` of room around it
-// for the segments measured against it.
-class ArrangementFaces {
- public:
-  ArrangementFaces(const std::vector<Wall>& walls, double slack) : c_(GEOS_init_r()) {
-    std::vector<GEOSGeometry*> lines;
-    for (const Wall& w : walls) lines.push_back(Line(w.x1, w.y1, w.x2, w.y2));
-    GEOSGeometry* all =
-        GEOSGeom_createCollection_r(c_, GEOS_MULTILINESTRING, lines.data(), static_cast<unsigned>(lines.size()));
-    GEOSGeometry* noded = GEOSUnaryUnion_r(c_, all);
-    GEOSGeom_destroy_r(c_, all);
-    const GEOSGeometry* pieces[] = {noded};
-    faces_ = GEOSPolygonize_r(c_, pieces, 1);
-    GEOSGeom_destroy_r(c_, noded);
-    for (int i = 0; i < GEOSGetNumGeometries_r(c_, faces_); ++i) {
-      roomy_.push_back(GEOSBuffer_r(c_, GEOSGetGeometryN_r(c_, faces_, i), slack, 8));
-    }
+// The faces of the walls' arrangement as GEOS polygonizes it, each the
+// region of its rings, measured with `slack` of room around it.
+std::vector<std::unique_ptr<GeosRegion>> Faces(const std::vector<Wall>& walls, double slack) {
+  GEOSContextHandle_t c = GEOS_init_r();
+  std::vector<GEOSGeometry*> lines;
+  for (const Wall& w : walls) {
+    GEOSCoordSequence* q = GEOSCoordSeq_create_r(c, 2, 2);
+    GEOSCoordSeq_setXY_r(c, q, 0, w.x1, w.y1);
+    GEOSCoordSeq_setXY_r(c, q, 1, w.x2, w.y2);
+    lines.push_back(GEOSGeom_createLineString_r(c, q));
   }
-  ~ArrangementFaces() {
-    for (GEOSGeometry* g : roomy_) GEOSGeom_destroy_r(c_, g);
-    GEOSGeom_destroy_r(c_, faces_);
-    GEOS_finish_r(c_);
+  GEOSGeometry* all =
+      GEOSGeom_createCollection_r(c, GEOS_MULTILINESTRING, lines.data(), static_cast<unsigned>(lines.size()));
+  GEOSGeometry* noded = GEOSUnaryUnion_r(c, all);
+  const GEOSGeometry* pieces[] = {noded};
+  GEOSGeometry* polygons = GEOSPolygonize_r(c, pieces, 1);
+  const auto ring_of = [&](const GEOSGeometry* ring) {
+    const GEOSCoordSequence* seq = GEOSGeom_getCoordSeq_r(c, ring);
+    unsigned count = 0;
+    GEOSCoordSeq_getSize_r(c, seq, &count);
+    Ring out(count);
+    for (unsigned i = 0; i < count; ++i) GEOSCoordSeq_getXY_r(c, seq, i, &out[i].x, &out[i].y);
+    return out;
+  };
+  std::vector<std::unique_ptr<GeosRegion>> faces;
+  for (int i = 0; i < GEOSGetNumGeometries_r(c, polygons); ++i) {
+    const GEOSGeometry* face = GEOSGetGeometryN_r(c, polygons, i);
+    std::vector<Ring> rings = {ring_of(GEOSGetExteriorRing_r(c, face))};
+    for (int h = 0; h < GEOSGetNumInteriorRings_r(c, face); ++h)
+      rings.push_back(ring_of(GEOSGetInteriorRingN_r(c, face, h)));
+    faces.push_back(std::make_unique<GeosRegion>(rings, slack));
   }
-  ArrangementFaces(const ArrangementFaces&) = delete;
-  ArrangementFaces& operator=(const ArrangementFaces&) = delete;
-
-  int Count() const { return static_cast<int>(roomy_.size()); }
-
-  double Area(int i) const {
-    double a = 0;
-    GEOSArea_r(c_, GEOSGetGeometryN_r(c_, faces_, i), &a);
-    return a;
-  }
-
-  // A point inside face i at least `clearance` from its edges; false when there is none.
-  bool PointInside(int i, double clearance, double& px, double& py) const {
-    GEOSGeometry* inner = GEOSBuffer_r(c_, GEOSGetGeometryN_r(c_, faces_, i), -clearance, 8);
-    const bool ok = inner != nullptr && !GEOSisEmpty_r(c_, inner);
-    if (ok) {
-      GEOSGeometry* p = GEOSPointOnSurface_r(c_, inner);
-      GEOSGeomGetX_r(c_, p, &px);
-      GEOSGeomGetY_r(c_, p, &py);
-      GEOSGeom_destroy_r(c_, p);
-    }
-    if (inner != nullptr) GEOSGeom_destroy_r(c_, inner);
-    return ok;
-  }
-
-  bool Holds(int i, const Segment& s) const {
-    GEOSGeometry* line = Line(s.x1, s.y1, s.x2, s.y2);
-    const bool held = GEOSCovers_r(c_, roomy_[static_cast<std::size_t>(i)], line) == 1;
-    GEOSGeom_destroy_r(c_, line);
-    return held;
-  }
-  bool OneFaceHolds(const Segment& s) const {
-    for (int i = 0; i < Count(); ++i)
-      if (Holds(i, s)) return true;
-    return false;
-  }
-
- private:
-  GEOSGeometry* Line(double x1, double y1, double x2, double y2) const {
-    GEOSCoordSequence* q = GEOSCoordSeq_create_r(c_, 2, 2);
-    GEOSCoordSeq_setXY_r(c_, q, 0, x1, y1);
-    GEOSCoordSeq_setXY_r(c_, q, 1, x2, y2);
-    return GEOSGeom_createLineString_r(c_, q);
-  }
-
-  GEOSContextHandle_t c_;
-  GEOSGeometry* faces_ = nullptr;
-  std::vector<GEOSGeometry*> roomy_;
-};
+  for (GEOSGeometry* g : {all, noded, polygons}) GEOSGeom_destroy_r(c, g);
+  GEOS_finish_r(c);
+  return faces;
+}
 
 double DistanceToWall(double x, double y, const Wall& w) {
   const double dx = w.x2 - w.x1, dy = w.y2 - w.y1;
@@ -196,30 +160,31 @@ TEST_P(SmartRoomPlan, HatchesExactlyTheFaceAroundThePoint) {
   const double distance = 0.1 + 0.15 * u(rng);
   UseSettings(LineSettings(distance, u(rng) * 3.14159265));
   Draw(plan);
-  const ArrangementFaces faces(plan.walls, 1e-6);
-  ASSERT_GT(faces.Count(), 1);
+  const auto faces = Faces(plan.walls, 1e-6);
+  ASSERT_GT(faces.size(), 1u);
   // A point a distance away from the walls: nearer, the smart hatch's own
   // rule (segments within distance / 2 across) may decide for a neighbour.
-  double px = 0, py = 0;
-  const int first = static_cast<int>(u(rng) * faces.Count());
-  int face = -1;
-  for (int k = 0; k < faces.Count() && face < 0; ++k) {
-    if (faces.PointInside((first + k) % faces.Count(), 2 * distance, px, py)) face = (first + k) % faces.Count();
+  const std::size_t first = static_cast<std::size_t>(u(rng) * static_cast<double>(faces.size()));
+  const GeosRegion* face = nullptr;
+  std::optional<Pt> point;
+  for (std::size_t k = 0; k < faces.size() && !point; ++k) {
+    face = faces[(first + k) % faces.size()].get();
+    point = face->PointInside(2 * distance);
   }
-  ASSERT_GE(face, 0);
-  Run("VXHATCHSMART;all;" + std::to_string(px) + "," + std::to_string(py));
+  ASSERT_TRUE(point);
+  Run("VXHATCHSMART;all;" + std::to_string(point->x) + "," + std::to_string(point->y));
   const std::vector<Segment> lines = HatchLines();
   ASSERT_FALSE(lines.empty());
   ExpectNoOverlap(lines);
   double longest = 0;
   for (const Segment& s : lines) {
-    EXPECT_TRUE(faces.Holds(face, s)) << Text(s);
+    EXPECT_TRUE(face->Holds({s.x1, s.y1}, {s.x2, s.y2})) << Text(s);
     longest = std::max(longest, s.Length());
   }
   // Sampling: the lines times the distance miss the area of a convex room by
   // less than one chord (the ends of the face across the scan lines). A part
   // left out or hatched twice misses by many chords.
-  EXPECT_NEAR(TotalLength(lines), faces.Area(face) / distance, longest + distance);
+  EXPECT_NEAR(TotalLength(lines), face->Area() / distance, longest + distance);
 }
 
 INSTANTIATE_TEST_SUITE_P(Generated, SmartRoomPlan, ::testing::Range(0, 80));
@@ -243,10 +208,13 @@ TEST_P(ScanRoomPlan, EverySegmentRunsWallToWallInOneFaceAndNoneTwice) {
   Run(script + "<esc>");
   const std::vector<Segment> lines = HatchLines();
   ASSERT_FALSE(lines.empty());
-  const ArrangementFaces faces(plan.walls, 1e-6);
-  ASSERT_GT(faces.Count(), 1);
+  const auto faces = Faces(plan.walls, 1e-6);
+  ASSERT_GT(faces.size(), 1u);
   for (const Segment& s : lines) {
-    EXPECT_TRUE(faces.OneFaceHolds(s)) << Text(s);
+    const bool one_face_holds = std::any_of(faces.begin(), faces.end(), [&](const auto& face) {
+      return face->Holds({s.x1, s.y1}, {s.x2, s.y2});
+    });
+    EXPECT_TRUE(one_face_holds) << Text(s);
     EXPECT_TRUE(OnAWall(s.x1, s.y1, plan.walls) && OnAWall(s.x2, s.y2, plan.walls)) << Text(s);
   }
   ExpectNoOverlap(lines);
