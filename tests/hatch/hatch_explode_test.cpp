@@ -38,17 +38,8 @@ class HatchExplode : public HatchSession {
     vx::PutF32(style + vx::GetI8(style, vx::kFillDataOffset), vx::kFillDataScale, scale);
   }
 
-  std::vector<Segment> LinesOf(vx::Entity group) { return LinesOf(session.Doc().Work(), group); }
-  static std::vector<Segment> LinesOf(EntityList& list, vx::Entity group) {
-    std::vector<Segment> out;
-    EntityList* members = list.Members(group);
-    if (members == nullptr) return out;
-    members->ForEach([&](vx::Entity e) {
-      out.push_back({vx::GetF64(e, vx::kLineX1), vx::GetF64(e, vx::kLineY1), vx::GetF64(e, vx::kLineX2),
-                     vx::GetF64(e, vx::kLineY2), vx::GetU16(e, vx::kHdrLineStyle)});
-    });
-    return out;
-  }
+  std::vector<Segment> LinesOf(vx::Entity group) { return HatchSession::LinesOf(session.Doc().Work(), group); }
+  using HatchSession::LinesOf;
 };
 
 TEST_F(HatchExplode, ASecondExplodeChangesNothing) {

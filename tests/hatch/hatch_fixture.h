@@ -22,6 +22,7 @@
 #include "host/entity_layout.h"
 #include "host/record.h"
 #include "tests/session/session_fixture.h"
+#include "tests/support/records.h"
 
 namespace vxh::testing {
 
@@ -82,6 +83,12 @@ class HatchSession : private ScratchRegistry, public SessionTest {
 
   registry::Store Registry() const { return registry::Store(registry_path); }
 
+  // Adds the record to the drawing as a finished entity.
+  void Draw(const vxtest::Record& record) {
+    vx::DList* work = session.Doc().WorkDL();
+    work->Commit(work->AddRecord(record.data()));
+  }
+
   // Stores the settings record under `name` and makes the options use it.
   void UseSettings(const vx::HatchSettings& settings, vx::HatchOptions options = vx::DefaultHatchOptions()) {
     vx::HatchSettings named = settings;
@@ -128,13 +135,17 @@ class HatchSession : private ScratchRegistry, public SessionTest {
 
   // The members of the last group of the drawing: the lines of the last hatch.
   std::vector<Segment> HatchLines() {
-    std::vector<Segment> out;
     const std::vector<vx::Entity> all = Entities();
     if (all.empty() || vx::GetI8(all.back(), vx::kHdrKind) != vx::kKindGroup) {
       ADD_FAILURE() << "the drawing does not end with a group";
-      return out;
+      return {};
     }
-    EntityList* members = session.Doc().Work().Members(all.back());
+    return LinesOf(session.Doc().Work(), all.back());
+  }
+
+  static std::vector<Segment> LinesOf(EntityList& list, vx::Entity group) {
+    std::vector<Segment> out;
+    EntityList* members = list.Members(group);
     if (members == nullptr) return out;
     members->ForEach([&](vx::Entity e) {
       EXPECT_EQ(vx::GetI8(e, vx::kHdrKind), vx::kKindLine);

@@ -143,11 +143,7 @@ std::string Text(const Segment& s) {
 class RoomPlanTest : public HatchSession, public ::testing::WithParamInterface<int> {
  protected:
   void Draw(const Plan& plan) {
-    vx::DList* work = vx::GetWorkDL();
-    for (const Wall& wall : plan.walls) {
-      const vxtest::Record r = vxtest::Line(wall.x1, wall.y1, wall.x2, wall.y2);
-      work->Commit(work->AddRecord(r.data()));
-    }
+    for (const Wall& wall : plan.walls) HatchSession::Draw(vxtest::Line(wall.x1, wall.y1, wall.x2, wall.y2));
   }
 };
 

@@ -138,10 +138,7 @@ class SmartConic : public HatchSession, public ::testing::WithParamInterface<Con
 TEST_P(SmartConic, TheInsideIsNotTheCornersAroundIt) {
   const ConicCase& c = GetParam();
   UseSettings(LineSettings(kDistance, kVertical));
-  vx::DList* work = session.Doc().WorkDL();
-  const vxtest::Record conic =
-      c.a == c.b ? vxtest::Circle(c.x, c.y, c.a) : vxtest::Ellipse(c.x, c.y, c.a, c.b, c.rotation);
-  work->Commit(work->AddRecord(conic.data()));
+  Draw(c.a == c.b ? vxtest::Circle(c.x, c.y, c.a) : vxtest::Ellipse(c.x, c.y, c.a, c.b, c.rotation));
   // Towards the lower right corner of the extents box, outside the conic.
   const double half_x = std::hypot(c.a * std::cos(c.rotation), c.b * std::sin(c.rotation));
   const double half_y = std::hypot(c.a * std::sin(c.rotation), c.b * std::cos(c.rotation));
@@ -265,14 +262,7 @@ bool Same(const Segment& a, const Segment& b, double tolerance) {
          std::fabs(a.x2 - b.x2) < tolerance && std::fabs(a.y2 - b.y2) < tolerance;
 }
 
-class SmartEqualsRegular : public HatchSession {
- protected:
-  void AddPolygon(const std::vector<std::pair<double, double>>& vertices) {
-    vx::DList* work = vx::GetWorkDL();
-    const vxtest::Record r = vxtest::Poly(vx::kKindPolygon, vertices);
-    work->Commit(work->AddRecord(r.data()));
-  }
-};
+using SmartEqualsRegular = HatchSession;
 
 class StarPolygon : public SmartEqualsRegular, public ::testing::WithParamInterface<int> {};
 
@@ -291,7 +281,7 @@ TEST_P(StarPolygon, SmartEqualsRegularWithThePointInside) {
     const double angle = trial % 4 == 0 ? kVertical : unit(rng) * 3.14159265;
     const double distance = 0.15 + 0.2 * unit(rng);
     UseSettings(LineSettings(distance, angle));
-    AddPolygon(vertices);
+    Draw(vxtest::Poly(vx::kKindPolygon, vertices));
     Run("VXHATCHSTANDARD;all");
     // Lines shorter than distance / 10 are never part of a smart area.
     const std::vector<Segment> regular = Normalised(HatchLines(), distance / 10);
@@ -321,7 +311,7 @@ INSTANTIATE_TEST_SUITE_P(Random, StarPolygon, ::testing::Range(0, 60));
 // Scan lines across both arms meet the bottom's segments, so the arms are one area.
 TEST_F(SmartEqualsRegular, AUIsJoinedThroughItsBottom) {
   UseSettings(LineSettings(kDistance, kHorizontal));
-  AddPolygon({{0, 0}, {9, 0}, {9, 9}, {6, 9}, {6, 3}, {3, 3}, {3, 9}, {0, 9}});
+  Draw(vxtest::Poly(vx::kKindPolygon, {{0, 0}, {9, 0}, {9, 9}, {6, 9}, {6, 3}, {3, 3}, {3, 9}, {0, 9}}));
   Run("VXHATCHSMART;all;1.5,7");
   const std::vector<Segment> lines = HatchLines();
   const Rect gap{3, 3, 6, 9};
