@@ -165,6 +165,25 @@ class HatchSession : private ScratchRegistry, public SessionTest {
   int pat_files_ = 0;
 };
 
+// Where each line starts across the drawing: the x of lines running along y.
+inline std::vector<double> SortedX(const std::vector<Segment>& lines) {
+  std::vector<double> xs;
+  for (const Segment& s : lines) xs.push_back(s.x1);
+  std::sort(xs.begin(), xs.end());
+  return xs;
+}
+
+inline std::vector<double> Range(double from, double to, double step) {
+  std::vector<double> out;
+  for (double x = from; x <= to + 1e-9; x += step) out.push_back(x);
+  return out;
+}
+
+inline void ExpectNear(const std::vector<double>& actual, const std::vector<double>& expected) {
+  ASSERT_EQ(actual.size(), expected.size());
+  for (std::size_t i = 0; i < actual.size(); ++i) EXPECT_NEAR(actual[i], expected[i], 1e-9) << i;
+}
+
 // Settings of one continuous family at the given distance and angle.
 inline vx::HatchSettings LineSettings(double distance, double angle) {
   vx::HatchSettings s = vx::DefaultHatchSettings();

@@ -20,26 +20,6 @@ namespace {
 constexpr double kVertical = 1.570796325;  // hatch lines run along y; strokes along x sweep them
 constexpr double kDistance = 0.5;
 
-using P = StrokePoint;
-
-std::vector<double> SortedX(const std::vector<Segment>& lines) {
-  std::vector<double> xs;
-  for (const Segment& s : lines) xs.push_back(s.x1);
-  std::sort(xs.begin(), xs.end());
-  return xs;
-}
-
-std::vector<double> Range(double from, double to, double step) {
-  std::vector<double> out;
-  for (double x = from; x <= to + 1e-9; x += step) out.push_back(x);
-  return out;
-}
-
-void ExpectNear(const std::vector<double>& actual, const std::vector<double>& expected) {
-  ASSERT_EQ(actual.size(), expected.size());
-  for (std::size_t i = 0; i < actual.size(); ++i) EXPECT_NEAR(actual[i], expected[i], 1e-9) << i;
-}
-
 class ScanHatch : public HatchSession {
  protected:
   void Vertical() { UseSettings(LineSettings(kDistance, kVertical)); }

@@ -218,11 +218,7 @@ TEST_F(SmartHatch, StepsThatDoNotAdvanceAreRefused) {
 TEST_F(SmartHatch, LeftOfTheOriginTheFirstScanLineInsideTheBoxIsKept) {
   UseSettings(LineSettings(kDistance, kVertical));
   Run("BOX;-9.575,0;-5,4;VXHATCHSMART;all;-7,2");
-  std::vector<double> xs;
-  for (const Segment& s : HatchLines()) xs.push_back(s.x1);
-  std::sort(xs.begin(), xs.end());
-  ASSERT_EQ(xs.size(), 18u);  // -9.5 to -5.25; x = -5 lies on the right edge
-  EXPECT_DOUBLE_EQ(xs.front(), -9.5);
+  ExpectNear(SortedX(HatchLines()), Range(-9.5, -5.25, 0.25));  // x = -5 lies on the right edge
 }
 
 TEST_F(SmartHatch, ASecondScanLineAddsItsShiftedLinesInTheArea) {
@@ -231,12 +227,7 @@ TEST_F(SmartHatch, ASecondScanLineAddsItsShiftedLinesInTheArea) {
   s.SetScanOffset(1, 0.25);
   UseSettings(s);
   Run("BOX;0,0;4,4;VXHATCHSMART;all;2,2");
-  std::vector<double> xs;
-  for (const Segment& s2 : HatchLines()) xs.push_back(s2.x1);
-  std::sort(xs.begin(), xs.end());
-  const std::vector<double> expected = {0.25, 1, 1.25, 2, 2.25, 3, 3.25};
-  ASSERT_EQ(xs.size(), expected.size());
-  for (std::size_t i = 0; i < xs.size(); ++i) EXPECT_NEAR(xs[i], expected[i], 1e-9);
+  ExpectNear(SortedX(HatchLines()), {0.25, 1, 1.25, 2, 2.25, 3, 3.25});
 }
 
 // ---- the same lines as the regular hatch for one closed polygon -----------------------------------
