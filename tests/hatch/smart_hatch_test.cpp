@@ -108,10 +108,7 @@ TEST_F(SmartHatch, APointInNoTestedAreaAddsNothing) {
   EXPECT_EQ(Entities().size(), 3u);
   // Scan lines 0.25 to 9.75: the ones lying on the left and right edges are
   // cut off from the inside by those edges.
-  const std::vector<Segment> lines = HatchLines();
-  ASSERT_EQ(lines.size(), 39u);
-  EXPECT_DOUBLE_EQ(lines.front().x1, 0.25);
-  EXPECT_DOUBLE_EQ(lines.back().x1, 9.75);
+  ExpectNear(SortedX(HatchLines()), Range(0.25, 9.75, 0.25));
 }
 
 // A connector that ends inside a circle or an ellipse meets it once and
@@ -261,39 +258,37 @@ TEST_P(StarPolygon, SmartEqualsRegularWithThePointInside) {
   const int trial = GetParam();
   std::mt19937 rng(20261207 + trial);
   std::uniform_real_distribution<double> unit(0, 1);
-  {
-    const int n = 5 + static_cast<int>(unit(rng) * 10);
-    std::vector<std::pair<double, double>> vertices;
-    for (int i = 0; i < n; ++i) {
-      const double a = 2 * std::numbers::pi * (i + 0.3 * unit(rng)) / n;
-      const double r = 5 * (0.6 + 0.4 * unit(rng));
-      vertices.emplace_back(10 + r * std::cos(a), 10 + r * std::sin(a));
+  const int n = 5 + static_cast<int>(unit(rng) * 10);
+  std::vector<std::pair<double, double>> vertices;
+  for (int i = 0; i < n; ++i) {
+    const double a = 2 * std::numbers::pi * (i + 0.3 * unit(rng)) / n;
+    const double r = 5 * (0.6 + 0.4 * unit(rng));
+    vertices.emplace_back(10 + r * std::cos(a), 10 + r * std::sin(a));
+  }
+  const double angle = trial % 4 == 0 ? kVertical : unit(rng) * 3.14159265;
+  const double distance = 0.15 + 0.2 * unit(rng);
+  UseSettings(LineSettings(distance, angle));
+  Draw(vxtest::Poly(vx::kKindPolygon, vertices));
+  Run("VXHATCHSTANDARD;all");
+  // Lines shorter than distance / 10 are never part of a smart area.
+  const std::vector<Segment> regular = Normalised(HatchLines(), distance / 10);
+  ASSERT_FALSE(regular.empty());
+  const Segment longest = *std::max_element(regular.begin(), regular.end(),
+                                            [](const Segment& a, const Segment& b) { return a.Length() < b.Length(); });
+  Run("UNDO");
+  ASSERT_EQ(Entities().size(), 1u);
+  const std::string point =
+      std::to_string((longest.x1 + longest.x2) / 2) + "," + std::to_string((longest.y1 + longest.y2) / 2);
+  Run("VXHATCHSMART;all;" + point);
+  const std::vector<Segment> smart = Normalised(HatchLines(), 0);
+  ASSERT_EQ(smart.size(), regular.size()) << "trial " << trial;
+  std::vector<bool> used(smart.size(), false);
+  for (const Segment& r : regular) {
+    bool matched = false;
+    for (std::size_t k = 0; k < smart.size() && !matched; ++k) {
+      if (!used[k] && Same(r, smart[k], 1e-6)) used[k] = matched = true;
     }
-    const double angle = trial % 4 == 0 ? kVertical : unit(rng) * 3.14159265;
-    const double distance = 0.15 + 0.2 * unit(rng);
-    UseSettings(LineSettings(distance, angle));
-    Draw(vxtest::Poly(vx::kKindPolygon, vertices));
-    Run("VXHATCHSTANDARD;all");
-    // Lines shorter than distance / 10 are never part of a smart area.
-    const std::vector<Segment> regular = Normalised(HatchLines(), distance / 10);
-    ASSERT_FALSE(regular.empty());
-    const Segment longest = *std::max_element(
-        regular.begin(), regular.end(), [](const Segment& a, const Segment& b) { return a.Length() < b.Length(); });
-    Run("UNDO");
-    ASSERT_EQ(Entities().size(), 1u);
-    const std::string point =
-        std::to_string((longest.x1 + longest.x2) / 2) + "," + std::to_string((longest.y1 + longest.y2) / 2);
-    Run("VXHATCHSMART;all;" + point);
-    const std::vector<Segment> smart = Normalised(HatchLines(), 0);
-    ASSERT_EQ(smart.size(), regular.size()) << "trial " << trial;
-    std::vector<bool> used(smart.size(), false);
-    for (const Segment& r : regular) {
-      bool matched = false;
-      for (std::size_t k = 0; k < smart.size() && !matched; ++k) {
-        if (!used[k] && Same(r, smart[k], 1e-6)) used[k] = matched = true;
-      }
-      EXPECT_TRUE(matched) << "trial " << trial << ": (" << r.x1 << "," << r.y1 << ")-(" << r.x2 << "," << r.y2 << ")";
-    }
+    EXPECT_TRUE(matched) << "trial " << trial << ": (" << r.x1 << "," << r.y1 << ")-(" << r.x2 << "," << r.y2 << ")";
   }
 }
 
