@@ -3,10 +3,8 @@
 // choose from.
 #pragma once
 
-#include <algorithm>
 #include <fstream>
 #include <map>
-#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
