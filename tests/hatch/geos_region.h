@@ -6,6 +6,7 @@
 #include <geos_c.h>
 
 #include <cmath>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -67,6 +68,22 @@ class GeosRegion {
     const char holds = GEOSPreparedCovers_r(context_, prepared_roomy_, line);
     GEOSGeom_destroy_r(context_, line);
     return holds == 1;
+  }
+  // A point of the region at least `clearance` from its edges; none when it is too narrow.
+  std::optional<Pt> PointInside(double clearance) const {
+    GEOSGeometry* inner = GEOSBuffer_r(context_, region_, -clearance, 8);
+    Require(inner, "buffer");
+    std::optional<Pt> point;
+    if (!GEOSisEmpty_r(context_, inner)) {
+      GEOSGeometry* on = GEOSPointOnSurface_r(context_, inner);
+      Require(on, "point on surface");
+      point.emplace();
+      GEOSGeomGetX_r(context_, on, &point->x);
+      GEOSGeomGetY_r(context_, on, &point->y);
+      GEOSGeom_destroy_r(context_, on);
+    }
+    GEOSGeom_destroy_r(context_, inner);
+    return point;
   }
   // The parts of the segments that lie in the region, in one overlay.
   std::vector<std::pair<Pt, Pt>> PartsInside(const std::vector<std::pair<Pt, Pt>>& segments) const {

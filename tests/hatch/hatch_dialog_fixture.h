@@ -3,10 +3,8 @@
 // choose from.
 #pragma once
 
-#include <algorithm>
 #include <fstream>
 #include <map>
-#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -86,14 +84,6 @@ class HatchDialogSession : public HatchSession {
     wide.SetName("Wide");
     Store(vx::kHatchSettingsKey, "Wide", wide.bytes.data(), wide.bytes.size());
     RegisterPat(WritePat("five.pat", kPatText));
-  }
-
-  std::optional<vx::HatchOptions> StoredOptions() const {
-    const std::optional<registry::Value> v = Registry().Get(vx::kHatchKey, vx::kOptionsValue);
-    if (!v || v->data.size() != vx::kHatchOptionsBytes) return std::nullopt;
-    vx::HatchOptions options;
-    std::copy(v->data.begin(), v->data.end(), options.bytes.begin());
-    return options;
   }
 
   std::vector<std::string> ValueNames(const char* key) const {

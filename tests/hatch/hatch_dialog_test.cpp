@@ -180,14 +180,11 @@ TEST_F(HatchDialog, NewSavesUnderASixtyFourCharacterNameAndDeleteAsksFirst) {
   const Waited after_new = Last("DLGHATCHOPT");
   const std::vector<std::string> listed = after_new.Entries(1022);
   EXPECT_NE(std::find(listed.begin(), listed.end(), name), listed.end());
-  const std::optional<registry::Value> stored = Registry().Get(vx::kHatchSettingsKey, name);
-  ASSERT_TRUE(stored);
-  vx::HatchSettings settings;
-  ASSERT_EQ(stored->data.size(), settings.bytes.size());
-  std::copy(stored->data.begin(), stored->data.end(), settings.bytes.begin());
-  EXPECT_EQ(settings.Name(), name);
-  EXPECT_DOUBLE_EQ(settings.Distance(), 2);
-  EXPECT_NEAR(settings.Angle(), 30 * vx::kDegrees, 1e-12);
+  const std::optional<vx::HatchSettings> settings = StoredSettings(name);
+  ASSERT_TRUE(settings);
+  EXPECT_EQ(settings->Name(), name);
+  EXPECT_DOUBLE_EQ(settings->Distance(), 2);
+  EXPECT_NEAR(settings->Angle(), 30 * vx::kDegrees, 1e-12);
 
   const std::string longer = ErrorOf<BadInput>("VXHATCH\n{press 1036}\n{press 1023}\n{1026=\"" + name + "X\"}\n");
   EXPECT_NE(longer.find("at most 64 characters"), std::string::npos) << longer;
@@ -212,16 +209,10 @@ TEST_F(HatchDialog, NewSavesUnderASixtyFourCharacterNameAndDeleteAsksFirst) {
 TEST_F(HatchDialog, OkOfTheLineEditorSavesUnderTheNameInUseWhateverTheComboShows) {
   StoreEverything();
   Run("VXHATCH\n{press 1036}\n{1022=Wide}\n{1002=5; press ok}\n{press cancel}\n");
-  vx::HatchSettings in_use;
-  const std::optional<registry::Value> test = Registry().Get(vx::kHatchSettingsKey, "Test");
-  ASSERT_TRUE(test);
-  std::copy(test->data.begin(), test->data.end(), in_use.bytes.begin());
-  EXPECT_DOUBLE_EQ(in_use.Distance(), 5);
-  const std::optional<registry::Value> wide = Registry().Get(vx::kHatchSettingsKey, "Wide");
-  ASSERT_TRUE(wide);
-  vx::HatchSettings other;
-  std::copy(wide->data.begin(), wide->data.end(), other.bytes.begin());
-  EXPECT_DOUBLE_EQ(other.Distance(), 3);
+  const std::optional<vx::HatchSettings> in_use = StoredSettings("Test"), other = StoredSettings("Wide");
+  ASSERT_TRUE(in_use && other);
+  EXPECT_DOUBLE_EQ(in_use->Distance(), 5);
+  EXPECT_DOUBLE_EQ(other->Distance(), 3);
 }
 
 struct ScanLineCase {

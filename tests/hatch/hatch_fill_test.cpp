@@ -1,11 +1,12 @@
-// Regular hatch scenarios: totals checked against area / spacing, lines at
-// known places, and what the command leaves in the drawing.
+// Regular hatch scenarios: lines at known places, totals checked against
+// area / spacing, and what the hatch commands leave in the drawing. (The
+// lines of generated boundaries are measured against GEOS in
+// meeting_boundaries_test.cpp.)
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <numbers>
 
 #include "hatch/hatch_layout.h"
 #include "headless/win/key_state.h"
@@ -18,38 +19,8 @@ namespace vxh::testing {
 namespace {
 
 constexpr double kRightAngle = 1.570796325;
-constexpr double kPi = std::numbers::pi;
 
 class RegularHatch : public HatchSession {};
-
-struct AreaCase {
-  const char* label;
-  const char* script;
-  double area;
-  double size_sum;  // sum of the shapes' diameters: bounds the strip error
-};
-void PrintTo(const AreaCase& c, std::ostream* os) { *os << c.label; }
-
-class HatchTotals : public HatchSession, public ::testing::WithParamInterface<AreaCase> {};
-
-// Each hatch line stands for a strip of width `spacing`, so the lines add up
-// to area / spacing, give or take about one chord per shape.
-TEST_P(HatchTotals, MatchAreaOverSpacing) {
-  constexpr double kSpacing = 0.1;
-  UseSettings(LineSettings(kSpacing, 30 * 3.14159265 / 180));
-  Run(GetParam().script);
-  Run("VXHATCHSTANDARD;all");
-  const double total = TotalLength(HatchLines());
-  EXPECT_NEAR(total, GetParam().area / kSpacing, GetParam().size_sum) << GetParam().label;
-}
-
-INSTANTIATE_TEST_SUITE_P(Shapes, HatchTotals,
-                         ::testing::Values(AreaCase{"Square", "BOX;0,0;10,10", 100, 15},
-                                           AreaCase{"Ring", "CIRP;0,0;5,0;CIRP;0,0;2,0", kPi*(25 - 4), 14},
-                                           AreaCase{"Islands", "BOX;0,0;10,10;BOX;2,2;4,4;BOX;6,6;8,8", 100 - 8, 21},
-                                           AreaCase{"PolygonWithCircleInside", "POLY;-6,-6;6,-6;6,6;-6,6;;CIRP;0,0;3,0",
-                                                    144 - 9 * kPi, 23},
-                                           AreaCase{"SeparateLinesClosingABox", "LINE;0,0;8,0;8,5;0,5;0,0;;", 40, 10}));
 
 // Angle 0 turns the square by a right angle into hatch space; the lines lie
 // at the multiples of 0.2 inside the square and run from side to side.
@@ -132,28 +103,28 @@ TEST_F(RegularHatch, AnOpenLineAloneGivesAnEmptyGroup) {
   EXPECT_EQ(Entities().size(), 2u);
 }
 
-TEST_F(RegularHatch, WithNothingStoredTheDefaultsHatchAtFortyFiveDegrees) {
-  Run("BOX;0,0;2,2;VXHATCHSTANDARD;all");
-  const std::vector<Segment> lines = HatchLines();
-  ASSERT_FALSE(lines.empty());
-  for (const Segment& s : lines) EXPECT_NEAR(s.y2 - s.y1, s.x2 - s.x1, 1e-6) << "lines at 45 degrees";
-  EXPECT_NEAR(TotalLength(lines), 4 / 0.2, 3);
-  const std::vector<std::string> t = TranscriptLines();
-  EXPECT_NE(std::find(t.begin(), t.end(), "? Regular hatch - pick entities:"), t.end());
-}
-
-TEST_F(RegularHatch, UndoRestoresTheDrawingByteForByte) {
+// The selection flags of the picked entities come back with UNDO too.
+TEST_F(RegularHatch, UndoAfterTheRegularOrSmartHatchRestoresTheDrawingByteForByte) {
   Run("BOX;0,0;3,3;CIRP;1.5,1.5;1,0;SELECT;all");
   const auto before = Snapshot(session.Doc().Work());
-  Run("VXHATCHSTANDARD;all");
-  ASSERT_GT(Entities().size(), 2u);
-  Run("UNDO");
-  EXPECT_EQ(Snapshot(session.Doc().Work()), before);
+  for (const char* command : {"VXHATCHSTANDARD;all", "VXHATCHSMART;all;0.2,0.2"}) {
+    SCOPED_TRACE(command);
+    Run(command);
+    ASSERT_EQ(Entities().size(), 3u);
+    EXPECT_FALSE(HatchLines().empty());
+    Run("UNDO");
+    EXPECT_EQ(Snapshot(session.Doc().Work()), before);
+  }
 }
 
-TEST_F(RegularHatch, EscapeAtThePromptChangesNothing) {
-  Run("BOX;0,0;3,3;VXHATCHSTANDARD;<esc>");
-  EXPECT_EQ(Entities().size(), 1u);
+TEST_F(RegularHatch, EscapeAtAnyHatchCommandsPromptsChangesNothing) {
+  Run("BOX;0,0;3,3");
+  const auto before = Snapshot(session.Doc().Work());
+  for (const char* script :
+       {"VXHATCHSTANDARD;<esc>", "VXHATCHSCAN;<esc>", "VXHATCHSMART;<esc>", "VXHATCHSMART;all;<esc>"}) {
+    Run(script);
+    EXPECT_EQ(Snapshot(session.Doc().Work()), before) << script;
+  }
 }
 
 TEST_F(RegularHatch, ScanLinesTwoAndFourAddShiftedFamiliesInTheirStyles) {
@@ -233,21 +204,26 @@ class PatHatch : public HatchSession {
   }
 };
 
-TEST_F(PatHatch, DashCoverageFollowsTheDuty) {
-  const std::vector<Segment> lines = HatchBox("*P\n0, 0,0, 0,0.5, 0.5,-0.25\n");
-  // 20 lines of 10 units, two thirds drawn; each line end may cut a dash.
-  EXPECT_NEAR(TotalLength(lines), 20 * 10 * 2.0 / 3.0, 20 * 0.5);
-}
-
-TEST_F(PatHatch, AFamilyStartingWithAGapStartsItsDashesAfterIt) {
-  const std::vector<Segment> lines = HatchBox("*P\n0, 0,0, 0,0.5, -0.25,0.5\n");
-  ASSERT_FALSE(lines.empty());
-  for (const Segment& s : lines) {
-    if (s.x1 < 1e-9) continue;  // cut by the boundary
-    const double periods = (s.x1 - 0.25) / 0.75;
-    EXPECT_NEAR(periods, std::round(periods), 1e-6) << s.x1;
+// Dashes start a whole period (0.75) after the family's first one, which
+// comes after the gap a family may start with; 20 lines of 10 units, two
+// thirds drawn, each line end may cut a dash.
+TEST_F(PatHatch, DashesFollowThePhaseAndTheDuty) {
+  struct DashCase {
+    const char* pat;
+    double first;
+  };
+  for (const DashCase& c :
+       {DashCase{"*P\n0, 0,0, 0,0.5, 0.5,-0.25\n", 0}, DashCase{"*P\n0, 0,0, 0,0.5, -0.25,0.5\n", 0.25}}) {
+    SCOPED_TRACE(c.pat);
+    const std::vector<Segment> lines = HatchBox(c.pat);
+    ASSERT_FALSE(lines.empty());
+    for (const Segment& s : lines) {
+      if (s.x1 < 1e-9) continue;  // cut by the boundary
+      const double periods = (s.x1 - c.first) / 0.75;
+      EXPECT_NEAR(periods, std::round(periods), 1e-6) << s.x1;
+    }
+    EXPECT_NEAR(TotalLength(lines), 20 * 10 * 2.0 / 3.0, 20 * 0.5);
   }
-  EXPECT_NEAR(TotalLength(lines), 20 * 10 * 2.0 / 3.0, 20 * 0.5);
 }
 
 TEST_F(PatHatch, DotsAreLinesOfLengthZero) {

@@ -5,10 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <unistd.h>
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@
 #include "host/entity_layout.h"
 #include "host/record.h"
 #include "tests/session/session_fixture.h"
+#include "tests/support/records.h"
 
 namespace vxh::testing {
 
@@ -80,6 +82,12 @@ class HatchSession : private ScratchRegistry, public SessionTest {
 
   registry::Store Registry() const { return registry::Store(registry_path); }
 
+  // Adds the record to the drawing as a finished entity.
+  void Draw(const vxtest::Record& record) {
+    vx::DList* work = session.Doc().WorkDL();
+    work->Commit(work->AddRecord(record.data()));
+  }
+
   // Stores the settings record under `name` and makes the options use it.
   void UseSettings(const vx::HatchSettings& settings, vx::HatchOptions options = vx::DefaultHatchOptions()) {
     vx::HatchSettings named = settings;
@@ -108,15 +116,35 @@ class HatchSession : private ScratchRegistry, public SessionTest {
     Registry().Set(key, name, 3, std::vector<std::uint8_t>(data, data + size));
   }
 
+  // A record as the registry holds it; none when it is missing or of another size.
+  template <typename Record>
+  std::optional<Record> Stored(const char* key, const std::string& name) const {
+    const std::optional<registry::Value> value = Registry().Get(key, name);
+    Record record;
+    if (!value || value->data.size() != record.bytes.size()) return std::nullopt;
+    std::copy(value->data.begin(), value->data.end(), record.bytes.begin());
+    return record;
+  }
+  std::optional<vx::HatchOptions> StoredOptions() const {
+    return Stored<vx::HatchOptions>(vx::kHatchKey, vx::kOptionsValue);
+  }
+  std::optional<vx::HatchSettings> StoredSettings(const std::string& name) const {
+    return Stored<vx::HatchSettings>(vx::kHatchSettingsKey, name);
+  }
+
   // The members of the last group of the drawing: the lines of the last hatch.
   std::vector<Segment> HatchLines() {
-    std::vector<Segment> out;
     const std::vector<vx::Entity> all = Entities();
     if (all.empty() || vx::GetI8(all.back(), vx::kHdrKind) != vx::kKindGroup) {
       ADD_FAILURE() << "the drawing does not end with a group";
-      return out;
+      return {};
     }
-    EntityList* members = session.Doc().Work().Members(all.back());
+    return LinesOf(session.Doc().Work(), all.back());
+  }
+
+  static std::vector<Segment> LinesOf(EntityList& list, vx::Entity group) {
+    std::vector<Segment> out;
+    EntityList* members = list.Members(group);
     if (members == nullptr) return out;
     members->ForEach([&](vx::Entity e) {
       EXPECT_EQ(vx::GetI8(e, vx::kHdrKind), vx::kKindLine);
@@ -135,6 +163,25 @@ class HatchSession : private ScratchRegistry, public SessionTest {
  private:
   int pat_files_ = 0;
 };
+
+// Where each line starts across the drawing: the x of lines running along y.
+inline std::vector<double> SortedX(const std::vector<Segment>& lines) {
+  std::vector<double> xs;
+  for (const Segment& s : lines) xs.push_back(s.x1);
+  std::sort(xs.begin(), xs.end());
+  return xs;
+}
+
+inline std::vector<double> Range(double from, double to, double step) {
+  std::vector<double> out;
+  for (double x = from; x <= to + 1e-9; x += step) out.push_back(x);
+  return out;
+}
+
+inline void ExpectNear(const std::vector<double>& actual, const std::vector<double>& expected) {
+  ASSERT_EQ(actual.size(), expected.size());
+  for (std::size_t i = 0; i < actual.size(); ++i) EXPECT_NEAR(actual[i], expected[i], 1e-9) << i;
+}
 
 // Settings of one continuous family at the given distance and angle.
 inline vx::HatchSettings LineSettings(double distance, double angle) {

@@ -10,28 +10,12 @@
 namespace vxh::testing {
 namespace {
 
-class OptionCommands : public HatchSession {
- protected:
-  std::optional<vx::HatchOptions> StoredOptions() {
-    const auto value = Registry().Get(vx::kHatchKey, "Options");
-    if (!value || value->data.size() != vx::kHatchOptionsBytes) return std::nullopt;
-    vx::HatchOptions o;
-    std::copy(value->data.begin(), value->data.end(), o.bytes.begin());
-    return o;
-  }
-  std::optional<vx::HatchSettings> StoredSettings(const std::string& name) {
-    const auto value = Registry().Get(vx::kHatchSettingsKey, name);
-    if (!value || value->data.size() != vx::kHatchSettingsBytes) return std::nullopt;
-    vx::HatchSettings s;
-    std::copy(value->data.begin(), value->data.end(), s.bytes.begin());
-    return s;
-  }
-};
+using OptionCommands = HatchSession;
 
 struct SelectCase {
   const char* label;
   const char* script;
-  std::vector<std::string> transcript;
+  std::vector<std::string> transcript;  // after the pattern type's prompt
   bool stored;
   std::int32_t kind;
 };
@@ -41,7 +25,9 @@ class HatchOptSel : public OptionCommands, public ::testing::WithParamInterface<
 
 TEST_P(HatchOptSel, PromptsAndStores) {
   Run(GetParam().script);
-  EXPECT_EQ(TranscriptLines(), GetParam().transcript);
+  std::vector<std::string> transcript = {"> VXHATCHOPTSEL", "? Pattern type (0 = Line, 1 = Korvex, 2 = PAT-file): "};
+  transcript.insert(transcript.end(), GetParam().transcript.begin(), GetParam().transcript.end());
+  EXPECT_EQ(TranscriptLines(), transcript);
   const auto stored = StoredOptions();
   ASSERT_EQ(stored.has_value(), GetParam().stored);
   if (!stored) return;
@@ -51,31 +37,17 @@ TEST_P(HatchOptSel, PromptsAndStores) {
   EXPECT_EQ(stored->SettingsName(), GetParam().kind == 0 ? "Fine" : "");
 }
 
-const char* const kKindPrompt = "? Pattern type (0 = Line, 1 = Korvex, 2 = PAT-file): ";
-
 INSTANTIATE_TEST_SUITE_P(
     Answers, HatchOptSel,
     ::testing::Values(
-        SelectCase{"KindSevenBecomesLines",
-                   "VXHATCHOPTSEL;7;Fine",
-                   {"> VXHATCHOPTSEL", kKindPrompt, "= 7", "? Line pattern name: ", "= Fine"},
-                   true,
-                   0},
-        SelectCase{"Korvex",
-                   "VXHATCHOPTSEL;1;My fill",
-                   {"> VXHATCHOPTSEL", kKindPrompt, "= 1", "? Korvex pattern name: ", "= My fill"},
-                   true,
-                   1},
-        SelectCase{"PatFile",
-                   "VXHATCHOPTSEL;2;Bricks",
-                   {"> VXHATCHOPTSEL", kKindPrompt, "= 2", "? PAT-file pattern name: ", "= Bricks"},
-                   true,
-                   2},
         SelectCase{
-            "EnterAtTheKindStoresNothing", "VXHATCHOPTSEL;;", {"> VXHATCHOPTSEL", kKindPrompt, "= <enter>"}, false, 0},
+            "KindSevenBecomesLines", "VXHATCHOPTSEL;7;Fine", {"= 7", "? Line pattern name: ", "= Fine"}, true, 0},
+        SelectCase{"Korvex", "VXHATCHOPTSEL;1;My fill", {"= 1", "? Korvex pattern name: ", "= My fill"}, true, 1},
+        SelectCase{"PatFile", "VXHATCHOPTSEL;2;Bricks", {"= 2", "? PAT-file pattern name: ", "= Bricks"}, true, 2},
+        SelectCase{"EnterAtTheKindStoresNothing", "VXHATCHOPTSEL;;", {"= <enter>"}, false, 0},
         SelectCase{"EscapeAtTheNameStoresNothing",
                    "VXHATCHOPTSEL;2;<esc>",
-                   {"> VXHATCHOPTSEL", kKindPrompt, "= 2", "? PAT-file pattern name: ", "= <esc>"},
+                   {"= 2", "? PAT-file pattern name: ", "= <esc>"},
                    false,
                    0}));
 
@@ -110,24 +82,20 @@ TEST_F(OptionCommands, ModifyAnsweredFullyIsStoredAndAppliedByTheNextFill) {
   EXPECT_NEAR(TotalLength(lines), 16 / 0.4, 6);
 }
 
-TEST_F(OptionCommands, ModifyEnterAtTheFirstPromptStoresModifyOff) {
+// Enter at the first prompt, or Escape at a later one, stores modify off and
+// keeps the values stored before.
+TEST_F(OptionCommands, ModifyNotAnsweredFullyStoresModifyOff) {
   vx::HatchOptions o = vx::DefaultHatchOptions();
   o.SetModify(true);
   o.SetModifyScale(3);
-  StoreOptions(o);
-  Run("VXHATCHOPTMOD;;");
-  const auto stored = StoredOptions();
-  ASSERT_TRUE(stored);
-  EXPECT_FALSE(stored->Modify());
-  EXPECT_EQ(stored->ModifyScale(), 3) << "the values typed before are kept";
-}
-
-TEST_F(OptionCommands, ModifyCancelledLaterLeavesModifyOffAndValuesUnstored) {
-  Run("VXHATCHOPTMOD;5;<esc>");
-  const auto stored = StoredOptions();
-  ASSERT_TRUE(stored);
-  EXPECT_FALSE(stored->Modify());
-  EXPECT_EQ(stored->ModifyScale(), 1);
+  for (const char* script : {"VXHATCHOPTMOD;;", "VXHATCHOPTMOD;5;<esc>"}) {
+    StoreOptions(o);
+    Run(script);
+    const auto stored = StoredOptions();
+    ASSERT_TRUE(stored);
+    EXPECT_FALSE(stored->Modify()) << script;
+    EXPECT_EQ(stored->ModifyScale(), 3) << script;
+  }
 }
 
 TEST_F(OptionCommands, DistanceAndAngleShowTheCurrentValuesAndStoreTheAnswers) {

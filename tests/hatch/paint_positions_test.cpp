@@ -2,7 +2,7 @@
 // already painted.
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <optional>
 #include <vector>
 
 #include "hatch/paint_positions.h"

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -92,10 +91,11 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"CarriageReturnsAndPlusSigns", "*R\r\n+45, 0, 0, 0, +2\r\n", {{"R", {{45, 0, 0, 0, 2, {}}}}}},
         ParseCase{"ExponentsAreNotUnderstood", "*X\n0,0,0,0,1e3\n", {{"X", {{0, 0, 0, 0, 1, {}}}}}},
         ParseCase{"GarbageGivesNothing", "\x01\x02 hello, world;\n..--..,,", {}},
+        ParseCase{"StopsAtANulInsideTheBuffer",
+                  std::string("*A\n0,0,0,0,1\n\0*B\n0,0,0,0,1\n", 26),
+                  {{"A", {{0, 0, 0, 0, 1, {}}}}}},
         ParseCase{"LongNamesAreCut", "*" + std::string(100, 'n') + "\n", {{std::string(80, 'n'), {}}}}));
 
-// Digits beyond 32 bits wrap, as the shared number reader does; tiny values
-// keep their size. Neither crashes nor loops.
 // The default hatch angle and a PAT family at 45 degrees must be the same
 // double: a conversion evaluated as (45 * pi) / 180 came out one bit lower.
 TEST(PatParser, FortyFiveDegreesIsExactlyTheDefaultAngle) {
@@ -107,6 +107,8 @@ TEST(PatParser, FortyFiveDegreesIsExactlyTheDefaultAngle) {
   EXPECT_EQ(list.patterns[0].families[0].angle, 0.7853981625);
 }
 
+// Digits beyond 32 bits wrap, as the shared number reader does; tiny values
+// keep their size. Neither crashes nor loops.
 TEST(PatParser, HugeAndTinyNumbers) {
   const std::string text = "*H\n0,0,0,0,0.00000000000000000001,99999999999999999999\n";
   PatList list;
@@ -126,14 +128,6 @@ TEST(PatParser, StopsAtTheBufferSizeWithoutANul) {
   ASSERT_EQ(list.patterns.size(), 1u);
   ASSERT_EQ(list.patterns[0].families.size(), 1u);
   EXPECT_EQ(list.patterns[0].families[0].dashes, std::vector<float>{2});
-}
-
-TEST(PatParser, StopsAtANulInsideTheBuffer) {
-  const std::string text("*A\n0,0,0,0,1\n\0*B\n0,0,0,0,1\n", 26);
-  PatList list;
-  ParsePatText(text.data(), text.size(), list);
-  ASSERT_EQ(list.patterns.size(), 1u);
-  EXPECT_EQ(list.patterns[0].name, "A");
 }
 
 TEST(PatParser, BinaryDataNeverReadsPastTheBuffer) {

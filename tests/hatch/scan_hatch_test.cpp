@@ -20,49 +20,10 @@ namespace {
 constexpr double kVertical = 1.570796325;  // hatch lines run along y; strokes along x sweep them
 constexpr double kDistance = 0.5;
 
-using P = StrokePoint;
-
-std::vector<double> SortedX(const std::vector<Segment>& lines) {
-  std::vector<double> xs;
-  for (const Segment& s : lines) xs.push_back(s.x1);
-  std::sort(xs.begin(), xs.end());
-  return xs;
-}
-
-std::vector<double> Range(double from, double to, double step) {
-  std::vector<double> out;
-  for (double x = from; x <= to + 1e-9; x += step) out.push_back(x);
-  return out;
-}
-
-void ExpectNear(const std::vector<double>& actual, const std::vector<double>& expected) {
-  ASSERT_EQ(actual.size(), expected.size());
-  for (std::size_t i = 0; i < actual.size(); ++i) EXPECT_NEAR(actual[i], expected[i], 1e-9) << i;
-}
-
 class ScanHatch : public HatchSession {
  protected:
   void Vertical() { UseSettings(LineSettings(kDistance, kVertical)); }
 };
-
-// One jump of the cursor over 14 hatch positions paints all of them.
-TEST_F(ScanHatch, AFastDragPaintsEveryPositionBetweenTwoSamples) {
-  Vertical();
-  Run("BOX;0,0;10,10;VXHATCHSCAN;all;" + Stroke({{0.2, 5}, {7.3, 5}}) + "<esc>");
-  const std::vector<Segment> lines = HatchLines();
-  ExpectNear(SortedX(lines), Range(0.5, 7, 0.5));
-  for (const Segment& s : lines) {
-    EXPECT_NEAR(std::min(s.y1, s.y2), 0, 1e-9);
-    EXPECT_NEAR(std::max(s.y1, s.y2), 10, 1e-9);
-  }
-}
-
-TEST_F(ScanHatch, DraggingBackOverPaintedLinesDoesNotDuplicateThem) {
-  Vertical();
-  Run("BOX;0,0;10,10;VXHATCHSCAN;all;" + Stroke({{0.2, 5}, {7.3, 5}, {0.2, 4}, {7.3, 6}}) +
-      Stroke({{5.2, 2}, {1.1, 8}}) + "<esc>");
-  ExpectNear(SortedX(HatchLines()), Range(0.5, 7, 0.5));
-}
 
 // A wall across the box at y = 5: each hatch position has a lower and an
 // upper segment, and CTRL takes away only those holding the cursor.
@@ -162,36 +123,6 @@ TEST_F(ScanHatch, OnlyADraggedCursorPaints) {
       "<move 0.2,5>;<esc>");
   EXPECT_FALSE(win::AnyHookInstalled(win::RunningWindows("the test"), WH_MOUSE));
   ExpectNear(SortedX(HatchLines()), {1.5, 2});
-}
-
-// Steps that do not advance would stand the paint loop still.
-TEST_F(ScanHatch, StepsThatDoNotAdvanceAreRefusedBeforeAnythingIsMade) {
-  struct Bad {
-    double distance, offset2;
-  };
-  Run("BOX;0,0;10,10");
-  for (const Bad& bad : {Bad{0.25, 0.25}, Bad{0.25, 0.5}, Bad{0.25, 0}, Bad{0.25, -0.1}, Bad{0, 0}, Bad{-1, 0},
-                         Bad{NAN, 0}, Bad{INFINITY, 0}}) {
-    vx::HatchSettings s = LineSettings(bad.distance, kVertical);
-    s.SetScaleOffsets(false);
-    if (bad.distance == 0.25) {
-      s.SetScanOn(1, true);
-      s.SetScanOffset(1, bad.offset2);
-    }
-    UseSettings(s);
-    Run("VXHATCHSCAN;all");
-    EXPECT_EQ(Entities().size(), 1u) << bad.distance << " " << bad.offset2;
-    EXPECT_EQ(TranscriptLines().back(),
-              "[Error] Error: The hatch distance must be larger than the scan line offsets together\\n\\nExiting...");
-  }
-}
-
-TEST_F(ScanHatch, EscapeAtTheSelectionChangesNothing) {
-  Vertical();
-  Run("BOX;0,0;10,10");
-  const auto before = Snapshot(session.Doc().Work());
-  Run("VXHATCHSCAN;<esc>");
-  EXPECT_EQ(Snapshot(session.Doc().Work()), before);
 }
 
 }  // namespace

@@ -27,6 +27,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
+using RegistrySetup = std::function<void(const std::string& registry)>;
+
 struct BadInput {
   const char* what;
   // Files of the case folder: name, then content (binary content is given
@@ -38,7 +40,7 @@ struct BadInput {
   int status;
   std::vector<std::string> says;         // the output holds each
   std::vector<std::string> drawing_has;  // `vorlix list` of {dir}/out.kvd holds each
-  std::function<void(const std::string& registry)> registry = nullptr;
+  RegistrySetup registry = nullptr;
   std::vector<std::string> drawing_lacks = {};
 };
 
@@ -67,7 +69,7 @@ void StoreBinary(const std::string& registry, const char* key, const std::string
 }
 
 // Hatch settings named "Bad" with the given distance, and options that use them.
-std::function<void(const std::string&)> HatchDistance(double distance) {
+RegistrySetup HatchDistance(double distance) {
   return [distance](const std::string& registry) {
     vx::HatchSettings settings = vx::DefaultHatchSettings();
     settings.SetName("Bad");
@@ -79,7 +81,7 @@ std::function<void(const std::string&)> HatchDistance(double distance) {
   };
 }
 
-std::function<void(const std::string&)> DimScaleFactors(float factor) {
+RegistrySetup DimScaleFactors(float factor) {
   return [factor](const std::string& registry) {
     vx::DimScaleState table;
     for (auto& entry : table.entries) entry = {1, factor};
@@ -91,34 +93,47 @@ std::function<void(const std::string&)> DimScaleFactors(float factor) {
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr const char* kBox = "BOX; 0,0; 100,60\n";
 
+// Listing the file, written with `content`, fails and says so.
+BadInput Unreadable(const char* what, const std::string& file, std::string content, const char* says) {
+  return {what, {{file, std::move(content)}}, "list {dir}/" + file, 2, {says}, {}};
+}
+
+// The script is refused and says so.
+BadInput Refused(const char* what, std::string script, const char* says) {
+  return {what, {{"s.vxs", std::move(script)}}, "run {dir}/s.vxs", 2, {says}, {}};
+}
+
+// The script runs to its end and writes out.kvd.
+BadInput Survives(const char* what, std::string script, std::vector<std::string> says,
+                  std::vector<std::string> drawing_has, RegistrySetup registry = nullptr,
+                  std::vector<std::string> drawing_lacks = {}) {
+  return {what,
+          {{"s.vxs", std::move(script)}},
+          "run {dir}/s.vxs --out {dir}/out.kvd",
+          0,
+          std::move(says),
+          std::move(drawing_has),
+          std::move(registry),
+          std::move(drawing_lacks)};
+}
+
 const BadInput kCases[] = {
     // Drawing files.
-    {"kvd_empty", {{"in.kvd", ""}}, "list {dir}/in.kvd", 2, {"the file ends inside the file header"}, {}},
-    {"kvd_not_a_drawing", {{"in.kvd", "hello, this is text\n"}}, "list {dir}/in.kvd", 2, {"not a Vorlix drawing"}, {}},
-    {"kvd_later_version",
-     {{"in.kvd", Bytes("VXKVD\r\n\x1a\x09\0\0\0\x01\0\0\0", 16)}},
-     "list {dir}/in.kvd",
-     2,
-     {"file version 9 is not supported"},
-     {}},
-    {"kvd_cut_short", {{"in.kvd", "@small:100"}}, "list {dir}/in.kvd", 2, {"the file ends inside"}, {}},
+    Unreadable("kvd_empty", "in.kvd", "", "the file ends inside the file header"),
+    Unreadable("kvd_not_a_drawing", "in.kvd", "hello, this is text\n", "not a Vorlix drawing"),
+    Unreadable("kvd_later_version", "in.kvd", Bytes("VXKVD\r\n\x1a\x09\0\0\0\x01\0\0\0", 16),
+               "file version 9 is not supported"),
+    Unreadable("kvd_cut_short", "in.kvd", "@small:100", "the file ends inside"),
     {"kvd_missing", {}, "list {dir}/none.kvd", 2, {"No such file or directory"}, {}},
     {"kvd_is_a_folder", {{"folder.kvd/x", ""}}, "list {dir}/folder.kvd", 2, {"Is a directory"}, {}},
-    {"dxf_empty", {{"in.dxf", ""}}, "list {dir}/in.dxf", 2, {"the file is empty"}, {}},
-    {"dxf_binary", {{"in.dxf", Bytes("0\nSECTION\0\x01\x02", 12)}}, "list {dir}/in.dxf", 2, {"binary data"}, {}},
-    {"dxf_no_eof", {{"in.dxf", "0\nSECTION\n2\nENTITIES\n"}}, "list {dir}/in.dxf", 2, {"no EOF marker"}, {}},
-    {"dxf_group_code_not_a_number",
-     {{"in.dxf", "0\nSECTION\n2\nENTITIES\nten\n0\n0\nEOF\n"}},
-     "list {dir}/in.dxf",
-     2,
-     {"group code \"ten\" is not a number"},
-     {}},
-    {"dxf_nan_coordinate",
-     {{"in.dxf", "0\nSECTION\n2\nENTITIES\n0\nLINE\n8\n0\n10\nnan\n20\n0\n11\n1\n21\n1\n0\nENDSEC\n0\nEOF\n"}},
-     "list {dir}/in.dxf",
-     2,
-     {"not a finite number"},
-     {}},
+    Unreadable("dxf_empty", "in.dxf", "", "the file is empty"),
+    Unreadable("dxf_binary", "in.dxf", Bytes("0\nSECTION\0\x01\x02", 12), "binary data"),
+    Unreadable("dxf_no_eof", "in.dxf", "0\nSECTION\n2\nENTITIES\n", "no EOF marker"),
+    Unreadable("dxf_group_code_not_a_number", "in.dxf", "0\nSECTION\n2\nENTITIES\nten\n0\n0\nEOF\n",
+               "group code \"ten\" is not a number"),
+    Unreadable("dxf_nan_coordinate", "in.dxf",
+               "0\nSECTION\n2\nENTITIES\n0\nLINE\n8\n0\n10\nnan\n20\n0\n11\n1\n21\n1\n0\nENDSEC\n0\nEOF\n",
+               "not a finite number"),
     {"dxf_huge_coordinate",
      {{"in.dxf", "0\nSECTION\n2\nENTITIES\n0\nLINE\n8\n0\n10\n1e300\n20\n0\n11\n-1e300\n21\n5\n0\nENDSEC\n0\nEOF\n"},
       {"s.vxs", "CIRP; 0,0; 1,0\n"}},
@@ -127,16 +142,12 @@ const BadInput kCases[] = {
      {},
      {"line: layer 0, points (1e+300, 0) (-1e+300, 5)"}},
     // Pattern files.
-    {"pat_registered_file_missing",
-     {{"s.vxs", std::string(kBox) + "VXHATCHOPTSEL; 2; VX_LINES\nVXHATCHSTANDARD; all\n"}},
-     "run {dir}/s.vxs --out {dir}/out.kvd",
-     0,
-     {},
-     {"polygon"},
-     [](const std::string& registry) {
-       vxh::registry::Store(registry).Set(vx::kPatFilesKey, "/nonexistent/patterns.pat", 3, {});
-     },
-     {"  line:"}},
+    Survives("pat_registered_file_missing", std::string(kBox) + "VXHATCHOPTSEL; 2; VX_LINES\nVXHATCHSTANDARD; all\n",
+             {}, {"polygon"},
+             [](const std::string& registry) {
+               vxh::registry::Store(registry).Set(vx::kPatFilesKey, "/nonexistent/patterns.pat", 3, {});
+             },
+             {"  line:"}),
     // Fonts: a damaged stroke font in the host folder draws nothing of it.
     {"stroke_font_damaged",
      {{"home/Simplex", "this is no font"}, {"s.vxs", "TEXT; 0,0; Hello\nVXTEXTEXPL; all\n"}},
@@ -145,14 +156,7 @@ const BadInput kCases[] = {
      {},
      {"text: layer 0, origin (0, 0), text \"Hello\""}},
     // Menu files.
-    {"menu_missing",
-     {{"s.vxs", "VXCMENU; \"#none.txt\"\n"}},
-     "run {dir}/s.vxs --out {dir}/out.kvd",
-     0,
-     {},
-     {},
-     nullptr,
-     {"line:", "circle:"}},
+    Survives("menu_missing", "VXCMENU; \"#none.txt\"\n", {}, {}, nullptr, {"line:", "circle:"}),
     {"menu_binary",
      {{"home/m.txt", Bytes("\x01\x02:\xff\0\x7f\r\r\n:", 10)}, {"s.vxs", "VXCMENU; \"#m.txt\"\n<esc>\n"}},
      "run {dir}/s.vxs --out {dir}/out.kvd",
@@ -171,39 +175,20 @@ const BadInput kCases[] = {
      {"line:"}},
     // Scripts.
     {"script_missing", {}, "run {dir}/none.vxs", 2, {"cannot read script"}, {}},
-    {"script_unknown_command", {{"s.vxs", "FOO\n"}}, "run {dir}/s.vxs", 2, {"s.vxs:1:1: unknown command \"FOO\""}, {}},
-    {"script_unterminated_quote", {{"s.vxs", "VXCMENU;\"a\n"}}, "run {dir}/s.vxs", 2, {"unterminated quote"}, {}},
-    {"script_unterminated_brace",
-     {{"s.vxs", "VXDIMSCALE\n{press ok\n"}},
-     "run {dir}/s.vxs",
-     2,
-     {"unterminated dialog answer"},
-     {}},
+    Refused("script_unknown_command", "FOO\n", "s.vxs:1:1: unknown command \"FOO\""),
+    Refused("script_unterminated_quote", "VXCMENU;\"a\n", "unterminated quote"),
+    Refused("script_unterminated_brace", "VXDIMSCALE\n{press ok\n", "unterminated dialog answer"),
     {"script_ends_while_waiting",
      {{"s.vxs", "LINE; 0,0\n"}},
      "run {dir}/s.vxs --out {dir}/out.kvd",
      2,
      {"the script ends while a request waits (\"Next point:\")"},
      {}},
-    {"script_answer_without_dialog", {{"s.vxs", "{press ok}\n"}}, "run {dir}/s.vxs", 2, {"no dialog is open"}, {}},
-    {"script_unknown_control",
-     {{"s.vxs", "VXDIMSCALE\n{9999=1; press ok}\n"}},
-     "run {dir}/s.vxs",
-     2,
-     {"has no control 9999"},
-     {}},
-    {"script_text_for_a_number",
-     {{"s.vxs", "VXDIMSCALE\n{1038=abc; press ok}\n"}},
-     "run {dir}/s.vxs",
-     2,
-     {"takes a number, got \"abc\""},
-     {}},
-    {"script_wrong_token_for_a_point",
-     {{"s.vxs", "LINE; 0,0; ten,0\n"}},
-     "run {dir}/s.vxs",
-     2,
-     {"a point x,y (or @dx,dy) for \"Next point:\", got \"ten,0\""},
-     {}},
+    Refused("script_answer_without_dialog", "{press ok}\n", "no dialog is open"),
+    Refused("script_unknown_control", "VXDIMSCALE\n{9999=1; press ok}\n", "has no control 9999"),
+    Refused("script_text_for_a_number", "VXDIMSCALE\n{1038=abc; press ok}\n", "takes a number, got \"abc\""),
+    Refused("script_wrong_token_for_a_point", "LINE; 0,0; ten,0\n",
+            "a point x,y (or @dx,dy) for \"Next point:\", got \"ten,0\""),
     // Registry.
     {"registry_not_a_database",
      {{"registry.sqlite3", "this is no database, it is only text\n"}, {"s.vxs", "VXDIMSCALENOW\n"}},
@@ -211,97 +196,36 @@ const BadInput kCases[] = {
      2,
      {"file is not a database"},
      {}},
-    {"registry_hatch_distance_nan_regular",
-     {{"s.vxs", std::string(kBox) + "VXHATCHSTANDARD; all\n"}},
-     "run {dir}/s.vxs --out {dir}/out.kvd",
-     0,
-     {},
-     {"polygon"},
-     HatchDistance(kNaN),
-     {"  line:"}},
-    {"registry_hatch_distance_nan_smart",
-     {{"s.vxs", std::string(kBox) + "VXHATCHSMART; all; 50,30\n"}},
-     "run {dir}/s.vxs --out {dir}/out.kvd",
-     0,
-     {"The hatch distance must be larger than the scan line offsets together"},
-     {"polygon"},
-     HatchDistance(kNaN),
-     {"group:"}},
-    {"registry_hatch_distance_zero",
-     {{"s.vxs", std::string(kBox) + "VXHATCHSMART; all; 50,30\n"}},
-     "run {dir}/s.vxs --out {dir}/out.kvd",
-     0,
-     {"The hatch distance must be larger than the scan line offsets together"},
-     {"polygon"},
-     HatchDistance(0.0),
-     {"group:"}},
-    {"registry_hatch_options_wrong_size",
-     {{"s.vxs", std::string(kBox) + "VXHATCHSTANDARD; all\n"}},
-     "run {dir}/s.vxs --out {dir}/out.kvd",
-     0,
-     {},
-     {"group:", "  line:"},
-     [](const std::string& registry) { StoreBinary(registry, vx::kHatchKey, vx::kOptionsValue, "short", 5); }},
-    {"registry_dim_scale_nan",
-     {{"s.vxs", "VXDIMSCALENOW\nVXDIMA; 10,0; 180; 0,10; 0,0; 6,6; 9,4\n"}},
-     "run {dir}/s.vxs --out {dir}/out.kvd",
-     0,
-     {},
-     {"dimension:"},
-     DimScaleFactors(std::nanf(""))},
-    {"registry_dim_scale_huge",
-     {{"s.vxs", "VXDIMSCALENOW\nVXDIMA; 10,0; 180; 0,10; 0,0; 6,6; 9,4\n"}},
-     "run {dir}/s.vxs --out {dir}/out.kvd",
-     0,
-     {},
-     {"dimension:"},
-     DimScaleFactors(3e38f)},
+    Survives("registry_hatch_distance_nan_regular", std::string(kBox) + "VXHATCHSTANDARD; all\n", {}, {"polygon"},
+             HatchDistance(kNaN), {"  line:"}),
+    Survives("registry_hatch_distance_nan_smart", std::string(kBox) + "VXHATCHSMART; all; 50,30\n",
+             {"The hatch distance must be larger than the scan line offsets together"}, {"polygon"},
+             HatchDistance(kNaN), {"group:"}),
+    Survives("registry_hatch_distance_zero", std::string(kBox) + "VXHATCHSMART; all; 50,30\n",
+             {"The hatch distance must be larger than the scan line offsets together"}, {"polygon"}, HatchDistance(0.0),
+             {"group:"}),
+    Survives("registry_hatch_options_wrong_size", std::string(kBox) + "VXHATCHSTANDARD; all\n", {},
+             {"group:", "  line:"},
+             [](const std::string& registry) { StoreBinary(registry, vx::kHatchKey, vx::kOptionsValue, "short", 5); }),
+    Survives("registry_dim_scale_nan", "VXDIMSCALENOW\nVXDIMA; 10,0; 180; 0,10; 0,0; 6,6; 9,4\n", {}, {"dimension:"},
+             DimScaleFactors(std::nanf(""))),
+    Survives("registry_dim_scale_huge", "VXDIMSCALENOW\nVXDIMA; 10,0; 180; 0,10; 0,0; 6,6; 9,4\n", {}, {"dimension:"},
+             DimScaleFactors(3e38f)),
     // Geometry.
-    {"point_not_a_number", {{"s.vxs", "LINE; nan,0; 1,1;;\n"}}, "run {dir}/s.vxs", 2, {"got \"nan,0\""}, {}},
-    {"point_infinite", {{"s.vxs", "LINE; inf,0; 1,1;;\n"}}, "run {dir}/s.vxs", 2, {"got \"inf,0\""}, {}},
-    {"point_overflows", {{"s.vxs", "LINE; 1e309,0; 1,1;;\n"}}, "run {dir}/s.vxs", 2, {"got \"1e309,0\""}, {}},
-    {"huge_coordinates_saved_and_loaded",
-     {{"s.vxs", "LINE; 1e308,0; -1e308,1;;\n"}},
-     "run {dir}/s.vxs --out {dir}/out.kvd",
-     0,
-     {},
-     {"line: layer 0, points (1e+308, 0) (-1e+308, 1)"}},
-    {"zero_length_line_hatched",
-     {{"s.vxs", "LINE; 0,0; 0,0;;\nVXHATCHSTANDARD; all\n"}},
-     "run {dir}/s.vxs --out {dir}/out.kvd",
-     0,
-     {},
-     {"line: layer 0, points (0, 0) (0, 0)"},
-     nullptr,
-     {"  line:"}},
-    {"zero_radius_circle",
-     {{"s.vxs", "CIRP; 0,0; 0,0\n<esc>\n"}},
-     "run {dir}/s.vxs --out {dir}/out.kvd",
-     0,
-     {"[Error] The point on the circle must differ from the centre"},
-     {},
-     nullptr,
-     {"circle"}},
-    {"self_intersecting_boundary",
-     {{"s.vxs", "POLY; 0,0; 10,10; 10,0; 0,10;;\nVXHATCHSTANDARD; all\n"}},
-     "run {dir}/s.vxs --out {dir}/out.kvd",
-     0,
-     {},
-     {"group:", "  line:"}},
-    {"huge_boundary_hatched",
-     {{"s.vxs", "BOX; -1e300,-1e300; 1e300,1e300\nVXHATCHSTANDARD; all\nVXHATCHSMART; all; 0,0\n"}},
-     "run {dir}/s.vxs --out {dir}/out.kvd",
-     0,
-     {},
-     {"polygon"},
-     nullptr,
-     {"  line:"}},
-    {"degenerate_arc_dimension",
-     {{"s.vxs", "VXDIMA; 0,0; 180; 0,0; 0,0; 6,6\n<esc>\n"}},
-     "run {dir}/s.vxs --out {dir}/out.kvd",
-     0,
-     {},
-     {}},
+    Refused("point_not_a_number", "LINE; nan,0; 1,1;;\n", "got \"nan,0\""),
+    Refused("point_infinite", "LINE; inf,0; 1,1;;\n", "got \"inf,0\""),
+    Refused("point_overflows", "LINE; 1e309,0; 1,1;;\n", "got \"1e309,0\""),
+    Survives("huge_coordinates_saved_and_loaded", "LINE; 1e308,0; -1e308,1;;\n", {},
+             {"line: layer 0, points (1e+308, 0) (-1e+308, 1)"}),
+    Survives("zero_length_line_hatched", "LINE; 0,0; 0,0;;\nVXHATCHSTANDARD; all\n", {},
+             {"line: layer 0, points (0, 0) (0, 0)"}, nullptr, {"  line:"}),
+    Survives("zero_radius_circle", "CIRP; 0,0; 0,0\n<esc>\n",
+             {"[Error] The point on the circle must differ from the centre"}, {}, nullptr, {"circle"}),
+    Survives("self_intersecting_boundary", "POLY; 0,0; 10,10; 10,0; 0,10;;\nVXHATCHSTANDARD; all\n", {},
+             {"group:", "  line:"}),
+    Survives("huge_boundary_hatched", "BOX; -1e300,-1e300; 1e300,1e300\nVXHATCHSTANDARD; all\nVXHATCHSMART; all; 0,0\n",
+             {}, {"polygon"}, nullptr, {"  line:"}),
+    Survives("degenerate_arc_dimension", "VXDIMA; 0,0; 180; 0,0; 0,0; 6,6\n<esc>\n", {}, {}),
 };
 
 class BadInputEndToEnd : public testing::TestWithParam<BadInput> {};
