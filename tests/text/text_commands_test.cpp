@@ -17,16 +17,6 @@ bool HasLine(const std::vector<std::string>& lines, const std::string& line) {
 
 // ---- VXTINC -------------------------------------------------------------
 
-TEST_F(TextCommands, IncrementClicksAddAndCtrlClicksSubtract) {
-  AddText(0, 0, "Item 9");
-  AddText(20, 0, "007");
-  AddText(40, 0, "none");
-  Run("VXTINC;{press ok};1,0;<hold ctrl>;20,1;<release ctrl>;41,0;<esc>");
-  // "none" is no candidate: the click near it takes "006" back up to "007".
-  EXPECT_EQ(Strings(), (std::vector<std::string>{"Item 10", "007", "none"}));
-  EXPECT_TRUE(HasLine(TranscriptLines(), "? Pick text to increment by <1> (CTRL = decrement):"));
-}
-
 TEST_F(TextCommands, IncrementValueFollowsTypedNumbersAndArrowKeys) {
   AddText(0, 0, "x12y34");
   Run("VXTINC;{1042; press ok};5;0,0;<key UP>;<key UP>;0,0;<key LEFT>;<key SUBTRACT>;0,0;<esc>");
@@ -35,15 +25,6 @@ TEST_F(TextCommands, IncrementValueFollowsTypedNumbersAndArrowKeys) {
   const std::vector<std::string> lines = TranscriptLines();
   EXPECT_TRUE(HasLine(lines, "? Pick text to increment by <7> (CTRL = decrement):"));
   EXPECT_TRUE(HasLine(lines, "? Pick text to increment by <5> (CTRL = decrement):"));
-}
-
-TEST_F(TextCommands, IncrementInSelectionModeChangesEverySelectedTextOnce) {
-  AddText(0, 0, "A1");
-  vx::DList* group = AddGroup(Work());
-  AddText(group, 5, 0, "B9");
-  AddText(50, 50, "C1");  // outside the window
-  Run("VXTINC;{1039; 1038=10; press ok};window -1,-1 10,10");
-  EXPECT_EQ(Strings(), (std::vector<std::string>{"A11", "B19", "C1"}));
 }
 
 TEST_F(TextCommands, IncrementCancelledDialogChangesNothing) {
@@ -62,18 +43,6 @@ TEST_F(TextCommands, SelectionWithoutTextsChangesNothingAndEndsQuietly) {
 }
 
 // ---- VXTREPLACE -----------------------------------------------------------
-
-TEST_F(TextCommands, ReplaceStepsANumberedReplacementBetweenClicks) {
-  AddText(0, 0, "A");
-  AddText(10, 0, "A");
-  AddText(20, 0, "A");
-  Run("VXTREPLACE;{1038=A; 1043=N1; 1045; press ok};0,0;<key UP>;10,0;<key UP>;20,0");
-  EXPECT_EQ(Strings(), (std::vector<std::string>{"N1", "N2", "N3"}));
-  const std::vector<std::string> lines = TranscriptLines();
-  for (const char* shown : {"<N1>", "<N2>", "<N3>"})
-    EXPECT_TRUE(HasLine(lines, std::string("? Pick text to replace. New text is ") + shown + ":")) << shown;
-  EXPECT_EQ(lines.back(), "[Message] No more matching text strings");
-}
 
 TEST_F(TextCommands, ReplaceWithoutMatchesSaysSoAndEnds) {
   AddText(0, 0, "abc");
@@ -104,15 +73,6 @@ TEST_F(TextCommands, ReplaceKeepsTheWholeResultWhenItGrowsPastFiveHundredBytes) 
 }
 
 // ---- VXTSEQ -----------------------------------------------------------------
-
-TEST_F(TextCommands, SequenceNumbersClickedTextsWithFixedLength) {
-  AddText(0, 0, "P-7");
-  AddText(10, 0, "P-12");
-  AddText(20, 0, "P-100");
-  Run("VXTSEQ;{1048; 1043=3; press ok};0,0;10,0;20,0;<esc>");
-  EXPECT_EQ(Strings(), (std::vector<std::string>{"P-001", "P-002", "P-003"}));
-  EXPECT_TRUE(HasLine(TranscriptLines(), "? Pick next text in sequence. Next number is <4>:"));
-}
 
 TEST_F(TextCommands, SequenceKeysAndTypedNumbersSetTheNextNumber) {
   AddText(0, 0, "A1");
@@ -156,15 +116,6 @@ TEST_F(TextCommands, SequenceNumberChoicesFromTheBack) {
 }
 
 // ---- VXTCASE ------------------------------------------------------------------
-
-TEST_F(TextCommands, CaseConvertsClickedTextsUntilNoneIsLeft) {
-  AddText(0, 0, "hello WORLD");
-  AddText(10, 0, "o-neil");
-  AddText(20, 0, "Done");
-  Run("VXTCASE;{1045; press ok};0,0;10,0");
-  EXPECT_EQ(Strings(), (std::vector<std::string>{"Hello World", "O-Neil", "Done"}));
-  EXPECT_EQ(TranscriptLines().back(), "[Message] No more matching text strings");
-}
 
 TEST_F(TextCommands, CaseWithOnlyConvertedTextsSaysNothingMatches) {
   AddText(0, 0, "UPPER");

@@ -46,18 +46,6 @@ TEST_F(TextEdit, AReopenedTextWithLineBreaksHasTheSingleLineBoxHidden) {
   EXPECT_NE(error.find("1000"), std::string::npos) << error;
 }
 
-TEST_F(TextEdit, OneLineEditedIntoTwoGrowsTheRecordInPlace) {
-  AddText(10, 20, "One");
-  Run(R"(VXTEDIT;11,20;{1007; 1001="One\nTwo"; press ok};<esc>)");
-  const auto texts = Texts();
-  ASSERT_EQ(texts.size(), 1u);
-  EXPECT_EQ(Strings(), (std::vector<std::string>{"One\r\nTwo"}));
-  EXPECT_EQ(vx::GetU32(texts[0], vx::kHdrSize), vx::TextSize(8));
-  EXPECT_DOUBLE_EQ(X(texts[0]), 10.0);
-  Run("UNDO");
-  EXPECT_EQ(Strings(), (std::vector<std::string>{"One"}));
-}
-
 TEST_F(TextEdit, TheLoopTakesTheNearestTextEachTimeUntilEscape) {
   AddText(0, 0, "Left");
   AddText(100, 0, "Right");
@@ -80,14 +68,6 @@ TEST_F(TextEdit, NewPositionMovesTheTextAndEnterKeepsItsOrigin) {
   Run("UNDO;UNDO");
   EXPECT_EQ(Strings(), (std::vector<std::string>{"Moved", "Kept"}));
   EXPECT_DOUBLE_EQ(X(Texts()[0]), 10.0);
-}
-
-TEST_F(TextEdit, InsertCopyPlacesCopiesAndLeavesTheOriginal) {
-  AddText(10, 20, "Orig");
-  Run("VXTEDIT;10,20;{1000=Copy; press 1010};30,30;40,40;<esc>");
-  EXPECT_EQ(Strings(), (std::vector<std::string>{"Orig", "Copy", "Copy"}));
-  Run("UNDO");
-  EXPECT_EQ(Strings(), (std::vector<std::string>{"Orig", "Copy"}));
 }
 
 TEST_F(TextEdit, TextsInGroupsAreOfferedAndTextsInSymbolsAreNot) {
@@ -114,10 +94,8 @@ TEST_F(TextEdit, DebugMessagesNameWhatTheDialogReturned) {
     const char* answer;
     const char* message;
   } cases[] = {
-      {"{press ok}", "03: MyTextEdit returned OK"},
       {"{press cancel}", "03: MyTextEdit was cancelled"},
       {"{press 1010};<esc>", "03: MyTextEdit returned copy button"},
-      {"{press 1009};<esc>", "03: MyTextEdit returned move button"},
   };
   for (const auto& c : cases) {
     Run(std::string("VXTEDITDBG;0,0;") + c.answer + ";<esc>;<esc>");

@@ -32,16 +32,6 @@ class TextPlacement : public TextTest {
   static float Height(vx::Entity t) { return vx::GetF32(t, vx::kTextSpec + vx::kSpecHeight); }
 };
 
-TEST_F(TextPlacement, OneTextIsPlacedAtEveryClickUntilEscape) {
-  Run("VXTEXT;{1000=Hello; press ok};10,20;30,40;<esc>");
-  const Found f = Entities();
-  ASSERT_EQ(f.texts.size(), 2u);
-  EXPECT_EQ(Strings(), (std::vector<std::string>{"Hello", "Hello"}));
-  EXPECT_DOUBLE_EQ(vx::GetF64(f.texts[1], vx::kTextX), 30.0);
-  EXPECT_DOUBLE_EQ(vx::GetF64(f.texts[1], vx::kTextY), 40.0);
-  EXPECT_EQ(vx::GetU32(f.texts[0], vx::kHdrSize), vx::TextSize(5));
-}
-
 TEST_F(TextPlacement, EnterAtThePromptEndsAndTheDialogOffersTheLastTextAgain) {
   Run("VXTEXT;{1000=First; press ok};0,0;;VXTEXT;{press ok};5,5;<esc>");
   EXPECT_EQ(Strings(), (std::vector<std::string>{"First", "First"}));
@@ -60,14 +50,6 @@ TEST_F(TextPlacement, CancelledOrEmptyDialogPlacesNothing) {
   EXPECT_TRUE(Entities().texts.empty());
 }
 
-TEST_F(TextPlacement, CtrlDragScalesTheHeightByTheViewHeight) {
-  // The default view is 100 high: ten units up multiplies by 1.6.
-  Run("VXTEXT;{1000=A; press ok};2;<move 50,50>;<hold ctrl>;<move 50,60>;<release all>;50,50;<esc>");
-  const Found f = Entities();
-  ASSERT_EQ(f.texts.size(), 1u);
-  EXPECT_FLOAT_EQ(Height(f.texts[0]), 3.2f);
-}
-
 TEST_F(TextPlacement, ShiftDragSnapsTheAngleAndCtrlShiftLeavesItFree) {
   Run("VXTEXT;{1000=A; press ok};<move 0,0>;<hold shift>;<move 10,1>;<release all>;0,0;"
       "<hold shift>;<hold ctrl>;<move 20,2>;<release all>;0,0;<esc>");
@@ -77,23 +59,6 @@ TEST_F(TextPlacement, ShiftDragSnapsTheAngleAndCtrlShiftLeavesItFree) {
   const float a1 = vx::GetF32(f.texts[1], vx::kTextSpec + vx::kSpecAngle);
   EXPECT_FLOAT_EQ(a0, 0.0f);  // 5.7 degrees rounds to 0
   EXPECT_NEAR(a1, std::atan2(1.0, 10.0), 1e-6);
-}
-
-TEST_F(TextPlacement, StyleKeysChangeTheNextPlacedText) {
-  Run("VXTEXT;{1000=Pos 9; press ok};<key F>;<key UP>;0,0;<esc>");
-  const Found f = Entities();
-  ASSERT_EQ(f.texts.size(), 1u);
-  EXPECT_EQ(Strings(), (std::vector<std::string>{"Pos 10"}));
-  EXPECT_EQ(vx::GetU8(f.texts[0], vx::kTextSpec + vx::kSpecJustify), 11);
-}
-
-TEST_F(TextPlacement, EveryPlacementIsOneUndoStepWithItsSurround) {
-  Run("VXTEXTB;{1000=Box; press ok};0,0;20,0;<esc>;UNDO");
-  Found f = Entities();
-  EXPECT_EQ(f.texts.size(), 1u);
-  EXPECT_EQ(f.boxes.size(), 1u);
-  ASSERT_EQ(vx::GetU32(f.boxes[0], vx::kHdrSize), vx::kBoxSize);
-  EXPECT_EQ(vx::GetU16(f.boxes[0], vx::kPolyCount), 5);
 }
 
 TEST_F(TextPlacement, CircleGoesThroughTheCornersOfTheWidenedExtents) {
