@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -214,24 +213,6 @@ std::array<double, 2> PointAt(Record& r, double t) {
   return p;
 }
 
-TEST(EGet, PointAtAndParameterOfAreInverse) {
-  std::vector<std::pair<std::string, Record>> records = {
-      {"line", vxtest::Line(-3, 7, 12, 1)},
-      {"steep line", vxtest::Line(0, 0, 1, 40)},
-      {"path", vxtest::Poly(kKindPath, {{0, 0}, {5, 0}, {5, 5}, {9, 8}})},
-      {"polygon", vxtest::Poly(kKindPolygon, {{0, 0}, {4, 0}, {4, 3}})},
-      {"circle", vxtest::Circle(2, 2, 3)},
-      {"arc", vxtest::Arc(2, 2, 3, 5.5, 2.0)},
-      {"clockwise arc", vxtest::Arc(0, 0, 1, 1.0, -2.5)},
-  };
-  for (auto& [name, r] : records) {
-    for (double t : {0.0, 0.1, 0.37, 0.5, 0.93}) {
-      const auto p = PointAt(r, t);
-      EXPECT_NEAR(ParamOf(r, p[0], p[1]), t, 1e-9) << name << " t=" << t;
-    }
-  }
-}
-
 TEST(EGet, EndsAreExact) {
   Record line = vxtest::Line(0.1, 0.7, 3.3, -9.1);
   EXPECT_EQ(ParamOf(line, 0.1, 0.7), 0.0);
@@ -249,18 +230,6 @@ TEST(EGet, EndsAreExact) {
   EXPECT_EQ(ParamOf(arc, a1[0], a1[1]), 1.0);
 }
 
-TEST(EGet, LineParameterOfAPointOnTheLineEqualsP2TL2) {
-  std::mt19937_64 rng(99);
-  std::uniform_real_distribution<double> coord(-500, 500), u(0, 1);
-  for (int i = 0; i < 500; ++i) {
-    const double a[2] = {coord(rng), coord(rng)}, b[2] = {coord(rng), coord(rng)};
-    Record line = vxtest::Line(a[0], a[1], b[0], b[1]);
-    double p[2];
-    T2PL2(u(rng), a, b, p);
-    EXPECT_EQ(ParamOf(line, p[0], p[1]), P2TL2(p, a, b));
-  }
-}
-
 TEST(EGet, NearestPointOffTheEntity) {
   Record line = vxtest::Line(0, 0, 10, 0);
   EXPECT_DOUBLE_EQ(ParamOf(line, 3, 4), 0.3);
@@ -270,25 +239,6 @@ TEST(EGet, NearestPointOffTheEntity) {
   Record arc = vxtest::Arc(0, 0, 1, 0, kPi / 2);
   EXPECT_GT(ParamOf(arc, -1, 0.2), 1);  // past the end
   EXPECT_LT(ParamOf(arc, 1, -0.2), 0);  // before the start
-}
-
-TEST(EGet, Lengths) {
-  struct Case {
-    Record record;
-    double length;
-  };
-  std::vector<Case> cases = {
-      {vxtest::Line(0, 0, 3, 4), 5},
-      {vxtest::Poly(kKindPath, {{0, 0}, {3, 4}, {3, 10}}), 11},
-      {vxtest::Poly(kKindPolygon, {{0, 0}, {3, 0}, {3, 4}}), 12},
-      {vxtest::Circle(0, 0, 2), 4 * kPi},
-      {vxtest::Arc(0, 0, 2, 1, -1.5), 3},
-  };
-  for (auto& c : cases) {
-    double length = -1;
-    EXPECT_EQ(EGet(c.record.data(), kQueryLength, nullptr, &length), 1);
-    EXPECT_NEAR(length, c.length, 1e-12);
-  }
 }
 
 TEST(EGet, KindsWithoutALengthAreRefusedAndUnknownQueriesFault) {
