@@ -210,12 +210,6 @@ TEST(UndoTest, UndoOfALargeStepRestoresEveryRecord) {
   EXPECT_EQ(Snapshot(doc), before);
 }
 
-}  // namespace
-}  // namespace vxh
-
-namespace vxh {
-namespace {
-
 // A drag previews by copying every selected entity and freeing the copy at
 // once; thousands of frames must not pile up in the step being built.
 TEST(UndoTest, ACopyFreedAtOnceLeavesNoTraceInTheOpenStep) {
