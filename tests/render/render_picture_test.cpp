@@ -12,14 +12,10 @@ namespace rendertest {
 namespace {
 
 using vxtest::Line;
+using vxtest::OnLayer;
 using vxtest::Poly;
 
 constexpr double kPi = 3.14159265358979323846;
-
-Record OnLayer(Record r, std::uint16_t layer) {
-  vx::PutU16(r.data(), vx::kHdrLayer, layer);
-  return r;
-}
 
 Record Styled(Record r, std::uint16_t line_style, std::uint8_t weight = 0, std::uint16_t fill = 0) {
   vx::PutU16(r.data(), vx::kHdrLineStyle, line_style);
@@ -122,24 +118,19 @@ struct TextCase {
   std::uint16_t font;
 };
 
-class RenderText : public RenderTest, public ::testing::WithParamInterface<TextCase> {
- protected:
-  const std::uint8_t* RecordSpec() {
-    record_ = TextIn(0, 0, 10, "HELLO", GetParam().font);
-    return record_.data() + vx::kTextSpec;
-  }
-  Record record_;
-};
+class RenderText : public RenderTest, public ::testing::WithParamInterface<TextCase> {};
 
 TEST_P(RenderText, TextsInkTheirBoxAndNothingBeyond) {
-  Add(TextIn(0, 0, 10, "HELLO", GetParam().font));
+  const Record text = TextIn(0, 0, 10, "HELLO", GetParam().font);
+  Add(text);
   Add(Line(-20, -20, -19, -20));
   Add(Line(120, 40, 121, 40));
   const auto report = Render(std::string("text-") + GetParam().name + ".png");
   const Picture p(PathOf(std::string("text-") + GetParam().name + ".png"));
   const auto& f = report.frame;
   const vxh::PictureStyles styles(doc_.Tables());
-  const double width = vxh::LayOutText(vxh::RunOf({}, RecordSpec(), "HELLO"), styles.Font(GetParam().font)).width;
+  const double width =
+      vxh::LayOutText(vxh::RunOf({}, text.data() + vx::kTextSpec, "HELLO"), styles.Font(GetParam().font)).width;
   ASSERT_GT(width, 30);
   // Ink inside the box, in each fifth of it.
   for (int i = 0; i < 5; ++i)
