@@ -116,46 +116,6 @@ TEST(EntityListTest, WalkFiltersCombineSelectionAndLayerState) {
   }
 }
 
-// Brings every selected entity to the end, as the draw-order command does.
-int MoveToFront(vx::DList* list, vx::Entity e, std::intptr_t anchor_slot, std::intptr_t) {
-  auto* anchor = reinterpret_cast<vx::Entity*>(anchor_slot);
-  vx::Entity opened = list->OpenForChange(e);
-  if (opened != *anchor) {
-    list->PlaceAfter(opened, *anchor);
-    *anchor = opened;
-  }
-  list->Unmark(opened);
-  return 0;
-}
-
-int MoveToBack(vx::DList* list, vx::Entity e, std::intptr_t anchor_slot, std::intptr_t) {
-  auto anchor = *reinterpret_cast<vx::Entity*>(anchor_slot);
-  vx::Entity opened = list->OpenForChange(e);
-  if (opened != anchor) list->PlaceBefore(opened, anchor);
-  list->Unmark(opened);
-  return 0;
-}
-
-TEST(EntityListTest, MovingEntitiesDuringAWalkKeepsTheirOrder) {
-  struct Case {
-    vx::WalkCallback move;
-    bool anchor_is_last;
-    std::vector<double> expected;
-  };
-  const Case cases[] = {{MoveToFront, true, {1, 3, 2, 4}}, {MoveToBack, false, {2, 4, 1, 3}}};
-  for (const Case& c : cases) {
-    Document doc;
-    vx::DList* work = doc.WorkDL();
-    std::vector<vx::Entity> e = AddLines(work, 4);
-    work->Commit(e[1]);
-    work->Commit(e[3]);
-    vx::Entity anchor = c.anchor_is_last ? e[3] : e[0];
-    work->Walk(c.move, vx::kWalkSelected, reinterpret_cast<std::intptr_t>(&anchor));
-    EXPECT_EQ(WalkOrder(work), c.expected);
-    EXPECT_TRUE(WalkOrder(work, vx::kWalkSelected).empty());
-  }
-}
-
 int FreeResizeOrAppend(vx::DList* list, vx::Entity e, std::intptr_t visits, std::intptr_t) {
   reinterpret_cast<std::vector<double>*>(visits)->push_back(vx::GetF64(e, vx::kLineX1));
   switch (static_cast<int>(vx::GetF64(e, vx::kLineX1))) {

@@ -17,22 +17,23 @@ P2 CubicAt(const std::vector<P2>& b, std::size_t segment, double t) {
   return out;
 }
 
-TEST(ArcOfBulgeTest, BulgeOneIsAHalfCircleCounterClockwise) {
-  const auto arc = ArcOfBulge({0, 0}, {2, 0}, 1.0);
-  ASSERT_TRUE(arc);
-  EXPECT_NEAR(arc->centre.x, 1, 1e-12);
-  EXPECT_NEAR(arc->centre.y, 0, 1e-12);
-  EXPECT_NEAR(arc->radius, 1, 1e-12);
-  EXPECT_NEAR(std::fabs(arc->start), std::numbers::pi, 1e-12);
-  EXPECT_NEAR(arc->sweep, std::numbers::pi, 1e-12);
-}
-
-TEST(ArcOfBulgeTest, NegativeBulgeTurnsClockwiseWithCentreOnTheRight) {
-  const auto arc = ArcOfBulge({0, 0}, {2, 0}, -0.4142135623730951);  // a quarter circle
-  ASSERT_TRUE(arc);
-  EXPECT_NEAR(arc->sweep, -std::numbers::pi / 2, 1e-12);
-  EXPECT_NEAR(arc->centre.x, 1, 1e-12);
-  EXPECT_NEAR(arc->centre.y, -1, 1e-12);
+// Bulge 1 is a half circle counter-clockwise; a negative bulge turns
+// clockwise with the centre on the right (tan(22.5°): a quarter circle).
+TEST(ArcOfBulgeTest, TheBulgeGivesTheSweepAndTheSideOfTheCentre) {
+  const struct {
+    double bulge, centre_y, radius, start, sweep;
+  } cases[] = {{1.0, 0, 1, std::numbers::pi, std::numbers::pi},
+               {-0.4142135623730951, -1, std::sqrt(2.0), 3 * std::numbers::pi / 4, -std::numbers::pi / 2}};
+  for (const auto& c : cases) {
+    const auto arc = ArcOfBulge({0, 0}, {2, 0}, c.bulge);
+    ASSERT_TRUE(arc) << c.bulge;
+    EXPECT_NEAR(arc->centre.x, 1, 1e-12) << c.bulge;
+    EXPECT_NEAR(arc->centre.y, c.centre_y, 1e-12) << c.bulge;
+    EXPECT_NEAR(arc->radius, c.radius, 1e-12) << c.bulge;
+    EXPECT_NEAR(std::cos(arc->start), std::cos(c.start), 1e-12) << c.bulge;
+    EXPECT_NEAR(std::sin(arc->start), std::sin(c.start), 1e-12) << c.bulge;
+    EXPECT_NEAR(arc->sweep, c.sweep, 1e-12) << c.bulge;
+  }
 }
 
 TEST(ArcOfBulgeTest, ZeroBulgeOrZeroChordIsNoArc) {

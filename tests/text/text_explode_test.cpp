@@ -163,11 +163,10 @@ struct Box {
   double CentreX() const { return (x0 + x1) / 2; }
 };
 
-// What an explode left: the extents of its geometry, one box per glyph
-// container, and every contour's first and last point.
+// What an explode left: the extents of its geometry, its kinds, and how many
+// outlines of glyphs are not closed.
 struct Exploded {
   Box all;
-  std::vector<Box> glyphs;
   int kinds[64] = {};
   int open_contours = 0;
 };
@@ -175,29 +174,24 @@ struct Exploded {
 // Contours of a glyph container are closed when its pieces, taken in order,
 // chain end to start and the last ends on the first's start.
 int OpenContours(vx::DList* glyph_members) {
-  std::vector<std::pair<std::array<double, 2>, std::array<double, 2>>> pieces;
+  std::vector<std::array<double, 4>> pieces;  // first and last point
   glyph_members->Walk(
       [](vx::DList*, vx::Entity e, std::intptr_t a, std::intptr_t) {
-        auto* out = reinterpret_cast<decltype(pieces)*>(a);
         const bool curve = vx::GetI8(e, vx::kHdrKind) == vx::kKindCurvePath;
-        const std::size_t count_at = curve ? vx::kCurveCount : vx::kPolyCount;
-        const std::size_t points_at = curve ? vx::kCurveVertices : vx::kPolyVertices;
-        const int n = vx::GetU16(e, count_at);
-        const std::size_t last = points_at + 16 * (n - 1);
-        out->push_back(
-            {{vx::GetF64(e, points_at), vx::GetF64(e, points_at + 8)}, {vx::GetF64(e, last), vx::GetF64(e, last + 8)}});
+        const std::size_t first = curve ? vx::kCurveVertices : vx::kPolyVertices;
+        const std::size_t last = first + 16 * (vx::GetU16(e, curve ? vx::kCurveCount : vx::kPolyCount) - 1);
+        reinterpret_cast<std::vector<std::array<double, 4>>*>(a)->push_back(
+            {vx::GetF64(e, first), vx::GetF64(e, first + 8), vx::GetF64(e, last), vx::GetF64(e, last + 8)});
         return 0;
       },
       vx::kWalkAll, reinterpret_cast<std::intptr_t>(&pieces), 0);
-  int open = 0;
-  std::size_t start = 0;
-  auto same = [](const std::array<double, 2>& p, const std::array<double, 2>& q) {
-    return std::abs(p[0] - q[0]) < 1e-9 && std::abs(p[1] - q[1]) < 1e-9;
+  auto meets = [&](std::size_t a, std::size_t b) {
+    return std::hypot(pieces[a][2] - pieces[b][0], pieces[a][3] - pieces[b][1]) < 1e-9;
   };
-  for (std::size_t i = 0; i < pieces.size(); ++i) {
-    const bool last = i + 1 == pieces.size() || !same(pieces[i].second, pieces[i + 1].first);
-    if (!last) continue;
-    if (!same(pieces[i].second, pieces[start].first)) ++open;
+  int open = 0;
+  for (std::size_t i = 0, start = 0; i < pieces.size(); ++i) {
+    if (i + 1 < pieces.size() && meets(i, i + 1)) continue;
+    open += !meets(i, start);
     start = i + 1;
   }
   return open;
@@ -236,7 +230,7 @@ void TakeEntity(vx::DList* list, vx::Entity e, Exploded& out, Box& box) {
           return 0;
         },
         vx::kWalkAll, reinterpret_cast<std::intptr_t>(&out), reinterpret_cast<std::intptr_t>(&inner));
-    if (kind == vx::kKindGlyphContainer) out.glyphs.push_back(inner), out.open_contours += OpenContours(members);
+    if (kind == vx::kKindGlyphContainer) out.open_contours += OpenContours(members);
     if (inner.x0 <= inner.x1) box.Take(inner.x0, inner.y0), box.Take(inner.x1, inner.y1);
   }
 }
