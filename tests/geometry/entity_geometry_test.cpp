@@ -158,20 +158,6 @@ TEST(EXCheck, WidensABoxThatIsAlreadyValid) {
   EXPECT_EQ(GetF64(box, kBoxMaxY), 11);
 }
 
-TEST(EXCheck, TextBoxGrowsWithLengthAndFollowsJustification) {
-  std::uint8_t left[kBoxBytes] = {}, right[kBoxBytes] = {}, longer[kBoxBytes] = {};
-  Record l = vxtest::Text(10, 0, 2, 1, 0, "ABCD", 0);
-  Record r = vxtest::Text(10, 0, 2, 1, 0, "ABCD", 2);
-  Record g = vxtest::Text(10, 0, 2, 1, 0, "ABCDABCD", 0);
-  EXCheck(l.data(), left);
-  EXCheck(r.data(), right);
-  EXCheck(g.data(), longer);
-  EXPECT_EQ(GetF64(left, kBoxMinX), 10);
-  EXPECT_EQ(GetF64(right, kBoxMaxX), 10);
-  EXPECT_GT(GetF64(longer, kBoxMaxX) - 10, GetF64(left, kBoxMaxX) - 10);
-  EXPECT_DOUBLE_EQ(GetF64(left, kBoxMaxY), 2);
-}
-
 TEST(EXCheck, ShortRecordIsAHostFaultNotACrash) {
   Record path = vxtest::Poly(kKindPath, {{0, 0}, {1, 1}});
   PutU16(path.data(), kPolyCount, 500);

@@ -197,29 +197,15 @@ int OpenContours(vx::DList* glyph_members) {
   return open;
 }
 
-void TakePoints(const std::uint8_t* e, std::size_t count_at, std::size_t points_at, Box& box) {
-  const int n = vx::GetU16(e, count_at);
-  for (int i = 0; i < n; ++i) box.Take(vx::GetF64(e, points_at + 16 * i), vx::GetF64(e, points_at + 16 * i + 8));
-}
-
+// The host's extents of each piece; containers take their members'.
 void TakeEntity(vx::DList* list, vx::Entity e, Exploded& out, Box& box) {
   const int kind = vx::GetI8(e, vx::kHdrKind);
   if (kind >= 0 && kind < 64) ++out.kinds[kind];
-  switch (kind) {
-    case vx::kKindLine:
-      box.Take(vx::GetF64(e, vx::kLineX1), vx::GetF64(e, vx::kLineY1));
-      box.Take(vx::GetF64(e, vx::kLineX2), vx::GetF64(e, vx::kLineY2));
-      break;
-    case vx::kKindArc: {
-      const double cx = vx::GetF64(e, vx::kCircleX), cy = vx::GetF64(e, vx::kCircleY), r = vx::GetF64(e, vx::kCircleR);
-      const double a = vx::GetF64(e, vx::kArcStart), sweep = vx::GetF64(e, vx::kArcSweep);
-      for (int i = 0; i <= 32; ++i)
-        box.Take(cx + r * std::cos(a + sweep * i / 32), cy + r * std::sin(a + sweep * i / 32));
-      break;
-    }
-    case vx::kKindPath: TakePoints(e, vx::kPolyCount, vx::kPolyVertices, box); break;
-    case vx::kKindCurvePath: TakePoints(e, vx::kCurveCount, vx::kCurveVertices, box); break;
-    default: break;
+  if (kind == vx::kKindLine || kind == vx::kKindArc || kind == vx::kKindPath || kind == vx::kKindCurvePath) {
+    std::uint8_t extents[vx::kBoxBytes] = {};
+    vx::EXCheck(e, extents);
+    box.Take(vx::GetF64(extents, vx::kBoxMinX), vx::GetF64(extents, vx::kBoxMinY));
+    box.Take(vx::GetF64(extents, vx::kBoxMaxX), vx::GetF64(extents, vx::kBoxMaxY));
   }
   if (vx::DList* members = list->MemberList(e)) {
     Box inner;
