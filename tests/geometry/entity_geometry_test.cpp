@@ -18,73 +18,22 @@ using vxtest::Record;
 
 constexpr double kPi = 3.14159265358979323846;
 
-std::vector<vxh::Matrix> SimilarityMatrices() {
-  return {
-      vxh::Translation(3, -7, 0),
-      vxh::Compose(vxh::RotationZ(1.1), vxh::Translation(2, 5, 0)),
-      vxh::Compose(vxh::Scaling(2.5, 2.5, 2.5), vxh::RotationZ(-0.4)),
-      vxh::Compose(vxh::Scaling(-1, 1, 1), vxh::Translation(4, 0, 0)),  // mirror in y axis
-      vxh::Compose(vxh::RotationZ(0.3), vxh::Scaling(0.5, -0.5, 1)),    // mirror in x axis, scaled
-  };
-}
-
-void ExpectRecordsNear(const Record& actual, const Record& expected, const std::string& what) {
-  ASSERT_EQ(actual.size(), expected.size()) << what;
-  ASSERT_EQ(GetU32(actual.data(), kHdrSize), GetU32(expected.data(), kHdrSize)) << what;
-  const int kind = GetI8(expected.data(), kHdrKind);
-  auto near = [&](std::size_t offset, double tolerance) {
-    EXPECT_NEAR(GetF64(actual.data(), offset), GetF64(expected.data(), offset), tolerance)
-        << what << " at offset " << offset;
-  };
-  switch (kind) {
-    case kKindLine:
-      for (std::size_t o : {kLineX1, kLineY1, kLineX2, kLineY2}) near(o, 1e-9);
-      break;
-    case kKindPath:
-    case kKindPolygon:
-      for (std::size_t o = kPolyVertices; o < actual.size(); o += 8) near(o, 1e-9);
-      break;
-    case kKindCircle:
-      for (std::size_t o : {kCircleX, kCircleY, kCircleR}) near(o, 1e-9);
-      break;
-    case kKindArc: {
-      for (std::size_t o : {kCircleX, kCircleY, kCircleR, kArcSweep}) near(o, 1e-9);
-      const double da = GetF64(actual.data(), kArcStart) - GetF64(expected.data(), kArcStart);
-      EXPECT_NEAR(std::remainder(da, 2 * kPi), 0, 1e-9) << what << " start";
-      break;
-    }
-    case kKindText: {
-      near(kTextX, 1e-9);
-      near(kTextY, 1e-9);
-      for (std::size_t f : {kSpecHeight, kSpecWidth}) {
-        EXPECT_NEAR(GetF32(actual.data(), kTextSpec + f), GetF32(expected.data(), kTextSpec + f), 1e-5) << what;
-      }
-      const double da = GetF32(actual.data(), kTextSpec + kSpecAngle) - GetF32(expected.data(), kTextSpec + kSpecAngle);
-      EXPECT_NEAR(std::remainder(da, 2 * kPi), 0, 1e-5) << what << " angle";
-      break;
-    }
-    default: FAIL() << "unexpected kind " << kind;
-  }
-}
-
-TEST(ETran, TransformThenInverseGivesTheRecordBack) {
-  const std::vector<std::pair<std::string, Record>> records = {
-      {"line", vxtest::Line(1, 2, 30, -4)},
-      {"path", vxtest::Poly(kKindPath, {{0, 0}, {5, 1}, {7, 9}})},
-      {"polygon", vxtest::Poly(kKindPolygon, {{0, 0}, {4, 0}, {4, 3}, {0, 3}, {0, 0}})},
-      {"circle", vxtest::Circle(3, 4, 2)},
-      {"arc", vxtest::Arc(-1, 2, 3, 0.5, 2.0)},
-      {"text", vxtest::Text(1, 1, 2.5f, 0.8f, 0.3f, "ABC")},
-  };
-  for (const auto& m : SimilarityMatrices()) {
-    const auto inverse = vxh::Inverse(m);
-    ASSERT_TRUE(inverse);
-    for (const auto& [name, original] : records) {
-      Record r = original;
-      EXPECT_EQ(ETran(r.data(), m.data()), r.data());
-      ETran(r.data(), inverse->data());
-      ExpectRecordsNear(r, original, name);
-    }
+// The curves' round trips are the every-kind transform tests; a text has no
+// points to follow, so its fields must come back.
+TEST(ETran, ASimilarityThenItsInverseGivesATextBack) {
+  const Record original = vxtest::Text(1, 1, 2.5f, 0.8f, 0.3f, "ABC");
+  for (const vxh::Matrix& m : {vxh::Translation(3, -7, 0), vxh::Compose(vxh::RotationZ(1.1), vxh::Translation(2, 5, 0)),
+                               vxh::Compose(vxh::Scaling(2.5, 2.5, 2.5), vxh::RotationZ(-0.4)),
+                               vxh::Compose(vxh::Scaling(-1, 1, 1), vxh::Translation(4, 0, 0)),
+                               vxh::Compose(vxh::RotationZ(0.3), vxh::Scaling(0.5, -0.5, 1))}) {
+    Record r = original;
+    EXPECT_EQ(ETran(r.data(), m.data()), r.data());
+    ETran(r.data(), vxh::Inverse(m)->data());
+    EXPECT_NEAR(GetF64(r.data(), kTextX), 1, 1e-9);
+    EXPECT_NEAR(GetF64(r.data(), kTextY), 1, 1e-9);
+    EXPECT_NEAR(GetF32(r.data(), kTextSpec + kSpecHeight), 2.5f, 1e-5);
+    EXPECT_NEAR(GetF32(r.data(), kTextSpec + kSpecWidth), 0.8f, 1e-5);
+    EXPECT_NEAR(std::remainder(GetF32(r.data(), kTextSpec + kSpecAngle) - 0.3, 2 * kPi), 0, 1e-5);
   }
 }
 
