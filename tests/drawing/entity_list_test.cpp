@@ -157,13 +157,7 @@ TEST(EntityListTest, CopyInCopiesMemberListsDeeplyAndUnselected) {
   ASSERT_NE(copied, nullptr);
   ASSERT_NE(copied, members);
   EXPECT_EQ(WalkOrder(copied), (std::vector<double>{10, 11, 0}));
-  vx::Entity copied_inner = nullptr;
-  copied->Walk(
-      [](vx::DList*, vx::Entity e, std::intptr_t out, std::intptr_t) {
-        if (vx::GetI8(e, vx::kHdrKind) == vx::kKindGroup) *reinterpret_cast<vx::Entity*>(out) = e;
-        return 0;
-      },
-      0, reinterpret_cast<std::intptr_t>(&copied_inner));
+  const vx::Entity copied_inner = testing::FirstOf(copied, vx::kKindGroup);
   ASSERT_NE(copied_inner, nullptr);
   EXPECT_EQ(WalkOrder(copied->MemberList(copied_inner)), (std::vector<double>{20, 21, 22}));
 

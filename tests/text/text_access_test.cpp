@@ -117,13 +117,7 @@ TEST_F(TextAccess, AttributesWithOffsetsOutsideTheRecordAreLeftAlone) {
 TEST_F(TextAccess, AnAttributeInsideASymbolIsDrawnWhereTheSymbolPutsItAndKeepsItsOwnPoint) {
   vx::DList* members = AddSymbol(Work(), Placement(std::acos(-1.0) / 2, 100, 0));
   const Record before = AttributeRecord(130, 120, "abc", 0, 0, 5, 0);
-  vx::Entity symbol = nullptr;
-  Work()->Walk(
-      [](vx::DList*, vx::Entity e, std::intptr_t a, std::intptr_t) {
-        *reinterpret_cast<vx::Entity*>(a) = e;
-        return 1;
-      },
-      vx::kWalkAll, reinterpret_cast<std::intptr_t>(&symbol), 0);
+  const vx::Entity symbol = Entities().at(0);
   vx::Entity e = Add(members, before);
   double point[2] = {5, 0};
   vx::TransformToDrawing(point, symbol, e);
