@@ -65,15 +65,6 @@ INSTANTIATE_TEST_SUITE_P(Script, PolyCommands,
                                            PolyCase{"RPOLY;6;0,0;2,0", vx::kKindPolygon, 7},
                                            PolyCase{"RPOLY;;0,0;;", vx::kKindPolygon, 5}));
 
-TEST_F(HostCommands, PolygonsRepeatTheirFirstVertex) {
-  Run("POLY;0,0;4,0;4,3;;BOX;1,1;3,2");
-  for (vx::Entity e : Entities()) {
-    const std::uint16_t n = vx::GetU16(e, vx::kPolyCount);
-    EXPECT_EQ(X(e, vx::kPolyVertices), X(e, vx::kPolyVertices + (n - 1) * vx::kVertexBytes));
-  }
-  EXPECT_EQ(SizeOf(Entities()[1]), vx::kBoxSize);
-}
-
 TEST_F(HostCommands, RegularPolygonCornersLieOnTheCircleThroughTheGivenCorner) {
   Run("RPOLY;5;10,10;@0,3");
   const vx::Entity e = Entities().at(0);
