@@ -68,10 +68,7 @@ TEST_F(MatrixStackTest, StoredMatrixIsRowMajorWithTheShearTermSecond) {
   CTMT3(7, 8, 9);
   double m[16];
   STCTM(m);
-  EXPECT_EQ(m[3], 7);
-  EXPECT_EQ(m[7], 8);
-  EXPECT_EQ(m[11], 9);
-  EXPECT_EQ(m[15], 1);
+  EXPECT_EQ((std::vector<double>{m[3], m[7], m[11], m[15]}), (std::vector<double>{7, 8, 9, 1}));
 }
 
 TEST_F(MatrixStackTest, PushAndPopRestoreTheMatrix) {
@@ -103,10 +100,7 @@ TEST_F(MatrixStackTest, SymbolTransformMapsWithItsFourthColumnAsTranslation) {
   LDSymTM(rows);
   double p[4] = {1, 0, 0, 1};
   TRNP2M(p, 2);
-  EXPECT_DOUBLE_EQ(p[0], 5);
-  EXPECT_DOUBLE_EQ(p[1], 8);
-  EXPECT_DOUBLE_EQ(p[2], 3);
-  EXPECT_DOUBLE_EQ(p[3], 6);
+  EXPECT_EQ(std::vector<double>(p, p + 4), (std::vector<double>{5, 8, 3, 6}));
 }
 
 TEST_F(MatrixStackTest, NullPointersAreHostFaults) {

@@ -95,10 +95,7 @@ TEST_F(Candidates, TrackNearestDrawsALineFromTheCursorToTheNearestText) {
   ASSERT_FALSE(screen::RunningScreen("the test").PendingPrimitives().empty());
   const screen::Primitive& line = screen::RunningScreen("the test").PendingPrimitives().back();
   ASSERT_EQ(line.kind, screen::PrimitiveKind::kLine);
-  EXPECT_EQ(line.points.at(0), 1);
-  EXPECT_EQ(line.points.at(1), 8);
-  EXPECT_EQ(line.points.at(2), 0);
-  EXPECT_EQ(line.points.at(3), 10);
+  EXPECT_EQ(line.points, (std::vector<double>{1, 8, 0, 10}));
 }
 
 // Repeated NextInOrder with MarkDone is the definition of the order; the
