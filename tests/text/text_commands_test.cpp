@@ -91,14 +91,6 @@ TEST_F(TextCommands, SequenceBySelectionSortsByXAndSkipsFrozenLayers) {
   EXPECT_EQ(Strings(), (std::vector<std::string>{"c2", "a1", "f0"}));
 }
 
-TEST_F(TextCommands, SequenceStringModeReplacesTheFindTextCaseSensitively) {
-  AddText(0, 0, "Door #");
-  AddText(10, 0, "Door #");
-  AddText(20, 0, "door");
-  Run("VXTSEQ;{1063; 1038=#; 1039; 1045; press ok};all");
-  EXPECT_EQ(Strings(), (std::vector<std::string>{"Door 1", "Door 2", "door"}));
-}
-
 TEST_F(TextCommands, SequenceNumberChoicesFromTheBack) {
   AddText(0, 0, "A1-B2-C3");
   AddText(10, 0, "12ab");

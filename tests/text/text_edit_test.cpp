@@ -63,17 +63,6 @@ TEST_F(TextEdit, TextsInGroupsAreOfferedAndTextsInSymbolsAreNot) {
   EXPECT_EQ(Strings(), (std::vector<std::string>{"InSymbol", "Edited"}));
 }
 
-TEST_F(TextEdit, AnAttributeGoesToTheHostEditorAfterMessageTwo) {
-  Add(Work(), AttributeRecord(200, 150, "Tag", 0, 0, 5, 5));
-  Run("VXTEDITDBG;5,5;{press cancel};<esc>");
-  std::vector<std::string> seen;
-  for (const std::string& l : TranscriptLines())
-    if (l.rfind("[", 0) == 0 || l.rfind("{ ", 0) == 0) seen.push_back(l);
-  EXPECT_EQ(seen,
-            (std::vector<std::string>{"[Message] 01: Found pEntRec",
-                                      "[Message] 02: Error in MyTextEdit - calling normal EEdit", "{ Edit Text"}));
-}
-
 TEST_F(TextEdit, DebugMessagesNameWhatTheDialogReturned) {
   AddText(0, 0, "T");
   const struct {
