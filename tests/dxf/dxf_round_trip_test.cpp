@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
-#include <numbers>
 
 #include "headless/drawing/document.h"
 #include "headless/drawing/entity_list.h"
