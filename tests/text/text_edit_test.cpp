@@ -8,14 +8,7 @@
 namespace vxh::testing {
 namespace {
 
-class TextEdit : public TextTest {
- protected:
-  bool TranscriptHas(const std::string& line) {
-    for (const std::string& l : TranscriptLines())
-      if (l.find(line) != std::string::npos) return true;
-    return false;
-  }
-};
+using TextEdit = TextTest;
 
 TEST_F(TextEdit, EnterInTheMultiLineBoxPlacesOneTextWithCrLfAndReopensThere) {
   Run(R"(VXTEXTML;{1001="Line 1\nLine 2"; press ok};5,5;<esc>)");
@@ -74,7 +67,7 @@ TEST_F(TextEdit, DebugMessagesNameWhatTheDialogReturned) {
   };
   for (const auto& c : cases) {
     Run(std::string("VXTEDITDBG;0,0;") + c.answer + ";<esc>;<esc>");
-    EXPECT_TRUE(TranscriptHas(c.message)) << c.answer;
+    EXPECT_EQ(LinesWith(c.message), 1) << c.answer;
   }
 }
 

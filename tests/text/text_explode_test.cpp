@@ -324,8 +324,7 @@ TEST_F(TextExplode, CommandExplodesGroupMembersLeavesSymbolsAndUndoesInOneStep) 
   EXPECT_EQ(out.kinds[vx::kKindGlyphContainer], 3);  // t, o, p
   EXPECT_GT(out.kinds[vx::kKindLine], 10);
   EXPECT_EQ(out.kinds[vx::kKindSymbol], 1);
-  const std::vector<std::string> lines = TranscriptLines();
-  EXPECT_NE(std::find(lines.begin(), lines.end(), "? Text explode - select entities (h - help):"), lines.end());
+  EXPECT_EQ(LinesWith("? Text explode - select entities (h - help):"), 1);
   Run("UNDO");
   EXPECT_EQ(Strings(), (std::vector<std::string>{"top", "in group", "in symbol"}));
   EXPECT_EQ(Collect().kinds[vx::kKindLine], 0);
