@@ -9,7 +9,7 @@ namespace {
 
 TEST(CaseFold, FoldsAsciiAndTheThreeNordicLettersOnly) {
   // Other accented letters stay.
-  const int cases[][2] = {{'a', 'A'}, {'z', 'Z'}, {'A', 'A'}, {0xE5, 0xC5}, {0xE4, 0xC4},
+  const int cases[][2] = {{'a', 'A'},   {'z', 'Z'},   {'A', 'A'},   {0xE5, 0xC5}, {0xE4, 0xC4},
                           {0xF6, 0xD6}, {0xE9, 0xE9}, {0xFF, 0xFF}, {'1', '1'}};
   for (const auto& c : cases) EXPECT_EQ(CaseFold(static_cast<std::uint8_t>(c[0])), c[1]) << c[0];
 }
