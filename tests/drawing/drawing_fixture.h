@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "headless/drawing/document.h"
@@ -34,6 +35,20 @@ inline std::vector<double> WalkOrder(vx::DList* list, int filter = vx::kWalkAll)
       },
       filter, reinterpret_cast<std::intptr_t>(&seen));
   return seen;
+}
+
+// The first entity of the list of `kind` (-1: of any kind), or null.
+inline vx::Entity FirstOf(vx::DList* list, int kind = -1) {
+  std::pair<int, vx::Entity> found{kind, nullptr};
+  list->Walk(
+      [](vx::DList*, vx::Entity e, std::intptr_t out, std::intptr_t) {
+        auto* f = reinterpret_cast<std::pair<int, vx::Entity>*>(out);
+        if (f->first != -1 && vx::GetI8(e, vx::kHdrKind) != f->first) return 0;
+        f->second = e;
+        return 1;
+      },
+      0, reinterpret_cast<std::intptr_t>(&found));
+  return found.second;
 }
 
 }  // namespace vxh::testing

@@ -15,9 +15,13 @@ namespace {
 using testing::AddLines;
 using testing::WalkOrder;
 
-TEST(EntityListTest, WalkReturnsTheFirstNonZeroCallbackResultAndStopsThere) {
+class EntityListTest : public ::testing::Test {
+ protected:
   Document doc;
   vx::DList* work = doc.WorkDL();
+};
+
+TEST_F(EntityListTest, WalkReturnsTheFirstNonZeroCallbackResultAndStopsThere) {
   AddLines(work, 5);
   struct Probe {
     int calls = 0;
@@ -34,9 +38,7 @@ TEST(EntityListTest, WalkReturnsTheFirstNonZeroCallbackResultAndStopsThere) {
   EXPECT_EQ(work->Walk([](vx::DList*, vx::Entity, std::intptr_t, std::intptr_t) { return 0; }, 0), 0);
 }
 
-TEST(EntityListTest, MemberListIsNullUntilMadeAndThenStaysTheSame) {
-  Document doc;
-  vx::DList* work = doc.WorkDL();
+TEST_F(EntityListTest, MemberListIsNullUntilMadeAndThenStaysTheSame) {
   vx::Entity line = AddLines(work, 1)[0];
   vx::Entity group = work->AddRecord(vxtest::Group().data());
   EXPECT_EQ(work->MemberList(line), nullptr);
@@ -48,9 +50,7 @@ TEST(EntityListTest, MemberListIsNullUntilMadeAndThenStaysTheSame) {
   EXPECT_EQ(members->SettingsTable(vx::kTableLayers), work->SettingsTable(vx::kTableLayers));
 }
 
-TEST(EntityListTest, TextRecordFollowsItsTextThroughResize) {
-  Document doc;
-  vx::DList* work = doc.WorkDL();
+TEST_F(EntityListTest, TextRecordFollowsItsTextThroughResize) {
   vx::Entity text = work->AddRecord(vxtest::BareText("start").data());
   for (const std::string& s :
        std::vector<std::string>{"", "a much longer text than before", "mid", std::string(300, 'x')}) {
@@ -67,21 +67,17 @@ TEST(EntityListTest, TextRecordFollowsItsTextThroughResize) {
   EXPECT_EQ(doc.Work().Count(), 1u);
 }
 
-TEST(EntityListTest, CommitRefusesARecordWhoseSizeFieldWasChangedInPlace) {
-  Document doc;
-  vx::DList* work = doc.WorkDL();
+TEST_F(EntityListTest, CommitRefusesARecordWhoseSizeFieldWasChangedInPlace) {
   vx::Entity text = work->AddRecord(vxtest::BareText("abc").data());
   vx::PutU32(text, vx::kHdrSize, vx::TextSize(10));
   EXPECT_THROW(work->Commit(text), HostFault);
 }
 
-TEST(EntityListTest, WalkFiltersCombineSelectionAndLayerState) {
-  Document doc;
+TEST_F(EntityListTest, WalkFiltersCombineSelectionAndLayerState) {
   const int hidden = AddLayer(doc, "HiddenLayer");
   const int frozen = AddLayer(doc, "FrozenLayer");
   ASSERT_TRUE(SetLayerFlag(doc, "HiddenLayer", vx::kLayerHidden, true));
   ASSERT_TRUE(SetLayerFlag(doc, "FrozenLayer", vx::kLayerFrozen, true));
-  vx::DList* work = doc.WorkDL();
   // x1: 1 plain, 2 plain selected, 3 hidden, 4 hidden selected, 5 frozen,
   // 6 frozen selected, 7 removed selected, 8 on a layer the table lacks.
   struct Spec {
@@ -116,46 +112,6 @@ TEST(EntityListTest, WalkFiltersCombineSelectionAndLayerState) {
   }
 }
 
-// Brings every selected entity to the end, as the draw-order command does.
-int MoveToFront(vx::DList* list, vx::Entity e, std::intptr_t anchor_slot, std::intptr_t) {
-  auto* anchor = reinterpret_cast<vx::Entity*>(anchor_slot);
-  vx::Entity opened = list->OpenForChange(e);
-  if (opened != *anchor) {
-    list->PlaceAfter(opened, *anchor);
-    *anchor = opened;
-  }
-  list->Unmark(opened);
-  return 0;
-}
-
-int MoveToBack(vx::DList* list, vx::Entity e, std::intptr_t anchor_slot, std::intptr_t) {
-  auto anchor = *reinterpret_cast<vx::Entity*>(anchor_slot);
-  vx::Entity opened = list->OpenForChange(e);
-  if (opened != anchor) list->PlaceBefore(opened, anchor);
-  list->Unmark(opened);
-  return 0;
-}
-
-TEST(EntityListTest, MovingEntitiesDuringAWalkKeepsTheirOrder) {
-  struct Case {
-    vx::WalkCallback move;
-    bool anchor_is_last;
-    std::vector<double> expected;
-  };
-  const Case cases[] = {{MoveToFront, true, {1, 3, 2, 4}}, {MoveToBack, false, {2, 4, 1, 3}}};
-  for (const Case& c : cases) {
-    Document doc;
-    vx::DList* work = doc.WorkDL();
-    std::vector<vx::Entity> e = AddLines(work, 4);
-    work->Commit(e[1]);
-    work->Commit(e[3]);
-    vx::Entity anchor = c.anchor_is_last ? e[3] : e[0];
-    work->Walk(c.move, vx::kWalkSelected, reinterpret_cast<std::intptr_t>(&anchor));
-    EXPECT_EQ(WalkOrder(work), c.expected);
-    EXPECT_TRUE(WalkOrder(work, vx::kWalkSelected).empty());
-  }
-}
-
 int FreeResizeOrAppend(vx::DList* list, vx::Entity e, std::intptr_t visits, std::intptr_t) {
   reinterpret_cast<std::vector<double>*>(visits)->push_back(vx::GetF64(e, vx::kLineX1));
   switch (static_cast<int>(vx::GetF64(e, vx::kLineX1))) {
@@ -168,10 +124,10 @@ int FreeResizeOrAppend(vx::DList* list, vx::Entity e, std::intptr_t visits, std:
   return 0;
 }
 
-TEST(EntityListTest, WalkSurvivesChangesMadeByItsCallback) {
+TEST_F(EntityListTest, WalkSurvivesChangesMadeByItsCallback) {
   for (bool temporary : {false, true}) {
-    Document doc;
-    vx::DList* list = temporary ? doc.CreateTempList("~Walk.kvd")->AsDList() : doc.WorkDL();
+    Document fresh;
+    vx::DList* list = temporary ? fresh.CreateTempList("~Walk.kvd")->AsDList() : fresh.WorkDL();
     AddLines(list, 5);
     std::vector<double> visits;
     list->Walk(FreeResizeOrAppend, vx::kWalkAll, reinterpret_cast<std::intptr_t>(&visits));
@@ -180,9 +136,7 @@ TEST(EntityListTest, WalkSurvivesChangesMadeByItsCallback) {
   }
 }
 
-TEST(EntityListTest, CopyInCopiesMemberListsDeeplyAndUnselected) {
-  Document doc;
-  vx::DList* work = doc.WorkDL();
+TEST_F(EntityListTest, CopyInCopiesMemberListsDeeplyAndUnselected) {
   vx::Entity group = work->AddRecord(vxtest::Group().data());
   vx::DList* members = work->MakeMemberList(group);
   AddLines(members, 2, 10);
@@ -197,13 +151,7 @@ TEST(EntityListTest, CopyInCopiesMemberListsDeeplyAndUnselected) {
   ASSERT_NE(copied, nullptr);
   ASSERT_NE(copied, members);
   EXPECT_EQ(WalkOrder(copied), (std::vector<double>{10, 11, 0}));
-  vx::Entity copied_inner = nullptr;
-  copied->Walk(
-      [](vx::DList*, vx::Entity e, std::intptr_t out, std::intptr_t) {
-        if (vx::GetI8(e, vx::kHdrKind) == vx::kKindGroup) *reinterpret_cast<vx::Entity*>(out) = e;
-        return 0;
-      },
-      0, reinterpret_cast<std::intptr_t>(&copied_inner));
+  const vx::Entity copied_inner = testing::FirstOf(copied, vx::kKindGroup);
   ASSERT_NE(copied_inner, nullptr);
   EXPECT_EQ(WalkOrder(copied->MemberList(copied_inner)), (std::vector<double>{20, 21, 22}));
 
@@ -221,9 +169,7 @@ TEST(EntityListTest, CopyInCopiesMemberListsDeeplyAndUnselected) {
   temp->Release();
 }
 
-TEST(EntityListTest, TestTellsLiveEntitiesOfThisListFromOthers) {
-  Document doc;
-  vx::DList* work = doc.WorkDL();
+TEST_F(EntityListTest, TestTellsLiveEntitiesOfThisListFromOthers) {
   vx::DList* temp = doc.CreateTempList("~Other.kvd")->AsDList();
   std::vector<vx::Entity> e = AddLines(work, 2);
   vx::Entity elsewhere = AddLines(temp, 1)[0];
@@ -236,8 +182,7 @@ TEST(EntityListTest, TestTellsLiveEntitiesOfThisListFromOthers) {
   EXPECT_EQ(doc.Work().Count(), 2u);
 }
 
-TEST(EntityListTest, ListsCarryTheirFileNameAtByte300) {
-  Document doc;
+TEST_F(EntityListTest, ListsCarryTheirFileNameAtByte300) {
   doc.SetFileName("plan.kvd");
   EXPECT_STREQ(reinterpret_cast<const char*>(doc.WorkDL()) + vx::kDListFileName, "plan.kvd");
   vx::DList* temp = doc.CreateTempList("~HatchBorder.kvd")->AsDList();
@@ -249,8 +194,7 @@ TEST(EntityListTest, ListsCarryTheirFileNameAtByte300) {
   EXPECT_THROW(doc.WorkDL()->Release(), HostFault);
 }
 
-TEST(EntityListTest, ForeignObjectsAreRefusedWithAClearError) {
-  Document doc;
+TEST_F(EntityListTest, ForeignObjectsAreRefusedWithAClearError) {
   vx::DList fake{};
   EXPECT_THROW(FromDList(&fake), HostFault);
   EXPECT_THROW(doc.WorkDL()->Commit(nullptr), HostFault);

@@ -10,6 +10,7 @@
 #include "host/entity_layout.h"
 #include "host/record.h"
 #include "host/settings_layout.h"
+#include "tests/support/records.h"
 
 namespace vxh {
 namespace {
@@ -23,10 +24,7 @@ std::vector<std::string> Names(const Document& doc, int table, std::size_t name_
 
 TEST(SettingsTablesTest, ANewDrawingHasTheTablesAUserExpects) {
   Document doc;
-  EXPECT_EQ(Names(doc, vx::kTableLayers, vx::kLayerName),
-            (std::vector<std::string>{"0", "Construction", "Dimensions", "Text", "Hatch"}));
-  EXPECT_EQ(Names(doc, vx::kTableLineStyles, vx::kLStyleName),
-            (std::vector<std::string>{"Solid", "Dashed", "Dotted", "Dash dot", "Center", "Hidden"}));
+  // The layers and line styles show in every scenario's listing.
   EXPECT_EQ(Names(doc, vx::kTableFillStyles, vx::kFillName),
             (std::vector<std::string>{".25 Right Diagonal", ".25 Left Diagonal", ".25 Crosshatch", ".5 Horizontal",
                                       ".5 Vertical"}));
@@ -44,27 +42,6 @@ TEST(SettingsTablesTest, ANewDrawingHasTheTablesAUserExpects) {
   for (int number : SettingsTables::Numbers()) {
     EXPECT_EQ(TableRuleViolation(number, doc.Tables().Table(number), doc.Tables().Length(number)), "")
         << "table " << number;
-  }
-}
-
-TEST(SettingsTablesTest, LineFamilyFillStylesHoldTheirFamilies) {
-  Document doc;
-  struct Case {
-    const char* name;
-    std::uint32_t families;
-    float spacing;
-  };
-  const Case cases[] = {{".25 Right Diagonal", 1, 0.25f}, {".25 Crosshatch", 2, 0.25f}, {".5 Vertical", 1, 0.5f}};
-  for (const Case& c : cases) {
-    const std::uint8_t* style = FindRecordByName(doc.Tables(), vx::kTableFillStyles, vx::kFillName, c.name);
-    ASSERT_NE(style, nullptr) << c.name;
-    EXPECT_EQ(style[vx::kFillType], vx::kFillTypeLineFamilies);
-    const std::uint8_t* data = style + vx::GetI8(style, vx::kFillDataOffset);
-    EXPECT_EQ(vx::GetU32(data, vx::kFillDataCount), c.families) << c.name;
-    EXPECT_EQ(vx::GetF32(data, vx::kFillDataScale), 1.0f);
-    const std::uint8_t* family = data + vx::kFillDataFamilies;
-    EXPECT_EQ(vx::GetF32(family, vx::kFamSpacing), c.spacing) << c.name;
-    EXPECT_EQ(vx::GetI32(family, vx::kFamDashCount), 0);
   }
 }
 
@@ -103,9 +80,8 @@ TEST(SettingsTablesTest, CurrentSettingsReachTheHeaderAndCopyLeavesSizeAndKind) 
   vx::PutU32(current, vx::kCurWord117, 0x445566);
   vx::PutU32(current, vx::kCurWord121, 0x778899);
   SetCurrentLayer(doc, "Text");
-  std::uint8_t line[vx::kLineSize] = {};
-  vx::PutU32(line, vx::kHdrSize, vx::kLineSize);
-  vx::PutI8(line, vx::kHdrKind, vx::kKindLine);
+  vxtest::Record line_record = vxtest::Line(0, 0, 0, 0);
+  std::uint8_t* line = line_record.data();
   ApplyCurrentSettings(doc.Tables(), line);
   EXPECT_EQ(vx::GetU8(line, vx::kHdrAttrByte), 3);
   EXPECT_EQ(vx::GetU32(line, vx::kHdrAttr6), 0x112233u);
@@ -115,9 +91,8 @@ TEST(SettingsTablesTest, CurrentSettingsReachTheHeaderAndCopyLeavesSizeAndKind) 
   EXPECT_EQ(vx::GetU16(line, vx::kHdrLineStyle), 1);
   EXPECT_EQ(vx::GetU16(line, vx::kHdrFillStyle), 0);
 
-  std::uint8_t group[vx::kGroupSize] = {};
-  vx::PutU32(group, vx::kHdrSize, vx::kGroupSize);
-  vx::PutI8(group, vx::kHdrKind, vx::kKindGroup);
+  vxtest::Record group_record = vxtest::Group();
+  std::uint8_t* group = group_record.data();
   vx::PutU8(group, vx::kHdrReserved26, 0xEE);
   CopyEntitySettings(group, line);
   EXPECT_EQ(vx::GetU32(group, vx::kHdrSize), vx::kGroupSize);

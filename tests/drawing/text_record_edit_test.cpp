@@ -207,11 +207,5 @@ TEST(HostEditorRecord, TextsTakeTheirStringHeightAndAngleAndTextLikeEntitiesThei
   EXPECT_FALSE(ReadTextFields(cut.data()).fields);
 }
 
-TEST(HostEditorRecord, TakesTextBearingKindsOnly) {
-  for (int kind = -128; kind < 128; ++kind)
-    EXPECT_EQ(HostEditorTakes(kind), kind == vx::kKindText || kind == vx::kKindTextLike || kind == vx::kKindAttribute)
-        << kind;
-}
-
 }  // namespace
 }  // namespace vxh

@@ -13,6 +13,7 @@ namespace vxh {
 namespace {
 
 using testing::AddLines;
+using testing::FirstOf;
 using testing::WalkOrder;
 
 std::vector<std::uint8_t> Snapshot(const Document& doc) { return EncodeKvd(doc, true); }
@@ -34,29 +35,6 @@ struct Drawing {
     work->AddRecord(vxtest::BareText("label").data());
   }
 };
-
-vx::Entity FirstOf(vx::DList* list) {
-  vx::Entity first = nullptr;
-  list->Walk(
-      [](vx::DList*, vx::Entity e, std::intptr_t out, std::intptr_t) {
-        *reinterpret_cast<vx::Entity*>(out) = e;
-        return 1;
-      },
-      0, reinterpret_cast<std::intptr_t>(&first));
-  return first;
-}
-
-vx::Entity TextOf(vx::DList* list) {
-  vx::Entity text = nullptr;
-  list->Walk(
-      [](vx::DList*, vx::Entity e, std::intptr_t out, std::intptr_t) {
-        if (vx::GetI8(e, vx::kHdrKind) != vx::kKindText) return 0;
-        *reinterpret_cast<vx::Entity*>(out) = e;
-        return 1;
-      },
-      0, reinterpret_cast<std::intptr_t>(&text));
-  return text;
-}
 
 struct Change {
   const char* name;
@@ -83,7 +61,7 @@ const std::vector<Change>& Changes() {
       {"free", [](Drawing& d) { d.work->Free(d.lines[2]); }},
       {"resize text",
        [](Drawing& d) {
-         vx::Entity t = d.work->Resize(d.work->OpenForChange(TextOf(d.work)), vx::TextSize(12));
+         vx::Entity t = d.work->Resize(d.work->OpenForChange(FirstOf(d.work, vx::kKindText)), vx::TextSize(12));
          std::memcpy(t + vx::kTextString, "longer label", 13);
          d.work->Commit(t);
        }},
@@ -209,12 +187,6 @@ TEST(UndoTest, UndoOfALargeStepRestoresEveryRecord) {
   EXPECT_TRUE(doc.Undo());
   EXPECT_EQ(Snapshot(doc), before);
 }
-
-}  // namespace
-}  // namespace vxh
-
-namespace vxh {
-namespace {
 
 // A drag previews by copying every selected entity and freeing the copy at
 // once; thousands of frames must not pile up in the step being built.

@@ -110,41 +110,33 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 // The attributes of a reference are attribute texts among its members (beside
-// the block's definitions), on
-// their own layer, placed in the reference's coordinates.
+// the block's definitions), on their own layer, placed in the reference's
+// coordinates.
 TEST(DxfAttributeTest, AttributesAreMembersOfTheirInstance) {
-  DxfImport import = ReadDxf(DataFile("dimensions_attributes.dxf"));
-  const int tags = FindLayer(*import.doc, "Tags");
+  const DxfImport read = ReadDxf(DataFile("dimensions_attributes.dxf"));
+  const int tags = FindLayer(*read.doc, "Tags");
   ASSERT_GE(tags, 0);
   std::vector<std::pair<std::string, std::string>> found;
-  import.doc->Work().ForEach([&](vx::Entity e) {
+  read.doc->Work().ForEach([&](vx::Entity e) {
     if (vx::GetI8(e, vx::kHdrKind) != vx::kKindSymbol) return;
-    import.doc->Work().Members(e)->ForEach([&](vx::Entity m) {
-      if (vx::GetI8(m, vx::kHdrKind) != vx::kKindAttribute) return;
-    // The block's definitions come along with its entities.
-    if ((vx::GetU16(m, vx::kAttrFlags) & kAttrDefinition) != 0) return;
-    EXPECT_EQ(vx::GetU16(m, vx::kHdrLayer), tags);
-    const dxf::AttributeText a = dxf::AttributeTextOf(m);
-    found.emplace_back(a.tag, a.value);
-    // The first reference is at (30, 0) scaled 1.5: its NUMBER sits at the
-    // definition's point.
-    if (a.value == "D1") {
-      EXPECT_NEAR(a.point.x, 0.1, 1e-9);
-      EXPECT_NEAR(a.point.y, 2.2, 1e-9);
-    }
-});
-}  // namespace
-);
-const std::vector<std::pair<std::string, std::string>> expected = {{"NUMBER", "D1"},
-                                                                   {"MAKER",
-                                                                    "Sch\xFC"
-                                                                    "co"},
-                                                                   {"NUMBER", "D2"},
-                                                                   {"MAKER",
-                                                                    "Sch\xFC"
-                                                                    "co"}};
-EXPECT_EQ(found, expected);
-}  // namespace vxh
+    read.doc->Work().Members(e)->ForEach([&](vx::Entity m) {
+      if (vx::GetI8(m, vx::kHdrKind) != vx::kKindAttribute || (vx::GetU16(m, vx::kAttrFlags) & kAttrDefinition) != 0)
+        return;
+      EXPECT_EQ(vx::GetU16(m, vx::kHdrLayer), tags);
+      const dxf::AttributeText a = dxf::AttributeTextOf(m);
+      found.emplace_back(a.tag, a.value);
+      // The first reference is at (30, 0) scaled 1.5: its NUMBER sits at the
+      // definition's point.
+      if (a.value == "D1") {
+        EXPECT_NEAR(a.point.x, 0.1, 1e-9);
+        EXPECT_NEAR(a.point.y, 2.2, 1e-9);
+      }
+    });
+  });
+  const std::string maker = std::string("Sch\xFC") + "co";
+  EXPECT_EQ(found, (std::vector<std::pair<std::string, std::string>>{
+                       {"NUMBER", "D1"}, {"MAKER", maker}, {"NUMBER", "D2"}, {"MAKER", maker}}));
+}
 
 }  // namespace
 }  // namespace vxh

@@ -78,18 +78,12 @@ std::vector<std::array<double, 4>> RandomSegments(int count) {
   return segments;
 }
 
-TEST(P2TL2, EndPointsGiveExactlyZeroAndOne) {
+TEST(P2TL2AndT2PL2, EndsAreExactBothWaysAndTheParametersRoundTrip) {
   for (const auto& s : RandomSegments(2000)) {
     const double a[2] = {s[0], s[1]}, b[2] = {s[2], s[3]};
     EXPECT_EQ(P2TL2(a, a, b), 0.0);
     EXPECT_EQ(P2TL2(b, a, b), 1.0);
     EXPECT_FALSE(std::signbit(P2TL2(a, a, b)));
-  }
-}
-
-TEST(T2PL2, EndParametersGiveTheEndPointsBitForBit) {
-  for (const auto& s : RandomSegments(2000)) {
-    const double a[2] = {s[0], s[1]}, b[2] = {s[2], s[3]};
     double out[2];
     T2PL2(0, a, b, out);
     EXPECT_EQ(out[0], a[0]);

@@ -29,6 +29,7 @@ inline std::vector<NamedRecord> MeasurableRecords() {
       {"polygon", Poly(vx::kKindPolygon, {{0, 0}, {4, 0}, {4, 3}, {0, 3}})},
       {"circle", Circle(3, 4, 2)},
       {"arc", Arc(-1, 2, 3, 0.5, 2.0)},
+      {"clockwise_arc", Arc(0, 0, 2, 1.0, -2.5)},
       {"ellipse", Ellipse(1, 1, 5, 2, 0.3)},
       {"elliptical_arc", EllipticalArc(1, 1, 5, 2, 0.3, 1.0, -2.5)},
       {"curve_lines", Curve(vx::kKindCurvePath, 0, {{0, 0}, {3, 1}, {4, 5}})},

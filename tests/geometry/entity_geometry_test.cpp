@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -19,73 +18,22 @@ using vxtest::Record;
 
 constexpr double kPi = 3.14159265358979323846;
 
-std::vector<vxh::Matrix> SimilarityMatrices() {
-  return {
-      vxh::Translation(3, -7, 0),
-      vxh::Compose(vxh::RotationZ(1.1), vxh::Translation(2, 5, 0)),
-      vxh::Compose(vxh::Scaling(2.5, 2.5, 2.5), vxh::RotationZ(-0.4)),
-      vxh::Compose(vxh::Scaling(-1, 1, 1), vxh::Translation(4, 0, 0)),  // mirror in y axis
-      vxh::Compose(vxh::RotationZ(0.3), vxh::Scaling(0.5, -0.5, 1)),    // mirror in x axis, scaled
-  };
-}
-
-void ExpectRecordsNear(const Record& actual, const Record& expected, const std::string& what) {
-  ASSERT_EQ(actual.size(), expected.size()) << what;
-  ASSERT_EQ(GetU32(actual.data(), kHdrSize), GetU32(expected.data(), kHdrSize)) << what;
-  const int kind = GetI8(expected.data(), kHdrKind);
-  auto near = [&](std::size_t offset, double tolerance) {
-    EXPECT_NEAR(GetF64(actual.data(), offset), GetF64(expected.data(), offset), tolerance)
-        << what << " at offset " << offset;
-  };
-  switch (kind) {
-    case kKindLine:
-      for (std::size_t o : {kLineX1, kLineY1, kLineX2, kLineY2}) near(o, 1e-9);
-      break;
-    case kKindPath:
-    case kKindPolygon:
-      for (std::size_t o = kPolyVertices; o < actual.size(); o += 8) near(o, 1e-9);
-      break;
-    case kKindCircle:
-      for (std::size_t o : {kCircleX, kCircleY, kCircleR}) near(o, 1e-9);
-      break;
-    case kKindArc: {
-      for (std::size_t o : {kCircleX, kCircleY, kCircleR, kArcSweep}) near(o, 1e-9);
-      const double da = GetF64(actual.data(), kArcStart) - GetF64(expected.data(), kArcStart);
-      EXPECT_NEAR(std::remainder(da, 2 * kPi), 0, 1e-9) << what << " start";
-      break;
-    }
-    case kKindText: {
-      near(kTextX, 1e-9);
-      near(kTextY, 1e-9);
-      for (std::size_t f : {kSpecHeight, kSpecWidth}) {
-        EXPECT_NEAR(GetF32(actual.data(), kTextSpec + f), GetF32(expected.data(), kTextSpec + f), 1e-5) << what;
-      }
-      const double da = GetF32(actual.data(), kTextSpec + kSpecAngle) - GetF32(expected.data(), kTextSpec + kSpecAngle);
-      EXPECT_NEAR(std::remainder(da, 2 * kPi), 0, 1e-5) << what << " angle";
-      break;
-    }
-    default: FAIL() << "unexpected kind " << kind;
-  }
-}
-
-TEST(ETran, TransformThenInverseGivesTheRecordBack) {
-  const std::vector<std::pair<std::string, Record>> records = {
-      {"line", vxtest::Line(1, 2, 30, -4)},
-      {"path", vxtest::Poly(kKindPath, {{0, 0}, {5, 1}, {7, 9}})},
-      {"polygon", vxtest::Poly(kKindPolygon, {{0, 0}, {4, 0}, {4, 3}, {0, 3}, {0, 0}})},
-      {"circle", vxtest::Circle(3, 4, 2)},
-      {"arc", vxtest::Arc(-1, 2, 3, 0.5, 2.0)},
-      {"text", vxtest::Text(1, 1, 2.5f, 0.8f, 0.3f, "ABC")},
-  };
-  for (const auto& m : SimilarityMatrices()) {
-    const auto inverse = vxh::Inverse(m);
-    ASSERT_TRUE(inverse);
-    for (const auto& [name, original] : records) {
-      Record r = original;
-      EXPECT_EQ(ETran(r.data(), m.data()), r.data());
-      ETran(r.data(), inverse->data());
-      ExpectRecordsNear(r, original, name);
-    }
+// The curves' round trips are the every-kind transform tests; a text has no
+// points to follow, so its fields must come back.
+TEST(ETran, ASimilarityThenItsInverseGivesATextBack) {
+  const Record original = vxtest::Text(1, 1, 2.5f, 0.8f, 0.3f, "ABC");
+  for (const vxh::Matrix& m : {vxh::Translation(3, -7, 0), vxh::Compose(vxh::RotationZ(1.1), vxh::Translation(2, 5, 0)),
+                               vxh::Compose(vxh::Scaling(2.5, 2.5, 2.5), vxh::RotationZ(-0.4)),
+                               vxh::Compose(vxh::Scaling(-1, 1, 1), vxh::Translation(4, 0, 0)),
+                               vxh::Compose(vxh::RotationZ(0.3), vxh::Scaling(0.5, -0.5, 1))}) {
+    Record r = original;
+    EXPECT_EQ(ETran(r.data(), m.data()), r.data());
+    ETran(r.data(), vxh::Inverse(m)->data());
+    EXPECT_NEAR(GetF64(r.data(), kTextX), 1, 1e-9);
+    EXPECT_NEAR(GetF64(r.data(), kTextY), 1, 1e-9);
+    EXPECT_NEAR(GetF32(r.data(), kTextSpec + kSpecHeight), 2.5f, 1e-5);
+    EXPECT_NEAR(GetF32(r.data(), kTextSpec + kSpecWidth), 0.8f, 1e-5);
+    EXPECT_NEAR(std::remainder(GetF32(r.data(), kTextSpec + kSpecAngle) - 0.3, 2 * kPi), 0, 1e-5);
   }
 }
 
@@ -159,20 +107,6 @@ TEST(EXCheck, WidensABoxThatIsAlreadyValid) {
   EXPECT_EQ(GetF64(box, kBoxMaxY), 11);
 }
 
-TEST(EXCheck, TextBoxGrowsWithLengthAndFollowsJustification) {
-  std::uint8_t left[kBoxBytes] = {}, right[kBoxBytes] = {}, longer[kBoxBytes] = {};
-  Record l = vxtest::Text(10, 0, 2, 1, 0, "ABCD", 0);
-  Record r = vxtest::Text(10, 0, 2, 1, 0, "ABCD", 2);
-  Record g = vxtest::Text(10, 0, 2, 1, 0, "ABCDABCD", 0);
-  EXCheck(l.data(), left);
-  EXCheck(r.data(), right);
-  EXCheck(g.data(), longer);
-  EXPECT_EQ(GetF64(left, kBoxMinX), 10);
-  EXPECT_EQ(GetF64(right, kBoxMaxX), 10);
-  EXPECT_GT(GetF64(longer, kBoxMaxX) - 10, GetF64(left, kBoxMaxX) - 10);
-  EXPECT_DOUBLE_EQ(GetF64(left, kBoxMaxY), 2);
-}
-
 TEST(EXCheck, ShortRecordIsAHostFaultNotACrash) {
   Record path = vxtest::Poly(kKindPath, {{0, 0}, {1, 1}});
   PutU16(path.data(), kPolyCount, 500);
@@ -214,24 +148,6 @@ std::array<double, 2> PointAt(Record& r, double t) {
   return p;
 }
 
-TEST(EGet, PointAtAndParameterOfAreInverse) {
-  std::vector<std::pair<std::string, Record>> records = {
-      {"line", vxtest::Line(-3, 7, 12, 1)},
-      {"steep line", vxtest::Line(0, 0, 1, 40)},
-      {"path", vxtest::Poly(kKindPath, {{0, 0}, {5, 0}, {5, 5}, {9, 8}})},
-      {"polygon", vxtest::Poly(kKindPolygon, {{0, 0}, {4, 0}, {4, 3}})},
-      {"circle", vxtest::Circle(2, 2, 3)},
-      {"arc", vxtest::Arc(2, 2, 3, 5.5, 2.0)},
-      {"clockwise arc", vxtest::Arc(0, 0, 1, 1.0, -2.5)},
-  };
-  for (auto& [name, r] : records) {
-    for (double t : {0.0, 0.1, 0.37, 0.5, 0.93}) {
-      const auto p = PointAt(r, t);
-      EXPECT_NEAR(ParamOf(r, p[0], p[1]), t, 1e-9) << name << " t=" << t;
-    }
-  }
-}
-
 TEST(EGet, EndsAreExact) {
   Record line = vxtest::Line(0.1, 0.7, 3.3, -9.1);
   EXPECT_EQ(ParamOf(line, 0.1, 0.7), 0.0);
@@ -249,18 +165,6 @@ TEST(EGet, EndsAreExact) {
   EXPECT_EQ(ParamOf(arc, a1[0], a1[1]), 1.0);
 }
 
-TEST(EGet, LineParameterOfAPointOnTheLineEqualsP2TL2) {
-  std::mt19937_64 rng(99);
-  std::uniform_real_distribution<double> coord(-500, 500), u(0, 1);
-  for (int i = 0; i < 500; ++i) {
-    const double a[2] = {coord(rng), coord(rng)}, b[2] = {coord(rng), coord(rng)};
-    Record line = vxtest::Line(a[0], a[1], b[0], b[1]);
-    double p[2];
-    T2PL2(u(rng), a, b, p);
-    EXPECT_EQ(ParamOf(line, p[0], p[1]), P2TL2(p, a, b));
-  }
-}
-
 TEST(EGet, NearestPointOffTheEntity) {
   Record line = vxtest::Line(0, 0, 10, 0);
   EXPECT_DOUBLE_EQ(ParamOf(line, 3, 4), 0.3);
@@ -270,25 +174,6 @@ TEST(EGet, NearestPointOffTheEntity) {
   Record arc = vxtest::Arc(0, 0, 1, 0, kPi / 2);
   EXPECT_GT(ParamOf(arc, -1, 0.2), 1);  // past the end
   EXPECT_LT(ParamOf(arc, 1, -0.2), 0);  // before the start
-}
-
-TEST(EGet, Lengths) {
-  struct Case {
-    Record record;
-    double length;
-  };
-  std::vector<Case> cases = {
-      {vxtest::Line(0, 0, 3, 4), 5},
-      {vxtest::Poly(kKindPath, {{0, 0}, {3, 4}, {3, 10}}), 11},
-      {vxtest::Poly(kKindPolygon, {{0, 0}, {3, 0}, {3, 4}}), 12},
-      {vxtest::Circle(0, 0, 2), 4 * kPi},
-      {vxtest::Arc(0, 0, 2, 1, -1.5), 3},
-  };
-  for (auto& c : cases) {
-    double length = -1;
-    EXPECT_EQ(EGet(c.record.data(), kQueryLength, nullptr, &length), 1);
-    EXPECT_NEAR(length, c.length, 1e-12);
-  }
 }
 
 TEST(EGet, KindsWithoutALengthAreRefusedAndUnknownQueriesFault) {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -29,6 +28,7 @@ std::vector<Pair> Pairs() {
       {"line_misses_circle", Line(-10, 5, 10, 5), Circle(0, 0, 2), 0},
       {"line_tangent_to_circle", Line(-10, 2, 10, 2), Circle(0, 0, 2), 1},
       {"line_crosses_circle", Line(-10, 1, 10, 1), Circle(0, 0, 2), 2},
+      {"reversed_line_crosses_circle", Line(10, 1, -10, 1), Circle(0, 0, 2), 2},  // points from x = 10 on
       {"line_ends_inside_circle", Line(-10, 0, 0, 0), Circle(0, 0, 2), 1},
       {"circles_apart", Circle(0, 0, 1), Circle(5, 0, 1), 0},
       {"circles_touch_outside", Circle(0, 0, 2), Circle(5, 0, 3), 1},
@@ -38,6 +38,8 @@ std::vector<Pair> Pairs() {
       {"circle_and_short_arc", Circle(0, 0, 3), Arc(4, 0, 3, kTestPi / 2, 0.8), 1},
       {"arc_and_polygon", Arc(5, 5, 7, 0, kTestPi), square, 4},
       {"polygon_and_line_through_corner", square, Line(-5, -5, 15, 15), 2},
+      // A vertex shared by two edges is one meeting.
+      {"line_through_a_triangles_apex", Line(4, -1, 4, 10), Poly(vx::kKindPolygon, {{0, 0}, {4, 4}, {8, 0}}), 2},
       {"line_and_ellipse", Line(-10, 0.5, 10, 0.5), Ellipse(0, 0, 5, 2, 0.4), 2},
       {"line_tangent_to_ellipse", Line(-10, 2, 10, 2), Ellipse(0, 0, 5, 2, 0), 1},
       {"ellipse_and_circle", Ellipse(0, 0, 5, 2, 0), Circle(0, 0, 3), 4},
@@ -87,25 +89,6 @@ TEST_P(Meetings, SwappingTheEntitiesFindsTheSamePoints) {
 
 INSTANTIATE_TEST_SUITE_P(Pairs, Meetings, ::testing::ValuesIn(Pairs()),
                          [](const auto& info) { return info.param.name; });
-
-TEST(FindAllInts, LineCrossingAPolygonAtAVertexSharedByTwoEdgesCountsItOnce) {
-  Record tri = Poly(vx::kKindPolygon, {{0, 0}, {4, 4}, {8, 0}});
-  Record line = Line(4, -1, 4, 10);
-  double* points = nullptr;
-  ASSERT_EQ(vx::FindAllInts(line.data(), tri.data(), &points), 2);
-  EXPECT_EQ(points[0], 4);
-  EXPECT_EQ(points[1], 0);
-  EXPECT_EQ(points[3], 4);
-  EXPECT_EQ(points[4], 4);
-}
-
-TEST(FindAllInts, ResultsFollowTheFirstEntitysDirection) {
-  Record line = Line(10, 1, -10, 1);
-  Record circle = Circle(0, 0, 2);
-  double* points = nullptr;
-  ASSERT_EQ(vx::FindAllInts(line.data(), circle.data(), &points), 2);
-  EXPECT_GT(points[0], points[3]);  // from x = 10 towards x = -10
-}
 
 TEST(FindAllInts, MissingArgumentsAreNamed) {
   Record line = Line(0, 0, 1, 1);

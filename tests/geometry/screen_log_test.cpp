@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstring>
 
 #include "headless/host_error.h"
 #include "headless/screen/screen_log.h"

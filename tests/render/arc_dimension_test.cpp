@@ -56,22 +56,24 @@ void ExpectNear(const P2& a, const P2& b, const char* what) {
   EXPECT_NEAR(a.y, b.y, 1e-9) << what;
 }
 
-TEST(ArcDimension, ArcRunsFromStartOverTheSweepAtTheRadius) {
+// The arc from start over the sweep; extension lines from the leader points
+// (a gap of 0.5 off them) to 1 past the arc; arrows at the arc's ends whose
+// bodies lie inside the sweep.
+TEST(ArcDimension, ArcExtensionLinesAndArrowsOfAPlainDimension) {
   const DimensionFigure f = FigureFor({});
   ASSERT_GE(f.strokes.size(), 3u);
-  const Piece& arc = f.strokes[0];
-  ExpectNear(arc.Start(), {10, 0}, "arc start");
-  ExpectNear(arc.End(), {0, 10}, "arc end");
-  ExpectNear(arc.At(0.5), {10 * std::cos(kPi / 4), 10 * std::sin(kPi / 4)}, "arc middle");
-}
-
-TEST(ArcDimension, ExtensionLinesRunFromTheLeaderPointsPastTheArc) {
-  const DimensionFigure f = FigureFor({});
-  // Start side: leader point 4 from the centre on +x; gap 0.5, past the arc by 1.
+  ExpectNear(f.strokes[0].Start(), {10, 0}, "arc start");
+  ExpectNear(f.strokes[0].End(), {0, 10}, "arc end");
+  ExpectNear(f.strokes[0].At(0.5), {10 * std::cos(kPi / 4), 10 * std::sin(kPi / 4)}, "arc middle");
   ExpectNear(f.strokes[1].Start(), {4.5, 0}, "start side, from");
   ExpectNear(f.strokes[1].End(), {11, 0}, "start side, to");
   ExpectNear(f.strokes[2].Start(), {0, 6.5}, "end side, from");
   ExpectNear(f.strokes[2].End(), {0, 11}, "end side, to");
+  ASSERT_EQ(f.arrows.size(), 2u);
+  ExpectNear(f.arrows[0][0], {10, 0}, "start arrow tip");
+  ExpectNear(f.arrows[1][0], {0, 10}, "end arrow tip");
+  EXPECT_GT(f.arrows[0][1].y, 0);
+  EXPECT_GT(f.arrows[1][1].x, 0);
 }
 
 TEST(ArcDimension, ExtensionLinesRunInwardsToAnArcInsideTheLeaderPoints) {
@@ -81,16 +83,6 @@ TEST(ArcDimension, ExtensionLinesRunInwardsToAnArcInsideTheLeaderPoints) {
   ExpectNear(f.strokes[1].Start(), {19.5, 0}, "start side, from");
   ExpectNear(f.strokes[1].End(), {9, 0}, "start side, to");
   ExpectNear(f.strokes[2].Start(), {0, 10}, "the gap is cut to the arc");
-}
-
-TEST(ArcDimension, ArrowsPointAtTheEndsOfTheArcFromInside) {
-  const DimensionFigure f = FigureFor({});
-  ASSERT_EQ(f.arrows.size(), 2u);
-  ExpectNear(f.arrows[0][0], {10, 0}, "start arrow tip");
-  ExpectNear(f.arrows[1][0], {0, 10}, "end arrow tip");
-  // The start arrow's body lies counter-clockwise of its tip, inside the sweep.
-  EXPECT_GT(f.arrows[0][1].y, 0);
-  EXPECT_GT(f.arrows[1][1].x, 0);
 }
 
 TEST(ArcDimension, ArrowsOfAShortArcPointInFromOutside) {

@@ -14,6 +14,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "headless/drawing/document.h"
 #include "headless/render/render.h"
@@ -76,6 +77,13 @@ class RenderTest : public ::testing::Test {
   std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
 
   vxh::RenderReport Render(const std::string& name) { return vxh::RenderDrawing(doc_, PathOf(name)); }
+  // The drawing rendered to a PNG file and read back, with the frame it was
+  // drawn in; nothing may be left out.
+  std::pair<vxh::PictureFrame, Picture> RenderPng(const std::string& name) {
+    const vxh::RenderReport report = Render(name);
+    EXPECT_TRUE(report.left_out.empty()) << name;
+    return {report.frame, Picture(PathOf(name))};
+  }
 
   std::string ReadText(const std::string& name) const {
     std::ifstream in(PathOf(name));

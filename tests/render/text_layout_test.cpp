@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "headless/fonts/stroke_metrics.h"
 #include "host/settings_layout.h"
 #include "tests/fonts/font_test_support.h"

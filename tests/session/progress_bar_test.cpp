@@ -6,20 +6,32 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
+#include <sstream>
 #include <string>
 
 namespace vxh {
 namespace {
 
-// What the bar wrote to its stream while `use` ran.
-std::string Drawn(bool terminal, const std::function<void(ProgressBar&)>& use) {
+// What a bar wrote to its stream while `steps` were played on it: "+label"
+// starts a stage, "n/d" shows n done of d, "." finishes.
+std::string Drawn(bool terminal, const std::string& steps) {
   char* buffer = nullptr;
   std::size_t size = 0;
   std::FILE* out = open_memstream(&buffer, &size);
   {
     ProgressBar bar(out, terminal);
-    use(bar);
+    std::istringstream in(steps);
+    for (std::string step; in >> step;) {
+      int done = 0, total = 0;
+      if (step[0] == '+')
+        bar.Start(step.substr(1));
+      else if (step == ".")
+        bar.Finish();
+      else if (std::sscanf(step.c_str(), "%d/%d", &done, &total) == 2)
+        bar.Show(done, total);
+      else
+        ADD_FAILURE() << "bad step " << step;
+    }
   }
   std::fclose(out);
   std::string text(buffer, size);
@@ -36,56 +48,20 @@ std::string Percents(const std::string& drawn) {
 }
 
 TEST(ProgressBar, MovesOnlyForwardsAndEndsItsLine) {
-  struct Case {
+  const struct {
     const char* what;
-    std::function<void(ProgressBar&)> use;
+    const char* steps;
     const char* percents;  // "|" after the one its line ends with
+  } cases[] = {
+      {"to the end", "+Hatching 0/4 1/4 2/4 3/4 4/4", "  0, 25, 50, 75,100|"},
+      {"a step back ends it", "+Hatching 1/2 0/1 1/1", " 50|"},
+      {"the same value twice draws once", "+x 1/3 1/3", " 33|"},
+      {"a new stage starts a new line", "+a 1/2 +b 1/4", " 50| 25|"},
+      {"past the whole counts as the whole", "+x 9/4", "100|"},
+      {"nothing to count", "+x 1/0", ""},
   };
-  const Case cases[] = {
-      {"to the end",
-       [](ProgressBar& b) {
-         b.Start("Hatching");
-         for (int i = 0; i <= 4; ++i) b.Show(i, 4);
-       },
-       "  0, 25, 50, 75,100|"},
-      {"a step back ends it",
-       [](ProgressBar& b) {
-         b.Start("Hatching");
-         b.Show(1, 2);
-         b.Show(0, 1);
-         b.Show(1, 1);
-       },
-       " 50|"},
-      {"the same value twice draws once",
-       [](ProgressBar& b) {
-         b.Start("x");
-         b.Show(1, 3);
-         b.Show(1, 3);
-       },
-       " 33|"},
-      {"a new stage starts a new line",
-       [](ProgressBar& b) {
-         b.Start("a");
-         b.Show(1, 2);
-         b.Start("b");
-         b.Show(1, 4);
-       },
-       " 50| 25|"},
-      {"past the whole counts as the whole",
-       [](ProgressBar& b) {
-         b.Start("x");
-         b.Show(9, 4);
-       },
-       "100|"},
-      {"nothing to count",
-       [](ProgressBar& b) {
-         b.Start("x");
-         b.Show(1, 0);
-       },
-       ""},
-  };
-  for (const Case& c : cases) {
-    const std::string drawn = Drawn(true, c.use);
+  for (const auto& c : cases) {
+    const std::string drawn = Drawn(true, c.steps);
     EXPECT_EQ(Percents(drawn), c.percents) << c.what << ": " << drawn;
     if (!drawn.empty()) {
       EXPECT_EQ(drawn.back(), '\n') << c.what;
@@ -94,24 +70,10 @@ TEST(ProgressBar, MovesOnlyForwardsAndEndsItsLine) {
 }
 
 TEST(ProgressBar, FinishEndsALineOnlyOnce) {
-  const std::string drawn = Drawn(true, [](ProgressBar& b) {
-    b.Start("x");
-    b.Show(1, 2);
-    b.Finish();
-    b.Finish();
-  });
-  EXPECT_EQ(drawn, "\rx [####################                    ]  50%\n");
+  EXPECT_EQ(Drawn(true, "+x 1/2 . ."), "\rx [####################                    ]  50%\n");
 }
 
-TEST(ProgressBar, DrawsNothingOffATerminal) {
-  EXPECT_EQ(Drawn(false,
-                  [](ProgressBar& b) {
-                    b.Start("x");
-                    b.Show(1, 2);
-                    b.Show(2, 2);
-                  }),
-            "");
-}
+TEST(ProgressBar, DrawsNothingOffATerminal) { EXPECT_EQ(Drawn(false, "+x 1/2 2/2"), ""); }
 
 }  // namespace
 }  // namespace vxh

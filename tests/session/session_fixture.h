@@ -46,6 +46,13 @@ class SessionTest : public ::testing::Test {
     return lines;
   }
 
+  // How many lines of the transcript hold `part`.
+  int LinesWith(const std::string& part) const {
+    int n = 0;
+    for (const std::string& line : TranscriptLines()) n += line.find(part) != std::string::npos;
+    return n;
+  }
+
   std::ostringstream transcript;
   Session session{transcript};
 };

@@ -38,11 +38,6 @@ class HostEditor : public TextTest {
     });
     return out;
   }
-  int Count(const std::string& text) {
-    int n = 0;
-    for (const std::string& l : TranscriptLines()) n += l.find(text) != std::string::npos;
-    return n;
-  }
   static TextFields FieldsOf(const Record& r) { return *ReadTextFields(r.data()).fields; }
 };
 
@@ -61,11 +56,11 @@ TEST_F(HostEditor, AnAttributeIsEditedByTheHostAndOnlyAChangeEndsTheCommand) {
     session.Doc().Work().ForEach([&](vx::Entity e) { Work()->Remove(e); });
     AddAttribute(Work(), 5, 5, "Room 12");
     const std::vector<Record> before = Drawing();
-    const int prompts = Count("Select text to edit: ");
+    const int prompts = LinesWith("Select text to edit: ");
     Run(std::string("VXTEDITDBG;5,5;") + c.answer + (c.changed ? "" : ";<esc>"));
-    EXPECT_EQ(Count("02: Error in MyTextEdit - calling normal EEdit"), 1 + (&c - cases));
+    EXPECT_EQ(LinesWith("02: Error in MyTextEdit - calling normal EEdit"), 1 + (&c - cases));
     // After an edit the host's editor has ended VXTEDIT: no second pick.
-    EXPECT_EQ(Count("Select text to edit: ") - prompts, c.changed ? 1 : 2);
+    EXPECT_EQ(LinesWith("Select text to edit: ") - prompts, c.changed ? 1 : 2);
     if (!c.changed) {
       EXPECT_EQ(Drawing(), before);
       continue;
@@ -107,8 +102,8 @@ TEST_F(HostEditor, FieldsTheRecordLacksAreDisabled) {
 TEST_F(HostEditor, AHeightThatIsNotAboveZeroIsRefusedAndTheDialogAskedAgain) {
   AddAttribute(Work(), 0, 0, "A");
   Run("VXTEDIT;0,0;{104=0; press ok};{104=-2; press ok};{104=1.5; press ok}");
-  EXPECT_EQ(Count("[Error] The height must be a number greater than 0."), 2);
-  EXPECT_EQ(Count("{ Edit Text"), 3);
+  EXPECT_EQ(LinesWith("[Error] The height must be a number greater than 0."), 2);
+  EXPECT_EQ(LinesWith("{ Edit Text"), 3);
   EXPECT_EQ(FieldsOf(Drawing().back()).height, 1.5f);
 }
 
@@ -117,15 +112,16 @@ TEST_F(HostEditor, AnAttributeWhoseStringsDoNotFitIsNamedAndLeftAlone) {
   vx::PutU32(e, kAttrTagOffset, 5000);
   const std::vector<Record> before = Drawing();
   Run("VXTEDIT;0,0;<esc>");
-  EXPECT_EQ(Count("[Warning] The host editor cannot edit this attribute: Its tag does not lie inside the record."), 1);
-  EXPECT_EQ(Count("Select text to edit: "), 2);
+  EXPECT_EQ(LinesWith("[Warning] The host editor cannot edit this attribute: Its tag does not lie inside the record."),
+            1);
+  EXPECT_EQ(LinesWith("Select text to edit: "), 2);
   EXPECT_EQ(Drawing(), before);
 }
 
 TEST_F(HostEditor, OtherKindsGetAMessageAndNothingDone) {
   const vx::Entity circle = Add(Work(), vxtest::Circle(0, 0, 1));
   EXPECT_EQ(vx::EEdit(circle), 0);
-  EXPECT_EQ(Count("[Warning] The host editor edits texts, text-like entities and attributes, not this circle."), 1);
+  EXPECT_EQ(LinesWith("[Warning] The host editor edits texts, text-like entities and attributes, not this circle."), 1);
 }
 
 }  // namespace

@@ -57,30 +57,23 @@ TEST(TextPlacementRules, OnlyFieldsTheHostChangedAreMerged) {
   EXPECT_FLOAT_EQ(vx::GetF32(spec, vx::kSpecAngle), 1.0f);
 }
 
-struct KeyCase {
-  const char* keys;
-  int code_before;
-  int code_after;
-};
-
-class StyleKeyJustification : public ::testing::TestWithParam<KeyCase> {};
-
-TEST_P(StyleKeyJustification, KeysGiveTheCode) {
-  std::uint8_t spec[vx::kTextSpecBytes] = {};
-  vx::PutU16(spec, vx::kSpecStyleRef, 7);
-  vx::PutU8(spec, vx::kSpecJustify, static_cast<std::uint8_t>(GetParam().code_before));
-  char text[8] = "x";
-  for (const char* k = GetParam().keys; *k != 0; ++k) {
-    EXPECT_TRUE(vx::ApplyStyleKeyTo(static_cast<std::uint8_t>(*k), spec, text, sizeof text));
+TEST(StyleKeys, JustificationKeysGiveTheCodeAndDetachTheStyle) {
+  const struct {
+    const char* keys;
+    int code_before;
+    int code_after;
+  } cases[] = {{"F", 0, 11}, {"L", 20, 16}, {"M", 13, 4}, {"MF", 13, 4}, {"N", 11, 0}, {"TR", 0, 8}, {"CB", 8, 1}};
+  for (const auto& c : cases) {
+    std::uint8_t spec[vx::kTextSpecBytes] = {};
+    vx::PutU16(spec, vx::kSpecStyleRef, 7);
+    vx::PutU8(spec, vx::kSpecJustify, static_cast<std::uint8_t>(c.code_before));
+    char text[8] = "x";
+    for (const char* k = c.keys; *k != 0; ++k)
+      EXPECT_TRUE(vx::ApplyStyleKeyTo(static_cast<std::uint8_t>(*k), spec, text, sizeof text)) << c.keys;
+    EXPECT_EQ(vx::GetU8(spec, vx::kSpecJustify), c.code_after) << c.keys;
+    EXPECT_EQ(vx::GetU16(spec, vx::kSpecStyleRef), 0) << c.keys;
   }
-  EXPECT_EQ(vx::GetU8(spec, vx::kSpecJustify), GetParam().code_after);
-  EXPECT_EQ(vx::GetU16(spec, vx::kSpecStyleRef), 0);
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, StyleKeyJustification,
-                         ::testing::Values(KeyCase{"F", 0, 11}, KeyCase{"L", 20, 16}, KeyCase{"M", 13, 4},
-                                           KeyCase{"MF", 13, 4}, KeyCase{"N", 11, 0}, KeyCase{"TR", 0, 8},
-                                           KeyCase{"CB", 8, 1}));
 
 TEST(StyleKeys, StrongTwiceKeepsTheBitsButDetachesTheStyle) {
   std::uint8_t spec[vx::kTextSpecBytes] = {};

@@ -63,37 +63,28 @@ TEST_F(TextAccess, AnAttributeWithoutAStringGetsOneAtItsFirstStringPlace) {
   EXPECT_EQ(0, std::memcmp(e + vx::kAttrX, before.data() + vx::kAttrX, 118 - vx::kAttrX));
 }
 
-TEST_F(TextAccess, AnAttributeStringOfTheSameLengthMovesNothing) {
-  const Record before = AttributeRecord(140, 120, "four", 110, 130);
-  vx::Entity e = Add(Work(), before);
-  e = vx::SetTextString(Work(), e, "FOUR", true, nullptr);
-  Record expected = before;
-  std::memcpy(expected.data() + 120, "FOUR", 4);
-  EXPECT_EQ(Record(e, e + SizeOf(e)), expected);
-}
-
-TEST_F(TextAccess, AShorterAttributeStringShrinksTheRecordByTheDifference) {
-  const Record before = AttributeRecord(140, 120, "longer", 110, 130);
-  vx::Entity e = Add(Work(), before);
-  e = vx::SetTextString(Work(), e, "ab", true, nullptr);
-  ASSERT_EQ(SizeOf(e), 136u);
-  EXPECT_EQ(StringOf(e), "ab");
-  EXPECT_EQ(vx::GetU32(e, vx::kAttrPart1), 110u);  // before the string: untouched
-  EXPECT_EQ(vx::GetU32(e, vx::kAttrPart2), 126u);
-  EXPECT_EQ(0, std::memcmp(e + 123, before.data() + 127, 140 - 127));
-  EXPECT_EQ(0,
-            std::memcmp(e + vx::kAttrStringOffset, before.data() + vx::kAttrStringOffset, 120 - vx::kAttrStringOffset));
-}
-
-TEST_F(TextAccess, ALongerAttributeStringGrowsTheRecordAndMovesTheLaterPart) {
-  const Record before = AttributeRecord(140, 120, "ab", 0, 130);
-  vx::Entity e = Add(Work(), before);
-  e = vx::SetTextString(Work(), e, "abcdefg", true, nullptr);
-  ASSERT_EQ(SizeOf(e), 145u);
-  EXPECT_EQ(StringOf(e), "abcdefg");
-  EXPECT_EQ(vx::GetU32(e, vx::kAttrPart1), 0u);
-  EXPECT_EQ(vx::GetU32(e, vx::kAttrPart2), 135u);
-  EXPECT_EQ(0, std::memcmp(e + 128, before.data() + 123, 140 - 123));
+// A new string moves what follows it, and a part offset past it, by the
+// change in length; what lies before it stays.
+TEST_F(TextAccess, AnAttributeStringMovesWhatFollowsItByTheChangeInLength) {
+  const struct {
+    const char* old_text;
+    const char* new_text;
+    std::uint32_t first_part;  // before the string: stays
+  } cases[] = {{"four", "FOUR", 110}, {"longer", "ab", 110}, {"ab", "abcdefg", 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.new_text);
+    const Record before = AttributeRecord(140, 120, c.old_text, c.first_part, 130);
+    const vx::Entity e = vx::SetTextString(Work(), Add(Work(), before), c.new_text, true, nullptr);
+    const int delta = static_cast<int>(std::strlen(c.new_text)) - static_cast<int>(std::strlen(c.old_text));
+    const std::size_t old_end = 120 + std::strlen(c.old_text) + 1;
+    ASSERT_EQ(SizeOf(e), 140u + delta);
+    EXPECT_EQ(StringOf(e), c.new_text);
+    EXPECT_EQ(vx::GetU32(e, vx::kAttrPart1), c.first_part);
+    EXPECT_EQ(vx::GetU32(e, vx::kAttrPart2), 130u + delta);
+    EXPECT_EQ(
+        0, std::memcmp(e + vx::kAttrStringOffset, before.data() + vx::kAttrStringOffset, 120 - vx::kAttrStringOffset));
+    EXPECT_EQ(0, std::memcmp(e + old_end + delta, before.data() + old_end, 140 - old_end));
+  }
 }
 
 // Records whose offsets point outside them are texts that do not apply: never
@@ -126,13 +117,7 @@ TEST_F(TextAccess, AttributesWithOffsetsOutsideTheRecordAreLeftAlone) {
 TEST_F(TextAccess, AnAttributeInsideASymbolIsDrawnWhereTheSymbolPutsItAndKeepsItsOwnPoint) {
   vx::DList* members = AddSymbol(Work(), Placement(std::acos(-1.0) / 2, 100, 0));
   const Record before = AttributeRecord(130, 120, "abc", 0, 0, 5, 0);
-  vx::Entity symbol = nullptr;
-  Work()->Walk(
-      [](vx::DList*, vx::Entity e, std::intptr_t a, std::intptr_t) {
-        *reinterpret_cast<vx::Entity*>(a) = e;
-        return 1;
-      },
-      vx::kWalkAll, reinterpret_cast<std::intptr_t>(&symbol), 0);
+  const vx::Entity symbol = Entities().at(0);
   vx::Entity e = Add(members, before);
   double point[2] = {5, 0};
   vx::TransformToDrawing(point, symbol, e);
@@ -147,22 +132,6 @@ TEST_F(TextAccess, AnAttributeInsideASymbolIsDrawnWhereTheSymbolPutsItAndKeepsIt
   double own[2] = {5, 0};
   vx::TransformToDrawing(own, symbol, e);
   EXPECT_EQ(own[0], 5);
-}
-
-TEST_F(TextAccess, TheTextFormatBlockNamesTheStyleFieldsOfAText) {
-  Record r = vxtest::Text(0, 0, 2.5f, 0.8f, 0.25f, "x", 4);
-  vx::PutU16(r.data(), vx::kTextSpec + vx::kSpecStyleRef, 7);
-  vx::TextFormatBlock block = vx::TextFormatBlock::Of(r.data());
-  EXPECT_EQ(block.Height(), 2.5f);
-  EXPECT_EQ(block.WidthFactor(), 0.8f);
-  EXPECT_EQ(block.Angle(), 0.25f);
-  EXPECT_EQ(block.Justification(), 4);
-  EXPECT_EQ(block.StyleReference(), 7);
-  block.DetachStyle();
-  block.SetStyleBits(vx::kStyleBold | vx::kStyleItalic);
-  EXPECT_EQ(vx::GetU16(r.data(), vx::kTextSpec + vx::kSpecStyleRef), 0);
-  EXPECT_EQ(vx::GetU8(r.data(), vx::kTextSpec + vx::kSpecStyleBits), 0x30);
-  EXPECT_EQ(StringOf(r.data()), "x") << "the block ends where the string begins";
 }
 
 TEST_F(TextAccess, AStringChangeIsOneUndoStepThatRestoresTheRecord) {

@@ -1,7 +1,5 @@
 // The four text commands driven by scripts as a user would: dialogs, clicks,
 // keys, typed numbers and selections.
-#include <algorithm>
-
 #include "headless/kvd/kvd_file.h"
 #include "host/settings_layout.h"
 #include "tests/text/text_fixture.h"
@@ -11,39 +9,15 @@ namespace {
 
 using TextCommands = TextTest;
 
-bool HasLine(const std::vector<std::string>& lines, const std::string& line) {
-  return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
 // ---- VXTINC -------------------------------------------------------------
-
-TEST_F(TextCommands, IncrementClicksAddAndCtrlClicksSubtract) {
-  AddText(0, 0, "Item 9");
-  AddText(20, 0, "007");
-  AddText(40, 0, "none");
-  Run("VXTINC;{press ok};1,0;<hold ctrl>;20,1;<release ctrl>;41,0;<esc>");
-  // "none" is no candidate: the click near it takes "006" back up to "007".
-  EXPECT_EQ(Strings(), (std::vector<std::string>{"Item 10", "007", "none"}));
-  EXPECT_TRUE(HasLine(TranscriptLines(), "? Pick text to increment by <1> (CTRL = decrement):"));
-}
 
 TEST_F(TextCommands, IncrementValueFollowsTypedNumbersAndArrowKeys) {
   AddText(0, 0, "x12y34");
   Run("VXTINC;{1042; press ok};5;0,0;<key UP>;<key UP>;0,0;<key LEFT>;<key SUBTRACT>;0,0;<esc>");
   // Last group: +5 gives 39, +7 gives 46, +5 gives 51.
   EXPECT_EQ(Strings(), (std::vector<std::string>{"x12y51"}));
-  const std::vector<std::string> lines = TranscriptLines();
-  EXPECT_TRUE(HasLine(lines, "? Pick text to increment by <7> (CTRL = decrement):"));
-  EXPECT_TRUE(HasLine(lines, "? Pick text to increment by <5> (CTRL = decrement):"));
-}
-
-TEST_F(TextCommands, IncrementInSelectionModeChangesEverySelectedTextOnce) {
-  AddText(0, 0, "A1");
-  vx::DList* group = AddGroup(Work());
-  AddText(group, 5, 0, "B9");
-  AddText(50, 50, "C1");  // outside the window
-  Run("VXTINC;{1039; 1038=10; press ok};window -1,-1 10,10");
-  EXPECT_EQ(Strings(), (std::vector<std::string>{"A11", "B19", "C1"}));
+  EXPECT_GE(LinesWith("? Pick text to increment by <7> (CTRL = decrement):"), 1);
+  EXPECT_GE(LinesWith("? Pick text to increment by <5> (CTRL = decrement):"), 1);
 }
 
 TEST_F(TextCommands, IncrementCancelledDialogChangesNothing) {
@@ -63,22 +37,8 @@ TEST_F(TextCommands, SelectionWithoutTextsChangesNothingAndEndsQuietly) {
 
 // ---- VXTREPLACE -----------------------------------------------------------
 
-TEST_F(TextCommands, ReplaceStepsANumberedReplacementBetweenClicks) {
-  AddText(0, 0, "A");
-  AddText(10, 0, "A");
-  AddText(20, 0, "A");
-  Run("VXTREPLACE;{1038=A; 1043=N1; 1045; press ok};0,0;<key UP>;10,0;<key UP>;20,0");
-  EXPECT_EQ(Strings(), (std::vector<std::string>{"N1", "N2", "N3"}));
-  const std::vector<std::string> lines = TranscriptLines();
-  for (const char* shown : {"<N1>", "<N2>", "<N3>"})
-    EXPECT_TRUE(HasLine(lines, std::string("? Pick text to replace. New text is ") + shown + ":")) << shown;
-  EXPECT_EQ(lines.back(), "[Message] No more matching text strings");
-}
-
-TEST_F(TextCommands, ReplaceWithoutMatchesSaysSoAndEnds) {
+TEST_F(TextCommands, ReplaceWithAnEmptySearchSaysNothingMatchesAndEnds) {
   AddText(0, 0, "abc");
-  Run("VXTREPLACE;{1038=zz; 1043=y; press ok}");
-  EXPECT_EQ(TranscriptLines().back(), "[Message] No text string is matching the search criteria");
   Run("VXTREPLACE;{1038=\"\"; press ok}");
   EXPECT_EQ(TranscriptLines().back(), "[Message] No text string is matching the search criteria");
 }
@@ -88,13 +48,7 @@ TEST_F(TextCommands, ReplaceTypedNumberReplacesAPlainNumberReplacement) {
   AddText(10, 0, "Hall X");
   Run("VXTREPLACE;{1038=X; 1043=1; press ok};41;0,0;<key DOWN>;10,0");
   EXPECT_EQ(Strings(), (std::vector<std::string>{"Room 41", "Hall 40"}));
-  EXPECT_TRUE(HasLine(TranscriptLines(), "? Pick text to replace. New text is <41>:"));
-}
-
-TEST_F(TextCommands, ReplaceInSelectionModeHonoursTheMatchMode) {
-  for (const char* s : {"abab", "cab", "ABx"}) AddText(0, 0, s);
-  Run("VXTREPLACE;{1038=ab; 1043=X; 1044; 1039; press ok};all");
-  EXPECT_EQ(Strings(), (std::vector<std::string>{"Xab", "cab", "Xx"}));
+  EXPECT_GE(LinesWith("? Pick text to replace. New text is <41>:"), 1);
 }
 
 TEST_F(TextCommands, ReplaceKeepsTheWholeResultWhenItGrowsPastFiveHundredBytes) {
@@ -104,15 +58,6 @@ TEST_F(TextCommands, ReplaceKeepsTheWholeResultWhenItGrowsPastFiveHundredBytes) 
 }
 
 // ---- VXTSEQ -----------------------------------------------------------------
-
-TEST_F(TextCommands, SequenceNumbersClickedTextsWithFixedLength) {
-  AddText(0, 0, "P-7");
-  AddText(10, 0, "P-12");
-  AddText(20, 0, "P-100");
-  Run("VXTSEQ;{1048; 1043=3; press ok};0,0;10,0;20,0;<esc>");
-  EXPECT_EQ(Strings(), (std::vector<std::string>{"P-001", "P-002", "P-003"}));
-  EXPECT_TRUE(HasLine(TranscriptLines(), "? Pick next text in sequence. Next number is <4>:"));
-}
 
 TEST_F(TextCommands, SequenceKeysAndTypedNumbersSetTheNextNumber) {
   AddText(0, 0, "A1");
@@ -139,14 +84,6 @@ TEST_F(TextCommands, SequenceBySelectionSortsByXAndSkipsFrozenLayers) {
   EXPECT_EQ(Strings(), (std::vector<std::string>{"c2", "a1", "f0"}));
 }
 
-TEST_F(TextCommands, SequenceStringModeReplacesTheFindTextCaseSensitively) {
-  AddText(0, 0, "Door #");
-  AddText(10, 0, "Door #");
-  AddText(20, 0, "door");
-  Run("VXTSEQ;{1063; 1038=#; 1039; 1045; press ok};all");
-  EXPECT_EQ(Strings(), (std::vector<std::string>{"Door 1", "Door 2", "door"}));
-}
-
 TEST_F(TextCommands, SequenceNumberChoicesFromTheBack) {
   AddText(0, 0, "A1-B2-C3");
   AddText(10, 0, "12ab");
@@ -156,21 +93,6 @@ TEST_F(TextCommands, SequenceNumberChoicesFromTheBack) {
 }
 
 // ---- VXTCASE ------------------------------------------------------------------
-
-TEST_F(TextCommands, CaseConvertsClickedTextsUntilNoneIsLeft) {
-  AddText(0, 0, "hello WORLD");
-  AddText(10, 0, "o-neil");
-  AddText(20, 0, "Done");
-  Run("VXTCASE;{1045; press ok};0,0;10,0");
-  EXPECT_EQ(Strings(), (std::vector<std::string>{"Hello World", "O-Neil", "Done"}));
-  EXPECT_EQ(TranscriptLines().back(), "[Message] No more matching text strings");
-}
-
-TEST_F(TextCommands, CaseWithOnlyConvertedTextsSaysNothingMatches) {
-  AddText(0, 0, "UPPER");
-  Run("VXTCASE;{1044; press ok}");
-  EXPECT_EQ(TranscriptLines().back(), "[Message] No text string is matching the criteria");
-}
 
 TEST_F(TextCommands, CaseEndsOnEscapeAndLeavesLongTextsAlone) {
   AddText(0, 0, std::string(1024, 'a'));
