@@ -1,6 +1,7 @@
 // VXCMENU: a popup menu read from a text file, shown at the mouse; the chosen
 // item's command text runs as a script.
 #include <cstring>
+#include <memory>
 #include <string_view>
 
 #include "host/host_api.h"
@@ -56,19 +57,25 @@ bool TakeCommand(std::string_view data, UINT chosen) {
   return true;
 }
 
+struct GiveBackFile {
+  void operator()(void* block) const { RelMem(block); }
+};
+
 bool RunMenu(const char* file_name) {
   std::uint32_t size = 0;
-  void* data = LoadFile(file_name, &size);
+  // The menu waits for the user; a host that ends the command while it waits
+  // (a script error in the headless host) unwinds through here, and the
+  // file's block goes back either way.
+  const std::unique_ptr<void, GiveBackFile> data(LoadFile(file_name, &size));
   if (data == nullptr) return false;
   bool chosen = false;
   if (size > 0) {
     if (HMENU menu = CreatePopupMenu()) {
-      const std::string_view text(static_cast<const char*>(data), size);
+      const std::string_view text(static_cast<const char*>(data.get()), size);
       chosen = TakeCommand(text, ShowMenu(menu, text));
       DestroyMenu(menu);
     }
   }
-  RelMem(data);
   return chosen;
 }
 
