@@ -142,8 +142,15 @@ std::string Text(const Segment& s) {
 
 class RoomPlanTest : public HatchSession, public ::testing::WithParamInterface<int> {
  protected:
-  void Draw(const Plan& plan) {
+  // A generated plan, drawn, and hatch settings of a distance from 0.1 to
+  // 0.1 + spread at a random angle, drawn from `rng` in that order.
+  Plan DrawnPlan(std::mt19937& rng, double spread, double& distance) {
+    std::uniform_real_distribution<double> u(0, 1);
+    Plan plan = RoomPlan(rng);
+    distance = 0.1 + spread * u(rng);
+    UseSettings(LineSettings(distance, u(rng) * 3.14159265));
     for (const Wall& wall : plan.walls) HatchSession::Draw(vxtest::Line(wall.x1, wall.y1, wall.x2, wall.y2));
+    return plan;
   }
 };
 
@@ -152,10 +159,8 @@ using SmartRoomPlan = RoomPlanTest;
 TEST_P(SmartRoomPlan, HatchesExactlyTheFaceAroundThePoint) {
   std::mt19937 rng(777 + GetParam());
   std::uniform_real_distribution<double> u(0, 1);
-  const Plan plan = RoomPlan(rng);
-  const double distance = 0.1 + 0.15 * u(rng);
-  UseSettings(LineSettings(distance, u(rng) * 3.14159265));
-  Draw(plan);
+  double distance = 0;
+  const Plan plan = DrawnPlan(rng, 0.15, distance);
   const auto faces = Faces(plan.walls, 1e-6);
   ASSERT_GT(faces.size(), 1u);
   // A point a distance away from the walls: nearer, the smart hatch's own
@@ -190,10 +195,8 @@ using ScanRoomPlan = RoomPlanTest;
 TEST_P(ScanRoomPlan, EverySegmentRunsWallToWallInOneFaceAndNoneTwice) {
   std::mt19937 rng(4242 + GetParam());
   std::uniform_real_distribution<double> u(0, 1);
-  const Plan plan = RoomPlan(rng);
-  const double distance = 0.1 + 0.2 * u(rng);
-  UseSettings(LineSettings(distance, u(rng) * 3.14159265));
-  Draw(plan);
+  double distance = 0;
+  const Plan plan = DrawnPlan(rng, 0.2, distance);
   std::string script = "VXHATCHSCAN;all;";
   for (int i = 0, strokes = 1 + static_cast<int>(u(rng) * 4); i < strokes; ++i) {
     const bool shift = u(rng) < 0.4;
